@@ -1,0 +1,183 @@
+#include "engine/BatchRun.h"
+
+#include "engine/TrackingBlock.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <new>
+#include <set>
+#include <utility>
+
+namespace engine {
+
+namespace {
+
+bool isSeparator(char c)
+{
+    return c == '/' || c == static_cast<char>(std::filesystem::path::preferred_separator);
+}
+
+PageResult rewriteOne(PageFiles& files, const std::string& folder, const std::string& path,
+                      const std::string& name, Mode mode, const std::string& block, BatchOptions options,
+                      std::set<std::pair<std::uint64_t, std::uint64_t>>& seen)
+{
+    PageResult result{path, Outcome::Failed, {}};
+    std::string contents;
+    PageRead read;
+    try {
+        read = files.read(folder, path, contents);
+    } catch (const std::bad_alloc&) {
+        result.reason = "the page is too large to hold in memory";
+        return result;
+    }
+    switch (read.status) {
+    case PageRead::Status::Ok:
+        break;
+    case PageRead::Status::NotRegular:
+    case PageRead::Status::OutsideFolder:
+        result.outcome = Outcome::Skipped;
+        result.reason = read.reason;
+        return result;
+    case PageRead::Status::Failed:
+        result.reason = read.reason;
+        return result;
+    }
+    if (!seen.emplace(read.stamp.device, read.stamp.inode).second) {
+        result.outcome = Outcome::Skipped;
+        result.reason = "the same file as a page already handled in this run";
+        return result;
+    }
+
+    RewritePlan plan;
+    try {
+        plan = planRewrite(contents, mode, block, hasPageExtension(name));
+    } catch (const std::bad_alloc&) {
+        result.reason = "the page is too large to rewrite in memory";
+        return result;
+    }
+    switch (plan.status) {
+    case RewritePlan::Status::Rewritten:
+        break;
+    case RewritePlan::Status::Binary:
+        result.outcome = Outcome::Skipped;
+        result.reason = "a binary file, not a web page";
+        return result;
+    case RewritePlan::Status::NoClosingBody:
+        result.outcome = Outcome::Skipped;
+        result.reason = "no closing body tag, and not a web page by its name";
+        return result;
+    case RewritePlan::Status::BadUtf16:
+        result.outcome = Outcome::Skipped;
+        result.reason = "marked as UTF-16 but has an odd number of bytes";
+        return result;
+    }
+
+    // A page without tracking code has nothing to remove and is left as it is.
+    if (!plan.changed || (mode == Mode::Remove && plan.blocksRemoved == 0)) {
+        result.outcome = Outcome::Unchanged;
+        return result;
+    }
+    if (!read.writable) {
+        result.reason = "the page is read-only";
+        return result;
+    }
+    if (read.links > 1) {
+        result.reason = "the page has " + std::to_string(read.links - 1) +
+                        " other hard link(s); rewriting it would split them";
+        return result;
+    }
+    if (!options.dryRun) {
+        const std::string failure = files.replace(read, plan.pieces(contents));
+        if (!failure.empty()) {
+            result.reason = failure;
+            return result;
+        }
+    }
+    if (mode == Mode::Remove)
+        result.outcome = Outcome::Removed;
+    else
+        result.outcome = plan.blocksRemoved > 0 ? Outcome::Replaced : Outcome::Inserted;
+    return result;
+}
+
+} // namespace
+
+const char* outcomeWord(Outcome outcome)
+{
+    switch (outcome) {
+    case Outcome::Inserted:
+        return "inserted";
+    case Outcome::Replaced:
+        return "replaced";
+    case Outcome::Removed:
+        return "removed";
+    case Outcome::Unchanged:
+        return "unchanged";
+    case Outcome::Skipped:
+        return "skipped";
+    case Outcome::Failed:
+        return "failed";
+    }
+    return "failed";
+}
+
+std::size_t BatchResult::count(Outcome outcome) const
+{
+    std::size_t n = 0;
+    for (const auto& page : pages)
+        n += page.outcome == outcome ? 1 : 0;
+    return n;
+}
+
+bool BatchResult::allHandled() const { return error.empty() && count(Outcome::Failed) == 0; }
+
+std::string joinPath(const std::string& folder, const std::string& name)
+{
+    if (!folder.empty() && isSeparator(folder.back()))
+        return folder + name;
+    return folder + static_cast<char>(std::filesystem::path::preferred_separator) + name;
+}
+
+BatchResult runBatch(BatchHost& host, PageFiles& files, BatchOptions options)
+{
+    BatchResult result;
+    const int count = host.entryCount();
+
+    // An overflowing website number would fail on every page: say so once, touch nothing.
+    if (!serverDigit(host.websiteNumber())) {
+        result.error = "The website number is too large to use: no page was changed.";
+        return result;
+    }
+
+    int total = 0;
+    for (int i = 0; i < count; ++i)
+        total += host.entrySelected(i) ? 1 : 0;
+
+    std::set<std::pair<std::uint64_t, std::uint64_t>> seen;
+    int done = 0;
+    for (int i = 0; i < count; ++i) {
+        if (!host.entrySelected(i))
+            continue;
+        const std::string folder = host.folder();
+        const std::string name = host.entryName(i);
+        const std::string path = joinPath(folder, name);
+        host.pageStarting(path, done, total);
+
+        PageResult page;
+        const auto block = buildTrackingBlock(host.websiteNumber(), host.protocolText(), name);
+        if (!block)
+            page = PageResult{path, Outcome::Failed, "the website number is too large to use"};
+        else
+            page = rewriteOne(files, folder, path, name, host.mode(), *block, options, seen);
+        result.pages.push_back(page);
+        ++done;
+        host.pageFinished(result.pages.back(), done, std::max(total, done));
+        if (host.stopRequested() && i + 1 < count) {
+            result.stopped = true;
+            break;
+        }
+    }
+    return result;
+}
+
+} // namespace engine

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "engine/PageFiles.h"
+#include "engine/PageRewriter.h"
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace engine {
+
+enum class Outcome { Inserted, Replaced, Removed, Unchanged, Skipped, Failed };
+
+// The word for an outcome, as reports print it ("inserted", "skipped", ...).
+const char* outcomeWord(Outcome outcome);
+
+struct PageResult {
+    std::string path;
+    Outcome outcome = Outcome::Failed;
+    std::string reason; // for skipped and failed pages
+};
+
+struct BatchResult {
+    std::vector<PageResult> pages;
+    // Set when the run could not start at all (an overflowing website number);
+    // then no file was touched.
+    std::string error;
+    bool stopped = false; // the host asked to stop before every page was done
+
+    std::size_t count(Outcome outcome) const;
+    bool allHandled() const; // no error and no failed page
+};
+
+// What the batch run reads and tells while it works: the wizard window, or the
+// command-line tool. Settings are asked for afresh for every page.
+class BatchHost {
+public:
+    virtual ~BatchHost() = default;
+
+    virtual std::string folder() = 0;
+    virtual int entryCount() = 0;
+    virtual std::string entryName(int index) = 0;
+    virtual bool entrySelected(int index) = 0;
+    virtual std::string websiteNumber() = 0;
+    virtual std::string protocolText() = 0;
+    virtual Mode mode() = 0;
+
+    // The page at path is next; called before it is read or written. `done` of
+    // `total` selected pages are finished.
+    virtual void pageStarting(const std::string& path, int done, int total) = 0;
+    virtual void pageFinished(const PageResult& result, int done, int total)
+    {
+        (void)result;
+        (void)done;
+        (void)total;
+    }
+    // Asked after each page; true ends the run there.
+    virtual bool stopRequested() { return false; }
+};
+
+struct BatchOptions {
+    bool dryRun = false; // decide every page's outcome but write nothing
+};
+
+// Rewrites every selected entry of the host's list in the host's folder.
+BatchResult runBatch(BatchHost& host, PageFiles& files, BatchOptions options = {});
+
+// Folder and file name joined with the native separator, unless the folder
+// already ends in one.
+std::string joinPath(const std::string& folder, const std::string& name);
+
+} // namespace engine

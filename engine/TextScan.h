@@ -1,0 +1,119 @@
+#pragma once
+
+// Case-insensitive scanning of page text, without making an upper-cased copy.
+// Text may be a single run of the page or the page with some ranges cut out
+// ("segments"); positions are logical positions in the text as it reads.
+
+#include <algorithm>
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace engine::scan {
+
+template <typename C> constexpr C upperAscii(C c)
+{
+    return (c >= C('a') && c <= C('z')) ? C(c - C('a') + C('A')) : c;
+}
+
+// A half-open range [begin, end) of positions in the page.
+struct Range {
+    std::size_t begin = 0;
+    std::size_t end = 0;
+    std::size_t size() const { return end - begin; }
+};
+
+// The page text read through a list of kept ranges, as if they were one text.
+template <typename C> class Segmented {
+public:
+    Segmented(std::basic_string_view<C> page, std::vector<Range> kept) : m_page(page), m_kept(std::move(kept))
+    {
+        std::size_t at = 0;
+        m_starts.reserve(m_kept.size());
+        for (const auto& r : m_kept) {
+            m_starts.push_back(at);
+            at += r.size();
+        }
+        m_size = at;
+    }
+
+    std::size_t size() const { return m_size; }
+    const std::vector<Range>& kept() const { return m_kept; }
+
+    // Logical position -> position in the page (size() maps past the last range).
+    std::size_t pagePos(std::size_t pos) const
+    {
+        const std::size_t seg = segmentOf(pos);
+        if (seg == m_kept.size())
+            return m_kept.empty() ? 0 : m_kept.back().end;
+        return m_kept[seg].begin + (pos - m_starts[seg]);
+    }
+
+    // First occurrence of the character c at or after pos; npos when absent.
+    std::size_t find(C c, std::size_t pos) const
+    {
+        for (std::size_t seg = segmentOf(pos); seg < m_kept.size(); ++seg) {
+            const Range& r = m_kept[seg];
+            const std::size_t from = r.begin + (pos > m_starts[seg] ? pos - m_starts[seg] : 0);
+            const auto run = m_page.substr(from, r.end - from);
+            const auto hit = run.find(c);
+            if (hit != std::basic_string_view<C>::npos)
+                return m_starts[seg] + (from - r.begin) + hit;
+        }
+        return npos;
+    }
+
+    // Whether the text at pos reads key, letters compared without regard to case.
+    // key must be upper case ASCII.
+    bool matchesAt(std::size_t pos, std::string_view key) const
+    {
+        if (pos + key.size() > m_size)
+            return false;
+        std::size_t seg = segmentOf(pos);
+        std::size_t at = m_kept[seg].begin + (pos - m_starts[seg]);
+        for (const char k : key) {
+            while (at == m_kept[seg].end) {
+                ++seg;
+                at = m_kept[seg].begin;
+            }
+            if (upperAscii(m_page[at]) != static_cast<C>(static_cast<unsigned char>(k)))
+                return false;
+            ++at;
+        }
+        return true;
+    }
+
+    // First occurrence of key (upper case ASCII, starting with a non-letter) at or
+    // after pos, letters compared without regard to case; npos when absent.
+    std::size_t findKey(std::string_view key, std::size_t pos) const
+    {
+        const C first = static_cast<C>(static_cast<unsigned char>(key.front()));
+        for (std::size_t at = find(first, pos); at != npos; at = find(first, at + 1)) {
+            if (matchesAt(at, key))
+                return at;
+        }
+        return npos;
+    }
+
+    static constexpr std::size_t npos = std::string_view::npos;
+
+private:
+    std::size_t segmentOf(std::size_t pos) const
+    {
+        const auto it = std::upper_bound(m_starts.begin(), m_starts.end(), pos);
+        std::size_t seg = static_cast<std::size_t>(it - m_starts.begin());
+        seg = seg == 0 ? 0 : seg - 1;
+        // Skip empty ranges and step past the end of a range onto the next one.
+        while (seg < m_kept.size() && pos >= m_starts[seg] + m_kept[seg].size())
+            ++seg;
+        return seg;
+    }
+
+    std::basic_string_view<C> m_page;
+    std::vector<Range> m_kept;
+    std::vector<std::size_t> m_starts;
+    std::size_t m_size = 0;
+};
+
+} // namespace engine::scan

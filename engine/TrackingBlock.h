@@ -1,0 +1,49 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace engine {
+
+// The marker lines that open and close every tracking block. Pages already in
+// use carry them, so they must never change.
+inline constexpr std::string_view StartMarker = "<!-- START OF TRAFALYTIC CODE, COPYRIGHT 2003 VORNIQUE LLC -->";
+inline constexpr std::string_view EndMarker = "<!-- END OF TRAFALYTIC CODE -->";
+// Blocks are found by the start marker's first 29 characters only, so blocks
+// written with another notice after "CODE" are found too.
+inline constexpr std::string_view SearchKey = StartMarker.substr(0, 29);
+inline constexpr std::string_view ServiceDomain = ".trafalytic.com";
+
+inline constexpr std::string_view NormalProtocol = "Normal (http://...)";
+inline constexpr std::string_view SecureProtocol = "Secure (https://...)";
+
+// Numeric value of text read leniently: blanks, tabs and line feeds are skipped
+// anywhere; then an optional sign, digits, a decimal point and an exponent
+// (E or D) are read up to the first character that cannot continue a number.
+// Text that does not start with a number gives 0.
+double lenientValue(std::string_view text);
+
+// The digit that picks the statistics server: floor(value / 1000) as a signed
+// 32-bit integer, remainder 10 with the sign of the dividend. Empty when the
+// floor does not fit 32 bits.
+std::optional<int> serverDigit(std::string_view websiteNumber);
+
+// Percent-encodes with upper-case hex the bytes that would break an HTML
+// attribute or a URL: " # % & ' < >, control characters and bytes above 0x7E.
+std::string percentEncode(std::string_view text);
+
+// The website number as written into addresses: spaces trimmed, encoded.
+std::string siteNo(std::string_view websiteNumber);
+// The page name as written into addresses: ASCII letters lowered, spaces
+// trimmed, encoded.
+std::string pageName(std::string_view fileName);
+// Normal (http) when the protocol text starts with a capital N, else secure.
+bool isNormalProtocol(std::string_view protocolText);
+
+// The four-line block, every line ending in CR LF. Empty when the website
+// number's value overflows (see serverDigit); nothing may be written then.
+std::optional<std::string> buildTrackingBlock(std::string_view websiteNumber, std::string_view protocolText,
+                                              std::string_view fileName);
+
+} // namespace engine

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "engine/PageFiles.h"
+#include "platform/FolderListing.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+namespace platform {
+
+// A mounted volume as the drive list offers it.
+struct Volume {
+    QString entry; // what the list shows: "C:" or "/media/usb", then the label if any
+    QString root;  // the volume's root folder, native form: "C:\" or "/media/usb"
+};
+
+// An opened directory as the directory list shows it.
+struct Directory {
+    bool ok = false;
+    QString path;           // absolute, native separators; a root keeps its separator
+    QStringList subfolders; // names, sorted without regard to letter case
+    QString reason;         // when !ok
+};
+
+// The window-system and file-system operations the windows and the engine use.
+// One implementation runs on Qt; tests hand the windows a fake where they must
+// provoke what a real machine cannot (a drive that is not ready).
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    virtual engine::PageFiles& pageFiles() = 0;
+    virtual FolderListing listFolder(const QString& folder) = 0;
+
+    // The machine's volumes; the first entry is the root volume, which stands
+    // for drive C.
+    virtual QList<Volume> volumes() = 0;
+    // Opens a directory: fails when its volume is unavailable, not ready or unreadable.
+    virtual Directory openDirectory(const QString& path) = 0;
+
+    // A modal message box with the exclamation icon and a single OK button.
+    virtual void warn(QWidget* parent, const QString& title, const QString& text) = 0;
+    // Handles the window events queued so far, then returns.
+    virtual void processEvents() = 0;
+    // Ends the program: no question, no further handler of the caller runs.
+    virtual void quit() = 0;
+};
+
+} // namespace platform

@@ -1,0 +1,243 @@
+#include "platform/QtPageFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cerrno>
+#include <cstring>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace platform {
+
+namespace {
+
+std::string localPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+#ifdef Q_OS_UNIX
+
+engine::FileStamp stampOf(const struct stat& st)
+{
+    engine::FileStamp stamp;
+    stamp.device = static_cast<std::uint64_t>(st.st_dev);
+    stamp.inode = static_cast<std::uint64_t>(st.st_ino);
+    stamp.size = static_cast<std::uint64_t>(st.st_size);
+    stamp.modifiedNs = static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    stamp.changedNs = static_cast<std::int64_t>(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec;
+    return stamp;
+}
+
+bool sameStamp(const engine::FileStamp& a, const engine::FileStamp& b)
+{
+    return a.device == b.device && a.inode == b.inode && a.size == b.size && a.modifiedNs == b.modifiedNs &&
+           a.changedNs == b.changedNs;
+}
+
+std::string kindOf(mode_t mode)
+{
+    if (S_ISDIR(mode))
+        return "a folder";
+    if (S_ISFIFO(mode))
+        return "a named pipe";
+    if (S_ISSOCK(mode))
+        return "a socket";
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return "a device";
+    return "a special file";
+}
+
+std::string errnoReason(int error)
+{
+    if (error == ENOENT)
+        return "the page no longer exists";
+    if (error == EACCES || error == EPERM)
+        return "permission denied";
+    return std::strerror(error);
+}
+
+void syncFolderOf(const std::string& file)
+{
+    const std::string folder = localPath(QFileInfo(QFile::decodeName(QByteArray::fromStdString(file))).absolutePath());
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+#endif
+
+} // namespace
+
+engine::PageRead QtPageFiles::read(const std::string& folder, const std::string& path, std::string& contents)
+{
+    using Status = engine::PageRead::Status;
+    engine::PageRead result;
+    const QString qpath = QFile::decodeName(QByteArray::fromStdString(path));
+    const QFileInfo info(qpath);
+
+    result.target = path;
+    if (info.isSymLink()) {
+        const QString target = info.canonicalFilePath();
+        if (target.isEmpty()) {
+            result.reason = "a symbolic link that leads to no file";
+            return result;
+        }
+        const QString root = QDir(QFile::decodeName(QByteArray::fromStdString(folder))).canonicalPath();
+        if (root.isEmpty() || !target.startsWith(root.endsWith(QLatin1Char('/')) ? root : root + QLatin1Char('/'))) {
+            result.status = Status::OutsideFolder;
+            result.reason = "a symbolic link to " + localPath(target) + ", outside the chosen folder";
+            return result;
+        }
+        result.target = localPath(target);
+    }
+
+#ifdef Q_OS_UNIX
+    struct stat st {};
+    if (::stat(result.target.c_str(), &st) != 0) {
+        result.reason = errnoReason(errno);
+        return result;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        result.status = Status::NotRegular;
+        result.reason = kindOf(st.st_mode) + ", not a web page";
+        return result;
+    }
+    // O_NONBLOCK: should the name have turned into a pipe since, opening must not hang.
+    const int fd = ::open(result.target.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0) {
+        result.reason = errnoReason(errno);
+        return result;
+    }
+    struct stat opened {};
+    if (::fstat(fd, &opened) != 0 || opened.st_dev != st.st_dev || opened.st_ino != st.st_ino ||
+        !S_ISREG(opened.st_mode)) {
+        ::close(fd);
+        result.reason = "the page changed while it was being read";
+        return result;
+    }
+    try {
+        contents.resize(static_cast<std::size_t>(opened.st_size));
+        std::size_t have = 0;
+        while (true) {
+            if (have == contents.size())
+                contents.resize(have + 65536); // it grew since fstat
+            const ssize_t n = ::read(fd, contents.data() + have, contents.size() - have);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0) {
+                const int error = errno;
+                ::close(fd);
+                contents.clear();
+                result.reason = "reading failed: " + errnoReason(error);
+                return result;
+            }
+            if (n == 0)
+                break;
+            have += static_cast<std::size_t>(n);
+        }
+        contents.resize(have);
+    } catch (...) {
+        ::close(fd);
+        contents.clear();
+        contents.shrink_to_fit();
+        throw;
+    }
+    struct stat after {};
+    ::fstat(fd, &after);
+    ::close(fd);
+    if (static_cast<std::uint64_t>(after.st_size) != contents.size()) {
+        result.reason = "the page changed while it was being read";
+        return result;
+    }
+    result.stamp = stampOf(after);
+    result.links = static_cast<std::uint64_t>(after.st_nlink);
+    result.writable = (after.st_mode & S_IWUSR) != 0 && ::access(result.target.c_str(), W_OK) == 0;
+#else
+    if (!info.isFile()) {
+        result.status = Status::NotRegular;
+        result.reason = "not a regular file, not a web page";
+        return result;
+    }
+    QFile file(QFile::decodeName(QByteArray::fromStdString(result.target)));
+    if (!file.open(QIODevice::ReadOnly)) {
+        result.reason = file.errorString().toStdString();
+        return result;
+    }
+    const QByteArray bytes = file.readAll();
+    contents.assign(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    const QFileInfo targetInfo(file.fileName());
+    result.stamp.size = static_cast<std::uint64_t>(targetInfo.size());
+    result.stamp.modifiedNs = targetInfo.lastModified().toMSecsSinceEpoch() * 1000000;
+    result.writable = targetInfo.isWritable();
+#endif
+    result.status = Status::Ok;
+    return result;
+}
+
+std::string QtPageFiles::replace(const engine::PageRead& read, const std::vector<std::string_view>& pieces)
+{
+    const QString target = QFile::decodeName(QByteArray::fromStdString(read.target));
+#ifdef Q_OS_UNIX
+    const auto unchanged = [&]() {
+        struct stat now {};
+        return ::stat(read.target.c_str(), &now) == 0 && sameStamp(stampOf(now), read.stamp);
+    };
+    const std::string changedReason = "the page changed on disk while it was being rewritten; it was left as it is";
+    if (!unchanged())
+        return changedReason;
+    struct stat st {};
+    ::stat(read.target.c_str(), &st);
+#endif
+
+    QSaveFile file(target);
+    if (!file.open(QIODevice::WriteOnly))
+        return "cannot create a temporary file beside the page: " + file.errorString().toStdString();
+    for (const auto piece : pieces) {
+        qint64 written = 0;
+        while (written < static_cast<qint64>(piece.size())) {
+            const qint64 n = file.write(piece.data() + written, static_cast<qint64>(piece.size()) - written);
+            if (n <= 0) {
+                const std::string reason = "writing failed: " + file.errorString().toStdString();
+                file.cancelWriting();
+                return reason;
+            }
+            written += n;
+        }
+    }
+    if (!file.flush()) {
+        const std::string reason = "writing failed: " + file.errorString().toStdString();
+        file.cancelWriting();
+        return reason;
+    }
+#ifdef Q_OS_UNIX
+    // Keep owner, group and mode; chown is allowed only to some users, which is fine.
+    if (::fchown(file.handle(), st.st_uid, st.st_gid) != 0)
+        (void)::fchown(file.handle(), static_cast<uid_t>(-1), st.st_gid);
+    (void)::fchmod(file.handle(), st.st_mode & 07777);
+    // The new text must be on disk before it takes the page's name.
+    if (::fsync(file.handle()) != 0) {
+        const std::string reason = std::string("saving to disk failed: ") + std::strerror(errno);
+        file.cancelWriting();
+        return reason;
+    }
+    if (!unchanged()) {
+        file.cancelWriting();
+        return changedReason;
+    }
+#endif
+    if (!file.commit())
+        return "replacing the page failed: " + file.errorString().toStdString();
+#ifdef Q_OS_UNIX
+    syncFolderOf(read.target);
+#endif
+    return {};
+}
+
+} // namespace platform

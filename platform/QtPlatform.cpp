@@ -1,0 +1,73 @@
+#include "platform/QtPlatform.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QStorageInfo>
+
+namespace platform {
+
+FolderListing QtPlatform::listFolder(const QString& folder) { return platform::listFolder(folder); }
+
+QList<Volume> QtPlatform::volumes()
+{
+    QList<Volume> result;
+    const QString rootPath = QDir::rootPath();
+    for (const QStorageInfo& storage : QStorageInfo::mountedVolumes()) {
+        if (!storage.isValid())
+            continue;
+        Volume volume;
+        volume.root = QDir::toNativeSeparators(storage.rootPath());
+#ifdef Q_OS_WIN
+        volume.entry = storage.rootPath().left(2).toLower();
+#else
+        volume.entry = volume.root;
+#endif
+        const QString label = storage.name();
+        if (!label.isEmpty())
+            volume.entry += QStringLiteral(" [%1]").arg(label);
+        if (storage.rootPath() == rootPath)
+            result.prepend(volume);
+        else
+            result.append(volume);
+    }
+    if (result.isEmpty() || QDir::fromNativeSeparators(result.front().root) != rootPath)
+        result.prepend(Volume{QDir::toNativeSeparators(rootPath), QDir::toNativeSeparators(rootPath)});
+    return result;
+}
+
+Directory QtPlatform::openDirectory(const QString& path)
+{
+    Directory dir;
+    const QFileInfo info(QDir::fromNativeSeparators(path));
+    if (!info.exists() || !info.isDir()) {
+        dir.reason = QStringLiteral("The folder \"%1\" is not available.").arg(path);
+        return dir;
+    }
+    const QDir qdir(info.absoluteFilePath());
+    if (!qdir.isReadable()) {
+        dir.reason = QStringLiteral("The folder \"%1\" cannot be read.").arg(path);
+        return dir;
+    }
+    dir.ok = true;
+    dir.path = QDir::toNativeSeparators(QDir::cleanPath(info.absoluteFilePath()));
+    dir.subfolders = qdir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    return dir;
+}
+
+void QtPlatform::warn(QWidget* parent, const QString& title, const QString& text)
+{
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+void QtPlatform::processEvents() { QCoreApplication::processEvents(); }
+
+void QtPlatform::quit()
+{
+    // The event loop returns as soon as the calling handler does; no further event is handled.
+    QCoreApplication::exit(0);
+}
+
+} // namespace platform

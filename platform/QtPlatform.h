@@ -1,0 +1,22 @@
+#pragma once
+
+#include "platform/Platform.h"
+#include "platform/QtPageFiles.h"
+
+namespace platform {
+
+class QtPlatform final : public Platform {
+public:
+    engine::PageFiles& pageFiles() override { return m_files; }
+    FolderListing listFolder(const QString& folder) override;
+    QList<Volume> volumes() override;
+    Directory openDirectory(const QString& path) override;
+    void warn(QWidget* parent, const QString& title, const QString& text) override;
+    void processEvents() override;
+    void quit() override;
+
+private:
+    QtPageFiles m_files;
+};
+
+} // namespace platform

@@ -1,0 +1,298 @@
+#include "engine/BatchRun.h"
+#include "engine/TrackingBlock.h"
+
+#include <QTest>
+
+#include <functional>
+#include <map>
+
+using namespace engine;
+
+namespace {
+
+struct FakeFile {
+    std::string text;
+    bool writable = true;
+    std::uint64_t links = 1;
+    std::uint64_t inode = 0;
+    std::string failRead;
+    std::string failReplace;
+};
+
+// Files in memory, keyed by path.
+class FakeFiles final : public PageFiles {
+public:
+    std::map<std::string, FakeFile> files;
+    std::vector<std::string> reads;
+    std::vector<std::string> writes;
+
+    PageRead read(const std::string&, const std::string& path, std::string& contents) override
+    {
+        reads.push_back(path);
+        PageRead r;
+        r.target = path;
+        const auto it = files.find(path);
+        if (it == files.end()) {
+            r.reason = "the page no longer exists";
+            return r;
+        }
+        if (!it->second.failRead.empty()) {
+            r.reason = it->second.failRead;
+            return r;
+        }
+        contents = it->second.text;
+        r.status = PageRead::Status::Ok;
+        r.writable = it->second.writable;
+        r.links = it->second.links;
+        r.stamp.inode = it->second.inode ? it->second.inode : std::hash<std::string>{}(path);
+        return r;
+    }
+
+    std::string replace(const PageRead& read, const std::vector<std::string_view>& pieces) override
+    {
+        FakeFile& file = files.at(read.target);
+        if (!file.failReplace.empty())
+            return file.failReplace;
+        std::string text;
+        for (const auto piece : pieces)
+            text += piece;
+        file.text = text;
+        writes.push_back(read.target);
+        return {};
+    }
+};
+
+class FakeHost final : public BatchHost {
+public:
+    std::string dir = "/site";
+    std::vector<std::string> names;
+    std::vector<bool> selected;
+    std::string site = "12345";
+    std::string protocol = std::string(NormalProtocol);
+    Mode runMode = Mode::Insert;
+    std::vector<std::string> shown;
+    std::function<void(int)> onStart;
+    int stopAfter = -1;
+
+    std::string folder() override { return dir; }
+    int entryCount() override { return static_cast<int>(names.size()); }
+    std::string entryName(int i) override { return names.at(i); }
+    bool entrySelected(int i) override { return selected.at(i); }
+    std::string websiteNumber() override { return site; }
+    std::string protocolText() override { return protocol; }
+    Mode mode() override { return runMode; }
+    void pageStarting(const std::string& path, int done, int) override
+    {
+        shown.push_back(path);
+        if (onStart)
+            onStart(done);
+    }
+    bool stopRequested() override { return stopAfter >= 0 && int(shown.size()) >= stopAfter; }
+};
+
+const std::string Page = "<html><body>x</body></html>";
+
+void addPages(FakeHost& host, FakeFiles& files, const std::vector<std::string>& names)
+{
+    for (const auto& name : names) {
+        host.names.push_back(name);
+        host.selected.push_back(true);
+        files.files[joinPath(host.dir, name)].text = Page;
+    }
+}
+
+} // namespace
+
+class TestBatchRun : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void onlySelectedEntriesChangeAndAreShown()
+    {
+        FakeHost host;
+        FakeFiles files;
+        addPages(host, files, {"a.htm", "b.htm", "c.htm"});
+        host.selected[1] = false;
+        const BatchResult result = runBatch(host, files);
+        QCOMPARE(host.shown, (std::vector<std::string>{"/site/a.htm", "/site/c.htm"}));
+        QCOMPARE(files.writes, host.shown);
+        QCOMPARE(files.files["/site/b.htm"].text, Page);
+        QCOMPARE(result.count(Outcome::Inserted), std::size_t(2));
+        QVERIFY(result.allHandled());
+        // Every page gets its own page name in its block.
+        QVERIFY(files.files["/site/c.htm"].text.find("&page=c.htm&") != std::string::npos);
+    }
+
+    void pathJoin_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("path");
+        QTest::newRow("root gets no second separator") << QStringLiteral("/") << QStringLiteral("/a.htm");
+        QTest::newRow("folder gets one") << QStringLiteral("/site") << QStringLiteral("/site/a.htm");
+        QTest::newRow("folder ending in one keeps it") << QStringLiteral("/site/") << QStringLiteral("/site/a.htm");
+    }
+
+    void pathJoin()
+    {
+        QFETCH(QString, folder);
+        QFETCH(QString, path);
+        QCOMPARE(QString::fromStdString(joinPath(folder.toStdString(), "a.htm")), path);
+    }
+
+    void flagsAreReadWhenTheirTurnComes()
+    {
+        FakeHost host;
+        FakeFiles files;
+        addPages(host, files, {"a.htm", "b.htm", "c.htm"});
+        host.selected[2] = false;
+        host.onStart = [&](int done) {
+            if (done == 0) {
+                host.selected[1] = false;
+                host.selected[2] = true;
+            }
+        };
+        runBatch(host, files);
+        QCOMPARE(host.shown, (std::vector<std::string>{"/site/a.htm", "/site/c.htm"}));
+    }
+
+    void nothingSelectedTouchesNothing()
+    {
+        FakeHost host;
+        FakeFiles files;
+        addPages(host, files, {"a.htm"});
+        host.selected[0] = false;
+        const BatchResult result = runBatch(host, files);
+        QVERIFY(result.pages.empty());
+        QVERIFY(files.reads.empty());
+        QVERIFY(result.allHandled());
+    }
+
+    void overflowingNumberTouchesNoFile_data()
+    {
+        QTest::addColumn<bool>("insert");
+        QTest::newRow("insert") << true;
+        QTest::newRow("remove") << false;
+    }
+
+    void overflowingNumberTouchesNoFile()
+    {
+        QFETCH(bool, insert);
+        FakeHost host;
+        FakeFiles files;
+        addPages(host, files, {"a.htm", "b.htm"});
+        host.site = "99999999999999";
+        host.runMode = insert ? Mode::Insert : Mode::Remove;
+        const BatchResult result = runBatch(host, files);
+        QVERIFY(!result.error.empty());
+        QVERIFY(result.pages.empty());
+        QVERIFY(files.reads.empty());
+        QVERIFY(host.shown.empty());
+    }
+
+    // One page's trouble is reported and the run goes on.
+    void pageOutcomes_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("writable");
+        QTest::addColumn<int>("links");
+        QTest::addColumn<QString>("failRead");
+        QTest::addColumn<QString>("failReplace");
+        QTest::addColumn<bool>("insert");
+        QTest::addColumn<int>("outcome");
+        const QString page = QString::fromStdString(Page);
+        QTest::newRow("plain insert") << page << true << 1 << QString() << QString() << true << int(Outcome::Inserted);
+        QTest::newRow("read-only page fails") << page << false << 1 << QString() << QString() << true << int(Outcome::Failed);
+        QTest::newRow("hard-linked page fails") << page << true << 2 << QString() << QString() << true << int(Outcome::Failed);
+        QTest::newRow("unreadable page fails") << page << true << 1 << QStringLiteral("permission denied") << QString() << true << int(Outcome::Failed);
+        QTest::newRow("failed replacement fails") << page << true << 1 << QString() << QStringLiteral("disk full") << true << int(Outcome::Failed);
+        QTest::newRow("binary file skipped") << QStringLiteral("GIF\u0000") << true << 1 << QString() << QString() << true << int(Outcome::Skipped);
+        QTest::newRow("remove without a block leaves the page") << QStringLiteral(" x ") << false << 1 << QString() << QString() << false << int(Outcome::Unchanged);
+        QTest::newRow("read-only page with nothing to do is unchanged") << page << false << 1 << QString() << QString() << false << int(Outcome::Unchanged);
+    }
+
+    void pageOutcomes()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, writable);
+        QFETCH(int, links);
+        QFETCH(QString, failRead);
+        QFETCH(QString, failReplace);
+        QFETCH(bool, insert);
+        QFETCH(int, outcome);
+        FakeHost host;
+        FakeFiles files;
+        addPages(host, files, {"a.htm", "b.htm", "c.htm"});
+        host.runMode = insert ? Mode::Insert : Mode::Remove;
+        FakeFile& middle = files.files["/site/b.htm"];
+        middle.text = text.toStdString();
+        middle.writable = writable;
+        middle.links = static_cast<std::uint64_t>(links);
+        middle.failRead = failRead.toStdString();
+        middle.failReplace = failReplace.toStdString();
+        const std::string before = middle.text;
+
+        const BatchResult result = runBatch(host, files);
+        QCOMPARE(result.pages.size(), std::size_t(3));
+        QCOMPARE(int(result.pages[1].outcome), outcome);
+        QCOMPARE(result.pages[1].path, std::string("/site/b.htm"));
+        const bool troubled = outcome == int(Outcome::Failed) || outcome == int(Outcome::Skipped);
+        QCOMPARE(result.pages[1].reason.empty(), !troubled);
+        if (outcome != int(Outcome::Inserted))
+            QCOMPARE(files.files["/site/b.htm"].text, before);
+        QCOMPARE(result.allHandled(), outcome != int(Outcome::Failed));
+        // The pages around it are done all the same.
+        QCOMPARE(int(result.pages[2].outcome), int(insert ? Outcome::Inserted : Outcome::Unchanged));
+    }
+
+    void replacedRemovedAndUnchanged()
+    {
+        FakeHost host;
+        FakeFiles files;
+        addPages(host, files, {"a.htm"});
+        QCOMPARE(runBatch(host, files).pages[0].outcome, Outcome::Inserted);
+        QCOMPARE(runBatch(host, files).pages[0].outcome, Outcome::Unchanged);
+        host.site = "54321";
+        QCOMPARE(runBatch(host, files).pages[0].outcome, Outcome::Replaced);
+        host.runMode = Mode::Remove;
+        QCOMPARE(runBatch(host, files).pages[0].outcome, Outcome::Removed);
+        QCOMPARE(files.files["/site/a.htm"].text, Page);
+        QCOMPARE(files.writes.size(), std::size_t(3));
+    }
+
+    void onePageReachedTwiceIsRewrittenOnce()
+    {
+        FakeHost host;
+        FakeFiles files;
+        addPages(host, files, {"a.htm", "link.htm"});
+        files.files["/site/a.htm"].inode = 7;
+        files.files["/site/link.htm"].inode = 7;
+        const BatchResult result = runBatch(host, files);
+        QCOMPARE(result.pages[1].outcome, Outcome::Skipped);
+        QCOMPARE(files.writes.size(), std::size_t(1));
+    }
+
+    void dryRunWritesNothing()
+    {
+        FakeHost host;
+        FakeFiles files;
+        addPages(host, files, {"a.htm", "b.htm"});
+        const BatchResult result = runBatch(host, files, BatchOptions{true});
+        QCOMPARE(result.count(Outcome::Inserted), std::size_t(2));
+        QVERIFY(files.writes.empty());
+    }
+
+    void stopEndsTheRunAfterThePageInHand()
+    {
+        FakeHost host;
+        FakeFiles files;
+        addPages(host, files, {"a.htm", "b.htm", "c.htm"});
+        host.stopAfter = 1;
+        const BatchResult result = runBatch(host, files);
+        QVERIFY(result.stopped);
+        QCOMPARE(result.pages.size(), std::size_t(1));
+        QCOMPARE(files.writes.size(), std::size_t(1));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestBatchRun)
+#include "tst_BatchRun.moc"

@@ -1,0 +1,244 @@
+#include "engine/PageRewriter.h"
+#include "engine/TrackingBlock.h"
+
+#include <QTest>
+
+using namespace engine;
+
+namespace {
+
+const QByteArray Start = "<!-- START OF TRAFALYTIC CODE, COPYRIGHT 2003 VORNIQUE LLC -->";
+const QByteArray End = "<!-- END OF TRAFALYTIC CODE -->";
+const QByteArray NewBlock = Start + "\r\nnew\r\n" + End + "\r\n";
+const QByteArray OldBlock = Start + "\r\nold\r\n" + End + "\r\n";
+
+// Page texts in the tables are written with {B} for the new block, {O} for an old
+// one, {S} and {E} for lone markers.
+QByteArray expand(QByteArray text)
+{
+    return text.replace("{B}", NewBlock).replace("{O}", OldBlock).replace("{S}", Start).replace("{E}", End);
+}
+
+QByteArray rewrite(const QByteArray& page, Mode mode, bool asPage = true, RewritePlan* out = nullptr)
+{
+    const std::string text = page.toStdString();
+    RewritePlan plan = planRewrite(text, mode, NewBlock.toStdString(), asPage);
+    const QByteArray result = QByteArray::fromStdString(plan.text(text));
+    if (out)
+        *out = plan;
+    return result;
+}
+
+QByteArray utf16Page(const QString& text, bool bigEndian)
+{
+    QByteArray out = bigEndian ? QByteArray("\xFE\xFF") : QByteArray("\xFF\xFE");
+    for (const QChar c : text) {
+        const char hi = static_cast<char>(c.unicode() >> 8);
+        const char lo = static_cast<char>(c.unicode() & 0xFF);
+        out.append(bigEndian ? hi : lo);
+        out.append(bigEndian ? lo : hi);
+    }
+    return out;
+}
+
+} // namespace
+
+class TestPageRewriter : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void rewrite_data()
+    {
+        QTest::addColumn<QByteArray>("page");
+        QTest::addColumn<bool>("insert");
+        QTest::addColumn<QByteArray>("expected");
+        QTest::addColumn<int>("blocksRemoved");
+
+        QTest::newRow("insert goes before a lower-case closing body tag, which keeps its case")
+            << QByteArray("<html><body>hi</body></html>") << true << QByteArray("<html><body>hi{B}</body></html>") << 0;
+        QTest::newRow("insert replaces an old block, leaving no extra line end")
+            << QByteArray("<body>hi\r\n{O}</body>") << true << QByteArray("<body>hi\r\n{B}</body>") << 1;
+        QTest::newRow("remove takes the block and the line end it wrote")
+            << QByteArray("<body>hi\r\n{O}</body>") << false << QByteArray("<body>hi\r\n</body>") << 1;
+        QTest::newRow("remove takes an LF-only line end too")
+            << QByteArray("<body>{S}\nold\n{E}\n</body>") << false << QByteArray("<body></body>") << 1;
+        QTest::newRow("a start marker with another notice is found")
+            << QByteArray("a<!-- start of trafalytic code, (c) 2009 -->x{E}\r\nb") << false << QByteArray("ab") << 1;
+        QTest::newRow("markers in any letter case are found")
+            << QByteArray("a<!-- START OF TRAFALYTIC code -->x<!-- end of trafalytic CODE -->b") << false << QByteArray("ab") << 1;
+        QTest::newRow("an end marker before the first start marker stays")
+            << QByteArray("a{E}b{O}c</body>") << false << QByteArray("a{E}bc</body>") << 1;
+        QTest::newRow("a start marker without an end marker stays")
+            << QByteArray("a{S}b</body>") << false << QByteArray("a{S}b</body>") << 0;
+        QTest::newRow("a stray start marker before a block loses no text")
+            << QByteArray("a{S}keep me{O}c") << false << QByteArray("a{S}keep mec") << 1;
+        QTest::newRow("every block is removed")
+            << QByteArray("{O}a{O}b{O}</BODY>") << false << QByteArray("ab</BODY>") << 3;
+        QTest::newRow("insert into a page with two old blocks leaves one")
+            << QByteArray("{O}a{O}</body>") << true << QByteArray("a{B}</body>") << 2;
+        QTest::newRow("no body tag: appended to an HTML page")
+            << QByteArray("<p>hello") << true << QByteArray("<p>hello{B}") << 0;
+        QTest::newRow("empty page, insert: the block alone") << QByteArray() << true << QByteArray("{B}") << 0;
+        QTest::newRow("empty page, remove: empty") << QByteArray() << false << QByteArray() << 0;
+        QTest::newRow("spaces at both ends go, a final CR LF stays")
+            << QByteArray("  <body></body></html>\r\n") << true << QByteArray("<body>{B}</body></html>\r\n") << 0;
+        QTest::newRow("tabs at the ends stay") << QByteArray("\t<body></body>\t ") << true << QByteArray("\t<body>{B}</body>\t") << 0;
+        QTest::newRow("a body tag inside a comment is text")
+            << QByteArray("<!-- </body> --><body>x</body>") << true << QByteArray("<!-- </body> --><body>x{B}</body>") << 0;
+        QTest::newRow("a body tag inside a script string is text")
+            << QByteArray("<script>var s = \"</BODY>\";</script>x</body>") << true << QByteArray("<script>var s = \"</BODY>\";</script>x{B}</body>") << 0;
+        QTest::newRow("a script with attributes and an upper-case end tag")
+            << QByteArray("<SCRIPT type=x>'</body>'</SCRIPT ></body>") << true << QByteArray("<SCRIPT type=x>'</body>'</SCRIPT >{B}</body>") << 0;
+        QTest::newRow("a body tag inside a style element is text")
+            << QByteArray("<style>/* </body> */</style></body>") << true << QByteArray("<style>/* </body> */</style>{B}</body>") << 0;
+        QTest::newRow("a tag named like script is no script")
+            << QByteArray("<scripts></body>") << true << QByteArray("<scripts>{B}</body>") << 0;
+        QTest::newRow("an unclosed comment hides everything after it: appended")
+            << QByteArray("<body><!-- </body>") << true << QByteArray("<body><!-- </body>{B}") << 0;
+        QTest::newRow("the first of two body tags is taken")
+            << QByteArray("a</body>b</body>") << true << QByteArray("a{B}</body>b</body>") << 0;
+        QTest::newRow("a body tag joined by removing a block is found")
+            << QByteArray("x</bo{O}dy>") << true << QByteArray("x{B}</body>") << 1;
+    }
+
+    void rewrite()
+    {
+        QFETCH(QByteArray, page);
+        QFETCH(bool, insert);
+        QFETCH(QByteArray, expected);
+        QFETCH(int, blocksRemoved);
+        RewritePlan plan;
+        QCOMPARE(::rewrite(expand(page), insert ? Mode::Insert : Mode::Remove, true, &plan), expand(expected));
+        QCOMPARE(plan.status, RewritePlan::Status::Rewritten);
+        QCOMPARE(int(plan.blocksRemoved), blocksRemoved);
+        QCOMPARE(plan.changed, expand(page) != expand(expected));
+    }
+
+    void notPages_data()
+    {
+        QTest::addColumn<QByteArray>("page");
+        QTest::addColumn<bool>("asPage");
+        QTest::addColumn<int>("status");
+        QTest::newRow("a NUL byte marks a binary file")
+            << QByteArray("GIF89a\0</body>", 14) << true << int(RewritePlan::Status::Binary);
+        QTest::newRow("a style sheet without body tag is no page") << QByteArray("p { color: red }") << false
+                                                                  << int(RewritePlan::Status::NoClosingBody);
+        QTest::newRow("UTF-16 with an odd byte count") << QByteArray("\xFF\xFE<\0b", 5) << true
+                                                       << int(RewritePlan::Status::BadUtf16);
+    }
+
+    void notPages()
+    {
+        QFETCH(QByteArray, page);
+        QFETCH(bool, asPage);
+        QFETCH(int, status);
+        for (const Mode mode : {Mode::Insert, Mode::Remove}) {
+            if (status == int(RewritePlan::Status::NoClosingBody) && mode == Mode::Remove)
+                continue;
+            const std::string text = page.toStdString();
+            const RewritePlan plan = planRewrite(text, mode, NewBlock.toStdString(), asPage);
+            QCOMPARE(int(plan.status), status);
+            QVERIFY(!plan.changed);
+        }
+    }
+
+    void binaryWithOldBlockIsNeverTouched()
+    {
+        const QByteArray page = expand("\x89PNG{O}") + QByteArray("\0", 1);
+        const std::string text = page.toStdString();
+        QCOMPARE(planRewrite(text, Mode::Remove, "", true).status, RewritePlan::Status::Binary);
+    }
+
+    void utf16_data()
+    {
+        QTest::addColumn<bool>("bigEndian");
+        QTest::newRow("little endian") << false;
+        QTest::newRow("big endian") << true;
+    }
+
+    void utf16()
+    {
+        QFETCH(bool, bigEndian);
+        const QString page = QStringLiteral("  <body>\u00E9t\u00E9 \u20AC</BODY>");
+        const QByteArray input = utf16Page(page, bigEndian);
+        RewritePlan plan;
+        const QByteArray inserted = ::rewrite(input, Mode::Insert, true, &plan);
+        QCOMPARE(plan.encoding, bigEndian ? PageEncoding::Utf16BE : PageEncoding::Utf16LE);
+        const QString expected = QStringLiteral("<body>\u00E9t\u00E9 \u20AC") + QString::fromLatin1(NewBlock) +
+                                 QStringLiteral("</BODY>");
+        QCOMPARE(inserted, utf16Page(expected, bigEndian));
+        QCOMPARE(::rewrite(inserted, Mode::Insert), inserted);
+        QCOMPARE(::rewrite(inserted, Mode::Remove), utf16Page(page.trimmed(), bigEndian));
+    }
+
+    // The promises that matter most, over pages of many shapes.
+    void roundTrips_data()
+    {
+        QTest::addColumn<QByteArray>("page");
+        QTest::newRow("plain page") << QByteArray("<html><body><p>Hello</p></body></html>\r\n");
+        QTest::newRow("no body tag") << QByteArray("<p>fragment</p>\n");
+        QTest::newRow("UTF-8 with mark") << QByteArray("\xEF\xBB\xBF<body>\xC3\xA9</body>");
+        QTest::newRow("Latin-1 bytes") << QByteArray("<body>\xE9t\xE9</body>");
+        QTest::newRow("LF line ends") << QByteArray("<html>\n<body>\n</body>\n</html>\n");
+        QTest::newRow("spaces around") << QByteArray("   <body> </body>   ");
+        QTest::newRow("lone markers") << expand("{E}<body>{S}</body>");
+        QTest::newRow("only spaces") << QByteArray("    ");
+        QTest::newRow("comment and script") << QByteArray("<!--</body>--><script>'</body>'</script></body>");
+    }
+
+    void roundTrips()
+    {
+        QFETCH(QByteArray, page);
+        QByteArray trimmed = page;
+        while (trimmed.startsWith(' '))
+            trimmed.remove(0, 1);
+        while (trimmed.endsWith(' '))
+            trimmed.chop(1);
+
+        const QByteArray once = ::rewrite(page, Mode::Insert);
+        QCOMPARE(::rewrite(once, Mode::Insert), once);
+        QCOMPARE(::rewrite(once, Mode::Remove), trimmed);
+        QCOMPARE(once.count(Start), trimmed.count(Start) + 1);
+
+        // Outside the block, every byte is the trimmed page's.
+        const qsizetype at = once.indexOf(NewBlock);
+        QVERIFY(at >= 0);
+        QCOMPARE(once.left(at) + once.mid(at + NewBlock.size()), trimmed);
+    }
+
+    void largePageKeepsPiecesOfTheOriginal()
+    {
+        std::string page(8 << 20, 'x');
+        page += "</body></html>";
+        const RewritePlan plan = planRewrite(page, Mode::Insert, NewBlock.toStdString(), true);
+        const auto pieces = plan.pieces(page);
+        QCOMPARE(pieces.size(), std::size_t(3));
+        QCOMPARE(static_cast<const void*>(pieces.front().data()), static_cast<const void*>(page.data()));
+        QCOMPARE(plan.size(), page.size() + NewBlock.size());
+    }
+
+    void pageExtensions_data()
+    {
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<bool>("page");
+        QTest::newRow("index.html") << QByteArray("index.html") << true;
+        QTest::newRow("news.Htm") << QByteArray("news.Htm") << true;
+        QTest::newRow("a.SHTML") << QByteArray("a.SHTML") << true;
+        QTest::newRow("b.shtm") << QByteArray("b.shtm") << true;
+        QTest::newRow("the extension alone") << QByteArray(".HTM") << true;
+        QTest::newRow("c.xhtml") << QByteArray("c.xhtml") << false;
+        QTest::newRow("d.htm.bak") << QByteArray("d.htm.bak") << false;
+        QTest::newRow("Logo.GIF") << QByteArray("Logo.GIF") << false;
+        QTest::newRow("htm without a dot") << QByteArray("xhtm") << false;
+    }
+
+    void pageExtensions()
+    {
+        QFETCH(QByteArray, name);
+        QFETCH(bool, page);
+        QCOMPARE(hasPageExtension(name.toStdString()), page);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPageRewriter)
+#include "tst_PageRewriter.moc"
