@@ -6,7 +6,6 @@
 #include <filesystem>
 #include <new>
 #include <set>
-#include <utility>
 
 namespace engine {
 
@@ -19,7 +18,7 @@ bool isSeparator(char c)
 
 PageResult rewriteOne(PageFiles& files, const std::string& folder, const std::string& path,
                       const std::string& name, Mode mode, const std::string& block, BatchOptions options,
-                      std::set<std::pair<std::uint64_t, std::uint64_t>>& seen)
+                      std::set<std::string>& seen)
 {
     PageResult result{path, Outcome::Failed, {}};
     std::string contents;
@@ -42,7 +41,7 @@ PageResult rewriteOne(PageFiles& files, const std::string& folder, const std::st
         result.reason = read.reason;
         return result;
     }
-    if (!seen.emplace(read.stamp.device, read.stamp.inode).second) {
+    if (!seen.insert(read.identity.empty() ? read.target : read.identity).second) {
         result.outcome = Outcome::Skipped;
         result.reason = "the same file as a page already handled in this run";
         return result;
@@ -153,7 +152,7 @@ BatchResult runBatch(BatchHost& host, PageFiles& files, BatchOptions options)
     for (int i = 0; i < count; ++i)
         total += host.entrySelected(i) ? 1 : 0;
 
-    std::set<std::pair<std::uint64_t, std::uint64_t>> seen;
+    std::set<std::string> seen;
     int done = 0;
     for (int i = 0; i < count; ++i) {
         if (!host.entrySelected(i))

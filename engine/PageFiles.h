@@ -8,7 +8,7 @@
 namespace engine {
 
 // Identity and state of a file when it was read, to tell whether it changed
-// before it is replaced. The engine compares only `device` and `inode`.
+// before it is replaced. The engine does not look into it.
 struct FileStamp {
     std::uint64_t device = 0;
     std::uint64_t inode = 0;
@@ -28,6 +28,7 @@ struct PageRead {
     Status status = Status::Failed;
     std::string reason;      // for every status but Ok, in words
     std::string target;      // the file that is read and would be replaced (a link's target)
+    std::string identity;    // the file's canonical path: the same for every way to reach it
     bool writable = false;   // the owner write bit is set and the running user may write
     std::uint64_t links = 1; // hard links to the file
     FileStamp stamp;

@@ -177,6 +177,7 @@ engine::PageRead QtPageFiles::read(const std::string& folder, const std::string&
     result.stamp.modifiedNs = targetInfo.lastModified().toMSecsSinceEpoch() * 1000000;
     result.writable = targetInfo.isWritable();
 #endif
+    result.identity = localPath(QFileInfo(QFile::decodeName(QByteArray::fromStdString(result.target))).canonicalFilePath());
     result.status = Status::Ok;
     return result;
 }

@@ -1,0 +1,217 @@
+#include "engine/BatchRun.h"
+#include "platform/QtPageFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/stat.h>
+#include <sys/types.h>
+#include <unistd.h>
+
+using namespace platform;
+using engine::Outcome;
+using engine::PageRead;
+
+namespace {
+
+const QByteArray Page = "<html><body>x</body></html>\r\n";
+
+void write(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+QByteArray contents(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+std::string local(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+// Runs the real batch over the named entries of a folder, all selected.
+class Host final : public engine::BatchHost {
+public:
+    Host(QString folder, QStringList names, engine::Mode mode = engine::Mode::Insert)
+        : m_folder(std::move(folder)), m_names(std::move(names)), m_mode(mode)
+    {
+    }
+    std::string folder() override { return local(m_folder); }
+    int entryCount() override { return int(m_names.size()); }
+    std::string entryName(int i) override { return local(m_names.at(i)); }
+    bool entrySelected(int) override { return true; }
+    std::string websiteNumber() override { return "12345"; }
+    std::string protocolText() override { return "Normal (http://...)"; }
+    engine::Mode mode() override { return m_mode; }
+    void pageStarting(const std::string&, int, int) override {}
+
+private:
+    QString m_folder;
+    QStringList m_names;
+    engine::Mode m_mode;
+};
+
+engine::BatchResult runOn(const QString& folder, const QStringList& names)
+{
+    Host host(folder, names);
+    QtPageFiles files;
+    return engine::runBatch(host, files);
+}
+
+} // namespace
+
+class TestQtPageFiles : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void rewritesAPageAndLeavesNoTemporaryFile()
+    {
+        QTemporaryDir dir;
+        write(dir.filePath(QStringLiteral("a.htm")), Page);
+        const auto result = runOn(dir.path(), {QStringLiteral("a.htm")});
+        QCOMPARE(result.pages.at(0).outcome, Outcome::Inserted);
+        QVERIFY(contents(dir.filePath(QStringLiteral("a.htm"))).contains("TRAFALYTIC"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("a.htm")});
+    }
+
+    void keepsPermissionBits()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("a.htm"));
+        write(path, Page);
+        QVERIFY(::chmod(local(path).c_str(), 0640) == 0);
+        runOn(dir.path(), {QStringLiteral("a.htm")});
+        struct stat st {};
+        QVERIFY(::stat(local(path).c_str(), &st) == 0);
+        QCOMPARE(st.st_mode & 07777, mode_t(0640));
+    }
+
+    void unchangedPageIsNotWritten()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("a.htm"));
+        write(path, Page);
+        runOn(dir.path(), {QStringLiteral("a.htm")});
+        struct stat before {};
+        ::stat(local(path).c_str(), &before);
+        QTest::qSleep(20);
+        QCOMPARE(runOn(dir.path(), {QStringLiteral("a.htm")}).pages.at(0).outcome, Outcome::Unchanged);
+        struct stat after {};
+        ::stat(local(path).c_str(), &after);
+        QCOMPARE(after.st_ino, before.st_ino);
+        QCOMPARE(after.st_mtim.tv_nsec, before.st_mtim.tv_nsec);
+    }
+
+    void readOnlyPageIsReportedNotChanged()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("a.htm"));
+        write(path, Page);
+        QVERIFY(::chmod(local(path).c_str(), 0444) == 0);
+        const auto result = runOn(dir.path(), {QStringLiteral("a.htm")});
+        QCOMPARE(result.pages.at(0).outcome, Outcome::Failed);
+        QVERIFY(QString::fromStdString(result.pages.at(0).reason).contains(QStringLiteral("read-only")));
+        QCOMPARE(contents(path), Page);
+    }
+
+    void hardLinkedPageIsNotSplit()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("a.htm"));
+        write(path, Page);
+        QVERIFY(::link(local(path).c_str(), local(dir.filePath(QStringLiteral("b.htm"))).c_str()) == 0);
+        const auto result = runOn(dir.path(), {QStringLiteral("a.htm")});
+        QCOMPARE(result.pages.at(0).outcome, Outcome::Failed);
+        QCOMPARE(contents(path), Page);
+    }
+
+    void symbolicLinks()
+    {
+        QTemporaryDir outside;
+        QTemporaryDir dir;
+        write(dir.filePath(QStringLiteral("real.htm")), Page);
+        write(outside.filePath(QStringLiteral("other.htm")), Page);
+        QVERIFY(QFile::link(dir.filePath(QStringLiteral("real.htm")), dir.filePath(QStringLiteral("inside.htm"))));
+        QVERIFY(QFile::link(outside.filePath(QStringLiteral("other.htm")), dir.filePath(QStringLiteral("out.htm"))));
+        QVERIFY(QFile::link(dir.filePath(QStringLiteral("gone.htm")), dir.filePath(QStringLiteral("dangling.htm"))));
+
+        const auto result = runOn(dir.path(), {QStringLiteral("inside.htm"), QStringLiteral("real.htm"),
+                                               QStringLiteral("out.htm"), QStringLiteral("dangling.htm")});
+        QCOMPARE(result.pages.at(0).outcome, Outcome::Inserted);
+        QVERIFY(QFileInfo(dir.filePath(QStringLiteral("inside.htm"))).isSymLink());
+        QVERIFY(contents(dir.filePath(QStringLiteral("real.htm"))).contains("TRAFALYTIC"));
+        QCOMPARE(result.pages.at(1).outcome, Outcome::Skipped); // the same file, already done
+        QCOMPARE(contents(dir.filePath(QStringLiteral("real.htm"))).count("START OF"), 1);
+        QCOMPARE(result.pages.at(2).outcome, Outcome::Skipped);
+        QCOMPARE(contents(outside.filePath(QStringLiteral("other.htm"))), Page);
+        QCOMPARE(result.pages.at(3).outcome, Outcome::Failed);
+        QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("gone.htm"))));
+    }
+
+    void specialFilesAreSkippedWithoutHanging()
+    {
+        QTemporaryDir dir;
+        QVERIFY(::mkfifo(local(dir.filePath(QStringLiteral("pipe.htm"))).c_str(), 0644) == 0);
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.htm")));
+        const auto result = runOn(dir.path(), {QStringLiteral("pipe.htm"), QStringLiteral("folder.htm")});
+        QCOMPARE(result.pages.at(0).outcome, Outcome::Skipped);
+        QCOMPARE(result.pages.at(1).outcome, Outcome::Skipped);
+    }
+
+    void pageDeletedAfterListingFailsAndIsNotRecreated()
+    {
+        QTemporaryDir dir;
+        write(dir.filePath(QStringLiteral("b.htm")), Page);
+        const auto result = runOn(dir.path(), {QStringLiteral("a.htm"), QStringLiteral("b.htm")});
+        QCOMPARE(result.pages.at(0).outcome, Outcome::Failed);
+        QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("a.htm"))));
+        QCOMPARE(result.pages.at(1).outcome, Outcome::Inserted);
+    }
+
+    void pageChangedBetweenReadAndReplaceIsLeftAlone()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("a.htm"));
+        write(path, Page);
+        QtPageFiles files;
+        std::string text;
+        const PageRead read = files.read(local(dir.path()), local(path), text);
+        QCOMPARE(read.status, PageRead::Status::Ok);
+        QTest::qSleep(20);
+        write(path, "<body>someone else's</body>");
+        const std::string reason = files.replace(read, {std::string_view("stale")});
+        QVERIFY(!reason.empty());
+        QCOMPARE(contents(path), QByteArray("<body>someone else's</body>"));
+    }
+
+    void binaryFileIsNeverChanged()
+    {
+        QTemporaryDir dir;
+        const QByteArray gif("GIF89a\0\0</body>", 15);
+        write(dir.filePath(QStringLiteral("logo.gif")), gif);
+        const auto result = runOn(dir.path(), {QStringLiteral("logo.gif")});
+        QCOMPARE(result.pages.at(0).outcome, Outcome::Skipped);
+        QCOMPARE(contents(dir.filePath(QStringLiteral("logo.gif"))), gif);
+    }
+
+    void folderWithoutWritePermissionFailsCleanly()
+    {
+        if (::geteuid() == 0)
+            QSKIP("root may write into any folder");
+        QTemporaryDir dir;
+        write(dir.filePath(QStringLiteral("a.htm")), Page);
+        QVERIFY(::chmod(local(dir.path()).c_str(), 0555) == 0);
+        const auto result = runOn(dir.path(), {QStringLiteral("a.htm")});
+        ::chmod(local(dir.path()).c_str(), 0755);
+        QCOMPARE(result.pages.at(0).outcome, Outcome::Failed);
+        QCOMPARE(contents(dir.filePath(QStringLiteral("a.htm"))), Page);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestQtPageFiles)
+#include "tst_QtPageFiles.moc"
