@@ -72,6 +72,13 @@ public:
             return false;
         std::size_t seg = segmentOf(pos);
         std::size_t at = m_kept[seg].begin + (pos - m_starts[seg]);
+        if (at + key.size() <= m_kept[seg].end) {
+            for (std::size_t i = 0; i < key.size(); ++i) {
+                if (upperAscii(m_page[at + i]) != static_cast<C>(static_cast<unsigned char>(key[i])))
+                    return false;
+            }
+            return true;
+        }
         for (const char k : key) {
             while (at == m_kept[seg].end) {
                 ++seg;
@@ -88,10 +95,30 @@ public:
     // after pos, letters compared without regard to case; npos when absent.
     std::size_t findKey(std::string_view key, std::size_t pos) const
     {
-        const C first = static_cast<C>(static_cast<unsigned char>(key.front()));
-        for (std::size_t at = find(first, pos); at != npos; at = find(first, at + 1)) {
-            if (matchesAt(at, key))
-                return at;
+        if (key.size() < 6) {
+            const C first = static_cast<C>(static_cast<unsigned char>(key.front()));
+            for (std::size_t at = find(first, pos); at != npos; at = find(first, at + 1)) {
+                if (matchesAt(at, key))
+                    return at;
+            }
+            return npos;
+        }
+        // Longer keys: Horspool's skip search inside each range, and a check of the
+        // few places where a match would run across the end of a range.
+        const Skips skips(key);
+        for (std::size_t seg = segmentOf(pos); seg < m_kept.size(); ++seg) {
+            const Range& r = m_kept[seg];
+            const std::size_t from = r.begin + (pos > m_starts[seg] ? pos - m_starts[seg] : 0);
+            const std::size_t hit = skips.search(m_page, from, r.end, key);
+            if (hit != npos)
+                return m_starts[seg] + (hit - r.begin);
+            if (seg + 1 < m_kept.size()) {
+                const std::size_t tail = r.end - from < key.size() ? from : r.end - key.size() + 1;
+                for (std::size_t at = tail; at < r.end; ++at) {
+                    if (matchesAt(m_starts[seg] + (at - r.begin), key))
+                        return m_starts[seg] + (at - r.begin);
+                }
+            }
         }
         return npos;
     }
@@ -99,14 +126,52 @@ public:
     static constexpr std::size_t npos = std::string_view::npos;
 
 private:
+    // Case-insensitive skip table of Horspool's search, indexed by a unit's low byte
+    // (a shared low byte only shortens a skip, so wide units stay correct).
+    struct Skips {
+        explicit Skips(std::string_view key)
+        {
+            for (auto& s : table)
+                s = key.size();
+            for (std::size_t i = 0; i + 1 < key.size(); ++i) {
+                const auto c = static_cast<unsigned char>(key[i]);
+                table[c] = key.size() - 1 - i;
+                if (c >= 'A' && c <= 'Z')
+                    table[c - 'A' + 'a'] = key.size() - 1 - i;
+            }
+        }
+        std::size_t search(std::basic_string_view<C> text, std::size_t from, std::size_t end,
+                           std::string_view key) const
+        {
+            const std::size_t m = key.size();
+            const C* data = text.data();
+            for (std::size_t at = from; at + m <= end;) {
+                const C last = data[at + m - 1];
+                std::size_t i = m;
+                while (i > 0 && upperAscii(data[at + i - 1]) == static_cast<C>(static_cast<unsigned char>(key[i - 1])))
+                    --i;
+                if (i == 0)
+                    return at;
+                at += table[static_cast<std::size_t>(last) & 0xFF];
+            }
+            return npos;
+        }
+        std::size_t table[256];
+    };
+
     std::size_t segmentOf(std::size_t pos) const
     {
-        const auto it = std::upper_bound(m_starts.begin(), m_starts.end(), pos);
-        std::size_t seg = static_cast<std::size_t>(it - m_starts.begin());
-        seg = seg == 0 ? 0 : seg - 1;
+        // Scans move forward, so the range of the last question is the likely answer.
+        std::size_t seg = m_hint;
+        if (seg >= m_kept.size() || pos < m_starts[seg]) {
+            const auto it = std::upper_bound(m_starts.begin(), m_starts.end(), pos);
+            seg = static_cast<std::size_t>(it - m_starts.begin());
+            seg = seg == 0 ? 0 : seg - 1;
+        }
         // Skip empty ranges and step past the end of a range onto the next one.
         while (seg < m_kept.size() && pos >= m_starts[seg] + m_kept[seg].size())
             ++seg;
+        m_hint = seg;
         return seg;
     }
 
@@ -114,6 +179,7 @@ private:
     std::vector<Range> m_kept;
     std::vector<std::size_t> m_starts;
     std::size_t m_size = 0;
+    mutable std::size_t m_hint = 0;
 };
 
 } // namespace engine::scan

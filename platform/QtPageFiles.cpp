@@ -125,10 +125,14 @@ engine::PageRead QtPageFiles::read(const std::string& folder, const std::string&
     try {
         contents.resize(static_cast<std::size_t>(opened.st_size));
         std::size_t have = 0;
+        char probe[4096];
         while (true) {
-            if (have == contents.size())
-                contents.resize(have + 65536); // it grew since fstat
-            const ssize_t n = ::read(fd, contents.data() + have, contents.size() - have);
+            // Read straight into the page buffer; once it is full, probe for growth
+            // before enlarging it, so that a page is never held twice.
+            const bool full = have == contents.size();
+            char* into = full ? probe : contents.data() + have;
+            const std::size_t room = full ? sizeof probe : contents.size() - have;
+            const ssize_t n = ::read(fd, into, room);
             if (n < 0 && errno == EINTR)
                 continue;
             if (n < 0) {
@@ -140,6 +144,8 @@ engine::PageRead QtPageFiles::read(const std::string& folder, const std::string&
             }
             if (n == 0)
                 break;
+            if (full)
+                contents.append(probe, static_cast<std::size_t>(n)); // it grew since fstat
             have += static_cast<std::size_t>(n);
         }
         contents.resize(have);

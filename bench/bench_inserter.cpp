@@ -1,0 +1,184 @@
+// Measures the engine and the command-line tool on a generated corpus and prints
+// the figures; asserts nothing. Usage: bench_inserter [pages] [big-page-MB]
+#include "engine/PageRewriter.h"
+#include "engine/TrackingBlock.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+double seconds(Clock::time_point since) { return std::chrono::duration<double>(Clock::now() - since).count(); }
+
+struct Child {
+    double seconds = 0;
+    double peakMb = 0;
+    int status = -1;
+};
+
+// Runs a command quietly in a child process; returns its time and peak memory.
+Child runChild(const std::vector<std::string>& argv, bool shell = false)
+{
+    std::fflush(stdout);
+    const auto start = Clock::now();
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        std::freopen("/dev/null", "w", stdout);
+        std::vector<char*> args;
+        if (shell) {
+            args = {const_cast<char*>("/bin/sh"), const_cast<char*>("-c"), const_cast<char*>(argv[0].c_str()), nullptr};
+        } else {
+            for (const auto& a : argv)
+                args.push_back(const_cast<char*>(a.c_str()));
+            args.push_back(nullptr);
+        }
+        ::execv(args[0], args.data());
+        std::_Exit(127);
+    }
+    int status = 0;
+    struct rusage usage {};
+    ::wait4(pid, &status, 0, &usage);
+    Child child;
+    child.seconds = seconds(start);
+    child.peakMb = static_cast<double>(usage.ru_maxrss) / 1024.0;
+    child.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return child;
+}
+
+std::string samplePage(std::size_t size, unsigned seed)
+{
+    std::string page = "<!DOCTYPE html>\r\n<html>\r\n<head><title>Page " + std::to_string(seed) +
+                       "</title>\r\n<style>p { margin: 0 }</style>\r\n</head>\r\n<body>\r\n";
+    unsigned n = seed;
+    while (page.size() + 64 < size) {
+        n = n * 1103515245u + 12345u;
+        page += "<p class=\"c" + std::to_string(n % 7) + "\">Lorem ipsum dolor sit amet, <a href=\"p" +
+                std::to_string(n % 997) + ".html\">link</a> consectetur.</p>\r\n";
+    }
+    page += "</body>\r\n</html>\r\n";
+    return page;
+}
+
+void writeFile(const fs::path& path, const std::string& text)
+{
+    std::ofstream out(path, std::ios::binary);
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+}
+
+double folderMb(const fs::path& dir)
+{
+    std::uintmax_t total = 0;
+    for (const auto& entry : fs::directory_iterator(dir))
+        total += entry.file_size();
+    return static_cast<double>(total) / (1024.0 * 1024.0);
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    const int pages = argc > 1 ? std::atoi(argv[1]) : 5000;
+    const std::size_t bigMb = argc > 2 ? static_cast<std::size_t>(std::atoi(argv[2])) : 256;
+    const std::string cli = INSERTER_CLI;
+
+    char pattern[] = "/tmp/inserter-bench-XXXXXX";
+    const fs::path root = ::mkdtemp(pattern);
+    const fs::path corpus = root / "corpus";
+    const fs::path big = root / "big";
+    fs::create_directories(corpus);
+    fs::create_directories(big);
+    for (int i = 0; i < pages; ++i)
+        writeFile(corpus / ("page" + std::to_string(i) + ".html"), samplePage(20 * 1024, static_cast<unsigned>(i)));
+    // The big page is written piece by piece: this process stays small, so that the
+    // children it starts (whose peak memory is measured) inherit little.
+    {
+        const std::string chunk = samplePage(1024 * 1024, 1);
+        const auto body = chunk.find("<body>") + 8;
+        const auto end = chunk.rfind("</body>");
+        std::ofstream out(big / "big.html", std::ios::binary);
+        out << chunk.substr(0, end);
+        for (std::size_t i = 1; i < bigMb; ++i)
+            out << chunk.substr(body, end - body);
+        out << chunk.substr(end);
+    }
+    const double corpusMb = folderMb(corpus);
+    const double bigFileMb = folderMb(big);
+    std::printf("corpus: %d pages, %.1f MB; big page: %.1f MB; in %s\n", pages, corpusMb, bigFileMb, root.c_str());
+
+    // The whole batch through the real tool: every page read, planned, written to a
+    // synced temporary file and renamed over the page.
+    for (const char* mode : {"insert", "remove"}) {
+        std::vector<std::string> args = {cli, mode};
+        if (std::strcmp(mode, "insert") == 0)
+            args.insert(args.end(), {"--site", "12345"});
+        args.push_back(corpus.string());
+        const Child run = runChild(args);
+        std::printf("%-6s batch: %d pages in %.2f s = %.0f pages/s, %.1f MB/s, peak %.1f MB (exit %d)\n", mode, pages,
+                    run.seconds, pages / run.seconds, corpusMb / run.seconds, run.peakMb, run.status);
+    }
+    for (const char* mode : {"insert", "remove"}) {
+        std::vector<std::string> args = {cli, mode};
+        if (std::strcmp(mode, "insert") == 0)
+            args.insert(args.end(), {"--site", "12345"});
+        args.push_back(big.string());
+        const Child run = runChild(args);
+        std::printf("%-6s big page: %.2f s = %.0f MB/s, peak %.1f MB (goal <= %.1f MB) (exit %d)\n", mode, run.seconds,
+                    bigFileMb / run.seconds, run.peakMb, 1.2 * bigFileMb + 30, run.status);
+    }
+
+    // Against plain tools on fresh copies of the (now clean) corpus.
+    {
+        const fs::path copyDir = root / "copy";
+        const Child cp = runChild({"cp -r '" + corpus.string() + "' '" + copyDir.string() + "'"}, true);
+        const Child sed = runChild({"sed -i 's#</body>#<!-- x -->\\r\\n</body>#' '" + copyDir.string() + "'/*.html"}, true);
+        const Child ours = runChild({cli, "insert", "--site", "12345", corpus.string()});
+        std::printf("cp -r: %.2f s; sed -i: %.2f s; insert batch: %.2f s\n", cp.seconds, sed.seconds, ours.seconds);
+        std::printf("batch speed against sed -i: %.2f (goal >= 0.5); against cp -r: %.2f\n", sed.seconds / ours.seconds,
+                    cp.seconds / ours.seconds);
+    }
+
+    // In memory: plan the rewrite and lay the new text out in a buffer, against a memcpy.
+    {
+        std::string bigPage;
+        {
+            std::ifstream in(big / "big.html", std::ios::binary);
+            bigPage.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        }
+        const std::string block = *engine::buildTrackingBlock("12345", engine::NormalProtocol, "big.html");
+        std::string out(bigPage.size() + block.size(), '\0');
+        double rewrite = 1e9;
+        double copy = 1e9;
+        for (int round = 0; round < 5; ++round) {
+            auto start = Clock::now();
+            const engine::RewritePlan plan = engine::planRewrite(bigPage, engine::Mode::Insert, block, true);
+            std::size_t at = 0;
+            for (const auto piece : plan.pieces(bigPage)) {
+                std::memcpy(out.data() + at, piece.data(), piece.size());
+                at += piece.size();
+            }
+            rewrite = std::min(rewrite, seconds(start));
+            start = Clock::now();
+            std::memcpy(out.data(), bigPage.data(), bigPage.size());
+            copy = std::min(copy, seconds(start));
+        }
+        std::printf("in-memory rewrite: %.0f MB/s; memcpy: %.0f MB/s; ratio %.2f (goal >= 0.33)\n", bigFileMb / rewrite,
+                    bigFileMb / copy, copy / rewrite);
+    }
+
+    fs::remove_all(root);
+    return 0;
+}
