@@ -160,13 +160,15 @@ int main(int argc, char* argv[])
         }
         const std::string block = *engine::buildTrackingBlock("12345", engine::NormalProtocol, "big.html");
         std::string out(bigPage.size() + block.size(), '\0');
+        double plan = 1e9;
         double rewrite = 1e9;
         double copy = 1e9;
         for (int round = 0; round < 5; ++round) {
             auto start = Clock::now();
-            const engine::RewritePlan plan = engine::planRewrite(bigPage, engine::Mode::Insert, block, true);
+            const engine::RewritePlan planned = engine::planRewrite(bigPage, engine::Mode::Insert, block, true);
+            plan = std::min(plan, seconds(start));
             std::size_t at = 0;
-            for (const auto piece : plan.pieces(bigPage)) {
+            for (const auto piece : planned.pieces(bigPage)) {
                 std::memcpy(out.data() + at, piece.data(), piece.size());
                 at += piece.size();
             }
@@ -175,8 +177,10 @@ int main(int argc, char* argv[])
             std::memcpy(out.data(), bigPage.data(), bigPage.size());
             copy = std::min(copy, seconds(start));
         }
-        std::printf("in-memory rewrite: %.0f MB/s; memcpy: %.0f MB/s; ratio %.2f (goal >= 0.33)\n", bigFileMb / rewrite,
-                    bigFileMb / copy, copy / rewrite);
+        std::printf("in-memory rewrite, planned: %.0f MB/s, ratio to memcpy %.2f\n", bigFileMb / plan, copy / plan);
+        std::printf("in-memory rewrite, planned and laid out: %.0f MB/s, ratio to memcpy %.2f (goal >= 0.33)\n",
+                    bigFileMb / rewrite, copy / rewrite);
+        std::printf("memcpy: %.0f MB/s\n", bigFileMb / copy);
     }
 
     fs::remove_all(root);

@@ -3,7 +3,9 @@
 #include "engine/TextScan.h"
 #include "engine/TrackingBlock.h"
 
+#include <algorithm>
 #include <cstring>
+#include <optional>
 
 namespace engine {
 
@@ -13,47 +15,84 @@ using scan::Range;
 using scan::Segmented;
 constexpr std::size_t npos = std::string_view::npos;
 
-// The first closing body tag that is markup: not inside a comment, nor inside a
-// script or style element, whose content is text to the browser.
-template <typename C> std::size_t findClosingBody(const Segmented<C>& t)
-{
-    static constexpr std::string_view rawText[] = {"<SCRIPT", "<STYLE"};
-    static constexpr std::string_view rawTextEnd[] = {"</SCRIPT", "</STYLE"};
-    std::size_t pos = 0;
-    while (true) {
-        const std::size_t lt = t.find(C('<'), pos);
-        if (lt == npos)
-            return npos;
-        if (t.matchesAt(lt, "<!--")) {
-            const std::size_t close = t.findKey("-->", lt + 4);
-            if (close == npos)
-                return npos;
-            pos = close + 3;
-            continue;
-        }
-        if (t.matchesAt(lt, "</BODY>"))
-            return lt;
-        bool skipped = false;
-        for (int k = 0; k < 2 && !skipped; ++k) {
-            if (!t.matchesAt(lt, rawText[k]))
+// Finds the first closing body tag that is markup: not inside a comment, nor
+// inside a script or style element, whose content is text to the browser. The
+// scan can be advanced piece by piece, so that it can follow another pass
+// through the text while the text is still in the cache.
+template <typename C> class BodyScan {
+public:
+    explicit BodyScan(const Segmented<C>& text) : m_text(text) {}
+
+    bool done() const { return m_done; }
+    std::size_t result() const { return m_result; }
+
+    // Looks at every candidate that starts before limit.
+    void advance(std::size_t limit)
+    {
+        static constexpr std::string_view rawText[] = {"<SCRIPT", "<STYLE"};
+        static constexpr std::string_view rawTextEnd[] = {"</SCRIPT", "</STYLE"};
+        const Segmented<C>& t = m_text;
+        while (!m_done && m_pos < limit) {
+            // Only "<!", "<s" and "</...y" can open what matters here.
+            const std::size_t lt = t.findLead(C('<'), {{1, '!', false}, {1, 's', true}, {5, 'y', true}}, m_pos, limit);
+            if (lt == npos) {
+                m_pos = std::min(limit, t.size());
+                if (m_pos >= t.size())
+                    finish(npos);
+                return;
+            }
+            if (t.matchesAt(lt, "<!--")) {
+                const std::size_t close = t.findKey("-->", lt + 4);
+                if (close == npos)
+                    finish(npos);
+                else
+                    m_pos = close + 3;
                 continue;
-            const std::size_t after = lt + rawText[k].size();
-            // "<scripts>" or "<styles" are other tags; a name ends at a blank, '>' or '/'.
-            const bool nameEnds = after >= t.size() || t.matchesAt(after, ">") || t.matchesAt(after, "/") ||
-                                  t.matchesAt(after, " ") || t.matchesAt(after, "\t") ||
-                                  t.matchesAt(after, "\r") || t.matchesAt(after, "\n") ||
-                                  t.matchesAt(after, "\f");
-            if (!nameEnds)
-                continue;
-            const std::size_t close = t.findKey(rawTextEnd[k], after);
-            if (close == npos)
-                return npos;
-            pos = close + rawTextEnd[k].size();
-            skipped = true;
+            }
+            if (t.matchesAt(lt, "</BODY>")) {
+                finish(lt);
+                return;
+            }
+            m_pos = lt + 1;
+            for (int k = 0; k < 2; ++k) {
+                if (!t.matchesAt(lt, rawText[k]))
+                    continue;
+                const std::size_t after = lt + rawText[k].size();
+                // "<scripts>" or "<styles" are other tags; a name ends at a blank, '>' or '/'.
+                const bool nameEnds = after >= t.size() || t.matchesAt(after, ">") || t.matchesAt(after, "/") ||
+                                      t.matchesAt(after, " ") || t.matchesAt(after, "\t") ||
+                                      t.matchesAt(after, "\r") || t.matchesAt(after, "\n") ||
+                                      t.matchesAt(after, "\f");
+                if (!nameEnds)
+                    continue;
+                const std::size_t close = t.findKey(rawTextEnd[k], after);
+                if (close == npos)
+                    finish(npos);
+                else
+                    m_pos = close + rawTextEnd[k].size();
+                break;
+            }
         }
-        if (!skipped)
-            pos = lt + 1;
     }
+
+private:
+    void finish(std::size_t result)
+    {
+        m_result = result;
+        m_done = true;
+    }
+
+    const Segmented<C>& m_text;
+    std::size_t m_pos = 0;
+    std::size_t m_result = npos;
+    bool m_done = false;
+};
+
+template <typename C> std::size_t findClosingBody(const Segmented<C>& text)
+{
+    BodyScan<C> scan(text);
+    scan.advance(npos);
+    return scan.result();
 }
 
 template <typename C> struct Core {
@@ -77,29 +116,49 @@ template <typename C> Core<C> rewriteCore(std::basic_string_view<C> page, Mode m
     while (hi > lo && page[hi - 1] == C(' '))
         --hi;
 
-    // Old blocks, each from the start marker nearest before an end marker to that end marker.
+    // Every start key and end marker, in one pass. In insert mode the search for the
+    // body tag follows window by window, as if no block were to go; should blocks
+    // go, it is done again on what is left.
     const Segmented<C> trimmed(page, {Range{lo, hi}});
+    std::optional<BodyScan<C>> body;
+    if (mode == Mode::Insert)
+        body.emplace(trimmed);
+    std::vector<std::size_t> starts;
+    std::vector<std::size_t> ends;
+    constexpr std::size_t window = 64 * 1024;
+    for (std::size_t from = 0; from < trimmed.size(); from += window) {
+        const std::size_t to = std::min(trimmed.size(), from + window);
+        for (std::size_t at = trimmed.findLead(C('<'), {{1, '!', false}}, from, to); at != npos;
+             at = trimmed.findLead(C('<'), {{1, '!', false}}, at + 1, to)) {
+            if (trimmed.matchesAt(at, SearchKey))
+                starts.push_back(at);
+            else if (trimmed.matchesAt(at, EndMarker))
+                ends.push_back(at);
+        }
+        if (body && !body->done())
+            body->advance(to);
+    }
+
+    // Each block runs from the start key nearest before an end marker to that end
+    // marker and the line end the block wrote; other markers stay.
     std::vector<Range> removed;
     std::size_t pos = 0;
-    std::size_t nextStart = trimmed.findKey(SearchKey, 0);
-    while (nextStart != npos) {
-        const std::size_t end = trimmed.findKey(EndMarker, pos);
-        if (end == npos)
-            break;
-        std::size_t start = npos;
-        while (nextStart != npos && nextStart < end) {
-            start = nextStart;
-            nextStart = trimmed.findKey(SearchKey, nextStart + 1);
-        }
+    auto start = starts.begin();
+    for (const std::size_t end : ends) {
+        if (end < pos)
+            continue;
+        while (start != starts.end() && *start < pos)
+            ++start;
+        auto nearest = starts.end();
+        while (start != starts.end() && *start < end)
+            nearest = start++;
         std::size_t stop = end + EndMarker.size();
-        if (start != npos) {
+        if (nearest != starts.end()) {
             if (trimmed.matchesAt(stop, "\r\n"))
                 stop += 2;
             else if (trimmed.matchesAt(stop, "\n"))
                 stop += 1;
-            removed.push_back(Range{lo + start, lo + stop});
-            if (nextStart != npos && nextStart < stop)
-                nextStart = trimmed.findKey(SearchKey, stop);
+            removed.push_back(Range{lo + *nearest, lo + stop});
         }
         pos = stop;
     }
@@ -121,8 +180,15 @@ template <typename C> Core<C> rewriteCore(std::basic_string_view<C> page, Mode m
     }
 
     const Segmented<C> text(page, kept);
-    const std::size_t body = findClosingBody(text);
-    if (body == npos) {
+    std::size_t bodyAt = npos;
+    if (removed.empty()) {
+        body->advance(npos);
+        bodyAt = body->result() == npos ? npos : text.pagePos(body->result());
+    } else {
+        const std::size_t found = findClosingBody(text);
+        bodyAt = found == npos ? npos : text.pagePos(found);
+    }
+    if (bodyAt == npos) {
         if (!appendWithoutBody) {
             core.noBody = true;
             return core;
@@ -130,7 +196,7 @@ template <typename C> Core<C> rewriteCore(std::basic_string_view<C> page, Mode m
         core.out = std::move(kept);
         core.out.push_back(BlockRange);
     } else {
-        const std::size_t at = text.pagePos(body);
+        const std::size_t at = bodyAt;
         for (const Range& r : kept) {
             if (r.end <= at) {
                 core.out.push_back(r);

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,6 +16,47 @@ namespace engine::scan {
 template <typename C> constexpr C upperAscii(C c)
 {
     return (c >= C('a') && c <= C('z')) ? C(c - C('a') + C('A')) : c;
+}
+
+// A second character that must stand `offset` places after a lead character;
+// `folded` compares letters without regard to case (value is lower case then).
+struct Follower {
+    std::size_t offset;
+    char value;
+    bool folded;
+};
+
+// First position in [from, end) of the byte text that holds lead followed by one
+// of the followers, or that holds lead so near end that its followers cannot be
+// seen; npos when none. A coarse filter: callers check what they find.
+std::size_t findLeadBytes(const char* data, std::size_t from, std::size_t end, char lead,
+                          std::initializer_list<Follower> followers);
+
+// The same for any text; bytes take the vectorised path.
+template <typename C>
+std::size_t findLead(const C* data, std::size_t from, std::size_t end, C lead, std::initializer_list<Follower> followers)
+{
+    if constexpr (sizeof(C) == 1) {
+        return findLeadBytes(reinterpret_cast<const char*>(data), from, end, static_cast<char>(lead), followers);
+    } else {
+        std::size_t reach = 0;
+        for (const Follower& f : followers)
+            reach = std::max(reach, f.offset);
+        for (std::size_t at = from; at < end; ++at) {
+            if (data[at] != lead)
+                continue;
+            if (at + reach >= end)
+                return at;
+            for (const Follower& f : followers) {
+                C c = data[at + f.offset];
+                if (f.folded && c >= C('A') && c <= C('Z'))
+                    c = C(c - C('A') + C('a'));
+                if (c == static_cast<C>(static_cast<unsigned char>(f.value)))
+                    return at;
+            }
+        }
+        return std::string_view::npos;
+    }
 }
 
 // A half-open range [begin, end) of positions in the page.
@@ -64,6 +106,23 @@ public:
         return npos;
     }
 
+    // First candidate for a lead character with followers at or after pos (see
+    // the free findLead); npos when none.
+    std::size_t findLead(C lead, std::initializer_list<Follower> followers, std::size_t pos,
+                         std::size_t limit = npos) const
+    {
+        for (std::size_t seg = segmentOf(pos); seg < m_kept.size() && m_starts[seg] < limit; ++seg) {
+            const Range& r = m_kept[seg];
+            const std::size_t from = r.begin + (pos > m_starts[seg] ? pos - m_starts[seg] : 0);
+            // A candidate near limit is still a candidate: its followers may lie beyond.
+            const std::size_t end = limit - m_starts[seg] < r.size() ? r.begin + (limit - m_starts[seg]) : r.end;
+            const std::size_t hit = scan::findLead(m_page.data(), from, end, lead, followers);
+            if (hit != npos)
+                return m_starts[seg] + (hit - r.begin);
+        }
+        return npos;
+    }
+
     // Whether the text at pos reads key, letters compared without regard to case.
     // key must be upper case ASCII.
     bool matchesAt(std::size_t pos, std::string_view key) const
@@ -95,6 +154,15 @@ public:
     // after pos, letters compared without regard to case; npos when absent.
     std::size_t findKey(std::string_view key, std::size_t pos) const
     {
+        if (key.size() >= 2 && key[0] == '<' && key[1] == '!') {
+            // Comment openers are rare in pages: look for "<!" and check from there.
+            for (std::size_t at = findLead(C('<'), {{1, '!', false}}, pos); at != npos;
+                 at = findLead(C('<'), {{1, '!', false}}, at + 1)) {
+                if (matchesAt(at, key))
+                    return at;
+            }
+            return npos;
+        }
         if (key.size() < 6) {
             const C first = static_cast<C>(static_cast<unsigned char>(key.front()));
             for (std::size_t at = find(first, pos); at != npos; at = find(first, at + 1)) {

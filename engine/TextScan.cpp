@@ -1,0 +1,131 @@
+#include "engine/TextScan.h"
+
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+#include <immintrin.h>
+#define INSERTER_X86_VECTORS 1
+#endif
+
+namespace engine::scan {
+
+namespace {
+
+constexpr std::size_t npos = std::string_view::npos;
+
+std::size_t reachOf(std::initializer_list<Follower> followers)
+{
+    std::size_t reach = 0;
+    for (const Follower& f : followers)
+        reach = std::max(reach, f.offset);
+    return reach;
+}
+
+std::size_t scalarFrom(const char* data, std::size_t at, std::size_t end, char lead,
+                       std::initializer_list<Follower> followers, std::size_t reach)
+{
+    for (; at < end; ++at) {
+        if (data[at] != lead)
+            continue;
+        if (at + reach >= end)
+            return at;
+        for (const Follower& f : followers) {
+            char c = data[at + f.offset];
+            if (f.folded && c >= 'A' && c <= 'Z')
+                c = static_cast<char>(c - 'A' + 'a');
+            if (c == f.value)
+                return at;
+        }
+    }
+    return npos;
+}
+
+#ifdef INSERTER_X86_VECTORS
+
+// 32 bytes a step. With a single follower that follower is tested first: the
+// followers used ('!') are rarer in pages than the lead ('<').
+__attribute__((target("avx2"))) std::size_t findAvx2(const char* data, std::size_t from, std::size_t end,
+                                                     char lead, std::initializer_list<Follower> followers,
+                                                     std::size_t reach)
+{
+    const __m256i leads = _mm256_set1_epi8(lead);
+    const __m256i caseBit = _mm256_set1_epi8(0x20);
+    const bool single = followers.size() == 1;
+    std::size_t at = from;
+    while (at + 32 + reach <= end) {
+        const char* p = data + at;
+        unsigned mask;
+        if (single) {
+            const Follower& f = *followers.begin();
+            __m256i v = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + f.offset));
+            if (f.folded)
+                v = _mm256_or_si256(v, caseBit);
+            mask = static_cast<unsigned>(_mm256_movemask_epi8(_mm256_cmpeq_epi8(v, _mm256_set1_epi8(f.value))));
+            if (mask != 0)
+                mask &= static_cast<unsigned>(_mm256_movemask_epi8(
+                    _mm256_cmpeq_epi8(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(p)), leads)));
+        } else {
+            mask = static_cast<unsigned>(_mm256_movemask_epi8(
+                _mm256_cmpeq_epi8(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(p)), leads)));
+            if (mask != 0) {
+                unsigned second = 0;
+                for (const Follower& f : followers) {
+                    __m256i v = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + f.offset));
+                    if (f.folded)
+                        v = _mm256_or_si256(v, caseBit);
+                    second |= static_cast<unsigned>(_mm256_movemask_epi8(_mm256_cmpeq_epi8(v, _mm256_set1_epi8(f.value))));
+                }
+                mask &= second;
+            }
+        }
+        if (mask != 0)
+            return at + static_cast<std::size_t>(__builtin_ctz(mask));
+        at += 32;
+    }
+    return scalarFrom(data, at, end, lead, followers, reach);
+}
+
+std::size_t findSse2(const char* data, std::size_t from, std::size_t end, char lead,
+                     std::initializer_list<Follower> followers, std::size_t reach)
+{
+    const __m128i leads = _mm_set1_epi8(lead);
+    const __m128i caseBit = _mm_set1_epi8(0x20);
+    std::size_t at = from;
+    while (at + 16 + reach <= end) {
+        const char* p = data + at;
+        int mask = _mm_movemask_epi8(_mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p)), leads));
+        if (mask != 0) {
+            int second = 0;
+            for (const Follower& f : followers) {
+                __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + f.offset));
+                if (f.folded)
+                    v = _mm_or_si128(v, caseBit);
+                second |= _mm_movemask_epi8(_mm_cmpeq_epi8(v, _mm_set1_epi8(f.value)));
+            }
+            mask &= second;
+            if (mask != 0)
+                return at + static_cast<std::size_t>(__builtin_ctz(static_cast<unsigned>(mask)));
+        }
+        at += 16;
+    }
+    return scalarFrom(data, at, end, lead, followers, reach);
+}
+
+const bool hasAvx2 = __builtin_cpu_supports("avx2");
+
+#endif
+
+} // namespace
+
+std::size_t findLeadBytes(const char* data, std::size_t from, std::size_t end, char lead,
+                          std::initializer_list<Follower> followers)
+{
+    const std::size_t reach = reachOf(followers);
+#ifdef INSERTER_X86_VECTORS
+    if (hasAvx2)
+        return findAvx2(data, from, end, lead, followers, reach);
+    return findSse2(data, from, end, lead, followers, reach);
+#else
+    return scalarFrom(data, from, end, lead, followers, reach);
+#endif
+}
+
+} // namespace engine::scan
