@@ -1,0 +1,117 @@
+#include "picker/Form2.h"
+
+#include "platform/DirListBox.h"
+#include "platform/DriveListBox.h"
+#include "platform/Platform.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPushButton>
+
+namespace picker {
+
+namespace {
+
+// 15 twips to a pixel at 96 dpi, as in the main window.
+QRect twipsRect(int left, int top, int width, int height)
+{
+    const auto px = [](int t) { return (t + 7) / 15; };
+    return QRect(px(left), px(top), px(width), px(height));
+}
+
+} // namespace
+
+Form2::Form2(platform::Platform& platform, const QString& mainCaption, QWidget* parent)
+    : QDialog(parent), m_platform(platform), m_mainCaption(mainCaption)
+{
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QStringLiteral("Select Folder"));
+    setFixedSize(twipsRect(0, 0, 4695, 3435).size());
+    setSizeGripEnabled(false);
+    QFont font;
+    font.setFamilies({QStringLiteral("Segoe UI"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                      QStringLiteral("DejaVu Sans")});
+    font.setPointSizeF(8.0);
+    setFont(font);
+
+    Drive1 = new platform::DriveListBox(platform, this);
+    Drive1->setObjectName(QStringLiteral("Drive1"));
+    Drive1->setGeometry(twipsRect(120, 120, 4455, 315));
+    Drive1->setAccessibleName(QStringLiteral("Drive"));
+    connect(Drive1, &platform::DriveListBox::driveChanged, this, [this] { Drive1_Change(); });
+
+    Dir1 = new platform::DirListBox(platform, this);
+    Dir1->setObjectName(QStringLiteral("Dir1"));
+    Dir1->setGeometry(twipsRect(120, 480, 4455, 2115));
+    Dir1->setAccessibleName(QStringLiteral("Folders"));
+    connect(Dir1, &platform::DirListBox::mouseButton, this, [this] { Dir1_MouseButton(); });
+
+    Label1 = new QLabel(this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(twipsRect(120, 2640, 4455, 255));
+    Label1->setTextFormat(Qt::PlainText);
+
+    const QString captions[] = {QStringLiteral("&Cancel"), QStringLiteral("&OK")};
+    const int lefts[] = {3600, 2520};
+    for (int i = 0; i < 2; ++i) {
+        Command1[i] = new QPushButton(captions[i], this);
+        Command1[i]->setObjectName(QStringLiteral("Command1_%1").arg(i));
+        Command1[i]->setGeometry(twipsRect(lefts[i], 3000, 975, 315));
+        Command1[i]->setAccessibleName(QString(captions[i]).remove(QLatin1Char('&')));
+        Command1[i]->setAutoDefault(false);
+        Command1[i]->setDefault(false);
+        connect(Command1[i], &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
+    }
+
+    setTabOrder(Drive1, Dir1);
+    setTabOrder(Dir1, Command1[0]);
+    setTabOrder(Command1[0], Command1[1]);
+
+    Form_Load();
+}
+
+void Form2::Form_Load()
+{
+    Drive1->setDrive(QStringLiteral("C:"));
+    // Opening the root of drive C is assumed to work; should it not, the list stays empty.
+    Dir1->setPath(Drive1->driveRoot());
+}
+
+QString Form2::showModal()
+{
+    m_chosen = QString();
+    setWindowModality(Qt::ApplicationModal);
+    exec();
+    return m_chosen;
+}
+
+void Form2::Drive1_Change()
+{
+    // The list always opens the root of the chosen drive, never the folder last used there.
+    const QString failure = Dir1->setPath(Drive1->driveRoot());
+    if (!failure.isEmpty()) {
+        m_platform.warn(this, m_mainCaption, QStringLiteral("Drive Unavailable or Not Ready"));
+        Drive1->setDrive(QStringLiteral("c:")); // runs this again when the selection changes
+    }
+}
+
+void Form2::Dir1_MouseButton() { Label1->setText(Dir1->path()); }
+
+void Form2::Command1_Click(int Index)
+{
+    if (Index == 1)
+        m_chosen = Dir1->path();
+    hide();
+}
+
+void Form2::closeEvent(QCloseEvent* event)
+{
+    // The close box leaves the folder field alone and destroys the dialog, so the
+    // next "&Browse..." loads it afresh.
+    m_chosen = QString();
+    event->accept();
+    QDialog::closeEvent(event);
+    deleteLater();
+}
+
+} // namespace picker

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QDialog>
+
+#include <array>
+
+class QLabel;
+class QPushButton;
+
+namespace platform {
+class DirListBox;
+class DriveListBox;
+class Platform;
+} // namespace platform
+
+namespace picker {
+
+// The folder picker "Select Folder": a drive list, a directory list and a path
+// label. "&OK" and "&Cancel" only hide it, so that it keeps its drive, directory
+// and label for the next opening; its close box destroys it.
+class Form2 final : public QDialog {
+    Q_OBJECT
+
+public:
+    // mainCaption titles the dialog's message box, as the main window's caption.
+    Form2(platform::Platform& platform, const QString& mainCaption, QWidget* parent = nullptr);
+
+    // Shows the dialog modally; returns the open directory after "&OK", or a null
+    // string after "&Cancel" or the close box.
+    QString showModal();
+    // What the last closing chose: the folder after "&OK", else a null string.
+    QString chosenFolder() const { return m_chosen; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Form_Load();
+    void Drive1_Change();
+    void Dir1_MouseButton();
+    void Command1_Click(int Index);
+
+    platform::Platform& m_platform;
+    QString m_mainCaption;
+    QString m_chosen;
+
+    platform::DriveListBox* Drive1 = nullptr;
+    platform::DirListBox* Dir1 = nullptr;
+    QLabel* Label1 = nullptr;
+    std::array<QPushButton*, 2> Command1{};
+};
+
+} // namespace picker

@@ -1,0 +1,82 @@
+#include "platform/DirListBox.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QKeyEvent>
+#include <QStyle>
+
+namespace platform {
+
+namespace {
+constexpr int PathRole = Qt::UserRole;
+}
+
+DirListBox::DirListBox(Platform& platform, QWidget* parent) : QListWidget(parent), m_platform(platform)
+{
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setUniformItemSizes(true);
+    connect(this, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) { openItem(item); });
+}
+
+QString DirListBox::setPath(const QString& path)
+{
+    const Directory dir = m_platform.openDirectory(path);
+    if (!dir.ok)
+        return dir.reason.isEmpty() ? QStringLiteral("not available") : dir.reason;
+
+    m_path = dir.path;
+    clear();
+    const QIcon open = style()->standardIcon(QStyle::SP_DirOpenIcon);
+    const QIcon closed = style()->standardIcon(QStyle::SP_DirClosedIcon);
+
+    // The chain from the root down to the open directory, each one step further in.
+    const QString clean = QDir::fromNativeSeparators(dir.path);
+    QStringList chain;
+    QString at = clean;
+    while (true) {
+        chain.prepend(at);
+        const QString parent = QDir::cleanPath(at + QStringLiteral("/.."));
+        if (parent == at || at.isEmpty() || QDir(at).isRoot())
+            break;
+        at = parent;
+    }
+    int depth = 0;
+    for (const QString& folder : chain) {
+        const QString name = depth == 0 ? QDir::toNativeSeparators(folder) : folder.section(QLatin1Char('/'), -1);
+        auto* item = new QListWidgetItem(open, QString(depth * 2, QLatin1Char(' ')) + name, this);
+        item->setData(PathRole, QDir::toNativeSeparators(folder));
+        item->setToolTip(QDir::toNativeSeparators(folder));
+        ++depth;
+    }
+    const QString base = clean.endsWith(QLatin1Char('/')) ? clean : clean + QLatin1Char('/');
+    for (const QString& sub : dir.subfolders) {
+        auto* item = new QListWidgetItem(closed, QString(depth * 2, QLatin1Char(' ')) + sub, this);
+        item->setData(PathRole, QDir::toNativeSeparators(base + sub));
+    }
+    setCurrentRow(static_cast<int>(chain.size()) - 1);
+    return {};
+}
+
+void DirListBox::openItem(QListWidgetItem* item)
+{
+    if (item)
+        setPath(item->data(PathRole).toString());
+}
+
+void DirListBox::mousePressEvent(QMouseEvent* event)
+{
+    QListWidget::mousePressEvent(event);
+    Q_EMIT mouseButton();
+}
+
+void DirListBox::keyPressEvent(QKeyEvent* event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && currentItem()) {
+        openItem(currentItem());
+        event->accept();
+        return;
+    }
+    QListWidget::keyPressEvent(event);
+}
+
+} // namespace platform

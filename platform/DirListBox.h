@@ -1,0 +1,38 @@
+#pragma once
+
+#include "platform/Platform.h"
+
+#include <QListWidget>
+
+namespace platform {
+
+// The directory list: the open directory with its chain of parents above it and
+// its subdirectories below. A double-click (or Enter) opens an entry; a single
+// click only highlights it.
+class DirListBox final : public QListWidget {
+    Q_OBJECT
+
+public:
+    DirListBox(Platform& platform, QWidget* parent = nullptr);
+
+    // The open directory's full path, native separators; a root keeps its separator.
+    QString path() const { return m_path; }
+    // Opens path. On failure (volume unavailable, not ready, unreadable) the list
+    // stays as it was and the reason is returned; empty on success.
+    QString setPath(const QString& path);
+
+Q_SIGNALS:
+    void mouseButton();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void openItem(QListWidgetItem* item);
+
+    Platform& m_platform;
+    QString m_path;
+};
+
+} // namespace platform

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "platform/QtPlatform.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QSet>
+
+#include <functional>
+
+// The real platform, except that message boxes and ending the program are only
+// recorded, events are processed with a hook, and volumes can be made unready.
+class FakePlatform final : public platform::Platform {
+public:
+    struct Message {
+        QString title;
+        QString text;
+    };
+
+    QList<Message> messages;
+    int quits = 0;
+    int eventRounds = 0;
+    std::function<void()> onProcessEvents;
+    QList<platform::Volume> fakeVolumes;
+    QSet<QString> notReady; // roots (native form) whose volume is not ready
+
+    engine::PageFiles& pageFiles() override { return m_real.pageFiles(); }
+    platform::FolderListing listFolder(const QString& folder) override { return m_real.listFolder(folder); }
+
+    QList<platform::Volume> volumes() override { return fakeVolumes.isEmpty() ? m_real.volumes() : fakeVolumes; }
+
+    platform::Directory openDirectory(const QString& path) override
+    {
+        for (const QString& root : notReady) {
+            if (path == root || path.startsWith(root.endsWith(QLatin1Char('/')) ? root : root + QLatin1Char('/'))) {
+                platform::Directory dir;
+                dir.reason = QStringLiteral("not ready");
+                return dir;
+            }
+        }
+        return m_real.openDirectory(path);
+    }
+
+    void warn(QWidget*, const QString& title, const QString& text) override { messages.append({title, text}); }
+
+    void processEvents() override
+    {
+        ++eventRounds;
+        if (onProcessEvents)
+            onProcessEvents();
+        QCoreApplication::processEvents();
+    }
+
+    void quit() override { ++quits; }
+
+private:
+    platform::QtPlatform m_real;
+};

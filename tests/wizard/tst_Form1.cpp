@@ -1,0 +1,605 @@
+#include "FakePlatform.h"
+#include "wizard/Form1.h"
+#include "wizard/LineControl.h"
+#include "wizard/Twips.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+using wizard::Form1;
+using wizard::twips;
+
+namespace {
+
+const QByteArray Page = "<html><body>x</body></html>";
+const QString Caption = QStringLiteral("Trafalytic - Code Inserter");
+
+void write(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+QByteArray contents(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// The example folder: eight files of every kind, a subfolder and a hidden file.
+void makeExampleFolder(const QString& dir)
+{
+    for (const char* name : {"index.html", "Logo.GIF", "news.Htm", "notes.txt", "a.SHTML", "b.shtm", "c.xhtml",
+                             "d.htm.bak", ".hidden.htm"})
+        write(dir + QLatin1Char('/') + QLatin1String(name), Page);
+    QDir(dir).mkdir(QStringLiteral("images"));
+}
+
+// One wizard window on the fake platform, started as the program starts it.
+struct Wizard {
+    FakePlatform platform;
+    Form1 form{platform};
+
+    Wizard()
+    {
+        form.Form_Load();
+        form.activateWindow();
+    }
+
+    template <typename T> T* get(const char* name) const
+    {
+        T* w = form.findChild<T*>(QLatin1String(name));
+        if (!w)
+            qFatal("no control %s", name);
+        return w;
+    }
+    QPushButton* prev() const { return get<QPushButton>("Command1_0"); }
+    QPushButton* next() const { return get<QPushButton>("Command1_1"); }
+    QPushButton* third() const { return get<QPushButton>("Command1_2"); }
+    QLineEdit* text1() const { return get<QLineEdit>("Text1"); }
+    QLineEdit* text2() const { return get<QLineEdit>("Text2"); }
+    QListWidget* list1() const { return get<QListWidget>("List1"); }
+    QLabel* label(const char* name) const { return get<QLabel>(name); }
+
+    void click(QPushButton* b) { QTest::mouseClick(b, Qt::LeftButton); }
+    void command3(int i) { click(get<QPushButton>(QStringLiteral("Command3_%1").arg(i).toLatin1().constData())); }
+
+    QStringList entries() const
+    {
+        QStringList names;
+        for (int i = 0; i < list1()->count(); ++i)
+            names << list1()->item(i)->text();
+        return names;
+    }
+    QStringList selected() const
+    {
+        QStringList names;
+        for (int i = 0; i < list1()->count(); ++i) {
+            if (list1()->item(i)->checkState() == Qt::Checked)
+                names << list1()->item(i)->text();
+        }
+        return names;
+    }
+    void select(const QString& name)
+    {
+        const auto items = list1()->findItems(name, Qt::MatchExactly);
+        QCOMPARE(items.size(), 1);
+        items.front()->setCheckState(Qt::Checked);
+    }
+
+    // Walks from page 0 to page 2 with the given folder.
+    void toPage2(const QString& folder, const QStringList& pages)
+    {
+        text1()->setText(folder);
+        click(next());
+        for (const QString& p : pages)
+            select(p);
+        click(next());
+    }
+
+    int pageInView() const
+    {
+        int found = -1;
+        for (int i = 0; i < 4; ++i) {
+            const QWidget* frame = get<QWidget>(QStringLiteral("Frame1_%1").arg(i).toLatin1().constData());
+            if (frame->y() == twips(840)) {
+                if (found != -1)
+                    return -2;
+                found = i;
+            } else if (frame->y() != twips(8000)) {
+                return -3;
+            }
+        }
+        return found;
+    }
+};
+
+} // namespace
+
+class TestForm1 : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { QTest::failOnWarning(QRegularExpression(QStringLiteral("QLayout|QWidget::setTabOrder"))); }
+
+    void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty() || !QApplication::activeModalWidget()); }
+
+    void startUp()
+    {
+        Wizard w;
+        QCOMPARE(w.form.windowTitle(), Caption);
+        QCOMPARE(w.pageInView(), 0);
+        QCOMPARE(w.form.CurFrNo(), 0);
+        QVERIFY(!w.prev()->isEnabled());
+        QVERIFY(w.next()->isEnabled());
+        QVERIFY(w.next()->isDefault());
+        QCOMPARE(w.third()->text(), QStringLiteral("&Cancel"));
+        QVERIFY(QTest::qWaitForWindowActive(&w.form));
+        QCOMPARE(QApplication::focusWidget(), w.next());
+        QCOMPARE(w.get<QComboBox>("Combo1")->currentText(), QStringLiteral("Normal (http://...)"));
+        QCOMPARE(w.get<QComboBox>("Combo1")->count(), 2);
+        QCOMPARE(w.label("Label15")->text(), QStringLiteral("2.0.4"));
+        QVERIFY(w.get<QRadioButton>("Option1")->isChecked());
+        QVERIFY(w.text1()->text().isEmpty());
+        QVERIFY(!w.form.windowIcon().isNull());
+    }
+
+    void versionText_data()
+    {
+        QTest::addColumn<int>("major");
+        QTest::addColumn<int>("minor");
+        QTest::addColumn<int>("revision");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("2.00.0004 reads 2.0.4") << 2 << 0 << 4 << QStringLiteral("2.0.4");
+        QTest::newRow("two-digit parts") << 10 << 2 << 31 << QStringLiteral("10.2.31");
+    }
+
+    void versionText()
+    {
+        QFETCH(int, major);
+        QFETCH(int, minor);
+        QFETCH(int, revision);
+        QFETCH(QString, text);
+        QCOMPARE(Form1::versionText(major, minor, revision), text);
+    }
+
+    void emptyFieldsAreRefused_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no folder on page 0") << 0 << QStringLiteral("Please Select a Folder");
+        QTest::newRow("no website number on page 2") << 2 << QStringLiteral("Please Enter a Website Number");
+    }
+
+    void emptyFieldsAreRefused()
+    {
+        QFETCH(int, page);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        Wizard w;
+        if (page == 2)
+            w.toPage2(dir.path(), {});
+        QCOMPARE(w.form.CurFrNo(), page);
+        const bool prevEnabled = w.prev()->isEnabled();
+        w.click(w.next());
+        QCOMPARE(w.platform.messages.size(), 1);
+        QCOMPARE(w.platform.messages[0].text, message);
+        QCOMPARE(w.platform.messages[0].title, Caption);
+        QCOMPARE(w.form.CurFrNo(), page);
+        QCOMPARE(w.pageInView(), page);
+        QCOMPARE(w.prev()->isEnabled(), prevEnabled);
+    }
+
+    void aBlankFolderPassesAndListsNothing()
+    {
+        Wizard w;
+        w.text1()->setText(QStringLiteral(" "));
+        w.click(w.next());
+        QVERIFY(w.platform.messages.isEmpty());
+        QCOMPARE(w.form.CurFrNo(), 1);
+        QCOMPARE(w.list1()->count(), 0);
+        QVERIFY(w.form.File1Path().isEmpty());
+    }
+
+    // The state table: after each sequence of clicks, the page in view and the buttons.
+    void navigation_data()
+    {
+        QTest::addColumn<QString>("clicks"); // n = "&Next", p = "&Prev"
+        QTest::addColumn<int>("page");
+        QTest::addColumn<bool>("prevEnabled");
+        QTest::newRow("page 1") << QStringLiteral("n") << 1 << true;
+        QTest::newRow("page 2") << QStringLiteral("nn") << 2 << true;
+        QTest::newRow("back to page 0") << QStringLiteral("np") << 0 << false;
+        QTest::newRow("back to page 1") << QStringLiteral("nnp") << 1 << true;
+        QTest::newRow("prev on page 0 stays") << QStringLiteral("npp") << 0 << false;
+        QTest::newRow("forth and back twice") << QStringLiteral("nnppn") << 1 << true;
+    }
+
+    void navigation()
+    {
+        QFETCH(QString, clicks);
+        QFETCH(int, page);
+        QFETCH(bool, prevEnabled);
+        QTemporaryDir dir;
+        Wizard w;
+        w.text1()->setText(dir.path());
+        w.text2()->setText(QStringLiteral("12345"));
+        for (const QChar c : clicks) {
+            if (c == QLatin1Char('p') && !w.prev()->isEnabled())
+                continue; // a disabled button takes no click
+            w.click(c == QLatin1Char('n') ? w.next() : w.prev());
+        }
+        QCOMPARE(w.form.CurFrNo(), page);
+        QCOMPARE(w.pageInView(), page);
+        QCOMPARE(w.prev()->isEnabled(), prevEnabled);
+        QVERIFY(w.next()->isEnabled());
+        QVERIFY(w.third()->isEnabled());
+        QCOMPARE(w.third()->text(), QStringLiteral("&Cancel"));
+        QCOMPARE(w.platform.quits, 0);
+    }
+
+    void selectionCommandsOnTheExampleFolder()
+    {
+        QTemporaryDir dir;
+        makeExampleFolder(dir.path());
+        Wizard w;
+        w.text1()->setText(dir.path());
+        w.click(w.next());
+        QCOMPARE(w.entries(), (QStringList{QStringLiteral("a.SHTML"), QStringLiteral("b.shtm"), QStringLiteral("c.xhtml"),
+                                           QStringLiteral("d.htm.bak"), QStringLiteral("index.html"),
+                                           QStringLiteral("Logo.GIF"), QStringLiteral("news.Htm"),
+                                           QStringLiteral("notes.txt")}));
+        QVERIFY(w.selected().isEmpty());
+
+        w.select(QStringLiteral("notes.txt"));
+        w.command3(2);
+        QCOMPARE(w.selected(), (QStringList{QStringLiteral("a.SHTML"), QStringLiteral("b.shtm"),
+                                            QStringLiteral("index.html"), QStringLiteral("news.Htm")}));
+        w.command3(0);
+        QCOMPARE(w.selected(), w.entries());
+        w.command3(1);
+        QVERIFY(w.selected().isEmpty());
+        QVERIFY(w.list1()->isVisible());
+    }
+
+    void leavingPage0RefillsAndDropsSelections()
+    {
+        QTemporaryDir dir;
+        QTemporaryDir other;
+        makeExampleFolder(dir.path());
+        write(other.filePath(QStringLiteral("other.htm")), Page);
+        Wizard w;
+        w.text1()->setText(dir.path());
+        w.click(w.next());
+        w.command3(0);
+        w.click(w.next());                 // page 2
+        w.text2()->setText(QStringLiteral("777"));
+        w.get<QComboBox>("Combo1")->setCurrentIndex(1);
+        w.get<QRadioButton>("Option2")->setChecked(true);
+        w.click(w.prev());                 // back to page 1: kept
+        QCOMPARE(w.selected().size(), 8);
+        w.click(w.next());                 // page 2 again: settings kept
+        QCOMPARE(w.text2()->text(), QStringLiteral("777"));
+        QCOMPARE(w.get<QComboBox>("Combo1")->currentIndex(), 1);
+        QVERIFY(w.get<QRadioButton>("Option2")->isChecked());
+        w.click(w.prev());
+        w.click(w.prev());                 // page 0
+        w.click(w.next());                 // same folder, refilled
+        QVERIFY(w.selected().isEmpty());
+        QCOMPARE(w.entries().size(), 8);
+
+        w.click(w.prev());
+        w.text1()->setText(other.path());  // another folder: the batch uses it
+        w.click(w.next());
+        QCOMPARE(w.entries(), QStringList{QStringLiteral("other.htm")});
+        QCOMPARE(w.form.File1Path(), other.path());
+    }
+
+    void batchChangesOnlySelectedPages()
+    {
+        QTemporaryDir dir;
+        for (const char* name : {"a.htm", "b.htm", "c.htm"})
+            write(dir.filePath(QLatin1String(name)), Page);
+        Wizard w;
+        QStringList shown;
+        bool buttonsDisabledDuringRun = true;
+        w.platform.onProcessEvents = [&] {
+            shown << w.label("Label13")->text();
+            buttonsDisabledDuringRun = buttonsDisabledDuringRun && !w.prev()->isEnabled() &&
+                                       !w.next()->isEnabled() && !w.third()->isEnabled() &&
+                                       w.third()->text() == QStringLiteral("&Close") && w.pageInView() == 3;
+            QVERIFY(!w.label("Label14")->isVisibleTo(&w.form));
+        };
+        w.toPage2(dir.path(), {QStringLiteral("a.htm"), QStringLiteral("c.htm")});
+        w.text2()->setText(QStringLiteral("12345"));
+        w.click(w.next());
+
+        QCOMPARE(shown, (QStringList{dir.filePath(QStringLiteral("a.htm")), dir.filePath(QStringLiteral("c.htm"))}));
+        QVERIFY(buttonsDisabledDuringRun);
+        QVERIFY(contents(dir.filePath(QStringLiteral("a.htm"))).contains("db2.trafalytic.com"));
+        QVERIFY(contents(dir.filePath(QStringLiteral("c.htm"))).contains("&page=c.htm&"));
+        QCOMPARE(contents(dir.filePath(QStringLiteral("b.htm"))), Page);
+
+        QCOMPARE(w.label("Label12")->text(), QStringLiteral("Changes Complete!"));
+        QVERIFY(!w.label("Label13")->isVisibleTo(&w.form));
+        QVERIFY(w.label("Label14")->isVisibleTo(&w.form));
+        QVERIFY(w.label("Label16")->text().startsWith(QStringLiteral("2 inserted, 0 replaced")));
+        QVERIFY(!w.get<QListWidget>("List2")->isVisibleTo(&w.form));
+        QVERIFY(!w.prev()->isEnabled());
+        QVERIFY(!w.next()->isEnabled());
+        QVERIFY(w.third()->isEnabled());
+        QCOMPARE(w.platform.quits, 0);
+        w.click(w.third());
+        QCOMPARE(w.platform.quits, 1);
+    }
+
+    void nothingSelectedCompletesWithoutTouchingFiles()
+    {
+        QTemporaryDir dir;
+        write(dir.filePath(QStringLiteral("a.htm")), Page);
+        Wizard w;
+        w.toPage2(dir.path(), {});
+        w.text2()->setText(QStringLiteral("1"));
+        w.click(w.next());
+        QCOMPARE(w.label("Label12")->text(), QStringLiteral("Changes Complete!"));
+        QCOMPARE(w.platform.eventRounds, 0);
+        QCOMPARE(contents(dir.filePath(QStringLiteral("a.htm"))), Page);
+    }
+
+    void aFailingPageIsReportedAndTheRunGoesOn()
+    {
+        QTemporaryDir dir;
+        for (const char* name : {"a.htm", "b.htm", "c.htm"})
+            write(dir.filePath(QLatin1String(name)), Page);
+        QFile::setPermissions(dir.filePath(QStringLiteral("b.htm")), QFile::ReadOwner);
+        Wizard w;
+        w.toPage2(dir.path(), {QStringLiteral("a.htm"), QStringLiteral("b.htm"), QStringLiteral("c.htm")});
+        w.text2()->setText(QStringLiteral("1"));
+        w.click(w.next());
+        QCOMPARE(w.label("Label12")->text(), QStringLiteral("1 page could not be changed:"));
+        const auto* failures = w.get<QListWidget>("List2");
+        QVERIFY(failures->isVisibleTo(&w.form));
+        QCOMPARE(failures->count(), 1);
+        QVERIFY(failures->item(0)->text().contains(dir.filePath(QStringLiteral("b.htm"))));
+        QVERIFY(failures->item(0)->text().contains(QStringLiteral("read-only")));
+        QVERIFY(w.label("Label16")->text().contains(QStringLiteral("2 inserted")));
+        QVERIFY(w.label("Label16")->text().contains(QStringLiteral("1 failed")));
+        QVERIFY(contents(dir.filePath(QStringLiteral("c.htm"))).contains("TRAFALYTIC"));
+        QVERIFY(w.third()->isEnabled());
+    }
+
+    void anOverflowingNumberChangesNoPage()
+    {
+        QTemporaryDir dir;
+        write(dir.filePath(QStringLiteral("a.htm")), Page);
+        Wizard w;
+        w.toPage2(dir.path(), {QStringLiteral("a.htm")});
+        w.text2()->setText(QStringLiteral("99999999999999"));
+        w.click(w.next());
+        QVERIFY(w.label("Label12")->text().contains(QStringLiteral("too large")));
+        QCOMPARE(contents(dir.filePath(QStringLiteral("a.htm"))), Page);
+        QVERIFY(w.third()->isEnabled());
+    }
+
+    void removeModeTakesTheCodeOut()
+    {
+        QTemporaryDir dir;
+        write(dir.filePath(QStringLiteral("a.htm")), Page);
+        {
+            Wizard w;
+            w.toPage2(dir.path(), {QStringLiteral("a.htm")});
+            w.text2()->setText(QStringLiteral("1"));
+            w.get<QComboBox>("Combo1")->setCurrentIndex(1);
+            w.click(w.next());
+            QVERIFY(contents(dir.filePath(QStringLiteral("a.htm"))).contains("https://www.trafalytic.com"));
+        }
+        Wizard w;
+        w.toPage2(dir.path(), {QStringLiteral("a.htm")});
+        w.text2()->setText(QStringLiteral("1"));
+        w.get<QRadioButton>("Option2")->setChecked(true);
+        w.click(w.next());
+        QCOMPARE(contents(dir.filePath(QStringLiteral("a.htm"))), Page);
+        QVERIFY(w.label("Label16")->text().contains(QStringLiteral("1 removed")));
+    }
+
+    void cancelEndsTheProgramOnEveryPage_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::newRow("page 0") << 0;
+        QTest::newRow("page 1") << 1;
+        QTest::newRow("page 2") << 2;
+    }
+
+    void cancelEndsTheProgramOnEveryPage()
+    {
+        QFETCH(int, page);
+        QTemporaryDir dir;
+        write(dir.filePath(QStringLiteral("a.htm")), Page);
+        Wizard w;
+        w.text1()->setText(dir.path());
+        for (int i = 0; i < page; ++i)
+            w.click(w.next());
+        w.click(w.third());
+        QCOMPARE(w.platform.quits, 1);
+        QCOMPARE(contents(dir.filePath(QStringLiteral("a.htm"))), Page);
+    }
+
+    void closeBoxDuringTheRunFinishesThePageInHand()
+    {
+        QTemporaryDir dir;
+        for (const char* name : {"a.htm", "b.htm", "c.htm"})
+            write(dir.filePath(QLatin1String(name)), Page);
+        Wizard w;
+        w.platform.onProcessEvents = [&] {
+            if (w.platform.eventRounds == 1) {
+                w.form.close();
+                QCOMPARE(w.platform.quits, 0); // not while a page is in hand
+            }
+        };
+        w.toPage2(dir.path(), {QStringLiteral("a.htm"), QStringLiteral("b.htm"), QStringLiteral("c.htm")});
+        w.text2()->setText(QStringLiteral("1"));
+        w.click(w.next());
+        QCOMPARE(w.platform.quits, 1);
+        QVERIFY(contents(dir.filePath(QStringLiteral("a.htm"))).contains("TRAFALYTIC"));
+        QCOMPARE(contents(dir.filePath(QStringLiteral("b.htm"))), Page);
+    }
+
+    void closeBoxOutsideTheRunEndsTheProgram()
+    {
+        Wizard w;
+        w.form.close();
+        QCOMPARE(w.platform.quits, 1);
+    }
+
+    void bannerAndSeparatorFollowTheWidth_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::newRow("as loaded") << 0;
+        QTest::newRow("wider") << 600;
+        QTest::newRow("wider again") << 700;
+    }
+
+    void bannerAndSeparatorFollowTheWidth()
+    {
+        QFETCH(int, width);
+        Wizard w;
+        if (width > 0) {
+            w.form.resize(width, w.form.height());
+            QApplication::processEvents();
+        }
+        const int client = w.form.width() * wizard::TwipsPerPixel;
+        QCOMPARE(w.form.width(), width > 0 ? width : twips(5910));
+        QCOMPARE(w.get<QWidget>("Shape1")->width(), w.form.width());
+        const auto* line1 = w.get<wizard::LineControl>("Line1");
+        const auto* line2 = w.get<wizard::LineControl>("Line2");
+        QCOMPARE(line2->y1(), 4080.0f);
+        QCOMPARE(line1->y1(), 4065.0f);
+        QCOMPARE(line1->y2(), 4065.0f);
+        for (const auto* line : {line1, line2}) {
+            QCOMPARE(line->x1(), 0.0f);
+            QCOMPARE(line->x2(), float(client));
+            QCOMPARE(line->width(), w.form.width());
+        }
+        QCOMPARE(line1->y(), line2->y() - 1);
+    }
+
+    void keyboard()
+    {
+        QTemporaryDir dir;
+        write(dir.filePath(QStringLiteral("a.htm")), Page);
+        Wizard w;
+        QVERIFY(QTest::qWaitForWindowActive(&w.form));
+        // Enter in the folder field presses "&Next".
+        w.text1()->setFocus();
+        QTest::keyClicks(w.text1(), dir.path());
+        QTest::keyClick(w.text1(), Qt::Key_Return);
+        QCOMPARE(w.form.CurFrNo(), 1);
+        // Access keys of the page in view work; those of pages out of view do not.
+        QTest::keyClick(&w.form, Qt::Key_S, Qt::AltModifier);
+        QTRY_COMPARE(w.selected(), QStringList{QStringLiteral("a.htm")});
+        QTest::keyClick(&w.form, Qt::Key_B, Qt::AltModifier); // "&Browse..." is on page 0
+        QTest::qWait(200);
+        QVERIFY(!QApplication::activeModalWidget());
+        QTest::keyClick(&w.form, Qt::Key_N, Qt::AltModifier);
+        QTRY_COMPARE(w.form.CurFrNo(), 2);
+        // Tab never reaches a control of a page out of view.
+        for (int i = 0; i < 12; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QWidget* focus = QApplication::focusWidget();
+            QVERIFY(focus);
+            QVERIFY2(focus->isVisible(), qPrintable(focus->objectName()));
+        }
+        QTest::keyClick(&w.form, Qt::Key_P, Qt::AltModifier);
+        QTRY_COMPARE(w.form.CurFrNo(), 1);
+    }
+
+    void accessibleNames()
+    {
+        Wizard w;
+        QCOMPARE(w.text1()->accessibleName(), QStringLiteral("Folder"));
+        QCOMPARE(w.text2()->accessibleName(), QStringLiteral("Website Number"));
+        QCOMPARE(w.get<QComboBox>("Combo1")->accessibleName(), QStringLiteral("Web Protocol"));
+        QCOMPARE(w.list1()->accessibleName(), QStringLiteral("Web Pages"));
+        QCOMPARE(w.next()->accessibleName(), QStringLiteral("Next"));
+        QCOMPARE(w.get<QPushButton>("Command3_1")->accessibleName(), QStringLiteral("UnSelect All"));
+        QCOMPARE(w.get<QRadioButton>("Option2")->accessibleName(), QStringLiteral("I am removing the Trafalytic code."));
+    }
+
+    // The real message box: modal, exclamation icon, one OK button, the window's caption.
+    void realMessageBox()
+    {
+        platform::QtPlatform real;
+        QString text;
+        QString title;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        int buttons = 0;
+        QTimer timer;
+        int ticks = 0;
+        connect(&timer, &QTimer::timeout, this, [&] {
+            if (++ticks > 300)
+                timer.stop();
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                text = box->text();
+                title = box->windowTitle();
+                icon = box->icon();
+                buttons = int(box->buttons().size());
+                box->button(QMessageBox::Ok)->click();
+                timer.stop();
+            }
+        });
+        timer.start(10);
+        real.warn(nullptr, Caption, QStringLiteral("Please Select a Folder"));
+        QCOMPARE(text, QStringLiteral("Please Select a Folder"));
+        QCOMPARE(title, Caption);
+        QCOMPARE(icon, QMessageBox::Warning);
+        QCOMPARE(buttons, 1);
+    }
+
+    // With INSERTER_SHOTS set to a folder, renders every page to PNG files there.
+    void screenshots()
+    {
+        const QString shots = qEnvironmentVariable("INSERTER_SHOTS");
+        if (shots.isEmpty())
+            QSKIP("set INSERTER_SHOTS to a folder to render the pages");
+        QTemporaryDir dir;
+        makeExampleFolder(dir.path());
+        QFile::setPermissions(dir.filePath(QStringLiteral("news.Htm")), QFile::ReadOwner);
+        Wizard w;
+        const auto shoot = [&](const QString& name) {
+            QApplication::processEvents();
+            QVERIFY(w.form.grab().save(shots + QLatin1Char('/') + name + QStringLiteral(".png")));
+        };
+        w.text1()->setText(dir.path());
+        shoot(QStringLiteral("page0"));
+        w.click(w.next());
+        w.command3(2);
+        shoot(QStringLiteral("page1"));
+        w.click(w.next());
+        w.text2()->setText(QStringLiteral("12345"));
+        shoot(QStringLiteral("page2"));
+        w.platform.onProcessEvents = [&] {
+            if (w.platform.eventRounds == 2)
+                shoot(QStringLiteral("page3-running"));
+        };
+        w.click(w.next());
+        shoot(QStringLiteral("page3-finished"));
+    }
+};
+
+QTEST_MAIN(TestForm1)
+#include "tst_Form1.moc"

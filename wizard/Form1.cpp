@@ -1,0 +1,478 @@
+#include "wizard/Form1.h"
+
+#include "engine/TrackingBlock.h"
+#include "picker/Form2.h"
+#include "platform/Platform.h"
+#include "wizard/LineControl.h"
+#include "wizard/Twips.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace wizard {
+
+namespace {
+
+const QString Caption = QStringLiteral("Trafalytic - Code Inserter");
+constexpr int InViewTop = 840;
+constexpr int OutOfViewTop = 8000;
+
+// The layout's outer size, and the client area it was drawn for (a frame of 45
+// twips each side and a caption bar above).
+constexpr int FormWidth = 6000;
+constexpr int FormHeight = 5130;
+constexpr int ClientWidth = FormWidth - 2 * 45;
+constexpr int ClientHeight = 4710;
+
+// A compact sans-serif of the size the layout was drawn for.
+QFont dialogFont()
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("Segoe UI"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                      QStringLiteral("DejaVu Sans")});
+    font.setPointSizeF(8.0);
+    return font;
+}
+
+QString withoutAccessKey(QString caption) { return caption.remove(QLatin1Char('&')); }
+
+QLabel* label(QWidget* parent, const char* name, const QString& text, QRect geometry, bool wrap = false)
+{
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(QLatin1String(name));
+    l->setGeometry(geometry);
+    l->setWordWrap(wrap);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    l->setTextFormat(Qt::PlainText);
+    return l;
+}
+
+QPushButton* button(QWidget* parent, const QString& name, const QString& caption, QRect geometry)
+{
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    b->setGeometry(geometry);
+    b->setAccessibleName(withoutAccessKey(caption));
+    // Enter on a focused button presses that button, as on the desktop it imitates.
+    b->setAutoDefault(true);
+    return b;
+}
+
+std::string local(const QString& text) { return QFile::encodeName(text).toStdString(); }
+QString fromLocal(const std::string& text) { return QFile::decodeName(QByteArray::fromStdString(text)); }
+
+} // namespace
+
+Form1::Form1(platform::Platform& platform, QWidget* parent) : QWidget(parent), m_platform(platform)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(Caption);
+    QIcon icon;
+    for (const char* file : {":/images/icon16.png", ":/images/icon32.png", ":/images/icon48.png", ":/images/icon256.png"})
+        icon.addFile(QLatin1String(file));
+    setWindowIcon(icon);
+    setMinimumSize(twips(ClientWidth), twips(ClientHeight));
+    setFont(dialogFont());
+
+    // The white banner lies behind the picture and the version label.
+    Shape1 = new QWidget(this);
+    Shape1->setObjectName(QStringLiteral("Shape1"));
+    Shape1->setGeometry(twipsRect(0, 0, 5895, 660));
+    Shape1->setAutoFillBackground(true);
+    QPalette white = Shape1->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    Shape1->setPalette(white);
+
+    Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    const QPixmap banner(QStringLiteral(":/images/banner.png"));
+    Image1->setPixmap(banner);
+    Image1->setGeometry(0, 0, banner.width(), banner.height());
+    Image1->setAccessibleName(QStringLiteral("Trafalytic"));
+
+    // The version label: a small grey text at the banner's right edge.
+    Label15 = label(this, "Label15", QStringLiteral("x.x.x"), twipsRect(5520, 480, 375, 135));
+    QFont small(QStringLiteral("Small Fonts"));
+    small.setFamilies({QStringLiteral("Small Fonts"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans"),
+                       QStringLiteral("Arial")});
+    small.setPointSizeF(6.75);
+    small.setWeight(QFont::Normal);
+    Label15->setFont(small);
+    QPalette grey = Label15->palette();
+    grey.setColor(QPalette::WindowText, QColor(0xC0, 0xC0, 0xC0));
+    Label15->setPalette(grey);
+    Label15->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    Line1 = new LineControl(QPalette::Dark, this);
+    Line1->setObjectName(QStringLiteral("Line1"));
+    Line1->setEnds(120, 3960, 5040, 3960);
+    Line2 = new LineControl(QPalette::Light, this);
+    Line2->setObjectName(QStringLiteral("Line2"));
+    Line2->setEnds(120, 4080, 5040, 4080);
+
+    const QString captions[] = {QStringLiteral("&Prev"), QStringLiteral("&Next"), QStringLiteral("&Cancel")};
+    const int lefts[] = {2760, 3720, 4800};
+    for (int i = 0; i < 3; ++i) {
+        Command1[i] = button(this, QStringLiteral("Command1_%1").arg(i), captions[i], twipsRect(lefts[i], 4200, 975, 315));
+        connect(Command1[i], &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
+    }
+    Command1[0]->setEnabled(false);
+    Command1[1]->setDefault(true);
+
+    const int frameTops[] = {5160, 8160, 11400, 15000};
+    const int frameHeights[] = {2895, 3135, 3135, 2895};
+    for (int i = 0; i < 4; ++i) {
+        Frame1[i] = new QWidget(this);
+        Frame1[i]->setObjectName(QStringLiteral("Frame1_%1").arg(i));
+        Frame1[i]->setGeometry(twipsRect(120, frameTops[i], 5655, frameHeights[i]));
+    }
+
+    // Page 0: the folder.
+    QWidget* page = Frame1[0];
+    Label1 = label(page, "Label1",
+                   QStringLiteral("The Trafalytic Code Inserter Wizard makes it quick and easy to insert or remove the "
+                                  "Trafalytic code from your web pages."),
+                   twipsRect(240, 240, 5175, 495), true);
+    Label2 = label(page, "Label2", QStringLiteral("To start, please select the folder that contains your web pages."),
+                   twipsRect(240, 840, 5175, 255), true);
+    Text1 = new QLineEdit(page);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setGeometry(twipsRect(240, 1440, 5175, 285));
+    Text1->setAccessibleName(QStringLiteral("Folder"));
+    Command2 = button(page, QStringLiteral("Command2"), QStringLiteral("&Browse..."), twipsRect(4440, 1800, 975, 315));
+    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    Label3 = label(page, "Label3", QStringLiteral("Then click on 'Next' to continue."), twipsRect(240, 2280, 4095, 255));
+
+    // Page 1: the pages to change.
+    page = Frame1[1];
+    Label4 = label(page, "Label4",
+                   QStringLiteral("Now select the web pages you wish to insert or remove the Trafalytic code. If you are "
+                                  "unsure, just click on 'Select All'."),
+                   twipsRect(240, 240, 5175, 495), true);
+    List1 = new QListWidget(page);
+    List1->setObjectName(QStringLiteral("List1"));
+    List1->setGeometry(twipsRect(600, 840, 2535, 1815));
+    List1->setAccessibleName(QStringLiteral("Web Pages"));
+    List1->setSelectionMode(QAbstractItemView::SingleSelection);
+    List1->setUniformItemSizes(true);
+    const QString commands[] = {QStringLiteral("&Select All"), QStringLiteral("&UnSelect All"),
+                                QStringLiteral("&Auto Select")};
+    for (int i = 0; i < 3; ++i) {
+        Command3[i] = button(page, QStringLiteral("Command3_%1").arg(i), commands[i], twipsRect(3360, 840 + 480 * i, 1695, 375));
+        connect(Command3[i], &QPushButton::clicked, this, [this, i] { Command3_Click(i); });
+    }
+    Label5 = label(page, "Label5", QStringLiteral("Then click on 'Next' to continue."), twipsRect(240, 2880, 4095, 255));
+
+    // Page 2: website number, protocol and mode.
+    page = Frame1[2];
+    Label6 = label(page, "Label6",
+                   QStringLiteral("Please enter your website number that has been assigned to you by Trafalytic."),
+                   twipsRect(240, 240, 5175, 375), true);
+    Label7 = label(page, "Label7", QStringLiteral("Website Number"), twipsRect(1080, 735, 1695, 255));
+    Text2 = new QLineEdit(page);
+    Text2->setObjectName(QStringLiteral("Text2"));
+    Text2->setGeometry(twipsRect(2880, 720, 855, 285));
+    Text2->setAccessibleName(QStringLiteral("Website Number"));
+    Label7->setBuddy(Text2);
+    Label8 = label(page, "Label8",
+                   QStringLiteral("Now enter the protocol you wish to use, if you are unsure, select 'Normal'."),
+                   twipsRect(240, 1200, 5175, 255), true);
+    Label9 = label(page, "Label9", QStringLiteral("Web Protocol"), twipsRect(1080, 1590, 1455, 255));
+    Combo1 = new QComboBox(page);
+    Combo1->setObjectName(QStringLiteral("Combo1"));
+    Combo1->setGeometry(twipsRect(2880, 1560, 1695, 315));
+    Combo1->setAccessibleName(QStringLiteral("Web Protocol"));
+    Label9->setBuddy(Combo1);
+    Label10 = label(page, "Label10", QStringLiteral("Are you inserting or removing the Trafalytic code ?"),
+                    twipsRect(240, 2040, 5175, 255));
+    Option1 = new QRadioButton(QStringLiteral("I am inserting the Trafalytic code."), page);
+    Option1->setObjectName(QStringLiteral("Option1"));
+    Option1->setGeometry(twipsRect(1320, 2400, 3255, 255));
+    Option1->setAccessibleName(Option1->text());
+    Option1->setChecked(true);
+    Option2 = new QRadioButton(QStringLiteral("I am removing the Trafalytic code."), page);
+    Option2->setObjectName(QStringLiteral("Option2"));
+    Option2->setGeometry(twipsRect(1320, 2760, 3255, 255));
+    Option2->setAccessibleName(Option2->text());
+
+    // Page 3: progress and outcome.
+    page = Frame1[3];
+    Label11 = label(page, "Label11",
+                    QStringLiteral("The Trafalytic Code Inserter Wizard is now applying your changes, please wait."),
+                    twipsRect(240, 360, 5175, 495), true);
+    Label12 = label(page, "Label12", QStringLiteral("Now modifying web page:"), twipsRect(240, 1080, 5175, 255), true);
+    Label13 = label(page, "Label13", QStringLiteral("WEB PAGE NAME"), twipsRect(240, 1440, 5175, 495), true);
+    Label13->setTextInteractionFlags(Qt::NoTextInteraction);
+    ProgressBar1 = new QProgressBar(page);
+    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+    ProgressBar1->setGeometry(twipsRect(240, 1995, 5175, 285));
+    ProgressBar1->setAccessibleName(QStringLiteral("Progress"));
+    ProgressBar1->setRange(0, 1);
+    ProgressBar1->setValue(0);
+    Label16 = label(page, "Label16", QString(), twipsRect(240, 1380, 5175, 255), true);
+    Label16->hide();
+    List2 = new QListWidget(page);
+    List2->setObjectName(QStringLiteral("List2"));
+    List2->setGeometry(twipsRect(240, 1680, 5175, 660));
+    List2->setAccessibleName(QStringLiteral("Pages not changed"));
+    List2->hide();
+    Label14 = label(page, "Label14", QStringLiteral("Click on 'Close' to finish. Thank you For using Trafalytic."),
+                    twipsRect(240, 2400, 5175, 255));
+
+    // Tab order: the navigation buttons, then each page's controls in the order they are read.
+    QWidget* order[] = {Command1[0], Command1[1], Command1[2], Text1,  Command2, List1,   Command3[0],
+                        Command3[1], Text2,       Combo1,      Option1, Option2, Command3[2], List2};
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
+        setTabOrder(order[i], order[i + 1]);
+
+    Shape1->lower();
+}
+
+Form1::~Form1() { delete m_form2; }
+
+QString Form1::versionText(int major, int minor, int revision)
+{
+    return QStringLiteral("%1.%2.%3").arg(major).arg(minor).arg(revision);
+}
+
+void Form1::Form_Load()
+{
+    resize(twips(ClientWidth), twips(ClientHeight));
+    Label15->setText(versionText(INSERTER_VERSION_MAJOR, INSERTER_VERSION_MINOR, INSERTER_VERSION_PATCH));
+    Combo1->clear();
+    Combo1->addItem(QString::fromLatin1(engine::NormalProtocol.data(), engine::NormalProtocol.size()));
+    Combo1->addItem(QString::fromLatin1(engine::SecureProtocol.data(), engine::SecureProtocol.size()));
+    Combo1->setCurrentIndex(0);
+    LoadFrame(0);
+    show();
+    Form_Resize();
+    Command1[1]->setFocus();
+}
+
+void Form1::LoadFrame(int FrNo)
+{
+    for (int i = 0; i < 4; ++i) {
+        const bool inView = i == FrNo;
+        Frame1[i]->move(Frame1[i]->x(), twips(inView ? InViewTop : OutOfViewTop));
+        // Pages out of view keep what they hold, but Tab and access keys do not reach them.
+        Frame1[i]->setVisible(inView);
+    }
+}
+
+void Form1::Command1_Click(int Index)
+{
+    if (Index == 1) {
+        QString message;
+        if (m_curFrNo == 0 && Text1->text().isEmpty())
+            message = QStringLiteral("Please Select a Folder");
+        if (m_curFrNo == 2 && Text2->text().isEmpty())
+            message = QStringLiteral("Please Enter a Website Number");
+        if (!message.isEmpty()) {
+            m_platform.warn(this, windowTitle(), message);
+            return;
+        }
+        if (m_curFrNo == 0)
+            LoadList();
+        if (m_curFrNo < 3) {
+            ++m_curFrNo;
+            LoadFrame(m_curFrNo);
+        }
+        Command1[0]->setEnabled(true);
+        if (m_curFrNo == 3) {
+            Command1[0]->setEnabled(false);
+            Command1[1]->setEnabled(false);
+            Command1[2]->setEnabled(false);
+            Command1[2]->setText(QStringLiteral("&Close"));
+            Command1[2]->setAccessibleName(QStringLiteral("Close"));
+            DoMods();
+        }
+    } else if (Index == 0) {
+        if (m_curFrNo > 0) {
+            --m_curFrNo;
+            LoadFrame(m_curFrNo);
+        }
+        if (m_curFrNo == 0)
+            Command1[0]->setEnabled(false);
+        Command1[1]->setEnabled(true);
+        // The button that had the focus may have just been disabled.
+        if (!focusWidget() || !focusWidget()->isEnabled() || !focusWidget()->isVisible())
+            Command1[1]->setFocus();
+    } else if (Index == 2) {
+        m_platform.quit();
+    }
+}
+
+void Form1::Command2_Click()
+{
+    if (!m_form2) {
+        m_form2 = new picker::Form2(m_platform, windowTitle());
+        connect(m_form2, &QObject::destroyed, this, [this] { m_form2 = nullptr; });
+    }
+    const QString folder = m_form2->showModal();
+    if (!folder.isNull())
+        Text1->setText(folder);
+}
+
+void Form1::LoadList()
+{
+    List1->hide();
+    List1->clear();
+    // A folder that cannot be listed leaves the list empty and stands for no folder,
+    // so that the batch can never rewrite the files of another one.
+    const platform::FolderListing listing = m_platform.listFolder(Text1->text());
+    m_file1Path = listing.ok ? Text1->text() : QString();
+    m_file1Names = listing.ok ? listing.names : QStringList();
+    const int n = static_cast<int>(std::min<qsizetype>(m_file1Names.size(), 32767));
+    for (int i = 0; i < n; ++i) {
+        auto* item = new QListWidgetItem(m_file1Names.at(i), List1);
+        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+        item->setCheckState(Qt::Unchecked);
+    }
+    if (List1->count() > 0)
+        List1->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+    List1->show();
+}
+
+void Form1::Command3_Click(int Index)
+{
+    List1->hide();
+    if (Index == 0) {
+        for (int i = List1->count() - 1; i >= 0; --i)
+            List1->item(i)->setCheckState(Qt::Checked);
+    }
+    if (Index != 0) {
+        for (int i = List1->count() - 1; i >= 0; --i)
+            List1->item(i)->setCheckState(Qt::Unchecked);
+    }
+    if (Index == 2) {
+        for (int i = List1->count() - 1; i >= 0; --i) {
+            if (engine::hasPageExtension(local(List1->item(i)->text())))
+                List1->item(i)->setCheckState(Qt::Checked);
+        }
+    }
+    List1->show();
+}
+
+void Form1::DoMods()
+{
+    Label14->hide();
+    Label16->hide();
+    List2->hide();
+    ProgressBar1->show();
+    m_running = true;
+    m_lastRun = engine::runBatch(*this, m_platform.pageFiles());
+    m_running = false;
+    showRunOutcome();
+    Command1[2]->setEnabled(true);
+    Command1[2]->setFocus();
+    if (m_closeRequested)
+        m_platform.quit();
+}
+
+void Form1::showRunOutcome()
+{
+    const engine::BatchResult& run = m_lastRun;
+    Label13->hide();
+    ProgressBar1->hide();
+    if (!run.error.empty()) {
+        Label12->setText(fromLocal(run.error));
+    } else if (run.allHandled() && !run.stopped) {
+        Label12->setText(QStringLiteral("Changes Complete!"));
+    } else {
+        const auto failed = static_cast<int>(run.count(engine::Outcome::Failed));
+        Label12->setText(failed == 1 ? QStringLiteral("1 page could not be changed:")
+                                     : QStringLiteral("%1 pages could not be changed:").arg(failed));
+    }
+
+    QStringList counts;
+    for (const auto outcome : {engine::Outcome::Inserted, engine::Outcome::Replaced, engine::Outcome::Removed,
+                               engine::Outcome::Unchanged, engine::Outcome::Skipped, engine::Outcome::Failed})
+        counts << QStringLiteral("%1 %2").arg(run.count(outcome)).arg(QLatin1String(engine::outcomeWord(outcome)));
+    Label16->setText(counts.join(QStringLiteral(", ")) + QLatin1Char('.'));
+    Label16->setVisible(run.error.empty());
+
+    List2->clear();
+    for (const auto wanted : {engine::Outcome::Failed, engine::Outcome::Skipped}) {
+        for (const auto& page : run.pages) {
+            if (page.outcome != wanted)
+                continue;
+            const QString what = wanted == engine::Outcome::Failed ? QStringLiteral("not changed")
+                                                                   : QStringLiteral("skipped");
+            List2->addItem(QStringLiteral("%1 (%2: %3)").arg(fromLocal(page.path), what, fromLocal(page.reason)));
+        }
+    }
+    List2->setVisible(List2->count() > 0);
+    Label14->show();
+}
+
+void Form1::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    Form_Resize();
+}
+
+void Form1::Form_Resize()
+{
+    const int clientWidth = toTwips(width());
+    Shape1->setGeometry(0, 0, twips(clientWidth), twips(660));
+    Line2->setEnds(0, Line2->y1(), static_cast<float>(clientWidth), Line2->y2());
+    Line1->setEnds(0, Line2->y1() - 15, static_cast<float>(clientWidth), Line2->y2() - 15);
+}
+
+void Form1::closeEvent(QCloseEvent* event)
+{
+    // During a run the program ends once the page in hand is done; never half-way through one.
+    if (m_running) {
+        m_closeRequested = true;
+        event->ignore();
+        return;
+    }
+    event->accept();
+    m_platform.quit();
+}
+
+void Form1::keyPressEvent(QKeyEvent* event)
+{
+    // Enter that no control took presses the default button, "&Next".
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && event->modifiers() == Qt::NoModifier) {
+        if (Command1[1]->isEnabled()) {
+            Command1[1]->click();
+            return;
+        }
+    }
+    QWidget::keyPressEvent(event);
+}
+
+std::string Form1::folder() { return local(m_file1Path); }
+int Form1::entryCount() { return List1->count(); }
+std::string Form1::entryName(int index) { return local(List1->item(index)->text()); }
+bool Form1::entrySelected(int index) { return List1->item(index)->checkState() == Qt::Checked; }
+std::string Form1::websiteNumber() { return Text2->text().toStdString(); }
+std::string Form1::protocolText() { return Combo1->currentText().toStdString(); }
+engine::Mode Form1::mode() { return Option1->isChecked() ? engine::Mode::Insert : engine::Mode::Remove; }
+
+void Form1::pageStarting(const std::string& path, int done, int total)
+{
+    Label13->setText(fromLocal(path));
+    ProgressBar1->setRange(0, std::max(1, total));
+    ProgressBar1->setValue(done);
+    m_platform.processEvents();
+}
+
+void Form1::pageFinished(const engine::PageResult&, int done, int total)
+{
+    ProgressBar1->setRange(0, std::max(1, total));
+    ProgressBar1->setValue(done);
+}
+
+bool Form1::stopRequested() { return m_closeRequested; }
+
+} // namespace wizard
