@@ -26,11 +26,16 @@ mark 256 icon256.png
 convert icon16.png -colors 16 PNG8:icon16.png
 convert icon32.png -colors 256 PNG8:icon32.png
 
-mark 32 /tmp/banner-mark.png
-convert -size 259x44 xc:white \
-  /tmp/banner-mark.png -geometry +8+6 -composite \
-  -font "$bold" -pointsize 20 -fill '#1f4e8c' -annotate +48+24 'Trafalytic' \
-  -font "$regular" -pointsize 11 -fill '#5a6b7d' -annotate +49+38 'Code Inserter Wizard' \
-  -colors 256 PNG8:banner.png
-rm -f /tmp/banner-mark.png
-identify banner.png icon16.png icon32.png
+banner() { # scale output
+  local k=$1
+  mark $((32*k)) /tmp/banner-mark.png
+  convert -size $((259*k))x$((44*k)) xc:white \
+    /tmp/banner-mark.png -geometry +$((8*k))+$((6*k)) -composite \
+    -font "$bold" -pointsize $((20*k)) -fill '#1f4e8c' -annotate +$((48*k))+$((24*k)) 'Trafalytic' \
+    -font "$regular" -pointsize $((11*k)) -fill '#5a6b7d' -annotate +$((49*k))+$((38*k)) 'Code Inserter Wizard' \
+    -colors 256 "PNG8:$2"
+  rm -f /tmp/banner-mark.png
+}
+banner 1 banner.png
+banner 2 banner@2x.png
+identify banner.png banner@2x.png icon16.png icon32.png

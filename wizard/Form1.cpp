@@ -42,6 +42,31 @@ QFont dialogFont()
     return font;
 }
 
+// Shrinks a label's font, a quarter point at a time, until its text fits the
+// label's fixed box: fonts differ from the one the layout was drawn with.
+void fitText(QLabel* label)
+{
+    QFont font = label->font();
+    const auto fits = [&] {
+        const QFontMetrics metrics(font);
+        const QRect box = label->contentsRect();
+        if (label->wordWrap())
+            return metrics.boundingRect(box, Qt::TextWordWrap, label->text()).height() <= box.height();
+        return metrics.horizontalAdvance(label->text()) <= box.width() && metrics.height() <= box.height() + 2;
+    };
+    // Wrapped text may first take the little room left below its box.
+    if (label->wordWrap()) {
+        const QFontMetrics metrics(font);
+        const int needed = metrics.boundingRect(label->contentsRect(), Qt::TextWordWrap, label->text()).height();
+        const int extra = std::min(needed - label->contentsRect().height(), twips(90));
+        if (extra > 0)
+            label->resize(label->width(), label->height() + extra);
+    }
+    while (!fits() && font.pointSizeF() > 6.5)
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    label->setFont(font);
+}
+
 QString withoutAccessKey(QString caption) { return caption.remove(QLatin1Char('&')); }
 
 QLabel* label(QWidget* parent, const char* name, const QString& text, QRect geometry, bool wrap = false)
@@ -208,7 +233,7 @@ Form1::Form1(platform::Platform& platform, QWidget* parent) : QWidget(parent), m
     Label11 = label(page, "Label11",
                     QStringLiteral("The Trafalytic Code Inserter Wizard is now applying your changes, please wait."),
                     twipsRect(240, 360, 5175, 495), true);
-    Label12 = label(page, "Label12", QStringLiteral("Now modifying web page:"), twipsRect(240, 1080, 5175, 255), true);
+    Label12 = label(page, "Label12", QStringLiteral("Now modifying web page:"), twipsRect(240, 1080, 5175, 255));
     Label13 = label(page, "Label13", QStringLiteral("WEB PAGE NAME"), twipsRect(240, 1440, 5175, 495), true);
     Label13->setTextInteractionFlags(Qt::NoTextInteraction);
     ProgressBar1 = new QProgressBar(page);
@@ -217,11 +242,16 @@ Form1::Form1(platform::Platform& platform, QWidget* parent) : QWidget(parent), m
     ProgressBar1->setAccessibleName(QStringLiteral("Progress"));
     ProgressBar1->setRange(0, 1);
     ProgressBar1->setValue(0);
+    ProgressBar1->setFormat(QStringLiteral("%v of %m"));
     Label16 = label(page, "Label16", QString(), twipsRect(240, 1380, 5175, 255), true);
+    Label16->setFont(Label12->font());
     Label16->hide();
     List2 = new QListWidget(page);
     List2->setObjectName(QStringLiteral("List2"));
-    List2->setGeometry(twipsRect(240, 1680, 5175, 660));
+    List2->setGeometry(twipsRect(240, 1650, 5175, 690));
+    List2->setWordWrap(true);
+    List2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    List2->setTextElideMode(Qt::ElideNone);
     List2->setAccessibleName(QStringLiteral("Pages not changed"));
     List2->hide();
     Label14 = label(page, "Label14", QStringLiteral("Click on 'Close' to finish. Thank you For using Trafalytic."),
@@ -234,6 +264,9 @@ Form1::Form1(platform::Platform& platform, QWidget* parent) : QWidget(parent), m
         setTabOrder(order[i], order[i + 1]);
 
     Shape1->lower();
+    for (QLabel* l : {Label1, Label2, Label3, Label4, Label5, Label6, Label7, Label8, Label9, Label10, Label11, Label12,
+                      Label14})
+        fitText(l);
 }
 
 Form1::~Form1() { delete m_form2; }
@@ -383,6 +416,8 @@ void Form1::showRunOutcome()
     Label13->hide();
     ProgressBar1->hide();
     if (!run.error.empty()) {
+        Label12->setWordWrap(true);
+        Label12->resize(Label12->width(), twips(495));
         Label12->setText(fromLocal(run.error));
     } else if (run.allHandled() && !run.stopped) {
         Label12->setText(QStringLiteral("Changes Complete!"));
@@ -397,6 +432,7 @@ void Form1::showRunOutcome()
                                engine::Outcome::Unchanged, engine::Outcome::Skipped, engine::Outcome::Failed})
         counts << QStringLiteral("%1 %2").arg(run.count(outcome)).arg(QLatin1String(engine::outcomeWord(outcome)));
     Label16->setText(counts.join(QStringLiteral(", ")) + QLatin1Char('.'));
+    fitText(Label16);
     Label16->setVisible(run.error.empty());
 
     List2->clear();
@@ -461,7 +497,13 @@ engine::Mode Form1::mode() { return Option1->isChecked() ? engine::Mode::Insert 
 
 void Form1::pageStarting(const std::string& path, int done, int total)
 {
-    Label13->setText(fromLocal(path));
+    // A path too long for the label loses its middle, not its file name.
+    const QString full = fromLocal(path);
+    const QFontMetrics metrics(Label13->font());
+    Label13->setText(metrics.horizontalAdvance(full) <= Label13->width()
+                         ? full
+                         : metrics.elidedText(full, Qt::ElideMiddle, Label13->width()));
+    Label13->setToolTip(full);
     ProgressBar1->setRange(0, std::max(1, total));
     ProgressBar1->setValue(done);
     m_platform.processEvents();
