@@ -46,6 +46,11 @@ QString DirListBox::setPath(const QString& path)
         auto* item = new QListWidgetItem(open, QString(depth * 2, QLatin1Char(' ')) + name, this);
         item->setData(PathRole, QDir::toNativeSeparators(folder));
         item->setToolTip(QDir::toNativeSeparators(folder));
+        if (folder == clean) {
+            QFont bold = font();
+            bold.setBold(true);
+            item->setFont(bold);
+        }
         ++depth;
     }
     const QString base = clean.endsWith(QLatin1Char('/')) ? clean : clean + QLatin1Char('/');

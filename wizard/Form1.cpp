@@ -120,7 +120,7 @@ Form1::Form1(platform::Platform& platform, QWidget* parent) : QWidget(parent), m
     Image1->setObjectName(QStringLiteral("Image1"));
     const QPixmap banner(QStringLiteral(":/images/banner.png"));
     Image1->setPixmap(banner);
-    Image1->setGeometry(0, 0, banner.width(), banner.height());
+    Image1->setGeometry(QRect(QPoint(0, 0), banner.deviceIndependentSize().toSize()));
     Image1->setAccessibleName(QStringLiteral("Trafalytic"));
 
     // The version label: a small grey text at the banner's right edge.
