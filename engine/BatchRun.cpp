@@ -176,6 +176,7 @@ BatchResult runBatch(BatchHost& host, PageFiles& files, BatchOptions options)
             break;
         }
     }
+    files.finish();
     return result;
 }
 

@@ -46,6 +46,10 @@ public:
     // file holds either its old text or the whole new one. Refuses when the file
     // changed since it was read. Returns an empty string on success, else the reason.
     virtual std::string replace(const PageRead& read, const std::vector<std::string_view>& pieces) = 0;
+
+    // Called once when a run is over: makes the replacements durable where that is
+    // cheaper to do once for many pages (the folders' own records of names).
+    virtual void finish() {}
 };
 
 } // namespace engine

@@ -61,9 +61,13 @@ std::string errnoReason(int error)
     return std::strerror(error);
 }
 
-void syncFolderOf(const std::string& file)
+std::string folderOf(const std::string& file)
 {
-    const std::string folder = localPath(QFileInfo(QFile::decodeName(QByteArray::fromStdString(file))).absolutePath());
+    return localPath(QFileInfo(QFile::decodeName(QByteArray::fromStdString(file))).absolutePath());
+}
+
+void syncFolder(const std::string& folder)
+{
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
         ::fsync(fd);
@@ -242,9 +246,20 @@ std::string QtPageFiles::replace(const engine::PageRead& read, const std::vector
     if (!file.commit())
         return "replacing the page failed: " + file.errorString().toStdString();
 #ifdef Q_OS_UNIX
-    syncFolderOf(read.target);
+    m_foldersToSync.insert(folderOf(read.target));
 #endif
     return {};
 }
+
+void QtPageFiles::finish()
+{
+#ifdef Q_OS_UNIX
+    for (const std::string& folder : m_foldersToSync)
+        syncFolder(folder);
+#endif
+    m_foldersToSync.clear();
+}
+
+QtPageFiles::~QtPageFiles() { finish(); }
 
 } // namespace platform

@@ -292,12 +292,25 @@ void Form1::Form_Load()
 
 void Form1::LoadFrame(int FrNo)
 {
+    for (int i = 0; i < 4; ++i)
+        Frame1[i]->move(Frame1[i]->x(), twips(i == FrNo ? InViewTop : OutOfViewTop));
+    // Pages out of view keep what they hold, but Tab and access keys do not reach
+    // them. The page in view is shown first, so that a focus leaving a hidden page
+    // lands on it.
+    if (FrNo >= 0 && FrNo < 4)
+        Frame1[FrNo]->setVisible(true);
     for (int i = 0; i < 4; ++i) {
-        const bool inView = i == FrNo;
-        Frame1[i]->move(Frame1[i]->x(), twips(inView ? InViewTop : OutOfViewTop));
-        // Pages out of view keep what they hold, but Tab and access keys do not reach them.
-        Frame1[i]->setVisible(inView);
+        if (i != FrNo)
+            Frame1[i]->setVisible(false);
     }
+}
+
+void Form1::focusPage()
+{
+    // Typing goes where the page wants it: its folder, page list or website number.
+    QWidget* first[] = {Text1, List1, Text2};
+    if (m_curFrNo >= 0 && m_curFrNo < 3)
+        first[m_curFrNo]->setFocus();
 }
 
 void Form1::Command1_Click(int Index)
@@ -317,6 +330,7 @@ void Form1::Command1_Click(int Index)
         if (m_curFrNo < 3) {
             ++m_curFrNo;
             LoadFrame(m_curFrNo);
+            focusPage();
         }
         Command1[0]->setEnabled(true);
         if (m_curFrNo == 3) {
@@ -335,9 +349,7 @@ void Form1::Command1_Click(int Index)
         if (m_curFrNo == 0)
             Command1[0]->setEnabled(false);
         Command1[1]->setEnabled(true);
-        // The button that had the focus may have just been disabled.
-        if (!focusWidget() || !focusWidget()->isEnabled() || !focusWidget()->isVisible())
-            Command1[1]->setFocus();
+        focusPage();
     } else if (Index == 2) {
         m_platform.quit();
     }

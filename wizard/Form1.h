@@ -64,6 +64,7 @@ private:
     void Command2_Click();
     void Command3_Click(int Index);
     void Form_Resize();
+    void focusPage();
     void showRunOutcome();
 
     // engine::BatchHost: the settings are read from the controls afresh each time.
