@@ -3,8 +3,7 @@
 
 #include <QApplication>
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("code-inserter"));
     QApplication::setApplicationVersion(QStringLiteral(INSERTER_VERSION_TEXT));

@@ -11,18 +11,19 @@
 #include <fstream>
 #include <iterator>
 #include <string>
-#include <vector>
-
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
 namespace {
 
-double seconds(Clock::time_point since) { return std::chrono::duration<double>(Clock::now() - since).count(); }
+double seconds(Clock::time_point since) {
+    return std::chrono::duration<double>(Clock::now() - since).count();
+}
 
 struct Child {
     double seconds = 0;
@@ -31,8 +32,7 @@ struct Child {
 };
 
 // Runs a command quietly in a child process; returns its time and peak memory.
-Child runChild(const std::vector<std::string>& argv, bool shell = false)
-{
+Child runChild(const std::vector<std::string>& argv, bool shell = false) {
     std::fflush(stdout);
     const auto start = Clock::now();
     const pid_t pid = ::fork();
@@ -40,7 +40,8 @@ Child runChild(const std::vector<std::string>& argv, bool shell = false)
         std::freopen("/dev/null", "w", stdout);
         std::vector<char*> args;
         if (shell) {
-            args = {const_cast<char*>("/bin/sh"), const_cast<char*>("-c"), const_cast<char*>(argv[0].c_str()), nullptr};
+            args = {const_cast<char*>("/bin/sh"), const_cast<char*>("-c"), const_cast<char*>(argv[0].c_str()),
+                    nullptr};
         } else {
             for (const auto& a : argv)
                 args.push_back(const_cast<char*>(a.c_str()));
@@ -59,8 +60,7 @@ Child runChild(const std::vector<std::string>& argv, bool shell = false)
     return child;
 }
 
-std::string samplePage(std::size_t size, unsigned seed)
-{
+std::string samplePage(std::size_t size, unsigned seed) {
     std::string page = "<!DOCTYPE html>\r\n<html>\r\n<head><title>Page " + std::to_string(seed) +
                        "</title>\r\n<style>p { margin: 0 }</style>\r\n</head>\r\n<body>\r\n";
     unsigned n = seed;
@@ -73,14 +73,12 @@ std::string samplePage(std::size_t size, unsigned seed)
     return page;
 }
 
-void writeFile(const fs::path& path, const std::string& text)
-{
+void writeFile(const fs::path& path, const std::string& text) {
     std::ofstream out(path, std::ios::binary);
     out.write(text.data(), static_cast<std::streamsize>(text.size()));
 }
 
-double folderMb(const fs::path& dir)
-{
+double folderMb(const fs::path& dir) {
     std::uintmax_t total = 0;
     for (const auto& entry : fs::directory_iterator(dir))
         total += entry.file_size();
@@ -89,8 +87,7 @@ double folderMb(const fs::path& dir)
 
 } // namespace
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     const int pages = argc > 1 ? std::atoi(argv[1]) : 5000;
     const std::size_t bigMb = argc > 2 ? static_cast<std::size_t>(std::atoi(argv[2])) : 256;
     const std::string cli = INSERTER_CLI;
@@ -102,7 +99,8 @@ int main(int argc, char* argv[])
     fs::create_directories(corpus);
     fs::create_directories(big);
     for (int i = 0; i < pages; ++i)
-        writeFile(corpus / ("page" + std::to_string(i) + ".html"), samplePage(20 * 1024, static_cast<unsigned>(i)));
+        writeFile(corpus / ("page" + std::to_string(i) + ".html"),
+                  samplePage(20 * 1024, static_cast<unsigned>(i)));
     // The big page is written piece by piece: this process stays small, so that the
     // children it starts (whose peak memory is measured) inherit little.
     {
@@ -117,7 +115,8 @@ int main(int argc, char* argv[])
     }
     const double corpusMb = folderMb(corpus);
     const double bigFileMb = folderMb(big);
-    std::printf("corpus: %d pages, %.1f MB; big page: %.1f MB; in %s\n", pages, corpusMb, bigFileMb, root.c_str());
+    std::printf("corpus: %d pages, %.1f MB; big page: %.1f MB; in %s\n", pages, corpusMb, bigFileMb,
+                root.c_str());
 
     // The whole batch through the real tool: every page read, planned, written to a
     // synced temporary file and renamed over the page.
@@ -127,8 +126,9 @@ int main(int argc, char* argv[])
             args.insert(args.end(), {"--site", "12345"});
         args.push_back(corpus.string());
         const Child run = runChild(args);
-        std::printf("%-6s batch: %d pages in %.2f s = %.0f pages/s, %.1f MB/s, peak %.1f MB (exit %d)\n", mode, pages,
-                    run.seconds, pages / run.seconds, corpusMb / run.seconds, run.peakMb, run.status);
+        std::printf("%-6s batch: %d pages in %.2f s = %.0f pages/s, %.1f MB/s, peak %.1f MB (exit %d)\n",
+                    mode, pages, run.seconds, pages / run.seconds, corpusMb / run.seconds, run.peakMb,
+                    run.status);
     }
     for (const char* mode : {"insert", "remove"}) {
         std::vector<std::string> args = {cli, mode};
@@ -136,19 +136,21 @@ int main(int argc, char* argv[])
             args.insert(args.end(), {"--site", "12345"});
         args.push_back(big.string());
         const Child run = runChild(args);
-        std::printf("%-6s big page: %.2f s = %.0f MB/s, peak %.1f MB (goal <= %.1f MB) (exit %d)\n", mode, run.seconds,
-                    bigFileMb / run.seconds, run.peakMb, 1.2 * bigFileMb + 30, run.status);
+        std::printf("%-6s big page: %.2f s = %.0f MB/s, peak %.1f MB (goal <= %.1f MB) (exit %d)\n", mode,
+                    run.seconds, bigFileMb / run.seconds, run.peakMb, 1.2 * bigFileMb + 30, run.status);
     }
 
     // Against plain tools on fresh copies of the (now clean) corpus.
     {
         const fs::path copyDir = root / "copy";
         const Child cp = runChild({"cp -r '" + corpus.string() + "' '" + copyDir.string() + "'"}, true);
-        const Child sed = runChild({"sed -i 's#</body>#<!-- x -->\\r\\n</body>#' '" + copyDir.string() + "'/*.html"}, true);
+        const Child sed =
+            runChild({"sed -i 's#</body>#<!-- x -->\\r\\n</body>#' '" + copyDir.string() + "'/*.html"}, true);
         const Child ours = runChild({cli, "insert", "--site", "12345", corpus.string()});
-        std::printf("cp -r: %.2f s; sed -i: %.2f s; insert batch: %.2f s\n", cp.seconds, sed.seconds, ours.seconds);
-        std::printf("batch speed against sed -i: %.2f (goal >= 0.5); against cp -r: %.2f\n", sed.seconds / ours.seconds,
-                    cp.seconds / ours.seconds);
+        std::printf("cp -r: %.2f s; sed -i: %.2f s; insert batch: %.2f s\n", cp.seconds, sed.seconds,
+                    ours.seconds);
+        std::printf("batch speed against sed -i: %.2f (goal >= 0.5); against cp -r: %.2f\n",
+                    sed.seconds / ours.seconds, cp.seconds / ours.seconds);
     }
 
     // In memory: plan the rewrite and lay the new text out in a buffer, against a memcpy.
@@ -165,7 +167,8 @@ int main(int argc, char* argv[])
         double copy = 1e9;
         for (int round = 0; round < 5; ++round) {
             auto start = Clock::now();
-            const engine::RewritePlan planned = engine::planRewrite(bigPage, engine::Mode::Insert, block, true);
+            const engine::RewritePlan planned =
+                engine::planRewrite(bigPage, engine::Mode::Insert, block, true);
             plan = std::min(plan, seconds(start));
             std::size_t at = 0;
             for (const auto piece : planned.pieces(bigPage)) {
@@ -177,9 +180,11 @@ int main(int argc, char* argv[])
             std::memcpy(out.data(), bigPage.data(), bigPage.size());
             copy = std::min(copy, seconds(start));
         }
-        std::printf("in-memory rewrite, planned: %.0f MB/s, ratio to memcpy %.2f\n", bigFileMb / plan, copy / plan);
-        std::printf("in-memory rewrite, planned and laid out: %.0f MB/s, ratio to memcpy %.2f (goal >= 0.33)\n",
-                    bigFileMb / rewrite, copy / rewrite);
+        std::printf("in-memory rewrite, planned: %.0f MB/s, ratio to memcpy %.2f\n", bigFileMb / plan,
+                    copy / plan);
+        std::printf(
+            "in-memory rewrite, planned and laid out: %.0f MB/s, ratio to memcpy %.2f (goal >= 0.33)\n",
+            bigFileMb / rewrite, copy / rewrite);
         std::printf("memcpy: %.0f MB/s\n", bigFileMb / copy);
     }
 

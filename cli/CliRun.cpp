@@ -15,10 +15,11 @@ namespace cli {
 
 namespace {
 
-std::string local(const QString& text) { return QFile::encodeName(text).toStdString(); }
+std::string local(const QString& text) {
+    return QFile::encodeName(text).toStdString();
+}
 
-void line(std::FILE* stream, const std::string& text)
-{
+void line(std::FILE* stream, const std::string& text) {
     std::fwrite(text.data(), 1, text.size(), stream);
     std::fputc('\n', stream);
     std::fflush(stream);
@@ -28,8 +29,8 @@ void line(std::FILE* stream, const std::string& text)
 // line per page as it finishes.
 class CliHost final : public engine::BatchHost {
 public:
-    CliHost(std::string folder, QStringList names, QList<bool> selected, std::string site, std::string protocol,
-            engine::Mode mode, bool dryRun, std::FILE* out)
+    CliHost(std::string folder, QStringList names, QList<bool> selected, std::string site,
+            std::string protocol, engine::Mode mode, bool dryRun, std::FILE* out)
         : m_folder(std::move(folder))
         , m_names(std::move(names))
         , m_selected(std::move(selected))
@@ -37,9 +38,7 @@ public:
         , m_protocol(std::move(protocol))
         , m_mode(mode)
         , m_dryRun(dryRun)
-        , m_out(out)
-    {
-    }
+        , m_out(out) {}
 
     std::string folder() override { return m_folder; }
     int entryCount() override { return static_cast<int>(m_names.size()); }
@@ -49,8 +48,7 @@ public:
     std::string protocolText() override { return m_protocol; }
     engine::Mode mode() override { return m_mode; }
     void pageStarting(const std::string&, int, int) override {}
-    void pageFinished(const engine::PageResult& page, int, int) override
-    {
+    void pageFinished(const engine::PageResult& page, int, int) override {
         std::string text = engine::outcomeWord(page.outcome);
         if (m_dryRun && page.outcome != engine::Outcome::Skipped && page.outcome != engine::Outcome::Failed &&
             page.outcome != engine::Outcome::Unchanged)
@@ -73,16 +71,14 @@ private:
     std::FILE* m_out;
 };
 
-int usage(std::FILE* err, const QString& message)
-{
+int usage(std::FILE* err, const QString& message) {
     line(err, "code-inserter-cli: " + local(message) + " (see --help)");
     return UsageError;
 }
 
 } // namespace
 
-int run(const QStringList& arguments, std::FILE* out, std::FILE* err)
-{
+int run(const QStringList& arguments, std::FILE* out, std::FILE* err) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "Inserts the Trafalytic tracking code into the web pages of a folder, or removes it.\n\n"
@@ -90,7 +86,8 @@ int run(const QStringList& arguments, std::FILE* out, std::FILE* err)
         "Exit status: 0 when no page failed, 1 when a page failed or nothing could be done, 2 for a usage "
         "error."));
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("insert or remove"));
-    parser.addPositionalArgument(QStringLiteral("FOLDER"), QStringLiteral("The folder that holds the web pages."));
+    parser.addPositionalArgument(QStringLiteral("FOLDER"),
+                                 QStringLiteral("The folder that holds the web pages."));
     parser.addPositionalArgument(QStringLiteral("NAME"), QStringLiteral("File names in FOLDER to change."),
                                  QStringLiteral("[NAME...]"));
     const QCommandLineOption siteOption(QStringLiteral("site"),
@@ -100,8 +97,8 @@ int run(const QStringList& arguments, std::FILE* out, std::FILE* err)
                                             QStringLiteral("normal (http, the default) or secure (https)."),
                                             QStringLiteral("normal|secure"), QStringLiteral("normal"));
     const QCommandLineOption allOption(QStringLiteral("all"), QStringLiteral("Take every file of FOLDER."));
-    const QCommandLineOption dryRunOption(QStringLiteral("dry-run"),
-                                          QStringLiteral("Report what would happen to each page; write nothing."));
+    const QCommandLineOption dryRunOption(
+        QStringLiteral("dry-run"), QStringLiteral("Report what would happen to each page; write nothing."));
     parser.addOptions({siteOption, protocolOption, allOption, dryRunOption});
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
@@ -184,8 +181,9 @@ int run(const QStringList& arguments, std::FILE* out, std::FILE* err)
     }
 
     std::string summary = dryRun ? "dry run: " : "";
-    const engine::Outcome order[] = {engine::Outcome::Inserted, engine::Outcome::Replaced, engine::Outcome::Removed,
-                                     engine::Outcome::Unchanged, engine::Outcome::Skipped,  engine::Outcome::Failed};
+    const engine::Outcome order[] = {engine::Outcome::Inserted, engine::Outcome::Replaced,
+                                     engine::Outcome::Removed,  engine::Outcome::Unchanged,
+                                     engine::Outcome::Skipped,  engine::Outcome::Failed};
     for (const auto outcome : order) {
         if (outcome != order[0])
             summary += ", ";

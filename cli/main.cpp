@@ -2,8 +2,7 @@
 
 #include <QCoreApplication>
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("code-inserter-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(INSERTER_VERSION_TEXT));

@@ -11,15 +11,13 @@ namespace engine {
 
 namespace {
 
-bool isSeparator(char c)
-{
+bool isSeparator(char c) {
     return c == '/' || c == static_cast<char>(std::filesystem::path::preferred_separator);
 }
 
 PageResult rewriteOne(PageFiles& files, const std::string& folder, const std::string& path,
                       const std::string& name, Mode mode, const std::string& block, BatchOptions options,
-                      std::set<std::string>& seen)
-{
+                      std::set<std::string>& seen) {
     PageResult result{path, Outcome::Failed, {}};
     std::string contents;
     PageRead read;
@@ -101,8 +99,7 @@ PageResult rewriteOne(PageFiles& files, const std::string& folder, const std::st
 
 } // namespace
 
-const char* outcomeWord(Outcome outcome)
-{
+const char* outcomeWord(Outcome outcome) {
     switch (outcome) {
     case Outcome::Inserted:
         return "inserted";
@@ -120,25 +117,24 @@ const char* outcomeWord(Outcome outcome)
     return "failed";
 }
 
-std::size_t BatchResult::count(Outcome outcome) const
-{
+std::size_t BatchResult::count(Outcome outcome) const {
     std::size_t n = 0;
     for (const auto& page : pages)
         n += page.outcome == outcome ? 1 : 0;
     return n;
 }
 
-bool BatchResult::allHandled() const { return error.empty() && count(Outcome::Failed) == 0; }
+bool BatchResult::allHandled() const {
+    return error.empty() && count(Outcome::Failed) == 0;
+}
 
-std::string joinPath(const std::string& folder, const std::string& name)
-{
+std::string joinPath(const std::string& folder, const std::string& name) {
     if (!folder.empty() && isSeparator(folder.back()))
         return folder + name;
     return folder + static_cast<char>(std::filesystem::path::preferred_separator) + name;
 }
 
-BatchResult runBatch(BatchHost& host, PageFiles& files, BatchOptions options)
-{
+BatchResult runBatch(BatchHost& host, PageFiles& files, BatchOptions options) {
     BatchResult result;
     const int count = host.entryCount();
 

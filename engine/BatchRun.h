@@ -48,8 +48,7 @@ public:
     // The page at path is next; called before it is read or written. `done` of
     // `total` selected pages are finished.
     virtual void pageStarting(const std::string& path, int done, int total) = 0;
-    virtual void pageFinished(const PageResult& result, int done, int total)
-    {
+    virtual void pageFinished(const PageResult& result, int done, int total) {
         (void)result;
         (void)done;
         (void)total;

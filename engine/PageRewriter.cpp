@@ -21,20 +21,21 @@ constexpr std::size_t npos = std::string_view::npos;
 // through the text while the text is still in the cache.
 template <typename C> class BodyScan {
 public:
-    explicit BodyScan(const Segmented<C>& text) : m_text(text) {}
+    explicit BodyScan(const Segmented<C>& text)
+        : m_text(text) {}
 
     bool done() const { return m_done; }
     std::size_t result() const { return m_result; }
 
     // Looks at every candidate that starts before limit.
-    void advance(std::size_t limit)
-    {
+    void advance(std::size_t limit) {
         static constexpr std::string_view rawText[] = {"<SCRIPT", "<STYLE"};
         static constexpr std::string_view rawTextEnd[] = {"</SCRIPT", "</STYLE"};
         const Segmented<C>& t = m_text;
         while (!m_done && m_pos < limit) {
             // Only "<!", "<s" and "</...y" can open what matters here.
-            const std::size_t lt = t.findLead(C('<'), {{1, '!', false}, {1, 's', true}, {5, 'y', true}}, m_pos, limit);
+            const std::size_t lt =
+                t.findLead(C('<'), {{1, '!', false}, {1, 's', true}, {5, 'y', true}}, m_pos, limit);
             if (lt == npos) {
                 m_pos = std::min(limit, t.size());
                 if (m_pos >= t.size())
@@ -59,10 +60,10 @@ public:
                     continue;
                 const std::size_t after = lt + rawText[k].size();
                 // "<scripts>" or "<styles" are other tags; a name ends at a blank, '>' or '/'.
-                const bool nameEnds = after >= t.size() || t.matchesAt(after, ">") || t.matchesAt(after, "/") ||
-                                      t.matchesAt(after, " ") || t.matchesAt(after, "\t") ||
-                                      t.matchesAt(after, "\r") || t.matchesAt(after, "\n") ||
-                                      t.matchesAt(after, "\f");
+                const bool nameEnds = after >= t.size() || t.matchesAt(after, ">") ||
+                                      t.matchesAt(after, "/") || t.matchesAt(after, " ") ||
+                                      t.matchesAt(after, "\t") || t.matchesAt(after, "\r") ||
+                                      t.matchesAt(after, "\n") || t.matchesAt(after, "\f");
                 if (!nameEnds)
                     continue;
                 const std::size_t close = t.findKey(rawTextEnd[k], after);
@@ -76,8 +77,7 @@ public:
     }
 
 private:
-    void finish(std::size_t result)
-    {
+    void finish(std::size_t result) {
         m_result = result;
         m_done = true;
     }
@@ -88,8 +88,7 @@ private:
     bool m_done = false;
 };
 
-template <typename C> std::size_t findClosingBody(const Segmented<C>& text)
-{
+template <typename C> std::size_t findClosingBody(const Segmented<C>& text) {
     BodyScan<C> scan(text);
     scan.advance(npos);
     return scan.result();
@@ -104,8 +103,7 @@ template <typename C> struct Core {
 
 constexpr Range BlockRange{npos, npos};
 
-template <typename C> Core<C> rewriteCore(std::basic_string_view<C> page, Mode mode, bool appendWithoutBody)
-{
+template <typename C> Core<C> rewriteCore(std::basic_string_view<C> page, Mode mode, bool appendWithoutBody) {
     Core<C> core;
 
     // Only spaces are trimmed; tabs and line ends at either end stay.
@@ -215,8 +213,7 @@ template <typename C> Core<C> rewriteCore(std::basic_string_view<C> page, Mode m
     return core;
 }
 
-std::u16string decodeUtf16(std::string_view bytes, bool bigEndian)
-{
+std::u16string decodeUtf16(std::string_view bytes, bool bigEndian) {
     std::u16string units(bytes.size() / 2, u'\0');
     for (std::size_t i = 0; i < units.size(); ++i) {
         const auto b0 = static_cast<unsigned char>(bytes[2 * i]);
@@ -226,8 +223,7 @@ std::u16string decodeUtf16(std::string_view bytes, bool bigEndian)
     return units;
 }
 
-void appendUtf16(std::string& out, char16_t unit, bool bigEndian)
-{
+void appendUtf16(std::string& out, char16_t unit, bool bigEndian) {
     const auto high = static_cast<char>(unit >> 8);
     const auto low = static_cast<char>(unit & 0xFF);
     out.push_back(bigEndian ? high : low);
@@ -236,8 +232,7 @@ void appendUtf16(std::string& out, char16_t unit, bool bigEndian)
 
 } // namespace
 
-bool hasPageExtension(std::string_view fileName)
-{
+bool hasPageExtension(std::string_view fileName) {
     static constexpr std::string_view extensions[] = {".HTM", ".HTML", ".SHTM", ".SHTML"};
     for (const auto ext : extensions) {
         if (fileName.size() < ext.size())
@@ -252,8 +247,7 @@ bool hasPageExtension(std::string_view fileName)
     return false;
 }
 
-std::vector<std::string_view> RewritePlan::pieces(std::string_view page) const
-{
+std::vector<std::string_view> RewritePlan::pieces(std::string_view page) const {
     std::vector<std::string_view> views;
     views.reserve(m_pieces.size());
     for (const Piece& p : m_pieces)
@@ -261,16 +255,14 @@ std::vector<std::string_view> RewritePlan::pieces(std::string_view page) const
     return views;
 }
 
-std::size_t RewritePlan::size() const
-{
+std::size_t RewritePlan::size() const {
     std::size_t total = 0;
     for (const Piece& p : m_pieces)
         total += p.size;
     return total;
 }
 
-std::string RewritePlan::text(std::string_view page) const
-{
+std::string RewritePlan::text(std::string_view page) const {
     std::string out;
     out.reserve(size());
     for (const auto view : pieces(page))
@@ -278,8 +270,7 @@ std::string RewritePlan::text(std::string_view page) const
     return out;
 }
 
-RewritePlan planRewrite(std::string_view page, Mode mode, std::string_view block, bool appendWithoutBody)
-{
+RewritePlan planRewrite(std::string_view page, Mode mode, std::string_view block, bool appendWithoutBody) {
     RewritePlan plan;
     const bool le = page.size() >= 2 && page[0] == '\xFF' && page[1] == '\xFE';
     const bool be = page.size() >= 2 && page[0] == '\xFE' && page[1] == '\xFF';

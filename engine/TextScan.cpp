@@ -11,8 +11,7 @@ namespace {
 
 constexpr std::size_t npos = std::string_view::npos;
 
-std::size_t reachOf(std::initializer_list<Follower> followers)
-{
+std::size_t reachOf(std::initializer_list<Follower> followers) {
     std::size_t reach = 0;
     for (const Follower& f : followers)
         reach = std::max(reach, f.offset);
@@ -20,8 +19,7 @@ std::size_t reachOf(std::initializer_list<Follower> followers)
 }
 
 std::size_t scalarFrom(const char* data, std::size_t at, std::size_t end, char lead,
-                       std::initializer_list<Follower> followers, std::size_t reach)
-{
+                       std::initializer_list<Follower> followers, std::size_t reach) {
     for (; at < end; ++at) {
         if (data[at] != lead)
             continue;
@@ -44,8 +42,7 @@ std::size_t scalarFrom(const char* data, std::size_t at, std::size_t end, char l
 // followers used ('!') are rarer in pages than the lead ('<').
 __attribute__((target("avx2"))) std::size_t findAvx2(const char* data, std::size_t from, std::size_t end,
                                                      char lead, std::initializer_list<Follower> followers,
-                                                     std::size_t reach)
-{
+                                                     std::size_t reach) {
     const __m256i leads = _mm256_set1_epi8(lead);
     const __m256i caseBit = _mm256_set1_epi8(0x20);
     const bool single = followers.size() == 1;
@@ -58,7 +55,8 @@ __attribute__((target("avx2"))) std::size_t findAvx2(const char* data, std::size
             __m256i v = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + f.offset));
             if (f.folded)
                 v = _mm256_or_si256(v, caseBit);
-            mask = static_cast<unsigned>(_mm256_movemask_epi8(_mm256_cmpeq_epi8(v, _mm256_set1_epi8(f.value))));
+            mask =
+                static_cast<unsigned>(_mm256_movemask_epi8(_mm256_cmpeq_epi8(v, _mm256_set1_epi8(f.value))));
             if (mask != 0)
                 mask &= static_cast<unsigned>(_mm256_movemask_epi8(
                     _mm256_cmpeq_epi8(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(p)), leads)));
@@ -71,7 +69,8 @@ __attribute__((target("avx2"))) std::size_t findAvx2(const char* data, std::size
                     __m256i v = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + f.offset));
                     if (f.folded)
                         v = _mm256_or_si256(v, caseBit);
-                    second |= static_cast<unsigned>(_mm256_movemask_epi8(_mm256_cmpeq_epi8(v, _mm256_set1_epi8(f.value))));
+                    second |= static_cast<unsigned>(
+                        _mm256_movemask_epi8(_mm256_cmpeq_epi8(v, _mm256_set1_epi8(f.value))));
                 }
                 mask &= second;
             }
@@ -84,14 +83,14 @@ __attribute__((target("avx2"))) std::size_t findAvx2(const char* data, std::size
 }
 
 std::size_t findSse2(const char* data, std::size_t from, std::size_t end, char lead,
-                     std::initializer_list<Follower> followers, std::size_t reach)
-{
+                     std::initializer_list<Follower> followers, std::size_t reach) {
     const __m128i leads = _mm_set1_epi8(lead);
     const __m128i caseBit = _mm_set1_epi8(0x20);
     std::size_t at = from;
     while (at + 16 + reach <= end) {
         const char* p = data + at;
-        int mask = _mm_movemask_epi8(_mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p)), leads));
+        int mask =
+            _mm_movemask_epi8(_mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p)), leads));
         if (mask != 0) {
             int second = 0;
             for (const Follower& f : followers) {
@@ -116,8 +115,7 @@ const bool hasAvx2 = __builtin_cpu_supports("avx2");
 } // namespace
 
 std::size_t findLeadBytes(const char* data, std::size_t from, std::size_t end, char lead,
-                          std::initializer_list<Follower> followers)
-{
+                          std::initializer_list<Follower> followers) {
     const std::size_t reach = reachOf(followers);
 #ifdef INSERTER_X86_VECTORS
     if (hasAvx2)

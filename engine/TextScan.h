@@ -13,8 +13,7 @@
 
 namespace engine::scan {
 
-template <typename C> constexpr C upperAscii(C c)
-{
+template <typename C> constexpr C upperAscii(C c) {
     return (c >= C('a') && c <= C('z')) ? C(c - C('a') + C('A')) : c;
 }
 
@@ -34,10 +33,11 @@ std::size_t findLeadBytes(const char* data, std::size_t from, std::size_t end, c
 
 // The same for any text; bytes take the vectorised path.
 template <typename C>
-std::size_t findLead(const C* data, std::size_t from, std::size_t end, C lead, std::initializer_list<Follower> followers)
-{
+std::size_t findLead(const C* data, std::size_t from, std::size_t end, C lead,
+                     std::initializer_list<Follower> followers) {
     if constexpr (sizeof(C) == 1) {
-        return findLeadBytes(reinterpret_cast<const char*>(data), from, end, static_cast<char>(lead), followers);
+        return findLeadBytes(reinterpret_cast<const char*>(data), from, end, static_cast<char>(lead),
+                             followers);
     } else {
         std::size_t reach = 0;
         for (const Follower& f : followers)
@@ -69,8 +69,9 @@ struct Range {
 // The page text read through a list of kept ranges, as if they were one text.
 template <typename C> class Segmented {
 public:
-    Segmented(std::basic_string_view<C> page, std::vector<Range> kept) : m_page(page), m_kept(std::move(kept))
-    {
+    Segmented(std::basic_string_view<C> page, std::vector<Range> kept)
+        : m_page(page)
+        , m_kept(std::move(kept)) {
         std::size_t at = 0;
         m_starts.reserve(m_kept.size());
         for (const auto& r : m_kept) {
@@ -84,8 +85,7 @@ public:
     const std::vector<Range>& kept() const { return m_kept; }
 
     // Logical position -> position in the page (size() maps past the last range).
-    std::size_t pagePos(std::size_t pos) const
-    {
+    std::size_t pagePos(std::size_t pos) const {
         const std::size_t seg = segmentOf(pos);
         if (seg == m_kept.size())
             return m_kept.empty() ? 0 : m_kept.back().end;
@@ -93,8 +93,7 @@ public:
     }
 
     // First occurrence of the character c at or after pos; npos when absent.
-    std::size_t find(C c, std::size_t pos) const
-    {
+    std::size_t find(C c, std::size_t pos) const {
         for (std::size_t seg = segmentOf(pos); seg < m_kept.size(); ++seg) {
             const Range& r = m_kept[seg];
             const std::size_t from = r.begin + (pos > m_starts[seg] ? pos - m_starts[seg] : 0);
@@ -109,13 +108,13 @@ public:
     // First candidate for a lead character with followers at or after pos (see
     // the free findLead); npos when none.
     std::size_t findLead(C lead, std::initializer_list<Follower> followers, std::size_t pos,
-                         std::size_t limit = npos) const
-    {
+                         std::size_t limit = npos) const {
         for (std::size_t seg = segmentOf(pos); seg < m_kept.size() && m_starts[seg] < limit; ++seg) {
             const Range& r = m_kept[seg];
             const std::size_t from = r.begin + (pos > m_starts[seg] ? pos - m_starts[seg] : 0);
             // A candidate near limit is still a candidate: its followers may lie beyond.
-            const std::size_t end = limit - m_starts[seg] < r.size() ? r.begin + (limit - m_starts[seg]) : r.end;
+            const std::size_t end =
+                limit - m_starts[seg] < r.size() ? r.begin + (limit - m_starts[seg]) : r.end;
             const std::size_t hit = scan::findLead(m_page.data(), from, end, lead, followers);
             if (hit != npos)
                 return m_starts[seg] + (hit - r.begin);
@@ -125,8 +124,7 @@ public:
 
     // Whether the text at pos reads key, letters compared without regard to case.
     // key must be upper case ASCII.
-    bool matchesAt(std::size_t pos, std::string_view key) const
-    {
+    bool matchesAt(std::size_t pos, std::string_view key) const {
         if (pos + key.size() > m_size)
             return false;
         std::size_t seg = segmentOf(pos);
@@ -152,8 +150,7 @@ public:
 
     // First occurrence of key (upper case ASCII, starting with a non-letter) at or
     // after pos, letters compared without regard to case; npos when absent.
-    std::size_t findKey(std::string_view key, std::size_t pos) const
-    {
+    std::size_t findKey(std::string_view key, std::size_t pos) const {
         if (key.size() >= 2 && key[0] == '<' && key[1] == '!') {
             // Comment openers are rare in pages: look for "<!" and check from there.
             for (std::size_t at = findLead(C('<'), {{1, '!', false}}, pos); at != npos;
@@ -197,8 +194,7 @@ private:
     // Case-insensitive skip table of Horspool's search, indexed by a unit's low byte
     // (a shared low byte only shortens a skip, so wide units stay correct).
     struct Skips {
-        explicit Skips(std::string_view key)
-        {
+        explicit Skips(std::string_view key) {
             for (auto& s : table)
                 s = key.size();
             for (std::size_t i = 0; i + 1 < key.size(); ++i) {
@@ -209,14 +205,14 @@ private:
             }
         }
         std::size_t search(std::basic_string_view<C> text, std::size_t from, std::size_t end,
-                           std::string_view key) const
-        {
+                           std::string_view key) const {
             const std::size_t m = key.size();
             const C* data = text.data();
             for (std::size_t at = from; at + m <= end;) {
                 const C last = data[at + m - 1];
                 std::size_t i = m;
-                while (i > 0 && upperAscii(data[at + i - 1]) == static_cast<C>(static_cast<unsigned char>(key[i - 1])))
+                while (i > 0 &&
+                       upperAscii(data[at + i - 1]) == static_cast<C>(static_cast<unsigned char>(key[i - 1])))
                     --i;
                 if (i == 0)
                     return at;
@@ -227,8 +223,7 @@ private:
         std::size_t table[256];
     };
 
-    std::size_t segmentOf(std::size_t pos) const
-    {
+    std::size_t segmentOf(std::size_t pos) const {
         // Scans move forward, so the range of the last question is the likely answer.
         std::size_t seg = m_hint;
         if (seg >= m_kept.size() || pos < m_starts[seg]) {

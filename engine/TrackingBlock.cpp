@@ -9,10 +9,11 @@ namespace engine {
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
-std::string_view trimSpaces(std::string_view text)
-{
+std::string_view trimSpaces(std::string_view text) {
     const auto first = text.find_first_not_of(' ');
     if (first == std::string_view::npos)
         return {};
@@ -22,8 +23,7 @@ std::string_view trimSpaces(std::string_view text)
 
 } // namespace
 
-double lenientValue(std::string_view text)
-{
+double lenientValue(std::string_view text) {
     std::string compact;
     compact.reserve(text.size());
     for (const char c : text) {
@@ -57,7 +57,8 @@ double lenientValue(std::string_view text)
     }
     if (!digits)
         return 0.0;
-    if (i < compact.size() && (compact[i] == 'e' || compact[i] == 'E' || compact[i] == 'd' || compact[i] == 'D')) {
+    if (i < compact.size() &&
+        (compact[i] == 'e' || compact[i] == 'E' || compact[i] == 'd' || compact[i] == 'D')) {
         std::size_t j = i + 1;
         std::string exponent = "e";
         if (j < compact.size() && (compact[j] == '+' || compact[j] == '-'))
@@ -82,8 +83,7 @@ double lenientValue(std::string_view text)
     return negative ? -value : value;
 }
 
-std::optional<int> serverDigit(std::string_view websiteNumber)
-{
+std::optional<int> serverDigit(std::string_view websiteNumber) {
     const double floored = std::floor(lenientValue(websiteNumber) / 1000.0);
     if (!(floored >= static_cast<double>(std::numeric_limits<std::int32_t>::min()) &&
           floored <= static_cast<double>(std::numeric_limits<std::int32_t>::max())))
@@ -91,14 +91,14 @@ std::optional<int> serverDigit(std::string_view websiteNumber)
     return static_cast<std::int32_t>(floored) % 10;
 }
 
-std::string percentEncode(std::string_view text)
-{
+std::string percentEncode(std::string_view text) {
     static constexpr char hex[] = "0123456789ABCDEF";
     std::string out;
     out.reserve(text.size());
     for (const char ch : text) {
         const auto c = static_cast<unsigned char>(ch);
-        const bool special = c == '"' || c == '#' || c == '%' || c == '&' || c == '\'' || c == '<' || c == '>';
+        const bool special =
+            c == '"' || c == '#' || c == '%' || c == '&' || c == '\'' || c == '<' || c == '>';
         if (special || c < 0x20 || c > 0x7E) {
             out.push_back('%');
             out.push_back(hex[c >> 4]);
@@ -110,10 +110,11 @@ std::string percentEncode(std::string_view text)
     return out;
 }
 
-std::string siteNo(std::string_view websiteNumber) { return percentEncode(trimSpaces(websiteNumber)); }
+std::string siteNo(std::string_view websiteNumber) {
+    return percentEncode(trimSpaces(websiteNumber));
+}
 
-std::string pageName(std::string_view fileName)
-{
+std::string pageName(std::string_view fileName) {
     std::string lowered(fileName);
     for (char& c : lowered) {
         if (c >= 'A' && c <= 'Z')
@@ -122,11 +123,12 @@ std::string pageName(std::string_view fileName)
     return percentEncode(trimSpaces(lowered));
 }
 
-bool isNormalProtocol(std::string_view protocolText) { return !protocolText.empty() && protocolText.front() == 'N'; }
+bool isNormalProtocol(std::string_view protocolText) {
+    return !protocolText.empty() && protocolText.front() == 'N';
+}
 
 std::optional<std::string> buildTrackingBlock(std::string_view websiteNumber, std::string_view protocolText,
-                                              std::string_view fileName)
-{
+                                              std::string_view fileName) {
     const auto digit = serverDigit(websiteNumber);
     if (!digit)
         return std::nullopt;

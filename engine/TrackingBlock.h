@@ -8,7 +8,8 @@ namespace engine {
 
 // The marker lines that open and close every tracking block. Pages already in
 // use carry them, so they must never change.
-inline constexpr std::string_view StartMarker = "<!-- START OF TRAFALYTIC CODE, COPYRIGHT 2003 VORNIQUE LLC -->";
+inline constexpr std::string_view StartMarker =
+    "<!-- START OF TRAFALYTIC CODE, COPYRIGHT 2003 VORNIQUE LLC -->";
 inline constexpr std::string_view EndMarker = "<!-- END OF TRAFALYTIC CODE -->";
 // Blocks are found by the start marker's first 29 characters only, so blocks
 // written with another notice after "CODE" are found too.

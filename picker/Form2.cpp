@@ -13,17 +13,19 @@ namespace picker {
 namespace {
 
 // 15 twips to a pixel at 96 dpi, as in the main window.
-QRect twipsRect(int left, int top, int width, int height)
-{
-    const auto px = [](int t) { return (t + 7) / 15; };
+QRect twipsRect(int left, int top, int width, int height) {
+    const auto px = [](int t) {
+        return (t + 7) / 15;
+    };
     return QRect(px(left), px(top), px(width), px(height));
 }
 
 } // namespace
 
 Form2::Form2(platform::Platform& platform, const QString& mainCaption, QWidget* parent)
-    : QDialog(parent), m_platform(platform), m_mainCaption(mainCaption)
-{
+    : QDialog(parent)
+    , m_platform(platform)
+    , m_mainCaption(mainCaption) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Select Folder"));
     setFixedSize(twipsRect(0, 0, 4695, 3435).size());
@@ -70,23 +72,20 @@ Form2::Form2(platform::Platform& platform, const QString& mainCaption, QWidget* 
     Form_Load();
 }
 
-void Form2::Form_Load()
-{
+void Form2::Form_Load() {
     Drive1->setDrive(QStringLiteral("C:"));
     // Opening the root of drive C is assumed to work; should it not, the list stays empty.
     Dir1->setPath(Drive1->driveRoot());
 }
 
-QString Form2::showModal()
-{
+QString Form2::showModal() {
     m_chosen = QString();
     setWindowModality(Qt::ApplicationModal);
     exec();
     return m_chosen;
 }
 
-void Form2::Drive1_Change()
-{
+void Form2::Drive1_Change() {
     // The list always opens the root of the chosen drive, never the folder last used there.
     const QString failure = Dir1->setPath(Drive1->driveRoot());
     if (!failure.isEmpty()) {
@@ -95,17 +94,17 @@ void Form2::Drive1_Change()
     }
 }
 
-void Form2::Dir1_MouseButton() { Label1->setText(Dir1->path()); }
+void Form2::Dir1_MouseButton() {
+    Label1->setText(Dir1->path());
+}
 
-void Form2::Command1_Click(int Index)
-{
+void Form2::Command1_Click(int Index) {
     if (Index == 1)
         m_chosen = Dir1->path();
     hide();
 }
 
-void Form2::closeEvent(QCloseEvent* event)
-{
+void Form2::closeEvent(QCloseEvent* event) {
     // The close box leaves the folder field alone and destroys the dialog, so the
     // next "&Browse..." loads it afresh.
     m_chosen = QString();

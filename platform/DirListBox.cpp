@@ -11,15 +11,15 @@ namespace {
 constexpr int PathRole = Qt::UserRole;
 }
 
-DirListBox::DirListBox(Platform& platform, QWidget* parent) : QListWidget(parent), m_platform(platform)
-{
+DirListBox::DirListBox(Platform& platform, QWidget* parent)
+    : QListWidget(parent)
+    , m_platform(platform) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setUniformItemSizes(true);
     connect(this, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) { openItem(item); });
 }
 
-QString DirListBox::setPath(const QString& path)
-{
+QString DirListBox::setPath(const QString& path) {
     const Directory dir = m_platform.openDirectory(path);
     if (!dir.ok)
         return dir.reason.isEmpty() ? QStringLiteral("not available") : dir.reason;
@@ -42,7 +42,8 @@ QString DirListBox::setPath(const QString& path)
     }
     int depth = 0;
     for (const QString& folder : chain) {
-        const QString name = depth == 0 ? QDir::toNativeSeparators(folder) : folder.section(QLatin1Char('/'), -1);
+        const QString name =
+            depth == 0 ? QDir::toNativeSeparators(folder) : folder.section(QLatin1Char('/'), -1);
         auto* item = new QListWidgetItem(open, QString(depth * 2, QLatin1Char(' ')) + name, this);
         item->setData(PathRole, QDir::toNativeSeparators(folder));
         item->setToolTip(QDir::toNativeSeparators(folder));
@@ -62,20 +63,17 @@ QString DirListBox::setPath(const QString& path)
     return {};
 }
 
-void DirListBox::openItem(QListWidgetItem* item)
-{
+void DirListBox::openItem(QListWidgetItem* item) {
     if (item)
         setPath(item->data(PathRole).toString());
 }
 
-void DirListBox::mousePressEvent(QMouseEvent* event)
-{
+void DirListBox::mousePressEvent(QMouseEvent* event) {
     QListWidget::mousePressEvent(event);
     Q_EMIT mouseButton();
 }
 
-void DirListBox::keyPressEvent(QKeyEvent* event)
-{
+void DirListBox::keyPressEvent(QKeyEvent* event) {
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && currentItem()) {
         openItem(currentItem());
         event->accept();

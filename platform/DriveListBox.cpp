@@ -4,15 +4,15 @@
 
 namespace platform {
 
-DriveListBox::DriveListBox(Platform& platform, QWidget* parent) : QComboBox(parent), m_platform(platform)
-{
+DriveListBox::DriveListBox(Platform& platform, QWidget* parent)
+    : QComboBox(parent)
+    , m_platform(platform) {
     refresh();
     connect(this, &QComboBox::currentIndexChanged, this, [this] { Q_EMIT driveChanged(); });
     // Reading the volumes is cheap; doing it on opening shows media inserted since.
 }
 
-void DriveListBox::refresh()
-{
+void DriveListBox::refresh() {
     const QString selected = driveRoot();
     const QSignalBlocker quiet(this);
     m_volumes = m_platform.volumes();
@@ -23,12 +23,15 @@ void DriveListBox::refresh()
     setCurrentIndex(at < 0 ? 0 : at);
 }
 
-QString DriveListBox::drive() const { return currentText(); }
+QString DriveListBox::drive() const {
+    return currentText();
+}
 
-QString DriveListBox::driveRoot() const { return currentData().toString(); }
+QString DriveListBox::driveRoot() const {
+    return currentData().toString();
+}
 
-void DriveListBox::setDrive(const QString& drive)
-{
+void DriveListBox::setDrive(const QString& drive) {
     int at = -1;
     const bool letter = drive.size() == 2 && drive.at(1) == QLatin1Char(':');
 #ifndef Q_OS_WIN

@@ -5,8 +5,7 @@
 
 namespace platform {
 
-FolderListing listFolder(const QString& folder)
-{
+FolderListing listFolder(const QString& folder) {
     FolderListing listing;
     const QFileInfo info(folder);
     if (folder.isEmpty() || !info.exists()) {

@@ -18,12 +18,13 @@ namespace platform {
 
 namespace {
 
-std::string localPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+std::string localPath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
 
 #ifdef Q_OS_UNIX
 
-engine::FileStamp stampOf(const struct stat& st)
-{
+engine::FileStamp stampOf(const struct stat& st) {
     engine::FileStamp stamp;
     stamp.device = static_cast<std::uint64_t>(st.st_dev);
     stamp.inode = static_cast<std::uint64_t>(st.st_ino);
@@ -33,14 +34,12 @@ engine::FileStamp stampOf(const struct stat& st)
     return stamp;
 }
 
-bool sameStamp(const engine::FileStamp& a, const engine::FileStamp& b)
-{
+bool sameStamp(const engine::FileStamp& a, const engine::FileStamp& b) {
     return a.device == b.device && a.inode == b.inode && a.size == b.size && a.modifiedNs == b.modifiedNs &&
            a.changedNs == b.changedNs;
 }
 
-std::string kindOf(mode_t mode)
-{
+std::string kindOf(mode_t mode) {
     if (S_ISDIR(mode))
         return "a folder";
     if (S_ISFIFO(mode))
@@ -52,8 +51,7 @@ std::string kindOf(mode_t mode)
     return "a special file";
 }
 
-std::string errnoReason(int error)
-{
+std::string errnoReason(int error) {
     if (error == ENOENT)
         return "the page no longer exists";
     if (error == EACCES || error == EPERM)
@@ -61,13 +59,11 @@ std::string errnoReason(int error)
     return std::strerror(error);
 }
 
-std::string folderOf(const std::string& file)
-{
+std::string folderOf(const std::string& file) {
     return localPath(QFileInfo(QFile::decodeName(QByteArray::fromStdString(file))).absolutePath());
 }
 
-void syncFolder(const std::string& folder)
-{
+void syncFolder(const std::string& folder) {
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
         ::fsync(fd);
@@ -79,8 +75,8 @@ void syncFolder(const std::string& folder)
 
 } // namespace
 
-engine::PageRead QtPageFiles::read(const std::string& folder, const std::string& path, std::string& contents)
-{
+engine::PageRead QtPageFiles::read(const std::string& folder, const std::string& path,
+                                   std::string& contents) {
     using Status = engine::PageRead::Status;
     engine::PageRead result;
     const QString qpath = QFile::decodeName(QByteArray::fromStdString(path));
@@ -94,7 +90,8 @@ engine::PageRead QtPageFiles::read(const std::string& folder, const std::string&
             return result;
         }
         const QString root = QDir(QFile::decodeName(QByteArray::fromStdString(folder))).canonicalPath();
-        if (root.isEmpty() || !target.startsWith(root.endsWith(QLatin1Char('/')) ? root : root + QLatin1Char('/'))) {
+        if (root.isEmpty() ||
+            !target.startsWith(root.endsWith(QLatin1Char('/')) ? root : root + QLatin1Char('/'))) {
             result.status = Status::OutsideFolder;
             result.reason = "a symbolic link to " + localPath(target) + ", outside the chosen folder";
             return result;
@@ -187,20 +184,21 @@ engine::PageRead QtPageFiles::read(const std::string& folder, const std::string&
     result.stamp.modifiedNs = targetInfo.lastModified().toMSecsSinceEpoch() * 1000000;
     result.writable = targetInfo.isWritable();
 #endif
-    result.identity = localPath(QFileInfo(QFile::decodeName(QByteArray::fromStdString(result.target))).canonicalFilePath());
+    result.identity =
+        localPath(QFileInfo(QFile::decodeName(QByteArray::fromStdString(result.target))).canonicalFilePath());
     result.status = Status::Ok;
     return result;
 }
 
-std::string QtPageFiles::replace(const engine::PageRead& read, const std::vector<std::string_view>& pieces)
-{
+std::string QtPageFiles::replace(const engine::PageRead& read, const std::vector<std::string_view>& pieces) {
     const QString target = QFile::decodeName(QByteArray::fromStdString(read.target));
 #ifdef Q_OS_UNIX
     const auto unchanged = [&]() {
         struct stat now {};
         return ::stat(read.target.c_str(), &now) == 0 && sameStamp(stampOf(now), read.stamp);
     };
-    const std::string changedReason = "the page changed on disk while it was being rewritten; it was left as it is";
+    const std::string changedReason =
+        "the page changed on disk while it was being rewritten; it was left as it is";
     if (!unchanged())
         return changedReason;
     struct stat st {};
@@ -251,8 +249,7 @@ std::string QtPageFiles::replace(const engine::PageRead& read, const std::vector
     return {};
 }
 
-void QtPageFiles::finish()
-{
+void QtPageFiles::finish() {
 #ifdef Q_OS_UNIX
     for (const std::string& folder : m_foldersToSync)
         syncFolder(folder);
@@ -260,6 +257,8 @@ void QtPageFiles::finish()
     m_foldersToSync.clear();
 }
 
-QtPageFiles::~QtPageFiles() { finish(); }
+QtPageFiles::~QtPageFiles() {
+    finish();
+}
 
 } // namespace platform

@@ -8,10 +8,11 @@
 
 namespace platform {
 
-FolderListing QtPlatform::listFolder(const QString& folder) { return platform::listFolder(folder); }
+FolderListing QtPlatform::listFolder(const QString& folder) {
+    return platform::listFolder(folder);
+}
 
-QList<Volume> QtPlatform::volumes()
-{
+QList<Volume> QtPlatform::volumes() {
     QList<Volume> result;
     const QString rootPath = QDir::rootPath();
     for (const QStorageInfo& storage : QStorageInfo::mountedVolumes()) {
@@ -37,8 +38,7 @@ QList<Volume> QtPlatform::volumes()
     return result;
 }
 
-Directory QtPlatform::openDirectory(const QString& path)
-{
+Directory QtPlatform::openDirectory(const QString& path) {
     Directory dir;
     const QFileInfo info(QDir::fromNativeSeparators(path));
     if (!info.exists() || !info.isDir()) {
@@ -56,16 +56,16 @@ Directory QtPlatform::openDirectory(const QString& path)
     return dir;
 }
 
-void QtPlatform::warn(QWidget* parent, const QString& title, const QString& text)
-{
+void QtPlatform::warn(QWidget* parent, const QString& title, const QString& text) {
     QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
     box.exec();
 }
 
-void QtPlatform::processEvents() { QCoreApplication::processEvents(); }
+void QtPlatform::processEvents() {
+    QCoreApplication::processEvents();
+}
 
-void QtPlatform::quit()
-{
+void QtPlatform::quit() {
     // The event loop returns as soon as the calling handler does; no further event is handled.
     QCoreApplication::exit(0);
 }

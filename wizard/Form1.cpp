@@ -33,8 +33,7 @@ constexpr int ClientWidth = FormWidth - 2 * 45;
 constexpr int ClientHeight = 4710;
 
 // A compact sans-serif of the size the layout was drawn for.
-QFont dialogFont()
-{
+QFont dialogFont() {
     QFont font;
     font.setFamilies({QStringLiteral("Segoe UI"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
                       QStringLiteral("DejaVu Sans")});
@@ -44,20 +43,21 @@ QFont dialogFont()
 
 // Shrinks a label's font, a quarter point at a time, until its text fits the
 // label's fixed box: fonts differ from the one the layout was drawn with.
-void fitText(QLabel* label)
-{
+void fitText(QLabel* label) {
     QFont font = label->font();
     const auto fits = [&] {
         const QFontMetrics metrics(font);
         const QRect box = label->contentsRect();
         if (label->wordWrap())
             return metrics.boundingRect(box, Qt::TextWordWrap, label->text()).height() <= box.height();
-        return metrics.horizontalAdvance(label->text()) <= box.width() && metrics.height() <= box.height() + 2;
+        return metrics.horizontalAdvance(label->text()) <= box.width() &&
+               metrics.height() <= box.height() + 2;
     };
     // Wrapped text may first take the little room left below its box.
     if (label->wordWrap()) {
         const QFontMetrics metrics(font);
-        const int needed = metrics.boundingRect(label->contentsRect(), Qt::TextWordWrap, label->text()).height();
+        const int needed =
+            metrics.boundingRect(label->contentsRect(), Qt::TextWordWrap, label->text()).height();
         const int extra = std::min(needed - label->contentsRect().height(), twips(90));
         if (extra > 0)
             label->resize(label->width(), label->height() + extra);
@@ -67,10 +67,11 @@ void fitText(QLabel* label)
     label->setFont(font);
 }
 
-QString withoutAccessKey(QString caption) { return caption.remove(QLatin1Char('&')); }
+QString withoutAccessKey(QString caption) {
+    return caption.remove(QLatin1Char('&'));
+}
 
-QLabel* label(QWidget* parent, const char* name, const QString& text, QRect geometry, bool wrap = false)
-{
+QLabel* label(QWidget* parent, const char* name, const QString& text, QRect geometry, bool wrap = false) {
     auto* l = new QLabel(text, parent);
     l->setObjectName(QLatin1String(name));
     l->setGeometry(geometry);
@@ -80,8 +81,7 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, QRect geom
     return l;
 }
 
-QPushButton* button(QWidget* parent, const QString& name, const QString& caption, QRect geometry)
-{
+QPushButton* button(QWidget* parent, const QString& name, const QString& caption, QRect geometry) {
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(name);
     b->setGeometry(geometry);
@@ -91,17 +91,23 @@ QPushButton* button(QWidget* parent, const QString& name, const QString& caption
     return b;
 }
 
-std::string local(const QString& text) { return QFile::encodeName(text).toStdString(); }
-QString fromLocal(const std::string& text) { return QFile::decodeName(QByteArray::fromStdString(text)); }
+std::string local(const QString& text) {
+    return QFile::encodeName(text).toStdString();
+}
+QString fromLocal(const std::string& text) {
+    return QFile::decodeName(QByteArray::fromStdString(text));
+}
 
 } // namespace
 
-Form1::Form1(platform::Platform& platform, QWidget* parent) : QWidget(parent), m_platform(platform)
-{
+Form1::Form1(platform::Platform& platform, QWidget* parent)
+    : QWidget(parent)
+    , m_platform(platform) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(Caption);
     QIcon icon;
-    for (const char* file : {":/images/icon16.png", ":/images/icon32.png", ":/images/icon48.png", ":/images/icon256.png"})
+    for (const char* file :
+         {":/images/icon16.png", ":/images/icon32.png", ":/images/icon48.png", ":/images/icon256.png"})
         icon.addFile(QLatin1String(file));
     setWindowIcon(icon);
     setMinimumSize(twips(ClientWidth), twips(ClientHeight));
@@ -126,8 +132,8 @@ Form1::Form1(platform::Platform& platform, QWidget* parent) : QWidget(parent), m
     // The version label: a small grey text at the banner's right edge.
     Label15 = label(this, "Label15", QStringLiteral("x.x.x"), twipsRect(5520, 480, 375, 135));
     QFont small(QStringLiteral("Small Fonts"));
-    small.setFamilies({QStringLiteral("Small Fonts"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans"),
-                       QStringLiteral("Arial")});
+    small.setFamilies({QStringLiteral("Small Fonts"), QStringLiteral("Liberation Sans"),
+                       QStringLiteral("DejaVu Sans"), QStringLiteral("Arial")});
     small.setPointSizeF(6.75);
     small.setWeight(QFont::Normal);
     Label15->setFont(small);
@@ -146,7 +152,8 @@ Form1::Form1(platform::Platform& platform, QWidget* parent) : QWidget(parent), m
     const QString captions[] = {QStringLiteral("&Prev"), QStringLiteral("&Next"), QStringLiteral("&Cancel")};
     const int lefts[] = {2760, 3720, 4800};
     for (int i = 0; i < 3; ++i) {
-        Command1[i] = button(this, QStringLiteral("Command1_%1").arg(i), captions[i], twipsRect(lefts[i], 4200, 975, 315));
+        Command1[i] = button(this, QStringLiteral("Command1_%1").arg(i), captions[i],
+                             twipsRect(lefts[i], 4200, 975, 315));
         connect(Command1[i], &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
     }
     Command1[0]->setEnabled(false);
@@ -162,26 +169,32 @@ Form1::Form1(platform::Platform& platform, QWidget* parent) : QWidget(parent), m
 
     // Page 0: the folder.
     QWidget* page = Frame1[0];
-    Label1 = label(page, "Label1",
-                   QStringLiteral("The Trafalytic Code Inserter Wizard makes it quick and easy to insert or remove the "
-                                  "Trafalytic code from your web pages."),
-                   twipsRect(240, 240, 5175, 495), true);
-    Label2 = label(page, "Label2", QStringLiteral("To start, please select the folder that contains your web pages."),
+    Label1 = label(
+        page, "Label1",
+        QStringLiteral("The Trafalytic Code Inserter Wizard makes it quick and easy to insert or remove the "
+                       "Trafalytic code from your web pages."),
+        twipsRect(240, 240, 5175, 495), true);
+    Label2 = label(page, "Label2",
+                   QStringLiteral("To start, please select the folder that contains your web pages."),
                    twipsRect(240, 840, 5175, 255), true);
     Text1 = new QLineEdit(page);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setGeometry(twipsRect(240, 1440, 5175, 285));
     Text1->setAccessibleName(QStringLiteral("Folder"));
-    Command2 = button(page, QStringLiteral("Command2"), QStringLiteral("&Browse..."), twipsRect(4440, 1800, 975, 315));
+    Command2 = button(page, QStringLiteral("Command2"), QStringLiteral("&Browse..."),
+                      twipsRect(4440, 1800, 975, 315));
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
-    Label3 = label(page, "Label3", QStringLiteral("Then click on 'Next' to continue."), twipsRect(240, 2280, 4095, 255));
+    Label3 = label(page, "Label3", QStringLiteral("Then click on 'Next' to continue."),
+                   twipsRect(240, 2280, 4095, 255));
 
     // Page 1: the pages to change.
     page = Frame1[1];
-    Label4 = label(page, "Label4",
-                   QStringLiteral("Now select the web pages you wish to insert or remove the Trafalytic code. If you are "
-                                  "unsure, just click on 'Select All'."),
-                   twipsRect(240, 240, 5175, 495), true);
+    Label4 =
+        label(page, "Label4",
+              QStringLiteral(
+                  "Now select the web pages you wish to insert or remove the Trafalytic code. If you are "
+                  "unsure, just click on 'Select All'."),
+              twipsRect(240, 240, 5175, 495), true);
     List1 = new QListWidget(page);
     List1->setObjectName(QStringLiteral("List1"));
     List1->setGeometry(twipsRect(600, 840, 2535, 1815));
@@ -191,25 +204,29 @@ Form1::Form1(platform::Platform& platform, QWidget* parent) : QWidget(parent), m
     const QString commands[] = {QStringLiteral("&Select All"), QStringLiteral("&UnSelect All"),
                                 QStringLiteral("&Auto Select")};
     for (int i = 0; i < 3; ++i) {
-        Command3[i] = button(page, QStringLiteral("Command3_%1").arg(i), commands[i], twipsRect(3360, 840 + 480 * i, 1695, 375));
+        Command3[i] = button(page, QStringLiteral("Command3_%1").arg(i), commands[i],
+                             twipsRect(3360, 840 + 480 * i, 1695, 375));
         connect(Command3[i], &QPushButton::clicked, this, [this, i] { Command3_Click(i); });
     }
-    Label5 = label(page, "Label5", QStringLiteral("Then click on 'Next' to continue."), twipsRect(240, 2880, 4095, 255));
+    Label5 = label(page, "Label5", QStringLiteral("Then click on 'Next' to continue."),
+                   twipsRect(240, 2880, 4095, 255));
 
     // Page 2: website number, protocol and mode.
     page = Frame1[2];
-    Label6 = label(page, "Label6",
-                   QStringLiteral("Please enter your website number that has been assigned to you by Trafalytic."),
-                   twipsRect(240, 240, 5175, 375), true);
+    Label6 =
+        label(page, "Label6",
+              QStringLiteral("Please enter your website number that has been assigned to you by Trafalytic."),
+              twipsRect(240, 240, 5175, 375), true);
     Label7 = label(page, "Label7", QStringLiteral("Website Number"), twipsRect(1080, 735, 1695, 255));
     Text2 = new QLineEdit(page);
     Text2->setObjectName(QStringLiteral("Text2"));
     Text2->setGeometry(twipsRect(2880, 720, 855, 285));
     Text2->setAccessibleName(QStringLiteral("Website Number"));
     Label7->setBuddy(Text2);
-    Label8 = label(page, "Label8",
-                   QStringLiteral("Now enter the protocol you wish to use, if you are unsure, select 'Normal'."),
-                   twipsRect(240, 1200, 5175, 255), true);
+    Label8 =
+        label(page, "Label8",
+              QStringLiteral("Now enter the protocol you wish to use, if you are unsure, select 'Normal'."),
+              twipsRect(240, 1200, 5175, 255), true);
     Label9 = label(page, "Label9", QStringLiteral("Web Protocol"), twipsRect(1080, 1590, 1455, 255));
     Combo1 = new QComboBox(page);
     Combo1->setObjectName(QStringLiteral("Combo1"));
@@ -230,10 +247,12 @@ Form1::Form1(platform::Platform& platform, QWidget* parent) : QWidget(parent), m
 
     // Page 3: progress and outcome.
     page = Frame1[3];
-    Label11 = label(page, "Label11",
-                    QStringLiteral("The Trafalytic Code Inserter Wizard is now applying your changes, please wait."),
-                    twipsRect(240, 360, 5175, 495), true);
-    Label12 = label(page, "Label12", QStringLiteral("Now modifying web page:"), twipsRect(240, 1080, 5175, 255));
+    Label11 = label(
+        page, "Label11",
+        QStringLiteral("The Trafalytic Code Inserter Wizard is now applying your changes, please wait."),
+        twipsRect(240, 360, 5175, 495), true);
+    Label12 =
+        label(page, "Label12", QStringLiteral("Now modifying web page:"), twipsRect(240, 1080, 5175, 255));
     Label13 = label(page, "Label13", QStringLiteral("WEB PAGE NAME"), twipsRect(240, 1440, 5175, 495), true);
     Label13->setTextInteractionFlags(Qt::NoTextInteraction);
     ProgressBar1 = new QProgressBar(page);
@@ -254,30 +273,31 @@ Form1::Form1(platform::Platform& platform, QWidget* parent) : QWidget(parent), m
     List2->setTextElideMode(Qt::ElideNone);
     List2->setAccessibleName(QStringLiteral("Pages not changed"));
     List2->hide();
-    Label14 = label(page, "Label14", QStringLiteral("Click on 'Close' to finish. Thank you For using Trafalytic."),
-                    twipsRect(240, 2400, 5175, 255));
+    Label14 =
+        label(page, "Label14", QStringLiteral("Click on 'Close' to finish. Thank you For using Trafalytic."),
+              twipsRect(240, 2400, 5175, 255));
 
     // Tab order: the navigation buttons, then each page's controls in the order they are read.
-    QWidget* order[] = {Command1[0], Command1[1], Command1[2], Text1,  Command2, List1,   Command3[0],
-                        Command3[1], Text2,       Combo1,      Option1, Option2, Command3[2], List2};
+    QWidget* order[] = {Command1[0], Command1[1], Command1[2], Text1,   Command2, List1,       Command3[0],
+                        Command3[1], Text2,       Combo1,      Option1, Option2,  Command3[2], List2};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
         setTabOrder(order[i], order[i + 1]);
 
     Shape1->lower();
-    for (QLabel* l : {Label1, Label2, Label3, Label4, Label5, Label6, Label7, Label8, Label9, Label10, Label11, Label12,
-                      Label14})
+    for (QLabel* l : {Label1, Label2, Label3, Label4, Label5, Label6, Label7, Label8, Label9, Label10,
+                      Label11, Label12, Label14})
         fitText(l);
 }
 
-Form1::~Form1() { delete m_form2; }
+Form1::~Form1() {
+    delete m_form2;
+}
 
-QString Form1::versionText(int major, int minor, int revision)
-{
+QString Form1::versionText(int major, int minor, int revision) {
     return QStringLiteral("%1.%2.%3").arg(major).arg(minor).arg(revision);
 }
 
-void Form1::Form_Load()
-{
+void Form1::Form_Load() {
     resize(twips(ClientWidth), twips(ClientHeight));
     Label15->setText(versionText(INSERTER_VERSION_MAJOR, INSERTER_VERSION_MINOR, INSERTER_VERSION_PATCH));
     Combo1->clear();
@@ -290,8 +310,7 @@ void Form1::Form_Load()
     Command1[1]->setFocus();
 }
 
-void Form1::LoadFrame(int FrNo)
-{
+void Form1::LoadFrame(int FrNo) {
     for (int i = 0; i < 4; ++i)
         Frame1[i]->move(Frame1[i]->x(), twips(i == FrNo ? InViewTop : OutOfViewTop));
     // Pages out of view keep what they hold, but Tab and access keys do not reach
@@ -305,16 +324,14 @@ void Form1::LoadFrame(int FrNo)
     }
 }
 
-void Form1::focusPage()
-{
+void Form1::focusPage() {
     // Typing goes where the page wants it: its folder, page list or website number.
     QWidget* first[] = {Text1, List1, Text2};
     if (m_curFrNo >= 0 && m_curFrNo < 3)
         first[m_curFrNo]->setFocus();
 }
 
-void Form1::Command1_Click(int Index)
-{
+void Form1::Command1_Click(int Index) {
     if (Index == 1) {
         QString message;
         if (m_curFrNo == 0 && Text1->text().isEmpty())
@@ -355,8 +372,7 @@ void Form1::Command1_Click(int Index)
     }
 }
 
-void Form1::Command2_Click()
-{
+void Form1::Command2_Click() {
     if (!m_form2) {
         m_form2 = new picker::Form2(m_platform, windowTitle());
         connect(m_form2, &QObject::destroyed, this, [this] { m_form2 = nullptr; });
@@ -366,8 +382,7 @@ void Form1::Command2_Click()
         Text1->setText(folder);
 }
 
-void Form1::LoadList()
-{
+void Form1::LoadList() {
     List1->hide();
     List1->clear();
     // A folder that cannot be listed leaves the list empty and stands for no folder,
@@ -386,8 +401,7 @@ void Form1::LoadList()
     List1->show();
 }
 
-void Form1::Command3_Click(int Index)
-{
+void Form1::Command3_Click(int Index) {
     List1->hide();
     if (Index == 0) {
         for (int i = List1->count() - 1; i >= 0; --i)
@@ -406,8 +420,7 @@ void Form1::Command3_Click(int Index)
     List1->show();
 }
 
-void Form1::DoMods()
-{
+void Form1::DoMods() {
     Label14->hide();
     Label16->hide();
     List2->hide();
@@ -422,8 +435,7 @@ void Form1::DoMods()
         m_platform.quit();
 }
 
-void Form1::showRunOutcome()
-{
+void Form1::showRunOutcome() {
     const engine::BatchResult& run = m_lastRun;
     Label13->hide();
     ProgressBar1->hide();
@@ -442,7 +454,9 @@ void Form1::showRunOutcome()
     QStringList counts;
     for (const auto outcome : {engine::Outcome::Inserted, engine::Outcome::Replaced, engine::Outcome::Removed,
                                engine::Outcome::Unchanged, engine::Outcome::Skipped, engine::Outcome::Failed})
-        counts << QStringLiteral("%1 %2").arg(run.count(outcome)).arg(QLatin1String(engine::outcomeWord(outcome)));
+        counts << QStringLiteral("%1 %2")
+                      .arg(run.count(outcome))
+                      .arg(QLatin1String(engine::outcomeWord(outcome)));
     Label16->setText(counts.join(QStringLiteral(", ")) + QLatin1Char('.'));
     fitText(Label16);
     Label16->setVisible(run.error.empty());
@@ -452,31 +466,29 @@ void Form1::showRunOutcome()
         for (const auto& page : run.pages) {
             if (page.outcome != wanted)
                 continue;
-            const QString what = wanted == engine::Outcome::Failed ? QStringLiteral("not changed")
-                                                                   : QStringLiteral("skipped");
-            List2->addItem(QStringLiteral("%1 (%2: %3)").arg(fromLocal(page.path), what, fromLocal(page.reason)));
+            const QString what =
+                wanted == engine::Outcome::Failed ? QStringLiteral("not changed") : QStringLiteral("skipped");
+            List2->addItem(
+                QStringLiteral("%1 (%2: %3)").arg(fromLocal(page.path), what, fromLocal(page.reason)));
         }
     }
     List2->setVisible(List2->count() > 0);
     Label14->show();
 }
 
-void Form1::resizeEvent(QResizeEvent* event)
-{
+void Form1::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     Form_Resize();
 }
 
-void Form1::Form_Resize()
-{
+void Form1::Form_Resize() {
     const int clientWidth = toTwips(width());
     Shape1->setGeometry(0, 0, twips(clientWidth), twips(660));
     Line2->setEnds(0, Line2->y1(), static_cast<float>(clientWidth), Line2->y2());
     Line1->setEnds(0, Line2->y1() - 15, static_cast<float>(clientWidth), Line2->y2() - 15);
 }
 
-void Form1::closeEvent(QCloseEvent* event)
-{
+void Form1::closeEvent(QCloseEvent* event) {
     // During a run the program ends once the page in hand is done; never half-way through one.
     if (m_running) {
         m_closeRequested = true;
@@ -487,10 +499,10 @@ void Form1::closeEvent(QCloseEvent* event)
     m_platform.quit();
 }
 
-void Form1::keyPressEvent(QKeyEvent* event)
-{
+void Form1::keyPressEvent(QKeyEvent* event) {
     // Enter that no control took presses the default button, "&Next".
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && event->modifiers() == Qt::NoModifier) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        event->modifiers() == Qt::NoModifier) {
         if (Command1[1]->isEnabled()) {
             Command1[1]->click();
             return;
@@ -499,16 +511,29 @@ void Form1::keyPressEvent(QKeyEvent* event)
     QWidget::keyPressEvent(event);
 }
 
-std::string Form1::folder() { return local(m_file1Path); }
-int Form1::entryCount() { return List1->count(); }
-std::string Form1::entryName(int index) { return local(List1->item(index)->text()); }
-bool Form1::entrySelected(int index) { return List1->item(index)->checkState() == Qt::Checked; }
-std::string Form1::websiteNumber() { return Text2->text().toStdString(); }
-std::string Form1::protocolText() { return Combo1->currentText().toStdString(); }
-engine::Mode Form1::mode() { return Option1->isChecked() ? engine::Mode::Insert : engine::Mode::Remove; }
+std::string Form1::folder() {
+    return local(m_file1Path);
+}
+int Form1::entryCount() {
+    return List1->count();
+}
+std::string Form1::entryName(int index) {
+    return local(List1->item(index)->text());
+}
+bool Form1::entrySelected(int index) {
+    return List1->item(index)->checkState() == Qt::Checked;
+}
+std::string Form1::websiteNumber() {
+    return Text2->text().toStdString();
+}
+std::string Form1::protocolText() {
+    return Combo1->currentText().toStdString();
+}
+engine::Mode Form1::mode() {
+    return Option1->isChecked() ? engine::Mode::Insert : engine::Mode::Remove;
+}
 
-void Form1::pageStarting(const std::string& path, int done, int total)
-{
+void Form1::pageStarting(const std::string& path, int done, int total) {
     // A path too long for the label loses its middle, not its file name.
     const QString full = fromLocal(path);
     const QFontMetrics metrics(Label13->font());
@@ -521,12 +546,13 @@ void Form1::pageStarting(const std::string& path, int done, int total)
     m_platform.processEvents();
 }
 
-void Form1::pageFinished(const engine::PageResult&, int done, int total)
-{
+void Form1::pageFinished(const engine::PageResult&, int done, int total) {
     ProgressBar1->setRange(0, std::max(1, total));
     ProgressBar1->setValue(done);
 }
 
-bool Form1::stopRequested() { return m_closeRequested; }
+bool Form1::stopRequested() {
+    return m_closeRequested;
+}
 
 } // namespace wizard

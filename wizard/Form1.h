@@ -120,8 +120,8 @@ private:
     QLabel* Label12 = nullptr;
     QLabel* Label13 = nullptr;
     QProgressBar* ProgressBar1 = nullptr;
-    QLabel* Label16 = nullptr;     // the run's summary
-    QListWidget* List2 = nullptr;  // pages not changed, with their reasons
+    QLabel* Label16 = nullptr;    // the run's summary
+    QListWidget* List2 = nullptr; // pages not changed, with their reasons
     QLabel* Label14 = nullptr;
 
     picker::Form2* m_form2 = nullptr;

@@ -14,8 +14,7 @@ struct Run {
     QByteArray err;
 };
 
-Run cli(const QStringList& arguments)
-{
+Run cli(const QStringList& arguments) {
     QProcess process;
     process.start(QStringLiteral(INSERTER_CLI), arguments);
     Run run;
@@ -27,22 +26,19 @@ Run cli(const QStringList& arguments)
     return run;
 }
 
-void write(const QString& path, const QByteArray& bytes)
-{
+void write(const QString& path, const QByteArray& bytes) {
     QFile f(path);
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(bytes);
 }
 
-QByteArray contents(const QString& path)
-{
+QByteArray contents(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 // A folder with three pages, a style sheet and an image.
-void makeSite(const QTemporaryDir& dir)
-{
+void makeSite(const QTemporaryDir& dir) {
     for (const char* name : {"index.html", "about.HTM", "news.shtml"})
         write(dir.filePath(QString::fromLatin1(name)), Page);
     write(dir.filePath(QStringLiteral("style.css")), "p { }");
@@ -55,18 +51,19 @@ class TestCli : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void insertTakesThePagesByDefault()
-    {
+    void insertTakesThePagesByDefault() {
         QTemporaryDir dir;
         makeSite(dir);
-        const Run run = cli({QStringLiteral("insert"), QStringLiteral("--site"), QStringLiteral("12345"), dir.path()});
+        const Run run =
+            cli({QStringLiteral("insert"), QStringLiteral("--site"), QStringLiteral("12345"), dir.path()});
         QCOMPARE(run.status, 0);
         const QList<QByteArray> lines = run.out.trimmed().split('\n');
         QCOMPARE(lines.size(), 4);
         QVERIFY(lines[0].startsWith("inserted "));
         QVERIFY(lines[0].endsWith(QFile::encodeName(dir.filePath(QStringLiteral("about.HTM")))));
         QCOMPARE(lines[3], QByteArray("3 inserted, 0 replaced, 0 removed, 0 unchanged, 0 skipped, 0 failed"));
-        QVERIFY(contents(dir.filePath(QStringLiteral("index.html"))).contains("http://db2.trafalytic.com/script/12345.js"));
+        QVERIFY(contents(dir.filePath(QStringLiteral("index.html")))
+                    .contains("http://db2.trafalytic.com/script/12345.js"));
         QCOMPARE(contents(dir.filePath(QStringLiteral("style.css"))), QByteArray("p { }"));
 
         const Run again = cli({QStringLiteral("insert"), QStringLiteral("--site"), QStringLiteral("12345"),
@@ -81,23 +78,22 @@ private Q_SLOTS:
         QCOMPARE(contents(dir.filePath(QStringLiteral("index.html"))), Page);
     }
 
-    void allTakesEveryFileAndSkipsWhatIsNoPage()
-    {
+    void allTakesEveryFileAndSkipsWhatIsNoPage() {
         QTemporaryDir dir;
         makeSite(dir);
-        const Run run = cli({QStringLiteral("insert"), QStringLiteral("--site=7"), QStringLiteral("--all"), dir.path()});
+        const Run run =
+            cli({QStringLiteral("insert"), QStringLiteral("--site=7"), QStringLiteral("--all"), dir.path()});
         QCOMPARE(run.status, 0);
         QVERIFY(run.out.contains("3 inserted, 0 replaced, 0 removed, 0 unchanged, 2 skipped, 0 failed"));
         QVERIFY(run.out.contains("logo.gif: a binary file"));
         QVERIFY(run.out.contains("style.css: no closing body tag"));
     }
 
-    void namesPickPagesAndUnknownNamesTouchNothing()
-    {
+    void namesPickPagesAndUnknownNamesTouchNothing() {
         QTemporaryDir dir;
         makeSite(dir);
-        const Run run = cli({QStringLiteral("insert"), QStringLiteral("--site=7"), dir.path(),
-                             QStringLiteral("news.shtml")});
+        const Run run = cli(
+            {QStringLiteral("insert"), QStringLiteral("--site=7"), dir.path(), QStringLiteral("news.shtml")});
         QCOMPARE(run.status, 0);
         QVERIFY(run.out.contains("1 inserted"));
         QCOMPARE(contents(dir.filePath(QStringLiteral("index.html"))), Page);
@@ -109,33 +105,39 @@ private Q_SLOTS:
         QCOMPARE(contents(dir.filePath(QStringLiteral("index.html"))), Page);
     }
 
-    void dryRunWritesNothing()
-    {
+    void dryRunWritesNothing() {
         QTemporaryDir dir;
         makeSite(dir);
-        const Run run = cli({QStringLiteral("insert"), QStringLiteral("--site=7"), QStringLiteral("--dry-run"), dir.path()});
+        const Run run = cli(
+            {QStringLiteral("insert"), QStringLiteral("--site=7"), QStringLiteral("--dry-run"), dir.path()});
         QCOMPARE(run.status, 0);
         QVERIFY(run.out.contains("would be inserted"));
         QVERIFY(run.out.contains("dry run: 3 inserted"));
         QCOMPARE(contents(dir.filePath(QStringLiteral("index.html"))), Page);
     }
 
-    void usageErrors_data()
-    {
+    void usageErrors_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::newRow("no command") << QStringList{};
         QTest::newRow("unknown command") << QStringList{QStringLiteral("add"), QStringLiteral("FOLDER")};
-        QTest::newRow("insert without --site") << QStringList{QStringLiteral("insert"), QStringLiteral("FOLDER")};
-        QTest::newRow("insert with an empty --site") << QStringList{QStringLiteral("insert"), QStringLiteral("--site="), QStringLiteral("FOLDER")};
-        QTest::newRow("unknown protocol") << QStringList{QStringLiteral("insert"), QStringLiteral("--site=1"), QStringLiteral("--protocol=ftp"), QStringLiteral("FOLDER")};
-        QTest::newRow("remove with --site") << QStringList{QStringLiteral("remove"), QStringLiteral("--site=1"), QStringLiteral("FOLDER")};
+        QTest::newRow("insert without --site")
+            << QStringList{QStringLiteral("insert"), QStringLiteral("FOLDER")};
+        QTest::newRow("insert with an empty --site")
+            << QStringList{QStringLiteral("insert"), QStringLiteral("--site="), QStringLiteral("FOLDER")};
+        QTest::newRow("unknown protocol")
+            << QStringList{QStringLiteral("insert"), QStringLiteral("--site=1"),
+                           QStringLiteral("--protocol=ftp"), QStringLiteral("FOLDER")};
+        QTest::newRow("remove with --site")
+            << QStringList{QStringLiteral("remove"), QStringLiteral("--site=1"), QStringLiteral("FOLDER")};
         QTest::newRow("no folder") << QStringList{QStringLiteral("remove")};
-        QTest::newRow("--all with names") << QStringList{QStringLiteral("remove"), QStringLiteral("--all"), QStringLiteral("FOLDER"), QStringLiteral("index.html")};
-        QTest::newRow("unknown option") << QStringList{QStringLiteral("remove"), QStringLiteral("--force"), QStringLiteral("FOLDER")};
+        QTest::newRow("--all with names")
+            << QStringList{QStringLiteral("remove"), QStringLiteral("--all"), QStringLiteral("FOLDER"),
+                           QStringLiteral("index.html")};
+        QTest::newRow("unknown option")
+            << QStringList{QStringLiteral("remove"), QStringLiteral("--force"), QStringLiteral("FOLDER")};
     }
 
-    void usageErrors()
-    {
+    void usageErrors() {
         QFETCH(QStringList, arguments);
         QTemporaryDir dir;
         makeSite(dir);
@@ -147,15 +149,15 @@ private Q_SLOTS:
         QCOMPARE(contents(dir.filePath(QStringLiteral("index.html"))), Page);
     }
 
-    void nothingCanBeDone_data()
-    {
+    void nothingCanBeDone_data() {
         QTest::addColumn<QStringList>("arguments");
-        QTest::newRow("folder that cannot be listed") << QStringList{QStringLiteral("remove"), QStringLiteral("FOLDER/missing")};
-        QTest::newRow("overflowing website number") << QStringList{QStringLiteral("insert"), QStringLiteral("--site=99999999999999"), QStringLiteral("FOLDER")};
+        QTest::newRow("folder that cannot be listed")
+            << QStringList{QStringLiteral("remove"), QStringLiteral("FOLDER/missing")};
+        QTest::newRow("overflowing website number") << QStringList{
+            QStringLiteral("insert"), QStringLiteral("--site=99999999999999"), QStringLiteral("FOLDER")};
     }
 
-    void nothingCanBeDone()
-    {
+    void nothingCanBeDone() {
         QFETCH(QStringList, arguments);
         QTemporaryDir dir;
         makeSite(dir);
@@ -166,8 +168,7 @@ private Q_SLOTS:
         QCOMPARE(contents(dir.filePath(QStringLiteral("index.html"))), Page);
     }
 
-    void aFailingPageGivesStatusOneAndTheRunGoesOn()
-    {
+    void aFailingPageGivesStatusOneAndTheRunGoesOn() {
         QTemporaryDir dir;
         makeSite(dir);
         QFile::setPermissions(dir.filePath(QStringLiteral("about.HTM")), QFile::ReadOwner);
@@ -177,8 +178,7 @@ private Q_SLOTS:
         QVERIFY(run.out.contains("2 inserted, 0 replaced, 0 removed, 0 unchanged, 0 skipped, 1 failed"));
     }
 
-    void version()
-    {
+    void version() {
         const Run run = cli({QStringLiteral("--version")});
         QCOMPARE(run.status, 0);
         QCOMPARE(run.out.trimmed(), QByteArray("code-inserter-cli 2.0.4"));

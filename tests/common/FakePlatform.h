@@ -27,12 +27,14 @@ public:
     engine::PageFiles& pageFiles() override { return m_real.pageFiles(); }
     platform::FolderListing listFolder(const QString& folder) override { return m_real.listFolder(folder); }
 
-    QList<platform::Volume> volumes() override { return fakeVolumes.isEmpty() ? m_real.volumes() : fakeVolumes; }
+    QList<platform::Volume> volumes() override {
+        return fakeVolumes.isEmpty() ? m_real.volumes() : fakeVolumes;
+    }
 
-    platform::Directory openDirectory(const QString& path) override
-    {
+    platform::Directory openDirectory(const QString& path) override {
         for (const QString& root : notReady) {
-            if (path == root || path.startsWith(root.endsWith(QLatin1Char('/')) ? root : root + QLatin1Char('/'))) {
+            if (path == root ||
+                path.startsWith(root.endsWith(QLatin1Char('/')) ? root : root + QLatin1Char('/'))) {
                 platform::Directory dir;
                 dir.reason = QStringLiteral("not ready");
                 return dir;
@@ -41,10 +43,11 @@ public:
         return m_real.openDirectory(path);
     }
 
-    void warn(QWidget*, const QString& title, const QString& text) override { messages.append({title, text}); }
+    void warn(QWidget*, const QString& title, const QString& text) override {
+        messages.append({title, text});
+    }
 
-    void processEvents() override
-    {
+    void processEvents() override {
         ++eventRounds;
         if (onProcessEvents)
             onProcessEvents();

@@ -26,8 +26,7 @@ public:
     std::vector<std::string> reads;
     std::vector<std::string> writes;
 
-    PageRead read(const std::string&, const std::string& path, std::string& contents) override
-    {
+    PageRead read(const std::string&, const std::string& path, std::string& contents) override {
         reads.push_back(path);
         PageRead r;
         r.target = path;
@@ -48,8 +47,7 @@ public:
         return r;
     }
 
-    std::string replace(const PageRead& read, const std::vector<std::string_view>& pieces) override
-    {
+    std::string replace(const PageRead& read, const std::vector<std::string_view>& pieces) override {
         FakeFile& file = files.at(read.target);
         if (!file.failReplace.empty())
             return file.failReplace;
@@ -81,8 +79,7 @@ public:
     std::string websiteNumber() override { return site; }
     std::string protocolText() override { return protocol; }
     Mode mode() override { return runMode; }
-    void pageStarting(const std::string& path, int done, int) override
-    {
+    void pageStarting(const std::string& path, int done, int) override {
         shown.push_back(path);
         if (onStart)
             onStart(done);
@@ -92,8 +89,7 @@ public:
 
 const std::string Page = "<html><body>x</body></html>";
 
-void addPages(FakeHost& host, FakeFiles& files, const std::vector<std::string>& names)
-{
+void addPages(FakeHost& host, FakeFiles& files, const std::vector<std::string>& names) {
     for (const auto& name : names) {
         host.names.push_back(name);
         host.selected.push_back(true);
@@ -107,8 +103,7 @@ class TestBatchRun : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void onlySelectedEntriesChangeAndAreShown()
-    {
+    void onlySelectedEntriesChangeAndAreShown() {
         FakeHost host;
         FakeFiles files;
         addPages(host, files, {"a.htm", "b.htm", "c.htm"});
@@ -123,24 +118,22 @@ private Q_SLOTS:
         QVERIFY(files.files["/site/c.htm"].text.find("&page=c.htm&") != std::string::npos);
     }
 
-    void pathJoin_data()
-    {
+    void pathJoin_data() {
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QString>("path");
         QTest::newRow("root gets no second separator") << QStringLiteral("/") << QStringLiteral("/a.htm");
         QTest::newRow("folder gets one") << QStringLiteral("/site") << QStringLiteral("/site/a.htm");
-        QTest::newRow("folder ending in one keeps it") << QStringLiteral("/site/") << QStringLiteral("/site/a.htm");
+        QTest::newRow("folder ending in one keeps it")
+            << QStringLiteral("/site/") << QStringLiteral("/site/a.htm");
     }
 
-    void pathJoin()
-    {
+    void pathJoin() {
         QFETCH(QString, folder);
         QFETCH(QString, path);
         QCOMPARE(QString::fromStdString(joinPath(folder.toStdString(), "a.htm")), path);
     }
 
-    void flagsAreReadWhenTheirTurnComes()
-    {
+    void flagsAreReadWhenTheirTurnComes() {
         FakeHost host;
         FakeFiles files;
         addPages(host, files, {"a.htm", "b.htm", "c.htm"});
@@ -155,8 +148,7 @@ private Q_SLOTS:
         QCOMPARE(host.shown, (std::vector<std::string>{"/site/a.htm", "/site/c.htm"}));
     }
 
-    void nothingSelectedTouchesNothing()
-    {
+    void nothingSelectedTouchesNothing() {
         FakeHost host;
         FakeFiles files;
         addPages(host, files, {"a.htm"});
@@ -167,15 +159,13 @@ private Q_SLOTS:
         QVERIFY(result.allHandled());
     }
 
-    void overflowingNumberTouchesNoFile_data()
-    {
+    void overflowingNumberTouchesNoFile_data() {
         QTest::addColumn<bool>("insert");
         QTest::newRow("insert") << true;
         QTest::newRow("remove") << false;
     }
 
-    void overflowingNumberTouchesNoFile()
-    {
+    void overflowingNumberTouchesNoFile() {
         QFETCH(bool, insert);
         FakeHost host;
         FakeFiles files;
@@ -190,8 +180,7 @@ private Q_SLOTS:
     }
 
     // One page's trouble is reported and the run goes on.
-    void pageOutcomes_data()
-    {
+    void pageOutcomes_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("writable");
         QTest::addColumn<int>("links");
@@ -200,18 +189,26 @@ private Q_SLOTS:
         QTest::addColumn<bool>("insert");
         QTest::addColumn<int>("outcome");
         const QString page = QString::fromStdString(Page);
-        QTest::newRow("plain insert") << page << true << 1 << QString() << QString() << true << int(Outcome::Inserted);
-        QTest::newRow("read-only page fails") << page << false << 1 << QString() << QString() << true << int(Outcome::Failed);
-        QTest::newRow("hard-linked page fails") << page << true << 2 << QString() << QString() << true << int(Outcome::Failed);
-        QTest::newRow("unreadable page fails") << page << true << 1 << QStringLiteral("permission denied") << QString() << true << int(Outcome::Failed);
-        QTest::newRow("failed replacement fails") << page << true << 1 << QString() << QStringLiteral("disk full") << true << int(Outcome::Failed);
-        QTest::newRow("binary file skipped") << QStringLiteral("GIF\u0000") << true << 1 << QString() << QString() << true << int(Outcome::Skipped);
-        QTest::newRow("remove without a block leaves the page") << QStringLiteral(" x ") << false << 1 << QString() << QString() << false << int(Outcome::Unchanged);
-        QTest::newRow("read-only page with nothing to do is unchanged") << page << false << 1 << QString() << QString() << false << int(Outcome::Unchanged);
+        QTest::newRow("plain insert")
+            << page << true << 1 << QString() << QString() << true << int(Outcome::Inserted);
+        QTest::newRow("read-only page fails")
+            << page << false << 1 << QString() << QString() << true << int(Outcome::Failed);
+        QTest::newRow("hard-linked page fails")
+            << page << true << 2 << QString() << QString() << true << int(Outcome::Failed);
+        QTest::newRow("unreadable page fails") << page << true << 1 << QStringLiteral("permission denied")
+                                               << QString() << true << int(Outcome::Failed);
+        QTest::newRow("failed replacement fails")
+            << page << true << 1 << QString() << QStringLiteral("disk full") << true << int(Outcome::Failed);
+        QTest::newRow("binary file skipped") << QStringLiteral("GIF\u0000") << true << 1 << QString()
+                                             << QString() << true << int(Outcome::Skipped);
+        QTest::newRow("remove without a block leaves the page")
+            << QStringLiteral(" x ") << false << 1 << QString() << QString() << false
+            << int(Outcome::Unchanged);
+        QTest::newRow("read-only page with nothing to do is unchanged")
+            << page << false << 1 << QString() << QString() << false << int(Outcome::Unchanged);
     }
 
-    void pageOutcomes()
-    {
+    void pageOutcomes() {
         QFETCH(QString, text);
         QFETCH(bool, writable);
         QFETCH(int, links);
@@ -244,8 +241,7 @@ private Q_SLOTS:
         QCOMPARE(int(result.pages[2].outcome), int(insert ? Outcome::Inserted : Outcome::Unchanged));
     }
 
-    void replacedRemovedAndUnchanged()
-    {
+    void replacedRemovedAndUnchanged() {
         FakeHost host;
         FakeFiles files;
         addPages(host, files, {"a.htm"});
@@ -259,8 +255,7 @@ private Q_SLOTS:
         QCOMPARE(files.writes.size(), std::size_t(3));
     }
 
-    void onePageReachedTwiceIsRewrittenOnce()
-    {
+    void onePageReachedTwiceIsRewrittenOnce() {
         FakeHost host;
         FakeFiles files;
         addPages(host, files, {"a.htm", "link.htm"});
@@ -270,8 +265,7 @@ private Q_SLOTS:
         QCOMPARE(files.writes.size(), std::size_t(1));
     }
 
-    void dryRunWritesNothing()
-    {
+    void dryRunWritesNothing() {
         FakeHost host;
         FakeFiles files;
         addPages(host, files, {"a.htm", "b.htm"});
@@ -280,8 +274,7 @@ private Q_SLOTS:
         QVERIFY(files.writes.empty());
     }
 
-    void stopEndsTheRunAfterThePageInHand()
-    {
+    void stopEndsTheRunAfterThePageInHand() {
         FakeHost host;
         FakeFiles files;
         addPages(host, files, {"a.htm", "b.htm", "c.htm"});

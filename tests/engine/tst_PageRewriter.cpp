@@ -14,13 +14,11 @@ const QByteArray OldBlock = Start + "\r\nold\r\n" + End + "\r\n";
 
 // Page texts in the tables are written with {B} for the new block, {O} for an old
 // one, {S} and {E} for lone markers.
-QByteArray expand(QByteArray text)
-{
+QByteArray expand(QByteArray text) {
     return text.replace("{B}", NewBlock).replace("{O}", OldBlock).replace("{S}", Start).replace("{E}", End);
 }
 
-QByteArray rewrite(const QByteArray& page, Mode mode, bool asPage = true, RewritePlan* out = nullptr)
-{
+QByteArray rewrite(const QByteArray& page, Mode mode, bool asPage = true, RewritePlan* out = nullptr) {
     const std::string text = page.toStdString();
     RewritePlan plan = planRewrite(text, mode, NewBlock.toStdString(), asPage);
     const QByteArray result = QByteArray::fromStdString(plan.text(text));
@@ -29,8 +27,7 @@ QByteArray rewrite(const QByteArray& page, Mode mode, bool asPage = true, Rewrit
     return result;
 }
 
-QByteArray utf16Page(const QString& text, bool bigEndian)
-{
+QByteArray utf16Page(const QString& text, bool bigEndian) {
     QByteArray out = bigEndian ? QByteArray("\xFE\xFF") : QByteArray("\xFF\xFE");
     for (const QChar c : text) {
         const char hi = static_cast<char>(c.unicode() >> 8);
@@ -47,15 +44,15 @@ class TestPageRewriter : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void rewrite_data()
-    {
+    void rewrite_data() {
         QTest::addColumn<QByteArray>("page");
         QTest::addColumn<bool>("insert");
         QTest::addColumn<QByteArray>("expected");
         QTest::addColumn<int>("blocksRemoved");
 
         QTest::newRow("insert goes before a lower-case closing body tag, which keeps its case")
-            << QByteArray("<html><body>hi</body></html>") << true << QByteArray("<html><body>hi{B}</body></html>") << 0;
+            << QByteArray("<html><body>hi</body></html>") << true
+            << QByteArray("<html><body>hi{B}</body></html>") << 0;
         QTest::newRow("insert replaces an old block, leaving no extra line end")
             << QByteArray("<body>hi\r\n{O}</body>") << true << QByteArray("<body>hi\r\n{B}</body>") << 1;
         QTest::newRow("remove takes the block and the line end it wrote")
@@ -63,9 +60,11 @@ private Q_SLOTS:
         QTest::newRow("remove takes an LF-only line end too")
             << QByteArray("<body>{S}\nold\n{E}\n</body>") << false << QByteArray("<body></body>") << 1;
         QTest::newRow("a start marker with another notice is found")
-            << QByteArray("a<!-- start of trafalytic code, (c) 2009 -->x{E}\r\nb") << false << QByteArray("ab") << 1;
+            << QByteArray("a<!-- start of trafalytic code, (c) 2009 -->x{E}\r\nb") << false
+            << QByteArray("ab") << 1;
         QTest::newRow("markers in any letter case are found")
-            << QByteArray("a<!-- START OF TRAFALYTIC code -->x<!-- end of trafalytic CODE -->b") << false << QByteArray("ab") << 1;
+            << QByteArray("a<!-- START OF TRAFALYTIC code -->x<!-- end of trafalytic CODE -->b") << false
+            << QByteArray("ab") << 1;
         QTest::newRow("an end marker before the first start marker stays")
             << QByteArray("a{E}b{O}c</body>") << false << QByteArray("a{E}bc</body>") << 1;
         QTest::newRow("a start marker without an end marker stays")
@@ -78,19 +77,26 @@ private Q_SLOTS:
             << QByteArray("{O}a{O}</body>") << true << QByteArray("a{B}</body>") << 2;
         QTest::newRow("no body tag: appended to an HTML page")
             << QByteArray("<p>hello") << true << QByteArray("<p>hello{B}") << 0;
-        QTest::newRow("empty page, insert: the block alone") << QByteArray() << true << QByteArray("{B}") << 0;
+        QTest::newRow("empty page, insert: the block alone")
+            << QByteArray() << true << QByteArray("{B}") << 0;
         QTest::newRow("empty page, remove: empty") << QByteArray() << false << QByteArray() << 0;
         QTest::newRow("spaces at both ends go, a final CR LF stays")
-            << QByteArray("  <body></body></html>\r\n") << true << QByteArray("<body>{B}</body></html>\r\n") << 0;
-        QTest::newRow("tabs at the ends stay") << QByteArray("\t<body></body>\t ") << true << QByteArray("\t<body>{B}</body>\t") << 0;
+            << QByteArray("  <body></body></html>\r\n") << true << QByteArray("<body>{B}</body></html>\r\n")
+            << 0;
+        QTest::newRow("tabs at the ends stay")
+            << QByteArray("\t<body></body>\t ") << true << QByteArray("\t<body>{B}</body>\t") << 0;
         QTest::newRow("a body tag inside a comment is text")
-            << QByteArray("<!-- </body> --><body>x</body>") << true << QByteArray("<!-- </body> --><body>x{B}</body>") << 0;
+            << QByteArray("<!-- </body> --><body>x</body>") << true
+            << QByteArray("<!-- </body> --><body>x{B}</body>") << 0;
         QTest::newRow("a body tag inside a script string is text")
-            << QByteArray("<script>var s = \"</BODY>\";</script>x</body>") << true << QByteArray("<script>var s = \"</BODY>\";</script>x{B}</body>") << 0;
+            << QByteArray("<script>var s = \"</BODY>\";</script>x</body>") << true
+            << QByteArray("<script>var s = \"</BODY>\";</script>x{B}</body>") << 0;
         QTest::newRow("a script with attributes and an upper-case end tag")
-            << QByteArray("<SCRIPT type=x>'</body>'</SCRIPT ></body>") << true << QByteArray("<SCRIPT type=x>'</body>'</SCRIPT >{B}</body>") << 0;
+            << QByteArray("<SCRIPT type=x>'</body>'</SCRIPT ></body>") << true
+            << QByteArray("<SCRIPT type=x>'</body>'</SCRIPT >{B}</body>") << 0;
         QTest::newRow("a body tag inside a style element is text")
-            << QByteArray("<style>/* </body> */</style></body>") << true << QByteArray("<style>/* </body> */</style>{B}</body>") << 0;
+            << QByteArray("<style>/* </body> */</style></body>") << true
+            << QByteArray("<style>/* </body> */</style>{B}</body>") << 0;
         QTest::newRow("a tag named like script is no script")
             << QByteArray("<scripts></body>") << true << QByteArray("<scripts>{B}</body>") << 0;
         QTest::newRow("an unclosed comment hides everything after it: appended")
@@ -101,34 +107,32 @@ private Q_SLOTS:
             << QByteArray("x</bo{O}dy>") << true << QByteArray("x{B}</body>") << 1;
     }
 
-    void rewrite()
-    {
+    void rewrite() {
         QFETCH(QByteArray, page);
         QFETCH(bool, insert);
         QFETCH(QByteArray, expected);
         QFETCH(int, blocksRemoved);
         RewritePlan plan;
-        QCOMPARE(::rewrite(expand(page), insert ? Mode::Insert : Mode::Remove, true, &plan), expand(expected));
+        QCOMPARE(::rewrite(expand(page), insert ? Mode::Insert : Mode::Remove, true, &plan),
+                 expand(expected));
         QCOMPARE(plan.status, RewritePlan::Status::Rewritten);
         QCOMPARE(int(plan.blocksRemoved), blocksRemoved);
         QCOMPARE(plan.changed, expand(page) != expand(expected));
     }
 
-    void notPages_data()
-    {
+    void notPages_data() {
         QTest::addColumn<QByteArray>("page");
         QTest::addColumn<bool>("asPage");
         QTest::addColumn<int>("status");
         QTest::newRow("a NUL byte marks a binary file")
             << QByteArray("GIF89a\0</body>", 14) << true << int(RewritePlan::Status::Binary);
-        QTest::newRow("a style sheet without body tag is no page") << QByteArray("p { color: red }") << false
-                                                                  << int(RewritePlan::Status::NoClosingBody);
-        QTest::newRow("UTF-16 with an odd byte count") << QByteArray("\xFF\xFE<\0b", 5) << true
-                                                       << int(RewritePlan::Status::BadUtf16);
+        QTest::newRow("a style sheet without body tag is no page")
+            << QByteArray("p { color: red }") << false << int(RewritePlan::Status::NoClosingBody);
+        QTest::newRow("UTF-16 with an odd byte count")
+            << QByteArray("\xFF\xFE<\0b", 5) << true << int(RewritePlan::Status::BadUtf16);
     }
 
-    void notPages()
-    {
+    void notPages() {
         QFETCH(QByteArray, page);
         QFETCH(bool, asPage);
         QFETCH(int, status);
@@ -142,38 +146,34 @@ private Q_SLOTS:
         }
     }
 
-    void binaryWithOldBlockIsNeverTouched()
-    {
+    void binaryWithOldBlockIsNeverTouched() {
         const QByteArray page = expand("\x89PNG{O}") + QByteArray("\0", 1);
         const std::string text = page.toStdString();
         QCOMPARE(planRewrite(text, Mode::Remove, "", true).status, RewritePlan::Status::Binary);
     }
 
-    void utf16_data()
-    {
+    void utf16_data() {
         QTest::addColumn<bool>("bigEndian");
         QTest::newRow("little endian") << false;
         QTest::newRow("big endian") << true;
     }
 
-    void utf16()
-    {
+    void utf16() {
         QFETCH(bool, bigEndian);
         const QString page = QStringLiteral("  <body>\u00E9t\u00E9 \u20AC</BODY>");
         const QByteArray input = utf16Page(page, bigEndian);
         RewritePlan plan;
         const QByteArray inserted = ::rewrite(input, Mode::Insert, true, &plan);
         QCOMPARE(plan.encoding, bigEndian ? PageEncoding::Utf16BE : PageEncoding::Utf16LE);
-        const QString expected = QStringLiteral("<body>\u00E9t\u00E9 \u20AC") + QString::fromLatin1(NewBlock) +
-                                 QStringLiteral("</BODY>");
+        const QString expected = QStringLiteral("<body>\u00E9t\u00E9 \u20AC") +
+                                 QString::fromLatin1(NewBlock) + QStringLiteral("</BODY>");
         QCOMPARE(inserted, utf16Page(expected, bigEndian));
         QCOMPARE(::rewrite(inserted, Mode::Insert), inserted);
         QCOMPARE(::rewrite(inserted, Mode::Remove), utf16Page(page.trimmed(), bigEndian));
     }
 
     // The promises that matter most, over pages of many shapes.
-    void roundTrips_data()
-    {
+    void roundTrips_data() {
         QTest::addColumn<QByteArray>("page");
         QTest::newRow("plain page") << QByteArray("<html><body><p>Hello</p></body></html>\r\n");
         QTest::newRow("no body tag") << QByteArray("<p>fragment</p>\n");
@@ -186,8 +186,7 @@ private Q_SLOTS:
         QTest::newRow("comment and script") << QByteArray("<!--</body>--><script>'</body>'</script></body>");
     }
 
-    void roundTrips()
-    {
+    void roundTrips() {
         QFETCH(QByteArray, page);
         QByteArray trimmed = page;
         while (trimmed.startsWith(' '))
@@ -206,8 +205,7 @@ private Q_SLOTS:
         QCOMPARE(once.left(at) + once.mid(at + NewBlock.size()), trimmed);
     }
 
-    void largePageKeepsPiecesOfTheOriginal()
-    {
+    void largePageKeepsPiecesOfTheOriginal() {
         std::string page(8 << 20, 'x');
         page += "</body></html>";
         const RewritePlan plan = planRewrite(page, Mode::Insert, NewBlock.toStdString(), true);
@@ -217,8 +215,7 @@ private Q_SLOTS:
         QCOMPARE(plan.size(), page.size() + NewBlock.size());
     }
 
-    void pageExtensions_data()
-    {
+    void pageExtensions_data() {
         QTest::addColumn<QByteArray>("name");
         QTest::addColumn<bool>("page");
         QTest::newRow("index.html") << QByteArray("index.html") << true;
@@ -232,8 +229,7 @@ private Q_SLOTS:
         QTest::newRow("htm without a dot") << QByteArray("xhtm") << false;
     }
 
-    void pageExtensions()
-    {
+    void pageExtensions() {
         QFETCH(QByteArray, name);
         QFETCH(bool, page);
         QCOMPARE(hasPageExtension(name.toStdString()), page);

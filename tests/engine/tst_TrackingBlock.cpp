@@ -5,16 +5,19 @@
 using namespace engine;
 
 namespace {
-QByteArray bytes(const std::string& s) { return QByteArray::fromStdString(s); }
-std::string str(const QByteArray& b) { return b.toStdString(); }
+QByteArray bytes(const std::string& s) {
+    return QByteArray::fromStdString(s);
+}
+std::string str(const QByteArray& b) {
+    return b.toStdString();
+}
 } // namespace
 
 class TestTrackingBlock : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void serverDigit_data()
-    {
+    void serverDigit_data() {
         QTest::addColumn<QByteArray>("number");
         QTest::addColumn<int>("digit"); // -100 for overflow
         QTest::newRow("12345 picks server 2") << QByteArray("12345") << 2;
@@ -42,8 +45,7 @@ private Q_SLOTS:
         QTest::newRow("tiny exponent is 0") << QByteArray("1e-999") << 0;
     }
 
-    void serverDigit()
-    {
+    void serverDigit() {
         QFETCH(QByteArray, number);
         QFETCH(int, digit);
         const auto got = engine::serverDigit(str(number));
@@ -57,49 +59,61 @@ private Q_SLOTS:
         }
     }
 
-    void workedExample_data()
-    {
+    void workedExample_data() {
         QTest::addColumn<QByteArray>("protocol");
         QTest::addColumn<QByteArray>("server");
-        QTest::newRow("normal uses db and the digit") << QByteArray(NormalProtocol.data()) << QByteArray("http://db2.trafalytic.com");
-        QTest::newRow("secure uses www") << QByteArray(SecureProtocol.data()) << QByteArray("https://www.trafalytic.com");
-        QTest::newRow("lower-case n counts as secure") << QByteArray("normal") << QByteArray("https://www.trafalytic.com");
+        QTest::newRow("normal uses db and the digit")
+            << QByteArray(NormalProtocol.data()) << QByteArray("http://db2.trafalytic.com");
+        QTest::newRow("secure uses www")
+            << QByteArray(SecureProtocol.data()) << QByteArray("https://www.trafalytic.com");
+        QTest::newRow("lower-case n counts as secure")
+            << QByteArray("normal") << QByteArray("https://www.trafalytic.com");
         QTest::newRow("empty protocol is secure") << QByteArray() << QByteArray("https://www.trafalytic.com");
     }
 
-    void workedExample()
-    {
+    void workedExample() {
         QFETCH(QByteArray, protocol);
         QFETCH(QByteArray, server);
         const auto block = buildTrackingBlock("12345", str(protocol), "Index.HTM");
         QVERIFY(block.has_value());
-        const QByteArray expected = "<!-- START OF TRAFALYTIC CODE, COPYRIGHT 2003 VORNIQUE LLC -->\r\n"
-                                    "<script language=\"JavaScript\" src=\"" + server +
-                                    "/script/12345.js\" type=\"text/javascript\"></script>\r\n"
-                                    "<noscript><img src=\"" + server +
-                                    "/db.php?id=12345&page=index.htm&javascript=no\" alt=\"\" /></noscript>\r\n"
-                                    "<!-- END OF TRAFALYTIC CODE -->\r\n";
+        const QByteArray expected =
+            "<!-- START OF TRAFALYTIC CODE, COPYRIGHT 2003 VORNIQUE LLC -->\r\n"
+            "<script language=\"JavaScript\" src=\"" +
+            server +
+            "/script/12345.js\" type=\"text/javascript\"></script>\r\n"
+            "<noscript><img src=\"" +
+            server +
+            "/db.php?id=12345&page=index.htm&javascript=no\" alt=\"\" /></noscript>\r\n"
+            "<!-- END OF TRAFALYTIC CODE -->\r\n";
         QCOMPARE(bytes(*block), expected);
     }
 
-    void addressParts_data()
-    {
+    void addressParts_data() {
         QTest::addColumn<QByteArray>("number");
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QByteArray>("site");
         QTest::addColumn<QByteArray>("page");
-        QTest::newRow("inner blank kept, outer trimmed") << QByteArray(" 12 345 ") << QByteArray("a.htm") << QByteArray("12 345") << QByteArray("a.htm");
-        QTest::newRow("letters kept as typed") << QByteArray("abc") << QByteArray("a.htm") << QByteArray("abc") << QByteArray("a.htm");
-        QTest::newRow("space in page name kept") << QByteArray("1") << QByteArray("My Page.HTML") << QByteArray("1") << QByteArray("my page.html");
-        QTest::newRow("ampersand and quote encoded") << QByteArray("1\"2") << QByteArray("a&b'c.htm") << QByteArray("1%222") << QByteArray("a%26b%27c.htm");
-        QTest::newRow("markup characters encoded") << QByteArray("<1>") << QByteArray("#%.htm") << QByteArray("%3C1%3E") << QByteArray("%23%25.htm");
-        QTest::newRow("control characters encoded") << QByteArray("1\t") << QByteArray("a\x7f\x01.htm") << QByteArray("1%09") << QByteArray("a%7F%01.htm");
-        QTest::newRow("non-ASCII written as UTF-8 escapes, not lowered") << QByteArray("1") << QByteArray("\xC3\x9C" "ber.HTM") << QByteArray("1") << QByteArray("%C3%9Cber.htm");
+        QTest::newRow("inner blank kept, outer trimmed")
+            << QByteArray(" 12 345 ") << QByteArray("a.htm") << QByteArray("12 345") << QByteArray("a.htm");
+        QTest::newRow("letters kept as typed")
+            << QByteArray("abc") << QByteArray("a.htm") << QByteArray("abc") << QByteArray("a.htm");
+        QTest::newRow("space in page name kept")
+            << QByteArray("1") << QByteArray("My Page.HTML") << QByteArray("1") << QByteArray("my page.html");
+        QTest::newRow("ampersand and quote encoded") << QByteArray("1\"2") << QByteArray("a&b'c.htm")
+                                                     << QByteArray("1%222") << QByteArray("a%26b%27c.htm");
+        QTest::newRow("markup characters encoded")
+            << QByteArray("<1>") << QByteArray("#%.htm") << QByteArray("%3C1%3E") << QByteArray("%23%25.htm");
+        QTest::newRow("control characters encoded") << QByteArray("1\t") << QByteArray("a\x7f\x01.htm")
+                                                    << QByteArray("1%09") << QByteArray("a%7F%01.htm");
+        QTest::newRow("non-ASCII written as UTF-8 escapes, not lowered")
+            << QByteArray("1")
+            << QByteArray("\xC3\x9C"
+                          "ber.HTM")
+            << QByteArray("1") << QByteArray("%C3%9Cber.htm");
         QTest::newRow("empty inputs") << QByteArray() << QByteArray() << QByteArray() << QByteArray();
     }
 
-    void addressParts()
-    {
+    void addressParts() {
         QFETCH(QByteArray, number);
         QFETCH(QByteArray, file);
         QFETCH(QByteArray, site);
@@ -108,12 +122,12 @@ private Q_SLOTS:
         QCOMPARE(bytes(pageName(str(file))), page);
         const auto block = buildTrackingBlock(str(number), NormalProtocol, str(file));
         QVERIFY(block.has_value());
-        QVERIFY(bytes(*block).contains(QByteArray("/db.php?id=" + site + "&page=" + page + "&javascript=no\"")));
+        QVERIFY(
+            bytes(*block).contains(QByteArray("/db.php?id=" + site + "&page=" + page + "&javascript=no\"")));
         QVERIFY(bytes(*block).contains(QByteArray("/script/" + site + ".js\"")));
     }
 
-    void blockShape_data()
-    {
+    void blockShape_data() {
         QTest::addColumn<QByteArray>("number");
         QTest::addColumn<QByteArray>("file");
         QTest::newRow("plain") << QByteArray("12345") << QByteArray("index.html");
@@ -121,8 +135,7 @@ private Q_SLOTS:
         QTest::newRow("non-ASCII") << QByteArray("\xE2\x82\xAC") << QByteArray("\xFF\xFE.htm");
     }
 
-    void blockShape()
-    {
+    void blockShape() {
         QFETCH(QByteArray, number);
         QFETCH(QByteArray, file);
         const QByteArray block = bytes(*buildTrackingBlock(str(number), NormalProtocol, str(file)));

@@ -27,12 +27,12 @@ struct Machine {
     FakePlatform platform;
     QString cdrom = QStringLiteral("/media/cdrom");
 
-    Machine()
-    {
+    Machine() {
         QDir(data.path()).mkpath(QStringLiteral("site/pages"));
-        platform.fakeVolumes = {{QDir::rootPath(), QDir::toNativeSeparators(QDir::rootPath())},
-                                {data.path() + QStringLiteral(" [DATA]"), QDir::toNativeSeparators(data.path())},
-                                {cdrom, cdrom}};
+        platform.fakeVolumes = {
+            {QDir::rootPath(), QDir::toNativeSeparators(QDir::rootPath())},
+            {data.path() + QStringLiteral(" [DATA]"), QDir::toNativeSeparators(data.path())},
+            {cdrom, cdrom}};
         platform.notReady.insert(cdrom);
     }
 };
@@ -41,17 +41,23 @@ struct Dialog {
     Machine& machine;
     Form2 form{machine.platform, Caption};
 
-    explicit Dialog(Machine& m) : machine(m) { form.show(); }
+    explicit Dialog(Machine& m)
+        : machine(m) {
+        form.show();
+    }
 
-    platform::DriveListBox* drive() const { return form.findChild<platform::DriveListBox*>(QStringLiteral("Drive1")); }
-    platform::DirListBox* dir() const { return form.findChild<platform::DirListBox*>(QStringLiteral("Dir1")); }
+    platform::DriveListBox* drive() const {
+        return form.findChild<platform::DriveListBox*>(QStringLiteral("Drive1"));
+    }
+    platform::DirListBox* dir() const {
+        return form.findChild<platform::DirListBox*>(QStringLiteral("Dir1"));
+    }
     QLabel* label() const { return form.findChild<QLabel*>(QStringLiteral("Label1")); }
     QPushButton* ok() const { return form.findChild<QPushButton*>(QStringLiteral("Command1_1")); }
     QPushButton* cancel() const { return form.findChild<QPushButton*>(QStringLiteral("Command1_0")); }
 
     // Opens the entry whose path ends in name, as a double-click does.
-    void open(const QString& name)
-    {
+    void open(const QString& name) {
         for (int i = 0; i < dir()->count(); ++i) {
             QListWidgetItem* item = dir()->item(i);
             if (item->data(Qt::UserRole).toString().endsWith(QLatin1Char('/') + name)) {
@@ -64,12 +70,12 @@ struct Dialog {
         }
         QFAIL(qPrintable(QStringLiteral("no entry %1 in %2").arg(name, dir()->path())));
     }
-    void highlight(const QString& name)
-    {
+    void highlight(const QString& name) {
         for (int i = 0; i < dir()->count(); ++i) {
             QListWidgetItem* item = dir()->item(i);
             if (item->data(Qt::UserRole).toString().endsWith(QLatin1Char('/') + name)) {
-                QTest::mouseClick(dir()->viewport(), Qt::LeftButton, {}, dir()->visualItemRect(item).center());
+                QTest::mouseClick(dir()->viewport(), Qt::LeftButton, {},
+                                  dir()->visualItemRect(item).center());
                 return;
             }
         }
@@ -86,8 +92,7 @@ class TestForm2 : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void firstOpeningIsOnDriveC()
-    {
+    void firstOpeningIsOnDriveC() {
         Machine m;
         Dialog d(m);
         QCOMPARE(d.form.windowTitle(), QStringLiteral("Select Folder"));
@@ -100,8 +105,7 @@ private Q_SLOTS:
         QVERIFY(d.ok()->x() < d.cancel()->x());
     }
 
-    void okWithoutChangeGivesTheRoot()
-    {
+    void okWithoutChangeGivesTheRoot() {
         Machine m;
         Dialog d(m);
         d.ok()->click();
@@ -109,8 +113,7 @@ private Q_SLOTS:
         QVERIFY(d.form.isHidden());
     }
 
-    void cancelKeepsDriveAndFolderForTheNextOpening()
-    {
+    void cancelKeepsDriveAndFolderForTheNextOpening() {
         Machine m;
         Dialog d(m);
         d.chooseDrive(1);
@@ -125,8 +128,7 @@ private Q_SLOTS:
         QVERIFY(m.platform.messages.isEmpty());
     }
 
-    void pathEchoAndItsStalenessAfterADriveChange()
-    {
+    void pathEchoAndItsStalenessAfterADriveChange() {
         Machine m;
         Dialog d(m);
         d.chooseDrive(1);
@@ -141,8 +143,7 @@ private Q_SLOTS:
         QCOMPARE(d.label()->text(), pages);
     }
 
-    void okAfterASingleClickGivesTheOpenFolder()
-    {
+    void okAfterASingleClickGivesTheOpenFolder() {
         Machine m;
         Dialog d(m);
         d.chooseDrive(1);
@@ -151,8 +152,7 @@ private Q_SLOTS:
         QCOMPARE(d.form.chosenFolder(), QDir::toNativeSeparators(m.data.path()));
     }
 
-    void enterOpensTheHighlightedFolder()
-    {
+    void enterOpensTheHighlightedFolder() {
         Machine m;
         Dialog d(m);
         d.chooseDrive(1);
@@ -162,8 +162,7 @@ private Q_SLOTS:
         QVERIFY(d.form.isVisible());
     }
 
-    void aReadyDriveOpensAtItsRoot()
-    {
+    void aReadyDriveOpensAtItsRoot() {
         Machine m;
         Dialog d(m);
         d.chooseDrive(1);
@@ -173,16 +172,14 @@ private Q_SLOTS:
         QCOMPARE(d.dir()->path(), QDir::toNativeSeparators(m.data.path()));
     }
 
-    void aDriveThatIsNotReady_data()
-    {
+    void aDriveThatIsNotReady_data() {
         QTest::addColumn<bool>("driveCReady");
         QTest::addColumn<int>("messages");
         QTest::newRow("back on drive C") << true << 1;
         QTest::newRow("drive C not ready either") << false << 2;
     }
 
-    void aDriveThatIsNotReady()
-    {
+    void aDriveThatIsNotReady() {
         QFETCH(bool, driveCReady);
         QFETCH(int, messages);
         Machine m;
@@ -202,8 +199,7 @@ private Q_SLOTS:
         QCOMPARE(d.dir()->path(), driveCReady ? Root : before);
     }
 
-    void closeBoxDestroysTheDialog()
-    {
+    void closeBoxDestroysTheDialog() {
         Machine m;
         QPointer<Form2> form = new Form2(m.platform, Caption);
         form->show();
@@ -214,8 +210,7 @@ private Q_SLOTS:
 
     // "&Browse..." in the wizard opens the dialog modally; "&OK" fills the folder field,
     // "&Cancel" leaves it, and the next opening shows the dialog as it was left.
-    void browseFromTheWizard()
-    {
+    void browseFromTheWizard() {
         Machine m;
         wizard::Form1 form(m.platform);
         form.Form_Load();
@@ -250,8 +245,7 @@ private Q_SLOTS:
         QCOMPARE(text1->text(), QDir::toNativeSeparators(m.data.path()));
     }
 
-    void screenshots()
-    {
+    void screenshots() {
         const QString shots = qEnvironmentVariable("INSERTER_SHOTS");
         if (shots.isEmpty())
             QSKIP("set INSERTER_SHOTS to a folder to render the dialog");

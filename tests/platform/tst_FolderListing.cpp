@@ -11,14 +11,12 @@ class TestFolderListing : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void listsFilesOnlySortedWithoutRegardToCase()
-    {
+    void listsFilesOnlySortedWithoutRegardToCase() {
         QTemporaryDir dir;
-        const QStringList files = {QStringLiteral("index.html"), QStringLiteral("Logo.GIF"),
-                                   QStringLiteral("news.Htm"),   QStringLiteral("notes.txt"),
-                                   QStringLiteral("a.SHTML"),    QStringLiteral("b.shtm"),
-                                   QStringLiteral("c.xhtml"),    QStringLiteral("d.htm.bak"),
-                                   QStringLiteral(".hidden.htm")};
+        const QStringList files = {
+            QStringLiteral("index.html"), QStringLiteral("Logo.GIF"),  QStringLiteral("news.Htm"),
+            QStringLiteral("notes.txt"),  QStringLiteral("a.SHTML"),   QStringLiteral("b.shtm"),
+            QStringLiteral("c.xhtml"),    QStringLiteral("d.htm.bak"), QStringLiteral(".hidden.htm")};
         for (const QString& name : files) {
             QFile f(dir.filePath(name));
             QVERIFY(f.open(QIODevice::WriteOnly));
@@ -34,16 +32,14 @@ private Q_SLOTS:
                                              QStringLiteral("news.Htm"), QStringLiteral("notes.txt")}));
     }
 
-    void foldersThatCannotBeListed_data()
-    {
+    void foldersThatCannotBeListed_data() {
         QTest::addColumn<QString>("sub");
         QTest::newRow("missing folder") << QStringLiteral("missing");
         QTest::newRow("a file, not a folder") << QStringLiteral("file.htm");
         QTest::newRow("empty path") << QString();
     }
 
-    void foldersThatCannotBeListed()
-    {
+    void foldersThatCannotBeListed() {
         QFETCH(QString, sub);
         QTemporaryDir dir;
         QFile f(dir.filePath(QStringLiteral("file.htm")));
@@ -54,8 +50,7 @@ private Q_SLOTS:
         QVERIFY(!listing.reason.isEmpty());
     }
 
-    void emptyFolderListsNothing()
-    {
+    void emptyFolderListsNothing() {
         QTemporaryDir dir;
         const FolderListing listing = listFolder(dir.path());
         QVERIFY(listing.ok);

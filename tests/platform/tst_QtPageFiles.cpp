@@ -19,28 +19,28 @@ namespace {
 
 const QByteArray Page = "<html><body>x</body></html>\r\n";
 
-void write(const QString& path, const QByteArray& bytes)
-{
+void write(const QString& path, const QByteArray& bytes) {
     QFile f(path);
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(bytes);
 }
 
-QByteArray contents(const QString& path)
-{
+QByteArray contents(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-std::string local(const QString& path) { return QFile::encodeName(path).toStdString(); }
+std::string local(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
 
 // Runs the real batch over the named entries of a folder, all selected.
 class Host final : public engine::BatchHost {
 public:
     Host(QString folder, QStringList names, engine::Mode mode = engine::Mode::Insert)
-        : m_folder(std::move(folder)), m_names(std::move(names)), m_mode(mode)
-    {
-    }
+        : m_folder(std::move(folder))
+        , m_names(std::move(names))
+        , m_mode(mode) {}
     std::string folder() override { return local(m_folder); }
     int entryCount() override { return int(m_names.size()); }
     std::string entryName(int i) override { return local(m_names.at(i)); }
@@ -56,8 +56,7 @@ private:
     engine::Mode m_mode;
 };
 
-engine::BatchResult runOn(const QString& folder, const QStringList& names)
-{
+engine::BatchResult runOn(const QString& folder, const QStringList& names) {
     Host host(folder, names);
     QtPageFiles files;
     return engine::runBatch(host, files);
@@ -69,18 +68,17 @@ class TestQtPageFiles : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void rewritesAPageAndLeavesNoTemporaryFile()
-    {
+    void rewritesAPageAndLeavesNoTemporaryFile() {
         QTemporaryDir dir;
         write(dir.filePath(QStringLiteral("a.htm")), Page);
         const auto result = runOn(dir.path(), {QStringLiteral("a.htm")});
         QCOMPARE(result.pages.at(0).outcome, Outcome::Inserted);
         QVERIFY(contents(dir.filePath(QStringLiteral("a.htm"))).contains("TRAFALYTIC"));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("a.htm")});
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{QStringLiteral("a.htm")});
     }
 
-    void keepsPermissionBits()
-    {
+    void keepsPermissionBits() {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("a.htm"));
         write(path, Page);
@@ -91,8 +89,7 @@ private Q_SLOTS:
         QCOMPARE(st.st_mode & 07777, mode_t(0640));
     }
 
-    void unchangedPageIsNotWritten()
-    {
+    void unchangedPageIsNotWritten() {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("a.htm"));
         write(path, Page);
@@ -107,8 +104,7 @@ private Q_SLOTS:
         QCOMPARE(after.st_mtim.tv_nsec, before.st_mtim.tv_nsec);
     }
 
-    void readOnlyPageIsReportedNotChanged()
-    {
+    void readOnlyPageIsReportedNotChanged() {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("a.htm"));
         write(path, Page);
@@ -119,8 +115,7 @@ private Q_SLOTS:
         QCOMPARE(contents(path), Page);
     }
 
-    void hardLinkedPageIsNotSplit()
-    {
+    void hardLinkedPageIsNotSplit() {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("a.htm"));
         write(path, Page);
@@ -130,15 +125,17 @@ private Q_SLOTS:
         QCOMPARE(contents(path), Page);
     }
 
-    void symbolicLinks()
-    {
+    void symbolicLinks() {
         QTemporaryDir outside;
         QTemporaryDir dir;
         write(dir.filePath(QStringLiteral("real.htm")), Page);
         write(outside.filePath(QStringLiteral("other.htm")), Page);
-        QVERIFY(QFile::link(dir.filePath(QStringLiteral("real.htm")), dir.filePath(QStringLiteral("inside.htm"))));
-        QVERIFY(QFile::link(outside.filePath(QStringLiteral("other.htm")), dir.filePath(QStringLiteral("out.htm"))));
-        QVERIFY(QFile::link(dir.filePath(QStringLiteral("gone.htm")), dir.filePath(QStringLiteral("dangling.htm"))));
+        QVERIFY(QFile::link(dir.filePath(QStringLiteral("real.htm")),
+                            dir.filePath(QStringLiteral("inside.htm"))));
+        QVERIFY(QFile::link(outside.filePath(QStringLiteral("other.htm")),
+                            dir.filePath(QStringLiteral("out.htm"))));
+        QVERIFY(QFile::link(dir.filePath(QStringLiteral("gone.htm")),
+                            dir.filePath(QStringLiteral("dangling.htm"))));
 
         const auto result = runOn(dir.path(), {QStringLiteral("inside.htm"), QStringLiteral("real.htm"),
                                                QStringLiteral("out.htm"), QStringLiteral("dangling.htm")});
@@ -153,8 +150,7 @@ private Q_SLOTS:
         QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("gone.htm"))));
     }
 
-    void specialFilesAreSkippedWithoutHanging()
-    {
+    void specialFilesAreSkippedWithoutHanging() {
         QTemporaryDir dir;
         QVERIFY(::mkfifo(local(dir.filePath(QStringLiteral("pipe.htm"))).c_str(), 0644) == 0);
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.htm")));
@@ -163,8 +159,7 @@ private Q_SLOTS:
         QCOMPARE(result.pages.at(1).outcome, Outcome::Skipped);
     }
 
-    void pageDeletedAfterListingFailsAndIsNotRecreated()
-    {
+    void pageDeletedAfterListingFailsAndIsNotRecreated() {
         QTemporaryDir dir;
         write(dir.filePath(QStringLiteral("b.htm")), Page);
         const auto result = runOn(dir.path(), {QStringLiteral("a.htm"), QStringLiteral("b.htm")});
@@ -173,8 +168,7 @@ private Q_SLOTS:
         QCOMPARE(result.pages.at(1).outcome, Outcome::Inserted);
     }
 
-    void pageChangedBetweenReadAndReplaceIsLeftAlone()
-    {
+    void pageChangedBetweenReadAndReplaceIsLeftAlone() {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("a.htm"));
         write(path, Page);
@@ -189,8 +183,7 @@ private Q_SLOTS:
         QCOMPARE(contents(path), QByteArray("<body>someone else's</body>"));
     }
 
-    void binaryFileIsNeverChanged()
-    {
+    void binaryFileIsNeverChanged() {
         QTemporaryDir dir;
         const QByteArray gif("GIF89a\0\0</body>", 15);
         write(dir.filePath(QStringLiteral("logo.gif")), gif);
@@ -199,8 +192,7 @@ private Q_SLOTS:
         QCOMPARE(contents(dir.filePath(QStringLiteral("logo.gif"))), gif);
     }
 
-    void folderWithoutWritePermissionFailsCleanly()
-    {
+    void folderWithoutWritePermissionFailsCleanly() {
         if (::geteuid() == 0)
             QSKIP("root may write into any folder");
         QTemporaryDir dir;

@@ -28,24 +28,21 @@ namespace {
 const QByteArray Page = "<html><body>x</body></html>";
 const QString Caption = QStringLiteral("Trafalytic - Code Inserter");
 
-void write(const QString& path, const QByteArray& bytes)
-{
+void write(const QString& path, const QByteArray& bytes) {
     QFile f(path);
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(bytes);
 }
 
-QByteArray contents(const QString& path)
-{
+QByteArray contents(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 // The example folder: eight files of every kind, a subfolder and a hidden file.
-void makeExampleFolder(const QString& dir)
-{
-    for (const char* name : {"index.html", "Logo.GIF", "news.Htm", "notes.txt", "a.SHTML", "b.shtm", "c.xhtml",
-                             "d.htm.bak", ".hidden.htm"})
+void makeExampleFolder(const QString& dir) {
+    for (const char* name : {"index.html", "Logo.GIF", "news.Htm", "notes.txt", "a.SHTML", "b.shtm",
+                             "c.xhtml", "d.htm.bak", ".hidden.htm"})
         write(dir + QLatin1Char('/') + QLatin1String(name), Page);
     QDir(dir).mkdir(QStringLiteral("images"));
 }
@@ -55,14 +52,12 @@ struct Wizard {
     FakePlatform platform;
     Form1 form{platform};
 
-    Wizard()
-    {
+    Wizard() {
         form.Form_Load();
         form.activateWindow();
     }
 
-    template <typename T> T* get(const char* name) const
-    {
+    template <typename T> T* get(const char* name) const {
         T* w = form.findChild<T*>(QLatin1String(name));
         if (!w)
             qFatal("no control %s", name);
@@ -77,17 +72,17 @@ struct Wizard {
     QLabel* label(const char* name) const { return get<QLabel>(name); }
 
     void click(QPushButton* b) { QTest::mouseClick(b, Qt::LeftButton); }
-    void command3(int i) { click(get<QPushButton>(QStringLiteral("Command3_%1").arg(i).toLatin1().constData())); }
+    void command3(int i) {
+        click(get<QPushButton>(QStringLiteral("Command3_%1").arg(i).toLatin1().constData()));
+    }
 
-    QStringList entries() const
-    {
+    QStringList entries() const {
         QStringList names;
         for (int i = 0; i < list1()->count(); ++i)
             names << list1()->item(i)->text();
         return names;
     }
-    QStringList selected() const
-    {
+    QStringList selected() const {
         QStringList names;
         for (int i = 0; i < list1()->count(); ++i) {
             if (list1()->item(i)->checkState() == Qt::Checked)
@@ -95,16 +90,14 @@ struct Wizard {
         }
         return names;
     }
-    void select(const QString& name)
-    {
+    void select(const QString& name) {
         const auto items = list1()->findItems(name, Qt::MatchExactly);
         QCOMPARE(items.size(), 1);
         items.front()->setCheckState(Qt::Checked);
     }
 
     // Walks from page 0 to page 2 with the given folder.
-    void toPage2(const QString& folder, const QStringList& pages)
-    {
+    void toPage2(const QString& folder, const QStringList& pages) {
         text1()->setText(folder);
         click(next());
         for (const QString& p : pages)
@@ -112,8 +105,7 @@ struct Wizard {
         click(next());
     }
 
-    int pageInView() const
-    {
+    int pageInView() const {
         int found = -1;
         for (int i = 0; i < 4; ++i) {
             const QWidget* frame = get<QWidget>(QStringLiteral("Frame1_%1").arg(i).toLatin1().constData());
@@ -137,10 +129,11 @@ class TestForm1 : public QObject {
 private Q_SLOTS:
     void init() { QTest::failOnWarning(QRegularExpression(QStringLiteral("QLayout|QWidget::setTabOrder"))); }
 
-    void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty() || !QApplication::activeModalWidget()); }
+    void cleanup() {
+        QVERIFY(QApplication::topLevelWidgets().isEmpty() || !QApplication::activeModalWidget());
+    }
 
-    void startUp()
-    {
+    void startUp() {
         Wizard w;
         QCOMPARE(w.form.windowTitle(), Caption);
         QCOMPARE(w.pageInView(), 0);
@@ -159,8 +152,7 @@ private Q_SLOTS:
         QVERIFY(!w.form.windowIcon().isNull());
     }
 
-    void versionText_data()
-    {
+    void versionText_data() {
         QTest::addColumn<int>("major");
         QTest::addColumn<int>("minor");
         QTest::addColumn<int>("revision");
@@ -169,8 +161,7 @@ private Q_SLOTS:
         QTest::newRow("two-digit parts") << 10 << 2 << 31 << QStringLiteral("10.2.31");
     }
 
-    void versionText()
-    {
+    void versionText() {
         QFETCH(int, major);
         QFETCH(int, minor);
         QFETCH(int, revision);
@@ -178,16 +169,14 @@ private Q_SLOTS:
         QCOMPARE(Form1::versionText(major, minor, revision), text);
     }
 
-    void emptyFieldsAreRefused_data()
-    {
+    void emptyFieldsAreRefused_data() {
         QTest::addColumn<int>("page");
         QTest::addColumn<QString>("message");
         QTest::newRow("no folder on page 0") << 0 << QStringLiteral("Please Select a Folder");
         QTest::newRow("no website number on page 2") << 2 << QStringLiteral("Please Enter a Website Number");
     }
 
-    void emptyFieldsAreRefused()
-    {
+    void emptyFieldsAreRefused() {
         QFETCH(int, page);
         QFETCH(QString, message);
         QTemporaryDir dir;
@@ -205,8 +194,7 @@ private Q_SLOTS:
         QCOMPARE(w.prev()->isEnabled(), prevEnabled);
     }
 
-    void aBlankFolderPassesAndListsNothing()
-    {
+    void aBlankFolderPassesAndListsNothing() {
         Wizard w;
         w.text1()->setText(QStringLiteral(" "));
         w.click(w.next());
@@ -217,8 +205,7 @@ private Q_SLOTS:
     }
 
     // The state table: after each sequence of clicks, the page in view and the buttons.
-    void navigation_data()
-    {
+    void navigation_data() {
         QTest::addColumn<QString>("clicks"); // n = "&Next", p = "&Prev"
         QTest::addColumn<int>("page");
         QTest::addColumn<bool>("prevEnabled");
@@ -230,8 +217,7 @@ private Q_SLOTS:
         QTest::newRow("forth and back twice") << QStringLiteral("nnppn") << 1 << true;
     }
 
-    void navigation()
-    {
+    void navigation() {
         QFETCH(QString, clicks);
         QFETCH(int, page);
         QFETCH(bool, prevEnabled);
@@ -253,17 +239,16 @@ private Q_SLOTS:
         QCOMPARE(w.platform.quits, 0);
     }
 
-    void selectionCommandsOnTheExampleFolder()
-    {
+    void selectionCommandsOnTheExampleFolder() {
         QTemporaryDir dir;
         makeExampleFolder(dir.path());
         Wizard w;
         w.text1()->setText(dir.path());
         w.click(w.next());
-        QCOMPARE(w.entries(), (QStringList{QStringLiteral("a.SHTML"), QStringLiteral("b.shtm"), QStringLiteral("c.xhtml"),
-                                           QStringLiteral("d.htm.bak"), QStringLiteral("index.html"),
-                                           QStringLiteral("Logo.GIF"), QStringLiteral("news.Htm"),
-                                           QStringLiteral("notes.txt")}));
+        QCOMPARE(w.entries(), (QStringList{QStringLiteral("a.SHTML"), QStringLiteral("b.shtm"),
+                                           QStringLiteral("c.xhtml"), QStringLiteral("d.htm.bak"),
+                                           QStringLiteral("index.html"), QStringLiteral("Logo.GIF"),
+                                           QStringLiteral("news.Htm"), QStringLiteral("notes.txt")}));
         QVERIFY(w.selected().isEmpty());
 
         w.select(QStringLiteral("notes.txt"));
@@ -277,8 +262,7 @@ private Q_SLOTS:
         QVERIFY(w.list1()->isVisible());
     }
 
-    void leavingPage0RefillsAndDropsSelections()
-    {
+    void leavingPage0RefillsAndDropsSelections() {
         QTemporaryDir dir;
         QTemporaryDir other;
         makeExampleFolder(dir.path());
@@ -287,31 +271,30 @@ private Q_SLOTS:
         w.text1()->setText(dir.path());
         w.click(w.next());
         w.command3(0);
-        w.click(w.next());                 // page 2
+        w.click(w.next()); // page 2
         w.text2()->setText(QStringLiteral("777"));
         w.get<QComboBox>("Combo1")->setCurrentIndex(1);
         w.get<QRadioButton>("Option2")->setChecked(true);
-        w.click(w.prev());                 // back to page 1: kept
+        w.click(w.prev()); // back to page 1: kept
         QCOMPARE(w.selected().size(), 8);
-        w.click(w.next());                 // page 2 again: settings kept
+        w.click(w.next()); // page 2 again: settings kept
         QCOMPARE(w.text2()->text(), QStringLiteral("777"));
         QCOMPARE(w.get<QComboBox>("Combo1")->currentIndex(), 1);
         QVERIFY(w.get<QRadioButton>("Option2")->isChecked());
         w.click(w.prev());
-        w.click(w.prev());                 // page 0
-        w.click(w.next());                 // same folder, refilled
+        w.click(w.prev()); // page 0
+        w.click(w.next()); // same folder, refilled
         QVERIFY(w.selected().isEmpty());
         QCOMPARE(w.entries().size(), 8);
 
         w.click(w.prev());
-        w.text1()->setText(other.path());  // another folder: the batch uses it
+        w.text1()->setText(other.path()); // another folder: the batch uses it
         w.click(w.next());
         QCOMPARE(w.entries(), QStringList{QStringLiteral("other.htm")});
         QCOMPARE(w.form.File1Path(), other.path());
     }
 
-    void batchChangesOnlySelectedPages()
-    {
+    void batchChangesOnlySelectedPages() {
         QTemporaryDir dir;
         for (const char* name : {"a.htm", "b.htm", "c.htm"})
             write(dir.filePath(QLatin1String(name)), Page);
@@ -329,7 +312,8 @@ private Q_SLOTS:
         w.text2()->setText(QStringLiteral("12345"));
         w.click(w.next());
 
-        QCOMPARE(shown, (QStringList{dir.filePath(QStringLiteral("a.htm")), dir.filePath(QStringLiteral("c.htm"))}));
+        QCOMPARE(shown,
+                 (QStringList{dir.filePath(QStringLiteral("a.htm")), dir.filePath(QStringLiteral("c.htm"))}));
         QVERIFY(buttonsDisabledDuringRun);
         QVERIFY(contents(dir.filePath(QStringLiteral("a.htm"))).contains("db2.trafalytic.com"));
         QVERIFY(contents(dir.filePath(QStringLiteral("c.htm"))).contains("&page=c.htm&"));
@@ -348,8 +332,7 @@ private Q_SLOTS:
         QCOMPARE(w.platform.quits, 1);
     }
 
-    void nothingSelectedCompletesWithoutTouchingFiles()
-    {
+    void nothingSelectedCompletesWithoutTouchingFiles() {
         QTemporaryDir dir;
         write(dir.filePath(QStringLiteral("a.htm")), Page);
         Wizard w;
@@ -361,8 +344,7 @@ private Q_SLOTS:
         QCOMPARE(contents(dir.filePath(QStringLiteral("a.htm"))), Page);
     }
 
-    void aFailingPageIsReportedAndTheRunGoesOn()
-    {
+    void aFailingPageIsReportedAndTheRunGoesOn() {
         QTemporaryDir dir;
         for (const char* name : {"a.htm", "b.htm", "c.htm"})
             write(dir.filePath(QLatin1String(name)), Page);
@@ -383,8 +365,7 @@ private Q_SLOTS:
         QVERIFY(w.third()->isEnabled());
     }
 
-    void anOverflowingNumberChangesNoPage()
-    {
+    void anOverflowingNumberChangesNoPage() {
         QTemporaryDir dir;
         write(dir.filePath(QStringLiteral("a.htm")), Page);
         Wizard w;
@@ -396,8 +377,7 @@ private Q_SLOTS:
         QVERIFY(w.third()->isEnabled());
     }
 
-    void removeModeTakesTheCodeOut()
-    {
+    void removeModeTakesTheCodeOut() {
         QTemporaryDir dir;
         write(dir.filePath(QStringLiteral("a.htm")), Page);
         {
@@ -417,16 +397,14 @@ private Q_SLOTS:
         QVERIFY(w.label("Label16")->text().contains(QStringLiteral("1 removed")));
     }
 
-    void cancelEndsTheProgramOnEveryPage_data()
-    {
+    void cancelEndsTheProgramOnEveryPage_data() {
         QTest::addColumn<int>("page");
         QTest::newRow("page 0") << 0;
         QTest::newRow("page 1") << 1;
         QTest::newRow("page 2") << 2;
     }
 
-    void cancelEndsTheProgramOnEveryPage()
-    {
+    void cancelEndsTheProgramOnEveryPage() {
         QFETCH(int, page);
         QTemporaryDir dir;
         write(dir.filePath(QStringLiteral("a.htm")), Page);
@@ -439,8 +417,7 @@ private Q_SLOTS:
         QCOMPARE(contents(dir.filePath(QStringLiteral("a.htm"))), Page);
     }
 
-    void closeBoxDuringTheRunFinishesThePageInHand()
-    {
+    void closeBoxDuringTheRunFinishesThePageInHand() {
         QTemporaryDir dir;
         for (const char* name : {"a.htm", "b.htm", "c.htm"})
             write(dir.filePath(QLatin1String(name)), Page);
@@ -459,23 +436,20 @@ private Q_SLOTS:
         QCOMPARE(contents(dir.filePath(QStringLiteral("b.htm"))), Page);
     }
 
-    void closeBoxOutsideTheRunEndsTheProgram()
-    {
+    void closeBoxOutsideTheRunEndsTheProgram() {
         Wizard w;
         w.form.close();
         QCOMPARE(w.platform.quits, 1);
     }
 
-    void bannerAndSeparatorFollowTheWidth_data()
-    {
+    void bannerAndSeparatorFollowTheWidth_data() {
         QTest::addColumn<int>("width");
         QTest::newRow("as loaded") << 0;
         QTest::newRow("wider") << 600;
         QTest::newRow("wider again") << 700;
     }
 
-    void bannerAndSeparatorFollowTheWidth()
-    {
+    void bannerAndSeparatorFollowTheWidth() {
         QFETCH(int, width);
         Wizard w;
         if (width > 0) {
@@ -498,8 +472,7 @@ private Q_SLOTS:
         QCOMPARE(line1->y(), line2->y() - 1);
     }
 
-    void keyboard()
-    {
+    void keyboard() {
         QTemporaryDir dir;
         write(dir.filePath(QStringLiteral("a.htm")), Page);
         Wizard w;
@@ -528,8 +501,7 @@ private Q_SLOTS:
         QTRY_COMPARE(w.form.CurFrNo(), 1);
     }
 
-    void accessibleNames()
-    {
+    void accessibleNames() {
         Wizard w;
         QCOMPARE(w.text1()->accessibleName(), QStringLiteral("Folder"));
         QCOMPARE(w.text2()->accessibleName(), QStringLiteral("Website Number"));
@@ -537,12 +509,12 @@ private Q_SLOTS:
         QCOMPARE(w.list1()->accessibleName(), QStringLiteral("Web Pages"));
         QCOMPARE(w.next()->accessibleName(), QStringLiteral("Next"));
         QCOMPARE(w.get<QPushButton>("Command3_1")->accessibleName(), QStringLiteral("UnSelect All"));
-        QCOMPARE(w.get<QRadioButton>("Option2")->accessibleName(), QStringLiteral("I am removing the Trafalytic code."));
+        QCOMPARE(w.get<QRadioButton>("Option2")->accessibleName(),
+                 QStringLiteral("I am removing the Trafalytic code."));
     }
 
     // The real message box: modal, exclamation icon, one OK button, the window's caption.
-    void realMessageBox()
-    {
+    void realMessageBox() {
         platform::QtPlatform real;
         QString text;
         QString title;
@@ -571,8 +543,7 @@ private Q_SLOTS:
     }
 
     // With INSERTER_SHOTS set to a folder, renders every page to PNG files there.
-    void screenshots()
-    {
+    void screenshots() {
         const QString shots = qEnvironmentVariable("INSERTER_SHOTS");
         if (shots.isEmpty())
             QSKIP("set INSERTER_SHOTS to a folder to render the pages");
