@@ -39,3 +39,4 @@ banner() { # scale output
 banner 1 banner.png
 banner 2 banner@2x.png
 identify banner.png banner@2x.png icon16.png icon32.png
+convert icon16.png icon32.png icon48.png icon256.png code-inserter.ico

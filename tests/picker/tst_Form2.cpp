@@ -199,6 +199,22 @@ private Q_SLOTS:
         QCOMPARE(d.dir()->path(), driveCReady ? Root : before);
     }
 
+    void aVolumeWithSpacesAndAccentsWorksLikeAnyOther() {
+        Machine m;
+        const QString mount = m.data.filePath(QStringLiteral("My Sites \u00E9t\u00E9"));
+        QVERIFY(QDir().mkpath(mount + QStringLiteral("/caf\u00E9 page")));
+        m.platform.fakeVolumes.append({mount, QDir::toNativeSeparators(mount)});
+        Dialog d(m);
+        d.drive()->refresh();
+        d.drive()->setDrive(mount);
+        QCOMPARE(d.drive()->currentIndex(), 3);
+        QCOMPARE(d.dir()->path(), QDir::toNativeSeparators(mount));
+        d.open(QStringLiteral("caf\u00E9 page"));
+        d.ok()->click();
+        QCOMPARE(d.form.chosenFolder(), QDir::toNativeSeparators(mount + QStringLiteral("/caf\u00E9 page")));
+        QVERIFY(m.platform.messages.isEmpty());
+    }
+
     void closeBoxDestroysTheDialog() {
         Machine m;
         QPointer<Form2> form = new Form2(m.platform, Caption);
