@@ -9,8 +9,7 @@ using namespace engine;
 
 namespace {
 
-QByteArray rewrite(const QByteArray& page, Mode mode, const std::string& block, RewritePlan* out = nullptr)
-{
+QByteArray rewrite(const QByteArray& page, Mode mode, const std::string& block, RewritePlan* out = nullptr) {
     const std::string text = page.toStdString();
     const RewritePlan plan = planRewrite(text, mode, block, true);
     if (out)
@@ -19,10 +18,10 @@ QByteArray rewrite(const QByteArray& page, Mode mode, const std::string& block, 
 }
 
 // The page as text, for counting markers in any encoding.
-QString asText(const QByteArray& page)
-{
+QString asText(const QByteArray& page) {
     if (page.startsWith("\xFF\xFE"))
-        return QString::fromUtf16(reinterpret_cast<const char16_t*>(page.constData() + 2), (page.size() - 2) / 2);
+        return QString::fromUtf16(reinterpret_cast<const char16_t*>(page.constData() + 2),
+                                  (page.size() - 2) / 2);
     if (page.startsWith("\xFE\xFF")) {
         QByteArray swapped = page.mid(2);
         for (qsizetype i = 0; i + 1 < swapped.size(); i += 2)
@@ -32,8 +31,7 @@ QString asText(const QByteArray& page)
     return QString::fromLatin1(page);
 }
 
-int starts(const QByteArray& page)
-{
+int starts(const QByteArray& page) {
     return int(asText(page).count(QStringLiteral("<!-- START OF TRAFALYTIC CODE"), Qt::CaseInsensitive));
 }
 
@@ -44,8 +42,7 @@ class TestSamplePages : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void promisesHold_data()
-    {
+    void promisesHold_data() {
         QTest::addColumn<QString>("file");
         const QDir dir(QStringLiteral(INSERTER_TEST_DATA "/pages"));
         const QStringList files = dir.entryList(QDir::Files, QDir::Name);
@@ -54,8 +51,7 @@ private Q_SLOTS:
             QTest::newRow(qPrintable(name)) << dir.filePath(name);
     }
 
-    void promisesHold()
-    {
+    void promisesHold() {
         QFETCH(QString, file);
         QFile f(file);
         QVERIFY(f.open(QIODevice::ReadOnly));
@@ -76,10 +72,10 @@ private Q_SLOTS:
         QCOMPARE(rewrite(once, Mode::Insert, block), once);  // inserting twice is inserting once
         QCOMPARE(rewrite(once, Mode::Remove, block), clean); // and removal takes exactly that out
         QCOMPARE(rewrite(clean, Mode::Remove, block), clean);
-        QCOMPARE(starts(once), starts(clean) + 1);           // one block more than the clean page
+        QCOMPARE(starts(once), starts(clean) + 1); // one block more than the clean page
         QVERIFY(asText(once).contains(QString::fromLatin1(block.c_str())));
         if (page.startsWith("\xFF\xFE") || page.startsWith("\xFE\xFF"))
-            QCOMPARE(once.left(2), page.left(2));             // the byte-order mark stays
+            QCOMPARE(once.left(2), page.left(2)); // the byte-order mark stays
         QVERIFY(!once.contains(QByteArray("\0", 1)) || page.contains(QByteArray("\0", 1)));
     }
 };
