@@ -180,6 +180,21 @@ int run(const QStringList& arguments, std::FILE* out, std::FILE* err) {
         return PageFailed;
     }
 
+    // Files whose names the system cannot decode were never listed; say so where
+    // they would have been chosen.
+    engine::BatchResult all = result;
+    if (names.isEmpty()) {
+        for (const QByteArray& name : listing.undecodable) {
+            if (!parser.isSet(allOption) && !engine::hasPageExtension(name.toStdString()))
+                continue;
+            engine::PageResult page{
+                engine::joinPath(local(folder), name.toStdString()), engine::Outcome::Failed,
+                "its name is not valid UTF-8 text, so it cannot be opened; rename the file"};
+            host.pageFinished(page, 0, 0);
+            all.pages.push_back(page);
+        }
+    }
+
     std::string summary = dryRun ? "dry run: " : "";
     const engine::Outcome order[] = {engine::Outcome::Inserted, engine::Outcome::Replaced,
                                      engine::Outcome::Removed,  engine::Outcome::Unchanged,
@@ -187,10 +202,10 @@ int run(const QStringList& arguments, std::FILE* out, std::FILE* err) {
     for (const auto outcome : order) {
         if (outcome != order[0])
             summary += ", ";
-        summary += std::to_string(result.count(outcome)) + " " + engine::outcomeWord(outcome);
+        summary += std::to_string(all.count(outcome)) + " " + engine::outcomeWord(outcome);
     }
     line(out, summary);
-    return result.allHandled() ? Success : PageFailed;
+    return all.allHandled() ? Success : PageFailed;
 }
 
 } // namespace cli

@@ -15,9 +15,16 @@ bool isSeparator(char c) {
     return c == '/' || c == static_cast<char>(std::filesystem::path::preferred_separator);
 }
 
+struct PageSettings {
+    std::string websiteNumber;
+    std::string protocolText;
+    Mode mode = Mode::Insert;
+};
+
 PageResult rewriteOne(PageFiles& files, const std::string& folder, const std::string& path,
-                      const std::string& name, Mode mode, const std::string& block, BatchOptions options,
+                      const std::string& entryName, const PageSettings& settings, BatchOptions options,
                       std::set<std::string>& seen) {
+    const Mode mode = settings.mode;
     PageResult result{path, Outcome::Failed, {}};
     std::string contents;
     PageRead read;
@@ -45,9 +52,17 @@ PageResult rewriteOne(PageFiles& files, const std::string& folder, const std::st
         return result;
     }
 
+    // A link to a page of the folder stands for that page, under that page's own name.
+    const std::string name = read.pageName.empty() ? entryName : read.pageName;
+    const auto block = buildTrackingBlock(settings.websiteNumber, settings.protocolText, name);
+    if (!block) {
+        result.reason = "the website number is too large to use";
+        return result;
+    }
+
     RewritePlan plan;
     try {
-        plan = planRewrite(contents, mode, block, hasPageExtension(name));
+        plan = planRewrite(contents, mode, *block, hasPageExtension(name));
     } catch (const std::bad_alloc&) {
         result.reason = "the page is too large to rewrite in memory";
         return result;
@@ -158,13 +173,8 @@ BatchResult runBatch(BatchHost& host, PageFiles& files, BatchOptions options) {
         const std::string path = joinPath(folder, name);
         host.pageStarting(path, done, total);
 
-        PageResult page;
-        const auto block = buildTrackingBlock(host.websiteNumber(), host.protocolText(), name);
-        if (!block)
-            page = PageResult{path, Outcome::Failed, "the website number is too large to use"};
-        else
-            page = rewriteOne(files, folder, path, name, host.mode(), *block, options, seen);
-        result.pages.push_back(page);
+        const PageSettings settings{host.websiteNumber(), host.protocolText(), host.mode()};
+        result.pages.push_back(rewriteOne(files, folder, path, name, settings, options, seen));
         ++done;
         host.pageFinished(result.pages.back(), done, std::max(total, done));
         if (host.stopRequested() && i + 1 < count) {

@@ -29,6 +29,7 @@ struct PageRead {
     std::string reason;      // for every status but Ok, in words
     std::string target;      // the file that is read and would be replaced (a link's target)
     std::string identity;    // the file's canonical path: the same for every way to reach it
+    std::string pageName;    // for a link to a page of the folder: that page's file name
     bool writable = false;   // the owner write bit is set and the running user may write
     std::uint64_t links = 1; // hard links to the file
     FileStamp stamp;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -12,6 +14,9 @@ struct FolderListing {
     bool ok = false;
     QStringList names;
     QString reason; // when !ok: why the folder could not be listed
+    // Files the listing above cannot name: their names are not valid in the
+    // system's encoding (raw bytes). They are reported, never rewritten.
+    QList<QByteArray> undecodable;
 };
 
 FolderListing listFolder(const QString& folder);

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QTemporaryFile>
 
 #include <cerrno>
 #include <cstring>
@@ -97,12 +98,17 @@ engine::PageRead QtPageFiles::read(const std::string& folder, const std::string&
             return result;
         }
         result.target = localPath(target);
+        result.pageName = localPath(QFileInfo(target).fileName());
     }
 
 #ifdef Q_OS_UNIX
     struct stat st {};
     if (::stat(result.target.c_str(), &st) != 0) {
-        result.reason = errnoReason(errno);
+        const int error = errno;
+        // A name that is not valid UTF-8 reaches us already altered by the listing.
+        result.reason = error == ENOENT && qpath.contains(QChar::ReplacementCharacter)
+                            ? "its name is not valid UTF-8 text, so it cannot be opened; rename the file"
+                            : errnoReason(error);
         return result;
     }
     if (!S_ISREG(st.st_mode)) {
@@ -190,64 +196,81 @@ engine::PageRead QtPageFiles::read(const std::string& folder, const std::string&
     return result;
 }
 
-std::string QtPageFiles::replace(const engine::PageRead& read, const std::vector<std::string_view>& pieces) {
-    const QString target = QFile::decodeName(QByteArray::fromStdString(read.target));
+namespace {
+
+// Writes the pieces in order; empty on success, else the reason.
+std::string writePieces(QFileDevice& file, const std::vector<std::string_view>& pieces) {
+    for (const auto piece : pieces) {
+        qint64 written = 0;
+        while (written < static_cast<qint64>(piece.size())) {
+            const qint64 n = file.write(piece.data() + written, static_cast<qint64>(piece.size()) - written);
+            if (n <= 0)
+                return "writing failed: " + file.errorString().toStdString();
+            written += n;
+        }
+    }
+    if (!file.flush())
+        return "writing failed: " + file.errorString().toStdString();
+    return {};
+}
+
+} // namespace
+
 #ifdef Q_OS_UNIX
+
+std::string QtPageFiles::replace(const engine::PageRead& read, const std::vector<std::string_view>& pieces) {
     const auto unchanged = [&]() {
         struct stat now {};
         return ::stat(read.target.c_str(), &now) == 0 && sameStamp(stampOf(now), read.stamp);
     };
     const std::string changedReason =
         "the page changed on disk while it was being rewritten; it was left as it is";
+    struct stat st {};
+    if (::stat(read.target.c_str(), &st) != 0 || !sameStamp(stampOf(st), read.stamp))
+        return changedReason;
+
+    // The new text goes to a hidden temporary file beside the page: short enough for
+    // any page name, never listed as a page, and removed again on every failure.
+    const std::string folder = folderOf(read.target);
+    QTemporaryFile temp(QFile::decodeName(QByteArray::fromStdString(folder)) +
+                        QStringLiteral("/.code-inserter-XXXXXX"));
+    if (!temp.open())
+        return "cannot create a temporary file beside the page: " + temp.errorString().toStdString();
+    if (std::string reason = writePieces(temp, pieces); !reason.empty())
+        return reason;
+    // Keep owner, group and mode; chown is allowed only to some users, which is fine.
+    if (::fchown(temp.handle(), st.st_uid, st.st_gid) != 0)
+        (void)::fchown(temp.handle(), static_cast<uid_t>(-1), st.st_gid);
+    (void)::fchmod(temp.handle(), st.st_mode & 07777);
+    // The new text must be on disk before it takes the page's name.
+    if (::fsync(temp.handle()) != 0)
+        return std::string("saving to disk failed: ") + std::strerror(errno);
     if (!unchanged())
         return changedReason;
-    struct stat st {};
-    ::stat(read.target.c_str(), &st);
-#endif
-
-    QSaveFile file(target);
-    if (!file.open(QIODevice::WriteOnly))
-        return "cannot create a temporary file beside the page: " + file.errorString().toStdString();
-    for (const auto piece : pieces) {
-        qint64 written = 0;
-        while (written < static_cast<qint64>(piece.size())) {
-            const qint64 n = file.write(piece.data() + written, static_cast<qint64>(piece.size()) - written);
-            if (n <= 0) {
-                const std::string reason = "writing failed: " + file.errorString().toStdString();
-                file.cancelWriting();
-                return reason;
-            }
-            written += n;
-        }
-    }
-    if (!file.flush()) {
-        const std::string reason = "writing failed: " + file.errorString().toStdString();
-        file.cancelWriting();
-        return reason;
-    }
-#ifdef Q_OS_UNIX
-    // Keep owner, group and mode; chown is allowed only to some users, which is fine.
-    if (::fchown(file.handle(), st.st_uid, st.st_gid) != 0)
-        (void)::fchown(file.handle(), static_cast<uid_t>(-1), st.st_gid);
-    (void)::fchmod(file.handle(), st.st_mode & 07777);
-    // The new text must be on disk before it takes the page's name.
-    if (::fsync(file.handle()) != 0) {
-        const std::string reason = std::string("saving to disk failed: ") + std::strerror(errno);
-        file.cancelWriting();
-        return reason;
-    }
-    if (!unchanged()) {
-        file.cancelWriting();
-        return changedReason;
-    }
-#endif
-    if (!file.commit())
-        return "replacing the page failed: " + file.errorString().toStdString();
-#ifdef Q_OS_UNIX
-    m_foldersToSync.insert(folderOf(read.target));
-#endif
+    const QByteArray tempName = QFile::encodeName(temp.fileName());
+    if (::rename(tempName.constData(), read.target.c_str()) != 0)
+        return std::string("replacing the page failed: ") + std::strerror(errno);
+    temp.setAutoRemove(false); // it is the page now
+    m_foldersToSync.insert(folder);
     return {};
 }
+
+#else
+
+std::string QtPageFiles::replace(const engine::PageRead& read, const std::vector<std::string_view>& pieces) {
+    QSaveFile file(QFile::decodeName(QByteArray::fromStdString(read.target)));
+    if (!file.open(QIODevice::WriteOnly))
+        return "cannot create a temporary file beside the page: " + file.errorString().toStdString();
+    if (std::string reason = writePieces(file, pieces); !reason.empty()) {
+        file.cancelWriting();
+        return reason;
+    }
+    if (!file.commit())
+        return "replacing the page failed: " + file.errorString().toStdString();
+    return {};
+}
+
+#endif
 
 void QtPageFiles::finish() {
 #ifdef Q_OS_UNIX

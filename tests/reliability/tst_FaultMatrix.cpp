@@ -1,0 +1,575 @@
+#include "FaultKit.h"
+#include "engine/BatchRun.h"
+#include "platform/QtPageFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <functional>
+#include <sys/mount.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+using namespace faultkit;
+
+namespace {
+
+// A folder of pages for one scenario, removed afterwards (unmounted first if need be).
+struct Site {
+    QTemporaryDir dir;
+    QByteArray path = QFile::encodeName(dir.path());
+    bool mounted = false;
+
+    ~Site() {
+        if (mounted)
+            ::umount2(path.constData(), MNT_DETACH);
+        // Make sure the folder can be cleaned whatever the scenario did to it.
+        QProcess chattr;
+        chattr.setStandardErrorFile(QProcess::nullDevice());
+        chattr.start(QStringLiteral("chattr"), {QStringLiteral("-R"), QStringLiteral("-i"), dir.path()});
+        chattr.waitForFinished();
+        ::chmod(path.constData(), 0755);
+        // Names that do not decode are beyond QDir: remove everything below Qt.
+        QProcess::execute(QStringLiteral("rm"), {QStringLiteral("-rf"), dir.path()});
+    }
+
+    QByteArray file(const QByteArray& name) const { return path + '/' + name; }
+    void page(const QByteArray& name, int size = 4096, int seed = 1) {
+        writeFile(file(name), makePage(size, seed));
+    }
+    QStringList insert(const QString& site = QStringLiteral("12345")) const {
+        return {QStringLiteral("insert"), QStringLiteral("--site"), site, QStringLiteral("--all"),
+                dir.path()};
+    }
+};
+
+QList<QByteArray> namesOf(const Snapshot& shot) {
+    return shot.keys();
+}
+
+#define KEEPS_PROMISE(folder, before, run, promise)                                                          \
+    do {                                                                                                     \
+        const QStringList broken = check(folder, before, snapshot(folder), run, promise);                    \
+        QVERIFY2(broken.isEmpty(), qPrintable(broken.join(QStringLiteral("; ")) +                            \
+                                              QStringLiteral("\nout: ") + QString::fromUtf8(run.out) +       \
+                                              QStringLiteral("err: ") + QString::fromUtf8(run.err)));        \
+    } while (false)
+
+#define NEED_ROOT()                                                                                          \
+    if (!isRoot())                                                                                           \
+    QSKIP("needs root")
+#define NEED_TOOL(tool)                                                                                      \
+    if (!haveTool(tool))                                                                                     \
+    QSKIP("needs " tool)
+
+// The n-th (1-based) call of a system call that goes to a file of the folder.
+int nthCallOn(const QList<QByteArray>& targets, const QByteArray& folder, int n) {
+    for (int i = 0; i < targets.size(); ++i) {
+        if (targets[i].startsWith(folder) && --n == 0)
+            return i + 1;
+    }
+    return -1;
+}
+
+// The engine run directly over named entries, with hooks where the file system
+// can be changed under it.
+class Host final : public engine::BatchHost {
+public:
+    QByteArray folderPath;
+    QList<QByteArray> entries;
+    std::function<void(int)> beforePage;
+    int turn = 0;
+    std::string folder() override { return folderPath.toStdString(); }
+    int entryCount() override { return int(entries.size()); }
+    std::string entryName(int i) override { return entries[i].toStdString(); }
+    bool entrySelected(int) override { return true; }
+    std::string websiteNumber() override { return "12345"; }
+    std::string protocolText() override { return "Normal (http://...)"; }
+    engine::Mode mode() override { return engine::Mode::Insert; }
+    void pageStarting(const std::string&, int, int) override {
+        if (beforePage)
+            beforePage(turn);
+        ++turn;
+    }
+};
+
+class HookedFiles final : public engine::PageFiles {
+public:
+    platform::QtPageFiles real;
+    std::function<void(const engine::PageRead&)> betweenReadAndReplace;
+    engine::PageRead read(const std::string& folder, const std::string& path,
+                          std::string& contents) override {
+        return real.read(folder, path, contents);
+    }
+    std::string replace(const engine::PageRead& read, const std::vector<std::string_view>& pieces) override {
+        if (betweenReadAndReplace)
+            betweenReadAndReplace(read);
+        return real.replace(read, pieces);
+    }
+    void finish() override { real.finish(); }
+};
+
+} // namespace
+
+class TestFaultMatrix : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    // 1. A disk too small for some of the new texts.
+    void diskFull() {
+        NEED_ROOT();
+        Site site;
+        if (::mount("tmpfs", site.path.constData(), "tmpfs", 0, "size=256k") != 0)
+            QSKIP("cannot mount a tmpfs here");
+        site.mounted = true;
+        site.page("a.html", 20000, 1);
+        site.page("b.html", 30000, 2);
+        site.page("c.html", 80000, 3);
+        site.page("d.html", 80000, 4);
+        const Snapshot before = snapshot(site.path);
+        const Run run = runCli(site.insert());
+        QCOMPARE(run.status, 1);
+        QVERIFY(run.outcomes.values().contains(QStringLiteral("failed")));
+        QVERIFY(run.outcomes.values().contains(QStringLiteral("inserted")));
+        KEEPS_PROMISE(site.path, before, run, (Promise{namesOf(before)}));
+    }
+
+    // 1. A write that fails part way, at several points of the run.
+    void writeFailure_data() {
+        QTest::addColumn<int>("nth");
+        QTest::newRow("first write of a page") << 1;
+        QTest::newRow("second write") << 2;
+        QTest::newRow("fifth write") << 5;
+    }
+
+    void writeFailure() {
+        NEED_TOOL("strace");
+        QFETCH(int, nth);
+        Site site;
+        for (int i = 0; i < 4; ++i)
+            site.page("p" + QByteArray::number(i) + ".html", 40000, i);
+        // Where the writes go is found on an identical folder, so that the fault hits a page.
+        Site probe;
+        for (int i = 0; i < 4; ++i)
+            probe.page("p" + QByteArray::number(i) + ".html", 40000, i);
+        const int call = nthCallOn(syscallTargets(probe.insert(), "write"), probe.path, nth);
+        QVERIFY(call > 0);
+        const Snapshot before = snapshot(site.path);
+        const Run run =
+            runCli(site.insert(), {QStringLiteral("strace"), QStringLiteral("-f"), QStringLiteral("-qq"),
+                                   QStringLiteral("-o"), QStringLiteral("/dev/null"), QStringLiteral("-e"),
+                                   QStringLiteral("inject=write:error=ENOSPC:when=%1").arg(call)});
+        QCOMPARE(run.status, 1);
+        QCOMPARE(run.outcomes.values().count(QStringLiteral("failed")), 1);
+        KEEPS_PROMISE(site.path, before, run, (Promise{namesOf(before)}));
+    }
+
+    // 2. The sync before the replacement fails: that page must not be replaced.
+    void syncFailure_data() {
+        QTest::addColumn<int>("nth");
+        QTest::newRow("first page") << 1;
+        QTest::newRow("third page") << 3;
+    }
+
+    void syncFailure() {
+        NEED_TOOL("strace");
+        QFETCH(int, nth);
+        Site site;
+        for (int i = 0; i < 4; ++i)
+            site.page("p" + QByteArray::number(i) + ".html", 8000, i);
+        const Snapshot before = snapshot(site.path);
+        const Run run =
+            runCli(site.insert(), {QStringLiteral("strace"), QStringLiteral("-f"), QStringLiteral("-qq"),
+                                   QStringLiteral("-o"), QStringLiteral("/dev/null"), QStringLiteral("-e"),
+                                   QStringLiteral("inject=fsync:error=EIO:when=%1").arg(nth)});
+        QCOMPARE(run.status, 1);
+        const QByteArray failed = "p" + QByteArray::number(nth - 1) + ".html";
+        QCOMPARE(readFile(site.file(failed)), before[failed].bytes);
+        QCOMPARE(run.outcomes.values().count(QStringLiteral("failed")), 1);
+        KEEPS_PROMISE(site.path, before, run, (Promise{namesOf(before)}));
+    }
+
+    // 3. Killed at random moments of a long batch: every page is old or new, and a
+    // second run completes the work with one block a page.
+    void killedAtRandom() {
+        Site site;
+        for (int i = 0; i < 2000; ++i)
+            site.page("page" + QByteArray::number(i) + ".html", 6000, i);
+        QElapsedTimer clock;
+        clock.start();
+        runCli(site.insert(QStringLiteral("1000")));
+        const int full = int(clock.elapsed());
+        int strays = 0;
+        int killedMidway = 0;
+        for (int round = 0; round < 20; ++round) {
+            const QString number = QString::number(2000 + round * 1000);
+            const Snapshot before = snapshot(site.path);
+            const int after = int(QRandomGenerator::global()->bounded(std::max(full, 20)));
+            const Run run = runCli(site.insert(number), {}, after);
+            Promise promise{namesOf(before), true, number, true, true};
+            KEEPS_PROMISE(site.path, before, run, promise);
+            // Clear away what a kill at a rename left, as a person would, and finish the work.
+            const Snapshot now = snapshot(site.path);
+            int changed = 0;
+            for (auto it = before.begin(); it != before.end(); ++it)
+                changed += now.value(it.key()).bytes != it->bytes ? 1 : 0;
+            killedMidway += run.killed && changed > 0 && changed < before.size() ? 1 : 0;
+            for (auto it = now.begin(); it != now.end(); ++it) {
+                if (!before.contains(it.key())) {
+                    ++strays;
+                    ::unlink(site.file(it.key()).constData());
+                }
+            }
+            const Snapshot middle = snapshot(site.path);
+            const Run second = runCli(site.insert(number));
+            QCOMPARE(second.status, 0);
+            const Snapshot done = snapshot(site.path);
+            for (auto it = done.begin(); it != done.end(); ++it) {
+                QCOMPARE(it->bytes.count("START OF TRAFALYTIC"), 1);
+                QVERIFY(it->bytes.contains(QByteArray("/script/" + number.toLatin1() + ".js")));
+            }
+            QCOMPARE(done.size(), before.size());
+            (void)middle;
+        }
+        qInfo("20 kills survived, %d of them part way through the pages; %d temporary files left by a kill",
+              killedMidway, strays);
+        QVERIFY(killedMidway >= 5);
+    }
+
+    // 3. Killed at exact points: just before and just after a rename.
+    void killedAtRename_data() {
+        QTest::addColumn<QString>("inject");
+        QTest::addColumn<bool>("strayPossible");
+        QTest::newRow("before the first rename")
+            << QStringLiteral("inject=rename:signal=KILL:when=1") << true;
+        QTest::newRow("before the third rename")
+            << QStringLiteral("inject=rename:signal=KILL:when=3") << true;
+        QTest::newRow("after the first rename") << QStringLiteral("inject=fsync:signal=KILL:when=2") << false;
+    }
+
+    void killedAtRename() {
+        NEED_TOOL("strace");
+        QFETCH(QString, inject);
+        QFETCH(bool, strayPossible);
+        Site site;
+        for (int i = 0; i < 5; ++i)
+            site.page("p" + QByteArray::number(i) + ".html", 5000, i);
+        const Snapshot before = snapshot(site.path);
+        const Run run = runCli(site.insert(), {QStringLiteral("strace"), QStringLiteral("-f"),
+                                               QStringLiteral("-qq"), QStringLiteral("-o"),
+                                               QStringLiteral("/dev/null"), QStringLiteral("-e"), inject});
+        QVERIFY(run.status != 0);
+        Promise promise{namesOf(before), true, QStringLiteral("12345"), true, strayPossible};
+        KEEPS_PROMISE(site.path, before, run, promise);
+        const Run second = runCli(site.insert());
+        QCOMPARE(second.status, 0);
+        for (const QByteArray& name : namesOf(before))
+            QCOMPARE(readFile(site.file(name)).count("START OF TRAFALYTIC"), 1);
+    }
+
+    // 4. Pages and folders the run may not write.
+    void readOnly_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("page without write permission") << QStringLiteral("mode");
+        QTest::newRow("page without write permission, ordinary user") << QStringLiteral("mode-user");
+        QTest::newRow("immutable page") << QStringLiteral("immutable");
+        QTest::newRow("folder without write permission, ordinary user") << QStringLiteral("folder-user");
+    }
+
+    void readOnly() {
+        QFETCH(QString, kind);
+        const bool asUser = kind.endsWith(QLatin1String("-user"));
+        if (asUser || kind == QLatin1String("immutable"))
+            NEED_ROOT();
+        if (asUser)
+            NEED_TOOL("setpriv");
+        Site site;
+        site.page("a.html");
+        site.page("b.html");
+        site.page("c.html");
+        const uid_t nobody = 65534;
+        if (asUser) {
+            ::chmod(site.path.constData(), 0777);
+            for (const char* n : {"a.html", "b.html", "c.html"})
+                QVERIFY(::chown(site.file(n).constData(), nobody, nobody) == 0);
+        }
+        if (kind.startsWith(QLatin1String("mode")))
+            ::chmod(site.file("b.html").constData(), 0444);
+        if (kind == QLatin1String("immutable") &&
+            QProcess::execute(QStringLiteral("chattr"),
+                              {QStringLiteral("+i"), QFile::decodeName(site.file("b.html"))}) != 0)
+            QSKIP("chattr +i is not supported here");
+        if (kind == QLatin1String("folder-user")) {
+            ::chown(site.path.constData(), 0, 0);
+            ::chmod(site.path.constData(), 0755);
+        }
+        const Snapshot before = snapshot(site.path);
+        const QStringList wrapper =
+            asUser ? QStringList{QStringLiteral("setpriv"), QStringLiteral("--reuid=65534"),
+                                 QStringLiteral("--regid=65534"), QStringLiteral("--clear-groups")}
+                   : QStringList{};
+        const Run run = runCli(site.insert(), wrapper);
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.outcomes.values().contains(QStringLiteral("failed")), run.out.constData());
+        KEEPS_PROMISE(site.path, before, run, (Promise{namesOf(before)}));
+    }
+
+    // 5. Symbolic links: the link stays a link, a target is rewritten at most once,
+    // and a link out of the folder is skipped.
+    void symbolicLinks() {
+        Site site;
+        QTemporaryDir outside;
+        const QByteArray elsewhere = QFile::encodeName(outside.filePath(QStringLiteral("other.html")));
+        writeFile(elsewhere, makePage(3000, 9));
+        site.page("real.html");
+        QVERIFY(::symlink("real.html", site.file("inside.html").constData()) == 0);
+        QVERIFY(::symlink("real.html", site.file("second.html").constData()) == 0);
+        QVERIFY(::symlink(elsewhere.constData(), site.file("out.html").constData()) == 0);
+        QVERIFY(::symlink("gone.html", site.file("dangling.html").constData()) == 0);
+        QVERIFY(::symlink("loop2.html", site.file("loop1.html").constData()) == 0);
+        QVERIFY(::symlink("loop1.html", site.file("loop2.html").constData()) == 0);
+        const QByteArray outsideBefore = readFile(elsewhere);
+        const Snapshot before = snapshot(site.path);
+        const Run run = runCli(site.insert());
+        KEEPS_PROMISE(site.path, before, run, (Promise{namesOf(before)}));
+        QCOMPARE(readFile(site.file("real.html")).count("START OF TRAFALYTIC"), 1);
+        QCOMPARE(readFile(elsewhere), outsideBefore);
+        QVERIFY(run.out.contains("out.html: a symbolic link to"));
+        const Run again = runCli(site.insert());
+        QCOMPARE(again.status, 0);
+        QCOMPARE(readFile(site.file("real.html")).count("START OF TRAFALYTIC"), 1);
+    }
+
+    // 6. Hard links are not split.
+    void hardLinks() {
+        Site site;
+        site.page("a.html");
+        QVERIFY(::link(site.file("a.html").constData(), site.file("b.html").constData()) == 0);
+        site.page("c.html");
+        const Snapshot before = snapshot(site.path);
+        const Run run = runCli(site.insert());
+        QCOMPARE(run.status, 1);
+        KEEPS_PROMISE(site.path, before, run, (Promise{namesOf(before)}));
+        const Snapshot after = snapshot(site.path);
+        QCOMPARE(after["a.html"].inode, after["b.html"].inode);
+    }
+
+    // 7. A page of another owner keeps owner, group and mode.
+    void ownershipKept() {
+        NEED_ROOT();
+        Site site;
+        site.page("a.html");
+        QVERIFY(::chown(site.file("a.html").constData(), 1001, 33) == 0);
+        QVERIFY(::chmod(site.file("a.html").constData(), 0640) == 0);
+        const Snapshot before = snapshot(site.path);
+        const Run run = runCli(site.insert());
+        QCOMPARE(run.status, 0);
+        KEEPS_PROMISE(site.path, before, run, (Promise{namesOf(before)}));
+        const Snapshot after = snapshot(site.path);
+        QCOMPARE(after["a.html"].uid, uid_t(1001));
+        QCOMPARE(after["a.html"].gid, gid_t(33));
+        QCOMPARE(after["a.html"].mode & 07777, mode_t(0640));
+        QVERIFY(after["a.html"].bytes != before["a.html"].bytes);
+    }
+
+    // 8. Pages changed by someone else while the run is under way.
+    void changedUnderUs_data() {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<int>("outcome");
+        QTest::newRow("deleted before its turn") << QStringLiteral("delete") << int(engine::Outcome::Failed);
+        QTest::newRow("replaced by a folder before its turn")
+            << QStringLiteral("folder") << int(engine::Outcome::Skipped);
+        QTest::newRow("rewritten before its turn")
+            << QStringLiteral("rewrite") << int(engine::Outcome::Inserted);
+        QTest::newRow("rewritten between read and replacement")
+            << QStringLiteral("race") << int(engine::Outcome::Failed);
+        QTest::newRow("deleted between read and replacement")
+            << QStringLiteral("race-delete") << int(engine::Outcome::Failed);
+    }
+
+    void changedUnderUs() {
+        QFETCH(QString, change);
+        QFETCH(int, outcome);
+        Site site;
+        site.page("a.html");
+        site.page("b.html");
+        Host host;
+        host.folderPath = site.path;
+        host.entries = {"a.html", "b.html"};
+        HookedFiles files;
+        const QByteArray b = site.file("b.html");
+        const QByteArray theirs = "<html><body>their own</body></html>";
+        if (change == QLatin1String("delete") || change == QLatin1String("folder") ||
+            change == QLatin1String("rewrite")) {
+            host.beforePage = [&](int turn) {
+                if (turn != 1)
+                    return;
+                ::unlink(b.constData());
+                if (change == QLatin1String("folder"))
+                    ::mkdir(b.constData(), 0755);
+                if (change == QLatin1String("rewrite"))
+                    writeFile(b, theirs);
+            };
+        } else {
+            files.betweenReadAndReplace = [&](const engine::PageRead& read) {
+                if (!QByteArray::fromStdString(read.target).endsWith("b.html"))
+                    return;
+                ::usleep(20000);
+                if (change == QLatin1String("race"))
+                    writeFile(b, theirs);
+                else
+                    ::unlink(b.constData());
+            };
+        }
+        const engine::BatchResult result = engine::runBatch(host, files);
+        QCOMPARE(int(result.pages.at(1).outcome), outcome);
+        QCOMPARE(result.pages.at(0).outcome, engine::Outcome::Inserted);
+        if (outcome != int(engine::Outcome::Inserted))
+            QVERIFY(!result.pages.at(1).reason.empty());
+        struct stat st {};
+        const bool exists = ::lstat(b.constData(), &st) == 0;
+        if (change == QLatin1String("delete") || change == QLatin1String("race-delete"))
+            QVERIFY2(!exists, "a deleted page was recreated");
+        if (change == QLatin1String("folder"))
+            QVERIFY(S_ISDIR(st.st_mode));
+        if (change == QLatin1String("race"))
+            QCOMPARE(readFile(b), theirs);
+        if (change == QLatin1String("rewrite"))
+            QCOMPARE(readFile(b), expectedText(theirs, "b.html", true, QStringLiteral("12345")));
+        QCOMPARE(
+            QDir(site.dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(),
+            exists ? 2 : 1);
+    }
+
+    // 9. Pipes, sockets and devices named like pages never block a run.
+    void specialFiles() {
+        Site site;
+        site.page("a.html");
+        QVERIFY(::mkfifo(site.file("pipe.html").constData(), 0644) == 0);
+        const int sock = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        const QByteArray socketPath = site.file("socket.html");
+        std::strncpy(address.sun_path, socketPath.constData(), sizeof address.sun_path - 1);
+        QVERIFY(::bind(sock, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0);
+        QList<QByteArray> entries{"a.html", "pipe.html", "socket.html"};
+        if (isRoot() && ::mknod(site.file("device.html").constData(), S_IFCHR | 0644, makedev(1, 3)) == 0)
+            entries << "device.html";
+
+        const Snapshot before = snapshot(site.path);
+        const Run run = runCli(site.insert(), {}, -1, 20000);
+        QVERIFY2(!run.killed, "the run hung");
+        KEEPS_PROMISE(site.path, before, run, (Promise{namesOf(before)}));
+
+        // Handed to the engine by name, they are skipped with a reason.
+        Host host;
+        host.folderPath = site.path;
+        host.entries = entries;
+        platform::QtPageFiles files;
+        const engine::BatchResult result = engine::runBatch(host, files);
+        for (std::size_t i = 1; i < result.pages.size(); ++i) {
+            QCOMPARE(result.pages[i].outcome, engine::Outcome::Skipped);
+            QVERIFY(!result.pages[i].reason.empty());
+        }
+        ::close(sock);
+    }
+
+    // 10. Awkward names: handled like any other page, or failed with a clear reason.
+    void names() {
+        Site site;
+        const QList<QByteArray> awkward = {
+            QByteArray(245, 'n') + ".html", "with spaces.html", "quote\"s'.html",      "a&b.html",
+            "-leading-dash.html",           "caf\xC3\xA9.html", "bad\xFF\xFEname.html"};
+        for (const QByteArray& name : awkward)
+            site.page(name);
+        const Snapshot before = snapshot(site.path);
+        const Run run = runCli(site.insert());
+        KEEPS_PROMISE(site.path, before, run, (Promise{namesOf(before)}));
+        QCOMPARE(run.status, 1);
+        QCOMPARE(run.outcomes.values().count(QStringLiteral("failed")), 1);
+        QVERIFY(run.out.contains("not valid UTF-8"));
+        QCOMPARE(run.outcomes.values().count(QStringLiteral("inserted")), awkward.size() - 1);
+        // A name with a leading dash can be given after "--".
+        const Run named = runCli({QStringLiteral("remove"), QStringLiteral("--"), site.dir.path(),
+                                  QStringLiteral("-leading-dash.html")});
+        QCOMPARE(named.status, 0);
+        QCOMPARE(readFile(site.file("-leading-dash.html")), before["-leading-dash.html"].bytes);
+    }
+
+    // 11. A read that fails part way through a page writes nothing from it.
+    void readFailure() {
+        NEED_TOOL("strace");
+        Site site;
+        site.page("a.html", 300000, 1);
+        site.page("b.html", 300000, 2);
+        Site probe;
+        probe.page("a.html", 300000, 1);
+        probe.page("b.html", 300000, 2);
+        // The second read of page a: the first fills the buffer, the next one must find the end.
+        const int call = nthCallOn(syscallTargets(probe.insert(), "read"), probe.path, 2);
+        QVERIFY(call > 0);
+        const Snapshot before = snapshot(site.path);
+        const Run run =
+            runCli(site.insert(), {QStringLiteral("strace"), QStringLiteral("-f"), QStringLiteral("-qq"),
+                                   QStringLiteral("-o"), QStringLiteral("/dev/null"), QStringLiteral("-e"),
+                                   QStringLiteral("inject=read:error=EIO:when=%1").arg(call)});
+        QCOMPARE(run.status, 1);
+        QCOMPARE(run.outcomes.values().count(QStringLiteral("failed")), 1);
+        KEEPS_PROMISE(site.path, before, run, (Promise{namesOf(before)}));
+    }
+
+    // 12. A page of 1 GB works; a page larger than the memory allowed is refused.
+    void size_data() {
+        QTest::addColumn<bool>("limited");
+        QTest::newRow("1 GB page") << false;
+        QTest::newRow("1 GB page with 512 MB of memory") << true;
+    }
+
+    void size() {
+        QFETCH(bool, limited);
+        if (limited)
+            NEED_TOOL("prlimit");
+        Site site;
+        {
+            const QByteArray chunk = makePage(1 << 20, 7);
+            const QByteArray body = chunk.mid(chunk.indexOf("<body>") + 8,
+                                              chunk.indexOf("</body>") - chunk.indexOf("<body>") - 8);
+            QFile f(QFile::decodeName(site.file("big.html")));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(chunk.left(chunk.indexOf("</body>")));
+            for (int i = 1; i < 1024; ++i)
+                f.write(body);
+            f.write("</body>\r\n</html>\r\n");
+        }
+        const qint64 size = QFileInfo(QFile::decodeName(site.file("big.html"))).size();
+        const QStringList wrapper =
+            limited ? QStringList{QStringLiteral("prlimit"), QStringLiteral("--as=%1").arg(512LL << 20)}
+                    : QStringList{};
+        const Run run = runCli(site.insert(), wrapper, -1, 600000);
+        QVERIFY2(!run.killed, run.err.constData());
+        QFile f(QFile::decodeName(site.file("big.html")));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        if (limited) {
+            QCOMPARE(run.status, 1);
+            QVERIFY2(run.out.contains("too large"), run.out.constData());
+            QCOMPARE(f.size(), size);
+        } else {
+            QCOMPARE(run.status, 0);
+            QVERIFY(f.size() > size);
+            f.seek(f.size() - 1000);
+            const QByteArray tail = f.read(1000);
+            QVERIFY(tail.contains("<!-- END OF TRAFALYTIC CODE -->\r\n</body>\r\n</html>\r\n"));
+        }
+        QCOMPARE(QDir(site.dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFaultMatrix)
+#include "tst_FaultMatrix.moc"
