@@ -94,6 +94,65 @@ template <typename C> std::size_t findClosingBody(const Segmented<C>& text) {
     return scan.result();
 }
 
+// Pairs markers (positions in t, ascending) into blocks: each end marker with the
+// start key nearest before it, back to the previous block; the block takes the line
+// end it wrote after its end marker. Markers without a partner stay.
+template <typename C>
+std::vector<Range> pairBlocks(const Segmented<C>& t, const std::vector<std::size_t>& starts,
+                              const std::vector<std::size_t>& ends) {
+    std::vector<Range> blocks;
+    std::size_t pos = 0;
+    auto start = starts.begin();
+    for (const std::size_t end : ends) {
+        if (end < pos)
+            continue;
+        while (start != starts.end() && *start < pos)
+            ++start;
+        auto nearest = starts.end();
+        while (start != starts.end() && *start < end)
+            nearest = start++;
+        std::size_t stop = end + EndMarker.size();
+        if (nearest != starts.end()) {
+            if (t.matchesAt(stop, "\r\n"))
+                stop += 2;
+            else if (t.matchesAt(stop, "\n"))
+                stop += 1;
+            blocks.push_back(Range{*nearest, stop});
+        }
+        pos = stop;
+    }
+    return blocks;
+}
+
+// The ranges of the page that t keeps once the blocks (positions in t, ascending,
+// disjoint) are cut out.
+template <typename C> std::vector<Range> cut(const Segmented<C>& t, const std::vector<Range>& blocks) {
+    std::vector<Range> kept;
+    auto block = blocks.begin();
+    std::size_t logical = 0;
+    for (const Range& r : t.kept()) {
+        std::size_t from = logical;
+        const std::size_t to = logical + r.size();
+        while (from < to) {
+            while (block != blocks.end() && block->end <= from)
+                ++block;
+            const std::size_t stop = block == blocks.end() ? to : std::min(to, std::max(from, block->begin));
+            if (stop > from)
+                kept.push_back(Range{r.begin + (from - logical), r.begin + (stop - logical)});
+            from = block == blocks.end() ? to : std::max(stop, std::min(to, block->end));
+        }
+        logical = to;
+    }
+    return kept;
+}
+
+// Whether a byte text starts with what reads as a UTF-16 byte-order mark.
+template <typename C> bool opensLikeUtf16(const Segmented<C>& t) {
+    if constexpr (sizeof(C) == 1)
+        return t.matchesAt(0, "\xFF\xFE") || t.matchesAt(0, "\xFE\xFF");
+    return false;
+}
+
 template <typename C> struct Core {
     std::vector<Range> out; // ranges of the page in output order; a range with begin == npos is the block
     std::size_t blocksRemoved = 0;
@@ -113,6 +172,10 @@ template <typename C> Core<C> rewriteCore(std::basic_string_view<C> page, Mode m
         ++lo;
     while (hi > lo && page[hi - 1] == C(' '))
         --hi;
+    // Bytes that read as a UTF-16 byte-order mark once the spaces before them are
+    // gone would make the next run take the page for UTF-16: keep those spaces.
+    if (opensLikeUtf16(Segmented<C>(page, {Range{lo, hi}})))
+        lo = 0;
 
     // Every start key and end marker, in one pass. In insert mode the search for the
     // body tag follows window by window, as if no block were to go; should blocks
@@ -137,40 +200,49 @@ template <typename C> Core<C> rewriteCore(std::basic_string_view<C> page, Mode m
             body->advance(to);
     }
 
-    // Each block runs from the start key nearest before an end marker to that end
-    // marker and the line end the block wrote; other markers stay.
-    std::vector<Range> removed;
-    std::size_t pos = 0;
-    auto start = starts.begin();
-    for (const std::size_t end : ends) {
-        if (end < pos)
-            continue;
-        while (start != starts.end() && *start < pos)
-            ++start;
-        auto nearest = starts.end();
-        while (start != starts.end() && *start < end)
-            nearest = start++;
-        std::size_t stop = end + EndMarker.size();
-        if (nearest != starts.end()) {
-            if (trimmed.matchesAt(stop, "\r\n"))
-                stop += 2;
-            else if (trimmed.matchesAt(stop, "\n"))
-                stop += 1;
-            removed.push_back(Range{lo + *nearest, lo + stop});
-        }
-        pos = stop;
-    }
-    core.blocksRemoved = removed.size();
-
     std::vector<Range> kept;
-    std::size_t from = lo;
-    for (const Range& r : removed) {
-        if (r.begin > from)
-            kept.push_back(Range{from, r.begin});
-        from = r.end;
+    if (hi > lo)
+        kept.push_back(Range{lo, hi});
+    std::vector<Range> blocks = pairBlocks(trimmed, starts, ends);
+    core.blocksRemoved = blocks.size();
+    if (!blocks.empty()) {
+        kept = cut(trimmed, blocks);
+        // What stood around a block may form another once it is gone (markers left
+        // over, or a marker split by a block): cut until none is left, so that the
+        // page carries no block that a later run would find.
+        while (true) {
+            const Segmented<C> rest(page, kept);
+            std::vector<std::size_t> moreStarts;
+            std::vector<std::size_t> moreEnds;
+            for (std::size_t at = rest.findKey(SearchKey, 0); at != npos;
+                 at = rest.findKey(SearchKey, at + 1))
+                moreStarts.push_back(at);
+            for (std::size_t at = rest.findKey(EndMarker, 0); at != npos;
+                 at = rest.findKey(EndMarker, at + 1))
+                moreEnds.push_back(at);
+            blocks = pairBlocks(rest, moreStarts, moreEnds);
+            if (blocks.empty())
+                break;
+            core.blocksRemoved += blocks.size();
+            kept = cut(rest, blocks);
+        }
     }
-    if (hi > from)
-        kept.push_back(Range{from, hi});
+    const bool removedAny = core.blocksRemoved > 0;
+    if (removedAny) {
+        // A block at either end may have had spaces before or after it; they are
+        // trimmed as well, so that the next run finds nothing more to trim.
+        std::vector<Range> front = kept;
+        while (!front.empty() && page[front.front().begin] == C(' ')) {
+            if (++front.front().begin == front.front().end)
+                front.erase(front.begin());
+        }
+        if (!opensLikeUtf16(Segmented<C>(page, front)))
+            kept = std::move(front);
+        while (!kept.empty() && page[kept.back().end - 1] == C(' ')) {
+            if (--kept.back().end == kept.back().begin)
+                kept.pop_back();
+        }
+    }
 
     if (mode == Mode::Remove) {
         core.out = std::move(kept);
@@ -179,7 +251,7 @@ template <typename C> Core<C> rewriteCore(std::basic_string_view<C> page, Mode m
 
     const Segmented<C> text(page, kept);
     std::size_t bodyAt = npos;
-    if (removed.empty()) {
+    if (!removedAny) {
         body->advance(npos);
         bodyAt = body->result() == npos ? npos : text.pagePos(body->result());
     } else {

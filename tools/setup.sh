@@ -7,6 +7,8 @@ packages=(
   cmake ninja-build g++ qt6-base-dev libxkbcommon-dev  # build and Qt Test
   xvfb xauth xdotool imagemagick                     # a real window and screenshots
   fonts-liberation2 fonts-dejavu-core                 # legible small labels
+  strace e2fsprogs util-linux                         # the fault matrix: injected faults, chattr, setpriv
+  clang libclang-rt-dev                               # the fuzz target (libFuzzer)
 )
 
 missing=()

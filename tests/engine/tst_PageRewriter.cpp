@@ -71,6 +71,10 @@ private Q_SLOTS:
             << QByteArray("a{S}b</body>") << false << QByteArray("a{S}b</body>") << 0;
         QTest::newRow("a stray start marker before a block loses no text")
             << QByteArray("a{S}keep me{O}c") << false << QByteArray("a{S}keep mec") << 1;
+        QTest::newRow("markers left around a removed block form a block and go too")
+            << QByteArray("a{S}x{O}y{E}b</body>") << false << QByteArray("ab</body>") << 2;
+        QTest::newRow("a marker split by a block is whole once the block is gone")
+            << QByteArray("a<!-- START OF TRAF{O}ALYTIC CODE -->x{E}\r\nb") << false << QByteArray("ab") << 2;
         QTest::newRow("every block is removed")
             << QByteArray("{O}a{O}b{O}</BODY>") << false << QByteArray("ab</BODY>") << 3;
         QTest::newRow("insert into a page with two old blocks leaves one")
@@ -83,6 +87,11 @@ private Q_SLOTS:
         QTest::newRow("spaces at both ends go, a final CR LF stays")
             << QByteArray("  <body></body></html>\r\n") << true << QByteArray("<body>{B}</body></html>\r\n")
             << 0;
+        QTest::newRow("spaces before bytes that read as a UTF-16 mark stay")
+            << QByteArray("  \xFE\xFF<body></body>  ") << true << QByteArray("  \xFE\xFF<body>{B}</body>")
+            << 0;
+        QTest::newRow("spaces that a block at the end stood behind go too")
+            << QByteArray("<body></body>  {O}") << false << QByteArray("<body></body>") << 1;
         QTest::newRow("tabs at the ends stay")
             << QByteArray("\t<body></body>\t ") << true << QByteArray("\t<body>{B}</body>\t") << 0;
         QTest::newRow("a body tag inside a comment is text")

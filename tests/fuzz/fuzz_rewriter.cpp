@@ -1,0 +1,124 @@
+// Checks, for every input, the promises of the page rewriter: no crash; inserting
+// twice equals inserting once; insert then remove gives back the page without
+// blocks; bytes outside the removed blocks and the inserted block never change;
+// after an insert the page holds exactly one block; binary input is never changed.
+//
+// Input: a flags byte, a length byte, that many bytes of website number, the page.
+#include "engine/PageRewriter.h"
+#include "engine/TrackingBlock.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+using namespace engine;
+
+namespace {
+
+void require(bool ok, const char* what) {
+    if (!ok) {
+        std::fprintf(stderr, "broken promise: %s\n", what);
+        std::abort();
+    }
+}
+
+std::string run(const std::string& page, Mode mode, const std::string& block, bool asPage,
+                RewritePlan& plan) {
+    plan = planRewrite(page, mode, block, asPage);
+    return plan.text(page);
+}
+
+bool hasMarkers(const std::string& page) {
+    std::string upper = page;
+    for (char& c : upper)
+        c = (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;
+    // A NUL-free upper-cased copy suffices for a test; UTF-16 pages never take this path.
+    return upper.find(std::string(SearchKey)) != std::string::npos ||
+           upper.find(std::string(EndMarker)) != std::string::npos;
+}
+
+// Spaces trimmed from both ends, but never so that the text would open like UTF-16.
+std::string trimSpaces(const std::string& page) {
+    const auto first = page.find_first_not_of(' ');
+    if (first == std::string::npos)
+        return {};
+    const std::string trimmed = page.substr(first, page.find_last_not_of(' ') - first + 1);
+    const bool mark = trimmed.size() >= 2 && ((trimmed[0] == '\xFF' && trimmed[1] == '\xFE') ||
+                                              (trimmed[0] == '\xFE' && trimmed[1] == '\xFF'));
+    return mark ? page.substr(0, page.find_last_not_of(' ') + 1) : trimmed;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size < 2)
+        return 0;
+    const std::uint8_t flags = data[0];
+    const std::size_t siteLength = data[1] % 24;
+    if (size < 2 + siteLength)
+        return 0;
+    const std::string site(reinterpret_cast<const char*>(data + 2), siteLength);
+    const std::string page(reinterpret_cast<const char*>(data + 2 + siteLength), size - 2 - siteLength);
+    const bool asPage = (flags & 1) != 0;
+    const std::string name = (flags & 2) != 0
+                                 ? "Index Page.HTML"
+                                 : std::string(page.substr(0, std::min<std::size_t>(page.size(), 12)));
+
+    const auto built = buildTrackingBlock(site, (flags & 4) != 0 ? NormalProtocol : SecureProtocol, name);
+    if (!built)
+        return 0;
+    const std::string& block = *built;
+    require(block.compare(0, SearchKey.size(), SearchKey) == 0, "the block starts with the search key");
+    int lineEnds = 0;
+    for (std::size_t i = 0; i + 1 < block.size(); ++i)
+        lineEnds += block[i] == '\r' && block[i + 1] == '\n' ? 1 : 0;
+    require(lineEnds == 4 && block.find('\n') == block.find("\r\n") + 1, "the block has four CR LF lines");
+    for (const char c : block)
+        require(static_cast<unsigned char>(c) >= 0x20 || c == '\r' || c == '\n',
+                "the block holds no control bytes");
+
+    RewritePlan plan;
+    const std::string once = run(page, Mode::Insert, block, asPage, plan);
+    const bool utf16 = page.size() >= 2 &&
+                       ((page[0] == '\xFF' && page[1] == '\xFE') || (page[0] == '\xFE' && page[1] == '\xFF'));
+    if (!utf16 && std::memchr(page.data(), 0, page.size()) != nullptr) {
+        require(plan.status == RewritePlan::Status::Binary && !plan.changed, "binary input is never changed");
+        RewritePlan removal;
+        run(page, Mode::Remove, block, asPage, removal);
+        require(removal.status == RewritePlan::Status::Binary && !removal.changed,
+                "binary input is never changed");
+        return 0;
+    }
+    if (plan.status != RewritePlan::Status::Rewritten) {
+        require(!plan.changed, "a page that is not rewritten is not changed");
+        return 0;
+    }
+    require(plan.blockInserted, "insert mode inserts");
+
+    RewritePlan twice;
+    require(run(once, Mode::Insert, block, asPage, twice) == once && !twice.changed,
+            "inserting twice equals inserting once");
+
+    RewritePlan removal;
+    const std::string removedAfterInsert = run(once, Mode::Remove, block, asPage, removal);
+    require(removal.blocksRemoved == 1, "after an insert the page holds exactly one block");
+    RewritePlan again;
+    run(removedAfterInsert, Mode::Remove, block, asPage, again);
+    require(again.blocksRemoved == 0, "after a removal no block is left");
+
+    if (!utf16) {
+        RewritePlan direct;
+        require(removedAfterInsert == run(page, Mode::Remove, block, asPage, direct),
+                "insert then remove equals remove");
+        if (!hasMarkers(page)) {
+            const std::string trimmed = trimSpaces(page);
+            require(removedAfterInsert == trimmed, "insert then remove gives back the trimmed page");
+            const auto at = once.find(block);
+            require(at != std::string::npos, "the block stands in the page");
+            require(once.substr(0, at) + once.substr(at + block.size()) == trimmed,
+                    "bytes outside the block never change");
+        }
+    }
+    return 0;
+}
