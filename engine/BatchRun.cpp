@@ -82,6 +82,10 @@ PageResult rewriteOne(PageFiles& files, const std::string& folder, const std::st
         result.outcome = Outcome::Skipped;
         result.reason = "marked as UTF-16 but has an odd number of bytes";
         return result;
+    case RewritePlan::Status::WouldTurnUtf16:
+        result.outcome = Outcome::Skipped;
+        result.reason = "once changed, its first bytes would read as a UTF-16 byte-order mark";
+        return result;
     }
 
     // A page without tracking code has nothing to remove and is left as it is.

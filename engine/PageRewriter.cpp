@@ -379,6 +379,16 @@ RewritePlan planRewrite(std::string_view page, Mode mode, std::string_view block
             }
         }
         plan.changed = !(same && compared == page.size());
+        // Never turn a page of bytes into one that the next run would read as UTF-16.
+        const auto views = plan.pieces(page);
+        std::string opening;
+        for (auto v = views.begin(); v != views.end() && opening.size() < 2; ++v)
+            opening += v->substr(0, 2 - opening.size());
+        if (opening == "\xFF\xFE" || opening == "\xFE\xFF") {
+            RewritePlan refused;
+            refused.status = RewritePlan::Status::WouldTurnUtf16;
+            return refused;
+        }
         return plan;
     }
 

@@ -20,6 +20,7 @@ public:
         Binary,        // a NUL byte without a UTF-16 byte-order mark: never touched
         NoClosingBody, // insert mode, no closing body tag, and not a page by its name
         BadUtf16,      // a UTF-16 byte-order mark but an odd number of bytes
+        WouldTurnUtf16 // the new text of a byte page would open with a UTF-16 byte-order mark
     };
 
     Status status = Status::Rewritten;

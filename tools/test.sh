@@ -29,9 +29,12 @@ cmake --preset fuzz
 cmake --build --preset fuzz
 corpus=$(mktemp -d)
 cp tests/fuzz/corpus/* "$corpus"
-build-fuzz/bin/fuzz_rewriter -max_total_time="${FUZZ_SECONDS:-60}" -max_len=4096 -print_final_stats=1 \
-  -artifact_prefix="$corpus/" "$corpus" 2>&1 | grep -E '^(stat::|Done|#[0-9]+ *DONE|broken|==)' || true
-if ls "$corpus"/crash-* "$corpus"/leak-* "$corpus"/timeout-* >/dev/null 2>&1; then
-  echo "fuzzing found a failing input:"; ls "$corpus"/crash-* "$corpus"/leak-* "$corpus"/timeout-* 2>/dev/null
+fuzzer="$PWD/build-fuzz/bin/fuzz_rewriter"
+(cd "$corpus" && "$fuzzer" -max_total_time="${FUZZ_SECONDS:-60}" -max_len=4096 -print_final_stats=1 . 2>&1 |
+  grep -E '^(stat::|Done|broken|==|Test unit written)') || true
+found=$(find "$corpus" -maxdepth 1 \( -name 'crash-*' -o -name 'leak-*' -o -name 'timeout-*' -o -name 'oom-*' \))
+if [ -n "$found" ]; then
+  echo "fuzzing found failing inputs:"
+  for f in $found; do echo "$f"; od -c "$f" | head -20; done
   exit 1
 fi

@@ -137,6 +137,8 @@ private Q_SLOTS:
             << QByteArray("GIF89a\0</body>", 14) << true << int(RewritePlan::Status::Binary);
         QTest::newRow("a style sheet without body tag is no page")
             << QByteArray("p { color: red }") << false << int(RewritePlan::Status::NoClosingBody);
+        QTest::newRow("a block whose removal would leave a UTF-16 mark in front")
+            << QByteArray("{O}\xFE\xFFx</body>") << true << int(RewritePlan::Status::WouldTurnUtf16);
         QTest::newRow("UTF-16 with an odd byte count")
             << QByteArray("\xFF\xFE<\0b", 5) << true << int(RewritePlan::Status::BadUtf16);
     }
@@ -148,7 +150,7 @@ private Q_SLOTS:
         for (const Mode mode : {Mode::Insert, Mode::Remove}) {
             if (status == int(RewritePlan::Status::NoClosingBody) && mode == Mode::Remove)
                 continue;
-            const std::string text = page.toStdString();
+            const std::string text = expand(page).toStdString();
             const RewritePlan plan = planRewrite(text, mode, NewBlock.toStdString(), asPage);
             QCOMPARE(int(plan.status), status);
             QVERIFY(!plan.changed);
