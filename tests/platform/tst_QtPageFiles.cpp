@@ -1,3 +1,4 @@
+#include "TestFiles.h"
 #include "engine/BatchRun.h"
 #include "platform/QtPageFiles.h"
 
@@ -18,17 +19,6 @@ using engine::PageRead;
 namespace {
 
 const QByteArray Page = "<html><body>x</body></html>\r\n";
-
-void write(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-QByteArray contents(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 std::string local(const QString& path) {
     return QFile::encodeName(path).toStdString();

@@ -1,4 +1,5 @@
 #include "FakePlatform.h"
+#include "TestFiles.h"
 #include "wizard/Form1.h"
 #include "wizard/LineControl.h"
 #include "wizard/Twips.h"
@@ -27,17 +28,6 @@ namespace {
 
 const QByteArray Page = "<html><body>x</body></html>";
 const QString Caption = QStringLiteral("Trafalytic - Code Inserter");
-
-void write(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-QByteArray contents(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 // The example folder: eight files of every kind, a subfolder and a hidden file.
 void makeExampleFolder(const QString& dir) {
