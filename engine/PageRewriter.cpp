@@ -29,54 +29,71 @@ public:
 
     // Looks at every candidate that starts before limit.
     void advance(std::size_t limit) {
-        static constexpr std::string_view rawText[] = {"<SCRIPT", "<STYLE"};
-        static constexpr std::string_view rawTextEnd[] = {"</SCRIPT", "</STYLE"};
-        const Segmented<C>& t = m_text;
         while (!m_done && m_pos < limit) {
             // Only "<!", "<s" and "</...y" can open what matters here.
             const std::size_t lt =
-                t.findLead(C('<'), {{1, '!', false}, {1, 's', true}, {5, 'y', true}}, m_pos, limit);
+                m_text.findLead(C('<'), {{1, '!', false}, {1, 's', true}, {5, 'y', true}}, m_pos, limit);
             if (lt == npos) {
-                m_pos = std::min(limit, t.size());
-                if (m_pos >= t.size())
+                m_pos = std::min(limit, m_text.size());
+                if (m_pos >= m_text.size())
                     finish(npos);
                 return;
             }
-            if (t.matchesAt(lt, "<!--")) {
-                const std::size_t close = t.findKey("-->", lt + 4);
-                if (close == npos)
-                    finish(npos);
-                else
-                    m_pos = close + 3;
-                continue;
-            }
-            if (t.matchesAt(lt, "</BODY>")) {
-                finish(lt);
-                return;
-            }
-            m_pos = lt + 1;
-            for (int k = 0; k < 2; ++k) {
-                if (!t.matchesAt(lt, rawText[k]))
-                    continue;
-                const std::size_t after = lt + rawText[k].size();
-                // "<scripts>" or "<styles" are other tags; a name ends at a blank, '>' or '/'.
-                const bool nameEnds = after >= t.size() || t.matchesAt(after, ">") ||
-                                      t.matchesAt(after, "/") || t.matchesAt(after, " ") ||
-                                      t.matchesAt(after, "\t") || t.matchesAt(after, "\r") ||
-                                      t.matchesAt(after, "\n") || t.matchesAt(after, "\f");
-                if (!nameEnds)
-                    continue;
-                const std::size_t close = t.findKey(rawTextEnd[k], after);
-                if (close == npos)
-                    finish(npos);
-                else
-                    m_pos = close + rawTextEnd[k].size();
-                break;
-            }
+            step(lt);
         }
     }
 
+    // Takes a candidate found by someone else's pass through the text; candidates
+    // must come in order and include all that advance() would look at.
+    void offer(std::size_t lt) {
+        if (!m_done && lt >= m_pos)
+            step(lt);
+    }
+
+    // No more candidates: there is no closing body tag beyond those offered.
+    void endOfOffers() {
+        if (!m_done)
+            finish(npos);
+    }
+
 private:
+    void step(std::size_t lt) {
+        static constexpr std::string_view rawText[] = {"<SCRIPT", "<STYLE"};
+        static constexpr std::string_view rawTextEnd[] = {"</SCRIPT", "</STYLE"};
+        const Segmented<C>& t = m_text;
+        if (t.matchesAt(lt, "<!--")) {
+            const std::size_t close = t.findKey("-->", lt + 4);
+            if (close == npos)
+                finish(npos);
+            else
+                m_pos = close + 3;
+            return;
+        }
+        if (t.matchesAt(lt, "</BODY>")) {
+            finish(lt);
+            return;
+        }
+        m_pos = lt + 1;
+        for (int k = 0; k < 2; ++k) {
+            if (!t.matchesAt(lt, rawText[k]))
+                continue;
+            const std::size_t after = lt + rawText[k].size();
+            // "<scripts>" or "<styles" are other tags; a name ends at a blank, '>' or '/'.
+            const bool nameEnds = after >= t.size() || t.matchesAt(after, ">") || t.matchesAt(after, "/") ||
+                                  t.matchesAt(after, " ") || t.matchesAt(after, "\t") ||
+                                  t.matchesAt(after, "\r") || t.matchesAt(after, "\n") ||
+                                  t.matchesAt(after, "\f");
+            if (!nameEnds)
+                continue;
+            const std::size_t close = t.findKey(rawTextEnd[k], after);
+            if (close == npos)
+                finish(npos);
+            else
+                m_pos = close + rawTextEnd[k].size();
+            return;
+        }
+    }
+
     void finish(std::size_t result) {
         m_result = result;
         m_done = true;
@@ -178,26 +195,40 @@ template <typename C> Core<C> rewriteCore(std::basic_string_view<C> page, Mode m
         lo = 0;
 
     // Every start key and end marker, in one pass. In insert mode the search for the
-    // body tag follows window by window, as if no block were to go; should blocks
-    // go, it is done again on what is left.
+    // body tag goes along, as if no block were to go; should blocks go, it is done
+    // again on what is left.
     const Segmented<C> trimmed(page, {Range{lo, hi}});
     std::optional<BodyScan<C>> body;
     if (mode == Mode::Insert)
         body.emplace(trimmed);
     std::vector<std::size_t> starts;
     std::vector<std::size_t> ends;
-    constexpr std::size_t window = 64 * 1024;
-    for (std::size_t from = 0; from < trimmed.size(); from += window) {
-        const std::size_t to = std::min(trimmed.size(), from + window);
-        for (std::size_t at = trimmed.findLead(C('<'), {{1, '!', false}}, from, to); at != npos;
-             at = trimmed.findLead(C('<'), {{1, '!', false}}, at + 1, to)) {
-            if (trimmed.matchesAt(at, SearchKey))
-                starts.push_back(at);
-            else if (trimmed.matchesAt(at, EndMarker))
-                ends.push_back(at);
+    const auto marker = [&](std::size_t at) {
+        if (trimmed.matchesAt(at, SearchKey))
+            starts.push_back(at);
+        else if (trimmed.matchesAt(at, EndMarker))
+            ends.push_back(at);
+    };
+    if constexpr (sizeof(C) == 1) {
+        // Bytes: one vectorised pass finds the markers and feeds the body tag search.
+        scan::forEachLead(page.data(), lo, hi, [&](std::size_t at, bool bang) {
+            if (bang)
+                marker(at - lo);
+            if (body)
+                body->offer(at - lo);
+        });
+        if (body)
+            body->endOfOffers();
+    } else {
+        constexpr std::size_t window = 64 * 1024;
+        for (std::size_t from = 0; from < trimmed.size(); from += window) {
+            const std::size_t to = std::min(trimmed.size(), from + window);
+            for (std::size_t at = trimmed.findLead(C('<'), {{1, '!', false}}, from, to); at != npos;
+                 at = trimmed.findLead(C('<'), {{1, '!', false}}, at + 1, to))
+                marker(at);
+            if (body && !body->done())
+                body->advance(to);
         }
-        if (body && !body->done())
-            body->advance(to);
     }
 
     std::vector<Range> kept;

@@ -107,6 +107,30 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     run(removedAfterInsert, Mode::Remove, block, asPage, again);
     require(again.blocksRemoved == 0, "after a removal no block is left");
 
+    if (!utf16 && page.find("\xFF\xFE") == std::string::npos && page.find("\xFE\xFF") == std::string::npos) {
+        // The same page as UTF-16 takes the plain scanning path: both must agree.
+        for (const Mode mode : {Mode::Insert, Mode::Remove}) {
+            std::string wide = "\xFF\xFE";
+            for (const char c : page) {
+                wide.push_back(c);
+                wide.push_back('\0');
+            }
+            RewritePlan narrowPlan;
+            RewritePlan widePlan;
+            const std::string narrow = run(page, mode, block, asPage, narrowPlan);
+            const std::string wideText = run(wide, mode, block, asPage, widePlan);
+            require(narrowPlan.status == widePlan.status, "bytes and UTF-16 agree on the outcome");
+            require(narrowPlan.blocksRemoved == widePlan.blocksRemoved,
+                    "bytes and UTF-16 agree on the blocks");
+            if (narrowPlan.status != RewritePlan::Status::Rewritten)
+                continue;
+            std::string back;
+            for (std::size_t i = 2; i + 1 < wideText.size(); i += 2)
+                back.push_back(wideText[i]);
+            require(back == narrow, "bytes and UTF-16 give the same text");
+        }
+    }
+
     if (!utf16) {
         RewritePlan direct;
         require(removedAfterInsert == run(page, Mode::Remove, block, asPage, direct),
