@@ -4,6 +4,7 @@
 #include "wizard/LineControl.h"
 #include "wizard/Twips.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -310,6 +311,10 @@ private Q_SLOTS:
         QCOMPARE(contents(dir.filePath(QStringLiteral("b.htm"))), Page);
 
         QCOMPARE(w.label("Label12")->text(), QStringLiteral("Changes Complete!"));
+        // What a screen reader reads follows the label.
+        QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(w.label("Label12"));
+        QVERIFY(reader);
+        QCOMPARE(reader->text(QAccessible::Name), QStringLiteral("Changes Complete!"));
         QVERIFY(!w.label("Label13")->isVisibleTo(&w.form));
         QVERIFY(w.label("Label14")->isVisibleTo(&w.form));
         QVERIFY(w.label("Label16")->text().startsWith(QStringLiteral("2 inserted, 0 replaced")));
