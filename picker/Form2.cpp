@@ -3,6 +3,7 @@
 #include "platform/DirListBox.h"
 #include "platform/DriveListBox.h"
 #include "platform/Platform.h"
+#include "platform/Twips.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -10,17 +11,7 @@
 
 namespace picker {
 
-namespace {
-
-// 15 twips to a pixel at 96 dpi, as in the main window.
-QRect twipsRect(int left, int top, int width, int height) {
-    const auto px = [](int t) {
-        return (t + 7) / 15;
-    };
-    return QRect(px(left), px(top), px(width), px(height));
-}
-
-} // namespace
+using platform::twipsRect;
 
 Form2::Form2(platform::Platform& platform, const QString& mainCaption, QWidget* parent)
     : QDialog(parent)
@@ -30,11 +21,7 @@ Form2::Form2(platform::Platform& platform, const QString& mainCaption, QWidget* 
     setWindowTitle(QStringLiteral("Select Folder"));
     setFixedSize(twipsRect(0, 0, 4695, 3435).size());
     setSizeGripEnabled(false);
-    QFont font;
-    font.setFamilies({QStringLiteral("Segoe UI"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-                      QStringLiteral("DejaVu Sans")});
-    font.setPointSizeF(8.0);
-    setFont(font);
+    setFont(platform::dialogFont());
 
     Drive1 = new platform::DriveListBox(platform, this);
     Drive1->setObjectName(QStringLiteral("Drive1"));

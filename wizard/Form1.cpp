@@ -3,8 +3,8 @@
 #include "engine/TrackingBlock.h"
 #include "picker/Form2.h"
 #include "platform/Platform.h"
+#include "platform/Twips.h"
 #include "wizard/LineControl.h"
-#include "wizard/Twips.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -19,6 +19,10 @@
 
 namespace wizard {
 
+using platform::toTwips;
+using platform::twips;
+using platform::twipsRect;
+
 namespace {
 
 const QString Caption = QStringLiteral("Trafalytic - Code Inserter");
@@ -30,16 +34,7 @@ constexpr int OutOfViewTop = 8000;
 constexpr int FormWidth = 6000;
 constexpr int FormHeight = 5130;
 constexpr int ClientWidth = FormWidth - 2 * 45;
-constexpr int ClientHeight = 4710;
-
-// A compact sans-serif of the size the layout was drawn for.
-QFont dialogFont() {
-    QFont font;
-    font.setFamilies({QStringLiteral("Segoe UI"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-                      QStringLiteral("DejaVu Sans")});
-    font.setPointSizeF(8.0);
-    return font;
-}
+constexpr int ClientHeight = FormHeight - 375 - 45; // caption bar and bottom frame
 
 // Shrinks a label's font, a quarter point at a time, until its text fits the
 // label's fixed box: fonts differ from the one the layout was drawn with.
@@ -111,7 +106,7 @@ Form1::Form1(platform::Platform& platform, QWidget* parent)
         icon.addFile(QLatin1String(file));
     setWindowIcon(icon);
     setMinimumSize(twips(ClientWidth), twips(ClientHeight));
-    setFont(dialogFont());
+    setFont(platform::dialogFont());
 
     // The white banner lies behind the picture and the version label.
     Shape1 = new QWidget(this);

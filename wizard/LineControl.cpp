@@ -1,6 +1,6 @@
 #include "wizard/LineControl.h"
 
-#include "wizard/Twips.h"
+#include "platform/Twips.h"
 
 #include <QPainter>
 
@@ -8,6 +8,8 @@
 #include <cmath>
 
 namespace wizard {
+
+using platform::twips;
 
 LineControl::LineControl(QPalette::ColorRole role, QWidget* parent)
     : QWidget(parent)

@@ -1,8 +1,8 @@
 #include "FakePlatform.h"
 #include "TestFiles.h"
+#include "platform/Twips.h"
 #include "wizard/Form1.h"
 #include "wizard/LineControl.h"
-#include "wizard/Twips.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -22,8 +22,8 @@
 
 #include <memory>
 
+using platform::twips;
 using wizard::Form1;
-using wizard::twips;
 
 namespace {
 
@@ -451,7 +451,7 @@ private Q_SLOTS:
             w.form.resize(width, w.form.height());
             QApplication::processEvents();
         }
-        const int client = w.form.width() * wizard::TwipsPerPixel;
+        const int client = w.form.width() * platform::TwipsPerPixel;
         QCOMPARE(w.form.width(), width > 0 ? width : twips(5910));
         QCOMPARE(w.get<QWidget>("Shape1")->width(), w.form.width());
         const auto* line1 = w.get<wizard::LineControl>("Line1");
