@@ -478,6 +478,12 @@ private Q_SLOTS:
         QTest::keyClick(w.text1(), Qt::Key_Return);
         QCOMPARE(w.form.CurFrNo(), 1);
         // Access keys of the page in view work; those of pages out of view do not.
+        // The page list has the focus; Space ticks the current page and unticks it again.
+        QCOMPARE(QApplication::focusWidget(), w.list1());
+        QTest::keyClick(w.list1(), Qt::Key_Space);
+        QCOMPARE(w.selected(), QStringList{QStringLiteral("a.htm")});
+        QTest::keyClick(w.list1(), Qt::Key_Space);
+        QVERIFY(w.selected().isEmpty());
         QTest::keyClick(&w.form, Qt::Key_S, Qt::AltModifier);
         QTRY_COMPARE(w.selected(), QStringList{QStringLiteral("a.htm")});
         QTest::keyClick(&w.form, Qt::Key_B, Qt::AltModifier); // "&Browse..." is on page 0
