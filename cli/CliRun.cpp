@@ -174,7 +174,7 @@ int run(const QStringList& arguments, std::FILE* out, std::FILE* err) {
     const bool dryRun = parser.isSet(dryRunOption);
     CliHost host(local(folder), listing.names, selected, site, protocol, mode, dryRun, out);
     platform::QtPageFiles files;
-    const engine::BatchResult result = engine::runBatch(host, files, engine::BatchOptions{dryRun});
+    engine::BatchResult result = engine::runBatch(host, files, engine::BatchOptions{dryRun});
     if (!result.error.empty()) {
         line(err, "code-inserter-cli: " + result.error);
         return PageFailed;
@@ -182,7 +182,6 @@ int run(const QStringList& arguments, std::FILE* out, std::FILE* err) {
 
     // Files whose names the system cannot decode were never listed; say so where
     // they would have been chosen.
-    engine::BatchResult all = result;
     if (names.isEmpty()) {
         for (const QByteArray& name : listing.undecodable) {
             if (!parser.isSet(allOption) && !engine::hasPageExtension(name.toStdString()))
@@ -191,21 +190,12 @@ int run(const QStringList& arguments, std::FILE* out, std::FILE* err) {
                 engine::joinPath(local(folder), name.toStdString()), engine::Outcome::Failed,
                 "its name is not valid UTF-8 text, so it cannot be opened; rename the file"};
             host.pageFinished(page, 0, 0);
-            all.pages.push_back(page);
+            result.pages.push_back(page);
         }
     }
 
-    std::string summary = dryRun ? "dry run: " : "";
-    const engine::Outcome order[] = {engine::Outcome::Inserted, engine::Outcome::Replaced,
-                                     engine::Outcome::Removed,  engine::Outcome::Unchanged,
-                                     engine::Outcome::Skipped,  engine::Outcome::Failed};
-    for (const auto outcome : order) {
-        if (outcome != order[0])
-            summary += ", ";
-        summary += std::to_string(all.count(outcome)) + " " + engine::outcomeWord(outcome);
-    }
-    line(out, summary);
-    return all.allHandled() ? Success : PageFailed;
+    line(out, (dryRun ? "dry run: " : "") + result.summary());
+    return result.allHandled() ? Success : PageFailed;
 }
 
 } // namespace cli

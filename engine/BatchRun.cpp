@@ -143,6 +143,17 @@ std::size_t BatchResult::count(Outcome outcome) const {
     return n;
 }
 
+std::string BatchResult::summary() const {
+    std::string text;
+    for (const auto outcome : {Outcome::Inserted, Outcome::Replaced, Outcome::Removed, Outcome::Unchanged,
+                               Outcome::Skipped, Outcome::Failed}) {
+        if (!text.empty())
+            text += ", ";
+        text += std::to_string(count(outcome)) + " " + outcomeWord(outcome);
+    }
+    return text;
+}
+
 bool BatchResult::allHandled() const {
     return error.empty() && count(Outcome::Failed) == 0;
 }

@@ -29,6 +29,8 @@ struct BatchResult {
 
     std::size_t count(Outcome outcome) const;
     bool allHandled() const; // no error and no failed page
+    // "3 inserted, 0 replaced, 0 removed, 1 unchanged, 2 skipped, 0 failed"
+    std::string summary() const;
 };
 
 // What the batch run reads and tells while it works: the wizard window, or the

@@ -446,13 +446,7 @@ void Form1::showRunOutcome() {
                                      : QStringLiteral("%1 pages could not be changed:").arg(failed));
     }
 
-    QStringList counts;
-    for (const auto outcome : {engine::Outcome::Inserted, engine::Outcome::Replaced, engine::Outcome::Removed,
-                               engine::Outcome::Unchanged, engine::Outcome::Skipped, engine::Outcome::Failed})
-        counts << QStringLiteral("%1 %2")
-                      .arg(run.count(outcome))
-                      .arg(QLatin1String(engine::outcomeWord(outcome)));
-    Label16->setText(counts.join(QStringLiteral(", ")) + QLatin1Char('.'));
+    Label16->setText(QString::fromStdString(run.summary()) + QLatin1Char('.'));
     fitText(Label16);
     Label16->setVisible(run.error.empty());
 
