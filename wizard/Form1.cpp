@@ -76,6 +76,15 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, QRect geom
     return l;
 }
 
+// Names and places a control, and gives it the name screen readers announce.
+template <typename T>
+T* placed(T* control, const QString& name, QRect geometry, const QString& accessibleName) {
+    control->setObjectName(name);
+    control->setGeometry(geometry);
+    control->setAccessibleName(accessibleName);
+    return control;
+}
+
 QPushButton* button(QWidget* parent, const QString& name, const QString& caption, QRect geometry) {
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(name);
@@ -172,10 +181,8 @@ Form1::Form1(platform::Platform& platform, QWidget* parent)
     Label2 = label(page, "Label2",
                    QStringLiteral("To start, please select the folder that contains your web pages."),
                    twipsRect(240, 840, 5175, 255), true);
-    Text1 = new QLineEdit(page);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setGeometry(twipsRect(240, 1440, 5175, 285));
-    Text1->setAccessibleName(QStringLiteral("Folder"));
+    Text1 = placed(new QLineEdit(page), QStringLiteral("Text1"), twipsRect(240, 1440, 5175, 285),
+                   QStringLiteral("Folder"));
     Command2 = button(page, QStringLiteral("Command2"), QStringLiteral("&Browse..."),
                       twipsRect(4440, 1800, 975, 315));
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
@@ -190,10 +197,8 @@ Form1::Form1(platform::Platform& platform, QWidget* parent)
                   "Now select the web pages you wish to insert or remove the Trafalytic code. If you are "
                   "unsure, just click on 'Select All'."),
               twipsRect(240, 240, 5175, 495), true);
-    List1 = new QListWidget(page);
-    List1->setObjectName(QStringLiteral("List1"));
-    List1->setGeometry(twipsRect(600, 840, 2535, 1815));
-    List1->setAccessibleName(QStringLiteral("Web Pages"));
+    List1 = placed(new QListWidget(page), QStringLiteral("List1"), twipsRect(600, 840, 2535, 1815),
+                   QStringLiteral("Web Pages"));
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
     List1->setUniformItemSizes(true);
     const QString commands[] = {QStringLiteral("&Select All"), QStringLiteral("&UnSelect All"),
@@ -213,20 +218,16 @@ Form1::Form1(platform::Platform& platform, QWidget* parent)
               QStringLiteral("Please enter your website number that has been assigned to you by Trafalytic."),
               twipsRect(240, 240, 5175, 375), true);
     Label7 = label(page, "Label7", QStringLiteral("Website Number"), twipsRect(1080, 735, 1695, 255));
-    Text2 = new QLineEdit(page);
-    Text2->setObjectName(QStringLiteral("Text2"));
-    Text2->setGeometry(twipsRect(2880, 720, 855, 285));
-    Text2->setAccessibleName(QStringLiteral("Website Number"));
+    Text2 = placed(new QLineEdit(page), QStringLiteral("Text2"), twipsRect(2880, 720, 855, 285),
+                   QStringLiteral("Website Number"));
     Label7->setBuddy(Text2);
     Label8 =
         label(page, "Label8",
               QStringLiteral("Now enter the protocol you wish to use, if you are unsure, select 'Normal'."),
               twipsRect(240, 1200, 5175, 255), true);
     Label9 = label(page, "Label9", QStringLiteral("Web Protocol"), twipsRect(1080, 1590, 1455, 255));
-    Combo1 = new QComboBox(page);
-    Combo1->setObjectName(QStringLiteral("Combo1"));
-    Combo1->setGeometry(twipsRect(2880, 1560, 1695, 315));
-    Combo1->setAccessibleName(QStringLiteral("Web Protocol"));
+    Combo1 = placed(new QComboBox(page), QStringLiteral("Combo1"), twipsRect(2880, 1560, 1695, 315),
+                    QStringLiteral("Web Protocol"));
     Label9->setBuddy(Combo1);
     Label10 = label(page, "Label10", QStringLiteral("Are you inserting or removing the Trafalytic code ?"),
                     twipsRect(240, 2040, 5175, 255));
