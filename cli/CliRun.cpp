@@ -1,6 +1,7 @@
 #include "cli/CliRun.h"
 
 #include "engine/BatchRun.h"
+#include "engine/ReportText.h"
 #include "engine/TrackingBlock.h"
 #include "platform/FolderListing.h"
 #include "platform/QtPageFiles.h"
@@ -29,9 +30,10 @@ void line(std::FILE* stream, const std::string& text) {
 // line per page as it finishes.
 class CliHost final : public engine::BatchHost {
 public:
-    CliHost(std::string folder, QStringList names, QList<bool> selected, std::string site,
-            std::string protocol, engine::Mode mode, bool dryRun, std::FILE* out)
+    CliHost(std::string folder, engine::FolderId listed, QList<QByteArray> names, QList<bool> selected,
+            std::string site, std::string protocol, engine::Mode mode, bool dryRun, std::FILE* out)
         : m_folder(std::move(folder))
+        , m_listed(listed)
         , m_names(std::move(names))
         , m_selected(std::move(selected))
         , m_site(std::move(site))
@@ -41,8 +43,9 @@ public:
         , m_out(out) {}
 
     std::string folder() override { return m_folder; }
+    engine::FolderId listedFolder() override { return m_listed; }
     int entryCount() override { return static_cast<int>(m_names.size()); }
-    std::string entryName(int index) override { return local(m_names.at(index)); }
+    std::string entryName(int index) override { return m_names.at(index).toStdString(); }
     bool entrySelected(int index) override { return m_selected.at(index); }
     std::string websiteNumber() override { return m_site; }
     std::string protocolText() override { return m_protocol; }
@@ -54,15 +57,17 @@ public:
             page.outcome != engine::Outcome::Unchanged)
             text = "would be " + text;
         text.resize(std::max<std::size_t>(text.size() + 1, 10), ' ');
-        text += page.path;
+        // Escaped, so that no file name can break a line or forge another.
+        text += engine::reportText(page.path);
         if (!page.reason.empty())
-            text += ": " + page.reason;
+            text += ": " + engine::reportText(page.reason);
         line(m_out, text);
     }
 
 private:
     std::string m_folder;
-    QStringList m_names;
+    engine::FolderId m_listed;
+    QList<QByteArray> m_names;
     QList<bool> m_selected;
     std::string m_site;
     std::string m_protocol;
@@ -153,45 +158,34 @@ int run(const QStringList& arguments, std::FILE* out, std::FILE* err) {
         line(err, "code-inserter-cli: " + local(listing.reason));
         return PageFailed;
     }
-    const QSet<QString> listed(listing.names.begin(), listing.names.end());
+    const QSet<QByteArray> listed(listing.names.begin(), listing.names.end());
+    QSet<QByteArray> wanted;
     for (const QString& name : names) {
-        if (!listed.contains(name))
-            return usage(err, QStringLiteral("\"%1\" is not a file listed in %2").arg(name, folder));
+        const QByteArray bytes = QFile::encodeName(name);
+        if (!listed.contains(bytes))
+            return usage(err, QStringLiteral("\"%1\" is not a file listed in %2")
+                                  .arg(platform::shownName(bytes), platform::shownName(QFile::encodeName(folder))));
+        wanted.insert(bytes);
     }
 
-    const QSet<QString> wanted(names.begin(), names.end());
     QList<bool> selected;
     selected.reserve(listing.names.size());
-    for (const QString& name : listing.names) {
+    for (const QByteArray& name : listing.names) {
         if (parser.isSet(allOption))
             selected.append(true);
         else if (!names.isEmpty())
             selected.append(wanted.contains(name));
         else
-            selected.append(engine::hasPageExtension(local(name)));
+            selected.append(engine::hasPageExtension(name.toStdString()));
     }
 
     const bool dryRun = parser.isSet(dryRunOption);
-    CliHost host(local(folder), listing.names, selected, site, protocol, mode, dryRun, out);
+    CliHost host(local(folder), listing.id, listing.names, selected, site, protocol, mode, dryRun, out);
     platform::QtPageFiles files;
     engine::BatchResult result = engine::runBatch(host, files, engine::BatchOptions{dryRun});
     if (!result.error.empty()) {
         line(err, "code-inserter-cli: " + result.error);
         return PageFailed;
-    }
-
-    // Files whose names the system cannot decode were never listed; say so where
-    // they would have been chosen.
-    if (names.isEmpty()) {
-        for (const QByteArray& name : listing.undecodable) {
-            if (!parser.isSet(allOption) && !engine::hasPageExtension(name.toStdString()))
-                continue;
-            engine::PageResult page{
-                engine::joinPath(local(folder), name.toStdString()), engine::Outcome::Failed,
-                "its name is not valid UTF-8 text, so it cannot be opened; rename the file"};
-            host.pageFinished(page, 0, 0);
-            result.pages.push_back(page);
-        }
     }
 
     line(out, (dryRun ? "dry run: " : "") + result.summary());

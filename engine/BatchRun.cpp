@@ -1,5 +1,6 @@
 #include "engine/BatchRun.h"
 
+#include "engine/ReportText.h"
 #include "engine/TrackingBlock.h"
 
 #include <algorithm>
@@ -21,18 +22,22 @@ struct PageSettings {
     Mode mode = Mode::Insert;
 };
 
-PageResult rewriteOne(PageFiles& files, const std::string& folder, const std::string& path,
-                      const std::string& entryName, const PageSettings& settings, BatchOptions options,
-                      std::set<std::string>& seen) {
+// Reads, plans and stages one page. Returns true when its new text is staged and
+// only the commit is left; the result then holds the outcome it will have.
+bool rewriteOne(PageFiles& files, const std::string& entryName, const PageSettings& settings,
+                BatchOptions options, std::set<std::string>& seen, PageResult& result) {
     const Mode mode = settings.mode;
-    PageResult result{path, Outcome::Failed, {}};
+    if (!isValidUtf8(entryName)) {
+        result.reason = "its name is not valid UTF-8 text, so the tracking code cannot name it; rename the file";
+        return false;
+    }
     std::string contents;
     PageRead read;
     try {
-        read = files.read(folder, path, contents);
+        read = files.read(entryName, contents);
     } catch (const std::bad_alloc&) {
         result.reason = "the page is too large to hold in memory";
-        return result;
+        return false;
     }
     switch (read.status) {
     case PageRead::Status::Ok:
@@ -41,23 +46,24 @@ PageResult rewriteOne(PageFiles& files, const std::string& folder, const std::st
     case PageRead::Status::OutsideFolder:
         result.outcome = Outcome::Skipped;
         result.reason = read.reason;
-        return result;
+        return false;
     case PageRead::Status::Failed:
         result.reason = read.reason;
-        return result;
+        return false;
     }
-    if (!seen.insert(read.identity.empty() ? read.target : read.identity).second) {
+    if (!seen.insert(read.identity).second) {
         result.outcome = Outcome::Skipped;
         result.reason = "the same file as a page already handled in this run";
-        return result;
+        return false;
     }
 
     // A link to a page of the folder stands for that page, under that page's own name.
-    const std::string name = read.pageName.empty() ? entryName : read.pageName;
+    const std::string entryFile = entryName.substr(entryName.find_last_of('/') + 1);
+    const std::string name = read.pageName.empty() ? entryFile : read.pageName;
     const auto block = buildTrackingBlock(settings.websiteNumber, settings.protocolText, name);
     if (!block) {
         result.reason = "the website number is too large to use";
-        return result;
+        return false;
     }
 
     RewritePlan plan;
@@ -65,7 +71,7 @@ PageResult rewriteOne(PageFiles& files, const std::string& folder, const std::st
         plan = planRewrite(contents, mode, *block, hasPageExtension(name));
     } catch (const std::bad_alloc&) {
         result.reason = "the page is too large to rewrite in memory";
-        return result;
+        return false;
     }
     switch (plan.status) {
     case RewritePlan::Status::Rewritten:
@@ -73,47 +79,47 @@ PageResult rewriteOne(PageFiles& files, const std::string& folder, const std::st
     case RewritePlan::Status::Binary:
         result.outcome = Outcome::Skipped;
         result.reason = "a binary file, not a web page";
-        return result;
+        return false;
     case RewritePlan::Status::NoClosingBody:
         result.outcome = Outcome::Skipped;
         result.reason = "no closing body tag, and not a web page by its name";
-        return result;
+        return false;
     case RewritePlan::Status::BadUtf16:
         result.outcome = Outcome::Skipped;
         result.reason = "marked as UTF-16 but has an odd number of bytes";
-        return result;
+        return false;
     case RewritePlan::Status::WouldTurnUtf16:
         result.outcome = Outcome::Skipped;
         result.reason = "once changed, its first bytes would read as a UTF-16 byte-order mark";
-        return result;
+        return false;
     }
 
     // A page without tracking code has nothing to remove and is left as it is.
     if (!plan.changed || (mode == Mode::Remove && plan.blocksRemoved == 0)) {
         result.outcome = Outcome::Unchanged;
-        return result;
+        return false;
     }
     if (!read.writable) {
         result.reason = "the page is read-only";
-        return result;
+        return false;
     }
     if (read.links > 1) {
         result.reason = "the page has " + std::to_string(read.links - 1) +
                         " other hard link(s); rewriting it would split them";
-        return result;
+        return false;
     }
     if (!options.dryRun) {
-        const std::string failure = files.replace(read, plan.pieces(contents));
+        const std::string failure = files.stage(read, plan.pieces(contents));
         if (!failure.empty()) {
             result.reason = failure;
-            return result;
+            return false;
         }
     }
     if (mode == Mode::Remove)
         result.outcome = Outcome::Removed;
     else
         result.outcome = plan.blocksRemoved > 0 ? Outcome::Replaced : Outcome::Inserted;
-    return result;
+    return !options.dryRun;
 }
 
 } // namespace
@@ -177,19 +183,35 @@ BatchResult runBatch(BatchHost& host, PageFiles& files, BatchOptions options) {
     int total = 0;
     for (int i = 0; i < count; ++i)
         total += host.entrySelected(i) ? 1 : 0;
+    if (total == 0)
+        return result;
+
+    const std::string folder = host.folder();
+    if (const std::string reason = files.open(folder, host.listedFolder(), RunFiles{options.dryRun});
+        !reason.empty()) {
+        result.error = "The folder " + reportText(folder) + " cannot be used: " + reason + ". No page was changed.";
+        return result;
+    }
 
     std::set<std::string> seen;
     int done = 0;
     for (int i = 0; i < count; ++i) {
         if (!host.entrySelected(i))
             continue;
-        const std::string folder = host.folder();
         const std::string name = host.entryName(i);
         const std::string path = joinPath(folder, name);
         host.pageStarting(path, done, total);
 
         const PageSettings settings{host.websiteNumber(), host.protocolText(), host.mode()};
-        result.pages.push_back(rewriteOne(files, folder, path, name, settings, options, seen));
+        PageResult page{path, Outcome::Failed, {}};
+        if (rewriteOne(files, name, settings, options, seen, page)) {
+            const std::vector<std::string> reasons = files.commit();
+            if (reasons.empty() || !reasons.front().empty()) {
+                page.outcome = Outcome::Failed;
+                page.reason = reasons.empty() ? "the new text was not saved" : reasons.front();
+            }
+        }
+        result.pages.push_back(std::move(page));
         ++done;
         host.pageFinished(result.pages.back(), done, std::max(total, done));
         if (host.stopRequested() && i + 1 < count) {
@@ -197,7 +219,7 @@ BatchResult runBatch(BatchHost& host, PageFiles& files, BatchOptions options) {
             break;
         }
     }
-    files.finish();
+    files.close();
     return result;
 }
 

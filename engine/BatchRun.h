@@ -22,8 +22,8 @@ struct PageResult {
 
 struct BatchResult {
     std::vector<PageResult> pages;
-    // Set when the run could not start at all (an overflowing website number);
-    // then no file was touched.
+    // Set when the run could not start at all (an overflowing website number, a
+    // folder that is gone or no longer the one listed); then no file was touched.
     std::string error;
     bool stopped = false; // the host asked to stop before every page was done
 
@@ -40,6 +40,8 @@ public:
     virtual ~BatchHost() = default;
 
     virtual std::string folder() = 0;
+    // The folder as it was listed, so that the run changes no other one.
+    virtual FolderId listedFolder() { return {}; }
     virtual int entryCount() = 0;
     virtual std::string entryName(int index) = 0;
     virtual bool entrySelected(int index) = 0;

@@ -17,6 +17,13 @@ struct FileStamp {
     std::int64_t changedNs = 0;
 };
 
+// A folder as it was listed: the run checks that it changes the same one.
+// Zero device and inode stand for "not known".
+struct FolderId {
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+};
+
 // What the file system says of a page that was asked for.
 struct PageRead {
     enum class Status {
@@ -27,30 +34,51 @@ struct PageRead {
     };
     Status status = Status::Failed;
     std::string reason;      // for every status but Ok, in words
-    std::string target;      // the file that is read and would be replaced (a link's target)
-    std::string identity;    // the file's canonical path: the same for every way to reach it
+    std::string identity;    // the same for every way to reach the file (device and inode)
     std::string pageName;    // for a link to a page of the folder: that page's file name
     bool writable = false;   // the owner write bit is set and the running user may write
     std::uint64_t links = 1; // hard links to the file
     FileStamp stamp;
+    std::uint64_t token = 0; // the file layer's own reference to where the page was found
+};
+
+// How a run uses the files.
+struct RunFiles {
+    bool dryRun = false; // nothing is written, locked or cleaned
 };
 
 // The engine's only way to the files. Implemented on the platform; tests wrap it.
+//
+// A run opens its folder once; pages are then named relative to it. Replacing a
+// page has two phases: `stage` writes the new text where the page cannot see it
+// yet, `commit` makes every staged text durable and puts each in its page's place.
 class PageFiles {
 public:
     virtual ~PageFiles() = default;
 
-    // Reads the page at path (a name in folder) whole into contents.
-    virtual PageRead read(const std::string& folder, const std::string& path, std::string& contents) = 0;
+    // Opens the folder for a run. When `listed` is known, the folder must still be
+    // the one that was listed. Returns an empty string on success, else the reason
+    // why no page may be touched.
+    virtual std::string open(const std::string& folder, FolderId listed, RunFiles how) = 0;
 
-    // Replaces the file read as `read` with the pieces, atomically: afterwards the
-    // file holds either its old text or the whole new one. Refuses when the file
-    // changed since it was read. Returns an empty string on success, else the reason.
-    virtual std::string replace(const PageRead& read, const std::vector<std::string_view>& pieces) = 0;
+    // Reads the page at `name` (a name in the folder, or a relative path with '/')
+    // whole into contents.
+    virtual PageRead read(const std::string& name, std::string& contents) = 0;
 
-    // Called once when a run is over: makes the replacements durable where that is
-    // cheaper to do once for many pages (the folders' own records of names).
-    virtual void finish() {}
+    // Writes the pieces as the new text of the page read as `read`, out of sight.
+    // Returns an empty string on success, else the reason; a page that failed here
+    // is not committed.
+    virtual std::string stage(const PageRead& read, const std::vector<std::string_view>& pieces) = 0;
+
+    // Makes the staged texts durable and replaces each page with its own, atomically:
+    // afterwards a page holds either its old text or the whole new one. A page that
+    // changed since it was read keeps its text. Returns one reason per staged page,
+    // in staging order: empty where the page was replaced.
+    virtual std::vector<std::string> commit() = 0;
+
+    // Ends the run: makes the replacements durable in the folders' own records of
+    // names and lets go of the folders.
+    virtual void close() {}
 };
 
 } // namespace engine

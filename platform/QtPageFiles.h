@@ -2,26 +2,34 @@
 
 #include "engine/PageFiles.h"
 
-#include <set>
-#include <string>
+#include <memory>
 
 namespace platform {
 
-// Page files on the real file system. Reads refuse special files without opening
-// them and symbolic links that lead out of the chosen folder; replacement goes
-// through a synced temporary file beside the page that is renamed over it (the
-// folders are synced once, when the run finishes), and
-// keeps the page's permission bits and, where allowed, its owner and group.
+// Page files on the real file system.
+//
+// On POSIX systems a run holds a handle to its folder and reaches every page
+// through folder handles, one name at a time, following symbolic links itself
+// and never out of the folder. Each folder it changes is locked for the run, and
+// leftovers of killed runs are cleared first. A page's new text goes to a
+// temporary file in the page's own folder (unnamed where the file system allows),
+// which gets the page's owner, group, mode, extended attributes and ACL, is
+// synced, and is renamed over the page. Elsewhere QSaveFile does the replacing.
 class QtPageFiles final : public engine::PageFiles {
 public:
-    engine::PageRead read(const std::string& folder, const std::string& path, std::string& contents) override;
-    std::string replace(const engine::PageRead& read, const std::vector<std::string_view>& pieces) override;
-    // Syncs the folders of the pages replaced since the last call.
-    void finish() override;
+    QtPageFiles();
     ~QtPageFiles() override;
 
+    std::string open(const std::string& folder, engine::FolderId listed, engine::RunFiles how) override;
+    engine::PageRead read(const std::string& name, std::string& contents) override;
+    std::string stage(const engine::PageRead& read, const std::vector<std::string_view>& pieces) override;
+    std::vector<std::string> commit() override;
+    void close() override;
+
+    struct State;
+
 private:
-    std::set<std::string> m_foldersToSync;
+    std::unique_ptr<State> m_state;
 };
 
 } // namespace platform

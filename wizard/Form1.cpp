@@ -1,5 +1,6 @@
 #include "wizard/Form1.h"
 
+#include "engine/ReportText.h"
 #include "engine/TrackingBlock.h"
 #include "picker/Form2.h"
 #include "platform/Platform.h"
@@ -98,9 +99,12 @@ QPushButton* button(QWidget* parent, const QString& name, const QString& caption
 std::string local(const QString& text) {
     return QFile::encodeName(text).toStdString();
 }
-QString fromLocal(const std::string& text) {
-    return QFile::decodeName(QByteArray::fromStdString(text));
+// Paths and reasons as the user sees them: one line, nothing hidden or reordered.
+QString shown(const std::string& text) {
+    return QString::fromStdString(engine::reportText(text));
 }
+
+constexpr int RawNameRole = Qt::UserRole;
 
 } // namespace
 
@@ -385,10 +389,12 @@ void Form1::LoadList() {
     // so that the batch can never rewrite the files of another one.
     const platform::FolderListing listing = m_platform.listFolder(Text1->text());
     m_file1Path = listing.ok ? Text1->text() : QString();
-    m_file1Names = listing.ok ? listing.names : QStringList();
+    m_file1Names = listing.ok ? listing.names : QList<QByteArray>();
+    m_file1Id = listing.ok ? listing.id : engine::FolderId{};
     const int n = static_cast<int>(std::min<qsizetype>(m_file1Names.size(), 32767));
     for (int i = 0; i < n; ++i) {
-        auto* item = new QListWidgetItem(m_file1Names.at(i), List1);
+        auto* item = new QListWidgetItem(platform::shownName(m_file1Names.at(i)), List1);
+        item->setData(RawNameRole, m_file1Names.at(i));
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Unchecked);
     }
@@ -409,7 +415,7 @@ void Form1::Command3_Click(int Index) {
     }
     if (Index == 2) {
         for (int i = List1->count() - 1; i >= 0; --i) {
-            if (engine::hasPageExtension(local(List1->item(i)->text())))
+            if (engine::hasPageExtension(List1->item(i)->data(RawNameRole).toByteArray().toStdString()))
                 List1->item(i)->setCheckState(Qt::Checked);
         }
     }
@@ -438,7 +444,7 @@ void Form1::showRunOutcome() {
     if (!run.error.empty()) {
         Label12->setWordWrap(true);
         Label12->resize(Label12->width(), twips(495));
-        Label12->setText(fromLocal(run.error));
+        Label12->setText(QString::fromStdString(run.error));
     } else if (run.allHandled() && !run.stopped) {
         Label12->setText(QStringLiteral("Changes Complete!"));
     } else {
@@ -459,7 +465,7 @@ void Form1::showRunOutcome() {
             const QString what =
                 wanted == engine::Outcome::Failed ? QStringLiteral("not changed") : QStringLiteral("skipped");
             List2->addItem(
-                QStringLiteral("%1 (%2: %3)").arg(fromLocal(page.path), what, fromLocal(page.reason)));
+                QStringLiteral("%1 (%2: %3)").arg(shown(page.path), what, shown(page.reason)));
         }
     }
     List2->setVisible(List2->count() > 0);
@@ -504,11 +510,14 @@ void Form1::keyPressEvent(QKeyEvent* event) {
 std::string Form1::folder() {
     return local(m_file1Path);
 }
+engine::FolderId Form1::listedFolder() {
+    return m_file1Id;
+}
 int Form1::entryCount() {
     return List1->count();
 }
 std::string Form1::entryName(int index) {
-    return local(List1->item(index)->text());
+    return List1->item(index)->data(RawNameRole).toByteArray().toStdString();
 }
 bool Form1::entrySelected(int index) {
     return List1->item(index)->checkState() == Qt::Checked;
@@ -525,7 +534,7 @@ engine::Mode Form1::mode() {
 
 void Form1::pageStarting(const std::string& path, int done, int total) {
     // A path too long for the label loses its middle, not its file name.
-    const QString full = fromLocal(path);
+    const QString full = shown(path);
     const QFontMetrics metrics(Label13->font());
     Label13->setText(metrics.horizontalAdvance(full) <= Label13->width()
                          ? full

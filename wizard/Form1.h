@@ -69,6 +69,7 @@ private:
 
     // engine::BatchHost: the settings are read from the controls afresh each time.
     std::string folder() override;
+    engine::FolderId listedFolder() override;
     int entryCount() override;
     std::string entryName(int index) override;
     bool entrySelected(int index) override;
@@ -82,7 +83,8 @@ private:
     platform::Platform& m_platform;
     int m_curFrNo = 0;
     QString m_file1Path;
-    QStringList m_file1Names;
+    QList<QByteArray> m_file1Names; // as the file system holds them
+    engine::FolderId m_file1Id;
     bool m_running = false;
     bool m_closeRequested = false;
     engine::BatchResult m_lastRun;

@@ -26,10 +26,19 @@ public:
     std::vector<std::string> reads;
     std::vector<std::string> writes;
 
-    PageRead read(const std::string&, const std::string& path, std::string& contents) override {
+    std::string folder;
+    std::string failOpen;
+    int commits = 0;
+
+    std::string open(const std::string& dir, FolderId, RunFiles) override {
+        folder = dir;
+        return failOpen;
+    }
+
+    PageRead read(const std::string& name, std::string& contents) override {
+        const std::string path = joinPath(folder, name);
         reads.push_back(path);
         PageRead r;
-        r.target = path;
         const auto it = files.find(path);
         if (it == files.end()) {
             r.reason = "the page no longer exists";
@@ -44,20 +53,37 @@ public:
         r.writable = it->second.writable;
         r.links = it->second.links;
         r.identity = it->second.identity.empty() ? path : it->second.identity;
+        r.token = tokens.size() + 1;
+        tokens.push_back(path);
         return r;
     }
 
-    std::string replace(const PageRead& read, const std::vector<std::string_view>& pieces) override {
-        FakeFile& file = files.at(read.target);
-        if (!file.failReplace.empty())
-            return file.failReplace;
+    std::string stage(const PageRead& read, const std::vector<std::string_view>& pieces) override {
         std::string text;
         for (const auto piece : pieces)
             text += piece;
-        file.text = text;
-        writes.push_back(read.target);
+        staged.emplace_back(tokens.at(read.token - 1), text);
         return {};
     }
+
+    std::vector<std::string> commit() override {
+        ++commits;
+        std::vector<std::string> reasons;
+        for (const auto& [path, text] : staged) {
+            FakeFile& file = files.at(path);
+            reasons.push_back(file.failReplace);
+            if (file.failReplace.empty()) {
+                file.text = text;
+                writes.push_back(path);
+            }
+        }
+        staged.clear();
+        return reasons;
+    }
+
+private:
+    std::vector<std::string> tokens;
+    std::vector<std::pair<std::string, std::string>> staged;
 };
 
 class FakeHost final : public BatchHost {

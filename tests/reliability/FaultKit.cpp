@@ -2,6 +2,7 @@
 
 #include "engine/PageRewriter.h"
 #include "engine/TrackingBlock.h"
+#include "engine/ReportText.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -141,9 +142,12 @@ namespace {
 
 // The page line for a file: the tool prints the path as the listing decoded it.
 QString outcomeFor(const Run& run, const QByteArray& folder, const QByteArray& name) {
-    const QString decoded = QFile::decodeName(folder + '/' + name);
+    const auto shown = [](const QByteArray& bytes) {
+        return QString::fromStdString(engine::reportText(bytes.toStdString()));
+    };
+    const QString decoded = shown(folder + '/' + name);
     for (auto it = run.outcomes.begin(); it != run.outcomes.end(); ++it) {
-        if (it.key() == decoded || it.key().endsWith(QLatin1Char('/') + QFile::decodeName(name)))
+        if (it.key() == decoded || it.key().endsWith(QLatin1Char('/') + shown(name)))
             return it.value();
     }
     return {};
@@ -253,13 +257,16 @@ QList<QByteArray> syscallTargets(const QStringList& arguments, const char* sysca
 
     QList<QByteArray> targets;
     QMap<int, QByteArray> open;
-    static const QRegularExpression openat(QStringLiteral("openat\\([^,]+, \"([^\"]*)\",.*\\) = (\\d+)"));
+    static const QRegularExpression openat(QStringLiteral("openat\\(([^,]+), \"([^\"]*)\",.*\\) = (\\d+)"));
     static const QRegularExpression close(QStringLiteral("close\\((\\d+)\\)"));
     const QRegularExpression call(QStringLiteral("%1\\((\\d+)[,)]").arg(QLatin1String(syscall)));
     for (const QByteArray& raw : log.readAll().split('\n')) {
         const QString line = QString::fromUtf8(raw);
         if (auto m = openat.match(line); m.hasMatch()) {
-            open[m.captured(2).toInt()] = m.captured(1).toUtf8();
+            // A name opened in a folder's handle stands for a path in that folder.
+            const QByteArray name = m.captured(2).toUtf8();
+            const QByteArray in = open.value(m.captured(1).toInt());
+            open[m.captured(3).toInt()] = name.startsWith('/') || in.isEmpty() ? name : in + '/' + name;
         } else if (auto m = call.match(line); m.hasMatch()) {
             targets << open.value(m.captured(1).toInt());
         } else if (auto m = close.match(line); m.hasMatch()) {

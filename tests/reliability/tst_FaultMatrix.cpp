@@ -103,17 +103,22 @@ public:
 class HookedFiles final : public engine::PageFiles {
 public:
     platform::QtPageFiles real;
-    std::function<void(const engine::PageRead&)> betweenReadAndReplace;
-    engine::PageRead read(const std::string& folder, const std::string& path,
-                          std::string& contents) override {
-        return real.read(folder, path, contents);
+    std::function<void(const std::string& name)> betweenReadAndReplace;
+    std::string lastName;
+    std::string open(const std::string& folder, engine::FolderId listed, engine::RunFiles how) override {
+        return real.open(folder, listed, how);
     }
-    std::string replace(const engine::PageRead& read, const std::vector<std::string_view>& pieces) override {
+    engine::PageRead read(const std::string& name, std::string& contents) override {
+        lastName = name;
+        return real.read(name, contents);
+    }
+    std::string stage(const engine::PageRead& read, const std::vector<std::string_view>& pieces) override {
         if (betweenReadAndReplace)
-            betweenReadAndReplace(read);
-        return real.replace(read, pieces);
+            betweenReadAndReplace(lastName);
+        return real.stage(read, pieces);
     }
-    void finish() override { real.finish(); }
+    std::vector<std::string> commit() override { return real.commit(); }
+    void close() override { real.close(); }
 };
 
 } // namespace
@@ -248,9 +253,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("inject");
         QTest::addColumn<bool>("strayPossible");
         QTest::newRow("before the first rename")
-            << QStringLiteral("inject=rename:signal=KILL:when=1") << true;
+            << QStringLiteral("inject=renameat:signal=KILL:when=1") << true;
         QTest::newRow("before the third rename")
-            << QStringLiteral("inject=rename:signal=KILL:when=3") << true;
+            << QStringLiteral("inject=renameat:signal=KILL:when=3") << true;
         QTest::newRow("after the first rename") << QStringLiteral("inject=fsync:signal=KILL:when=2") << false;
     }
 
@@ -418,8 +423,8 @@ private Q_SLOTS:
                     writeFile(b, theirs);
             };
         } else {
-            files.betweenReadAndReplace = [&](const engine::PageRead& read) {
-                if (!QByteArray::fromStdString(read.target).endsWith("b.html"))
+            files.betweenReadAndReplace = [&](const std::string& name) {
+                if (name != "b.html")
                     return;
                 ::usleep(20000);
                 if (change == QLatin1String("race"))

@@ -1,0 +1,130 @@
+#include "platform/QtPageFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <memory>
+
+// Systems without POSIX folder handles: pages are reached by path and replaced
+// through QSaveFile, which writes a temporary file beside the page and renames it.
+
+namespace platform {
+
+namespace {
+
+QString fromLocal(const std::string& text) {
+    return QFile::decodeName(QByteArray::fromStdString(text));
+}
+
+} // namespace
+
+struct QtPageFiles::State {
+    QDir root;
+    bool open = false;
+    std::uint64_t nextToken = 1;
+    std::uint64_t lastToken = 0;
+    QString lastPath;
+    std::vector<std::unique_ptr<QSaveFile>> staged;
+};
+
+QtPageFiles::QtPageFiles() : m_state(std::make_unique<State>()) {}
+
+QtPageFiles::~QtPageFiles() {
+    close();
+}
+
+std::string QtPageFiles::open(const std::string& folder, engine::FolderId, engine::RunFiles) {
+    close();
+    const QFileInfo info(fromLocal(folder));
+    if (!info.isDir())
+        return info.exists() ? "it is not a folder" : "it does not exist";
+    m_state->root = QDir(info.absoluteFilePath());
+    m_state->open = true;
+    return {};
+}
+
+engine::PageRead QtPageFiles::read(const std::string& name, std::string& contents) {
+    using Status = engine::PageRead::Status;
+    State& s = *m_state;
+    engine::PageRead result;
+    const QString path = s.root.filePath(fromLocal(name));
+    const QFileInfo info(path);
+    if (info.isSymLink()) {
+        const QString target = info.canonicalFilePath();
+        const QString root = s.root.canonicalPath() + QLatin1Char('/');
+        if (target.isEmpty()) {
+            result.reason = "a symbolic link that leads to no file";
+            return result;
+        }
+        if (!target.startsWith(root)) {
+            result.status = Status::OutsideFolder;
+            result.reason = "a symbolic link to " + QFile::encodeName(target).toStdString() +
+                            ", outside the chosen folder";
+            return result;
+        }
+        result.pageName = QFile::encodeName(QFileInfo(target).fileName()).toStdString();
+    }
+    if (!info.exists()) {
+        result.reason = "the page no longer exists";
+        return result;
+    }
+    if (!info.isFile()) {
+        result.status = Status::NotRegular;
+        result.reason = "not a regular file, not a web page";
+        return result;
+    }
+    QFile file(info.canonicalFilePath());
+    if (!file.open(QIODevice::ReadOnly)) {
+        result.reason = file.errorString().toStdString();
+        return result;
+    }
+    const QByteArray bytes = file.readAll();
+    contents.assign(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    result.stamp.size = static_cast<std::uint64_t>(info.size());
+    result.stamp.modifiedNs = info.lastModified().toMSecsSinceEpoch() * 1000000;
+    result.writable = info.isWritable();
+    result.identity = QFile::encodeName(info.canonicalFilePath()).toStdString();
+    result.token = s.nextToken++;
+    result.status = Status::Ok;
+    s.lastToken = result.token;
+    s.lastPath = info.canonicalFilePath();
+    return result;
+}
+
+std::string QtPageFiles::stage(const engine::PageRead& read, const std::vector<std::string_view>& pieces) {
+    State& s = *m_state;
+    if (read.token == 0 || read.token != s.lastToken)
+        return "the page was not read just before it was to be written";
+    auto file = std::make_unique<QSaveFile>(s.lastPath);
+    if (!file->open(QIODevice::WriteOnly))
+        return "cannot create a temporary file beside the page: " + file->errorString().toStdString();
+    for (const auto piece : pieces) {
+        if (file->write(piece.data(), static_cast<qint64>(piece.size())) != static_cast<qint64>(piece.size())) {
+            const std::string reason = "writing failed: " + file->errorString().toStdString();
+            file->cancelWriting();
+            return reason;
+        }
+    }
+    s.staged.push_back(std::move(file));
+    return {};
+}
+
+std::vector<std::string> QtPageFiles::commit() {
+    std::vector<std::string> reasons;
+    for (auto& file : m_state->staged)
+        reasons.push_back(file->commit() ? std::string()
+                                         : "replacing the page failed: " + file->errorString().toStdString());
+    m_state->staged.clear();
+    return reasons;
+}
+
+void QtPageFiles::close() {
+    for (auto& file : m_state->staged)
+        file->cancelWriting();
+    m_state->staged.clear();
+    m_state->open = false;
+}
+
+} // namespace platform

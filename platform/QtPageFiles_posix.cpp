@@ -1,0 +1,548 @@
+#include "platform/QtPageFiles.h"
+
+#include "platform/posix/FolderHandle.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <map>
+#include <random>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <sys/statfs.h>
+#include <sys/xattr.h>
+#include <thread>
+#include <unistd.h>
+#include <dirent.h>
+
+namespace platform {
+
+using namespace posix;
+
+namespace {
+
+constexpr std::string_view TempPrefix = ".code-inserter-";
+constexpr std::size_t TempRandom = 6;
+const std::string ChangedReason = "the page changed on disk while it was being rewritten; it was left as it is";
+
+engine::FileStamp stampOf(const struct stat& st) {
+    engine::FileStamp stamp;
+    stamp.device = static_cast<std::uint64_t>(st.st_dev);
+    stamp.inode = static_cast<std::uint64_t>(st.st_ino);
+    stamp.size = static_cast<std::uint64_t>(st.st_size);
+    stamp.modifiedNs = static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    stamp.changedNs = static_cast<std::int64_t>(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec;
+    return stamp;
+}
+
+bool sameStamp(const engine::FileStamp& a, const engine::FileStamp& b) {
+    return a.device == b.device && a.inode == b.inode && a.size == b.size && a.modifiedNs == b.modifiedNs &&
+           a.changedNs == b.changedNs;
+}
+
+std::string kindOf(mode_t mode) {
+    if (S_ISDIR(mode))
+        return "a folder";
+    if (S_ISFIFO(mode))
+        return "a named pipe";
+    if (S_ISSOCK(mode))
+        return "a socket";
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return "a device";
+    return "a special file";
+}
+
+std::string folderKey(dev_t device, ino_t inode) {
+    return std::to_string(device) + ":" + std::to_string(inode);
+}
+
+// File systems whose locks other machines do not see, and on which another
+// machine's run may be writing its temporary files right now.
+bool isNetworkFileSystem(int fd) {
+    struct statfs fs {};
+    if (::fstatfs(fd, &fs) != 0)
+        return true; // when in doubt, be careful
+    switch (static_cast<unsigned long>(fs.f_type)) {
+    case 0x6969UL:     // NFS
+    case 0x517BUL:     // SMB
+    case 0xFF534D42UL: // CIFS
+    case 0xFE534D42UL: // SMB2
+    case 0x65735546UL: // FUSE
+    case 0x01021997UL: // 9P
+    case 0x00C36400UL: // Ceph
+    case 0x5346414FUL: // AFS
+    case 0x73757245UL: // Coda
+    case 0x01161970UL: // GFS2
+    case 0x7461636FUL: // OCFS2
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool isOurTempName(std::string_view name) {
+    if (name.size() != TempPrefix.size() + TempRandom || name.substr(0, TempPrefix.size()) != TempPrefix)
+        return false;
+    return std::all_of(name.begin() + static_cast<std::ptrdiff_t>(TempPrefix.size()), name.end(), [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+    });
+}
+
+std::string randomTempName() {
+    static constexpr char Letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    static thread_local std::mt19937_64 generator{std::random_device{}()};
+    std::uniform_int_distribution<std::size_t> pick(0, sizeof Letters - 2);
+    std::string name(TempPrefix);
+    for (std::size_t i = 0; i < TempRandom; ++i)
+        name += Letters[pick(generator)];
+    return name;
+}
+
+// Extended attributes of an open file, names with values, in the file's order.
+using Attributes = std::vector<std::pair<std::string, std::string>>;
+
+bool readAttributes(int fd, Attributes& attributes, std::string& reason) {
+    attributes.clear();
+    ssize_t size = ::flistxattr(fd, nullptr, 0);
+    if (size < 0) {
+        if (errno == ENOTSUP)
+            return true;
+        reason = std::strerror(errno);
+        return false;
+    }
+    std::string names(static_cast<std::size_t>(size), '\0');
+    size = ::flistxattr(fd, names.data(), names.size());
+    if (size < 0) {
+        reason = std::strerror(errno);
+        return false;
+    }
+    names.resize(static_cast<std::size_t>(size));
+    for (std::size_t at = 0; at < names.size();) {
+        const std::string name(names.c_str() + at);
+        at += name.size() + 1;
+        if (name.empty())
+            continue;
+        std::string value;
+        while (true) {
+            const ssize_t length = ::fgetxattr(fd, name.c_str(), nullptr, 0);
+            if (length < 0)
+                break; // gone since it was listed
+            value.resize(static_cast<std::size_t>(length));
+            const ssize_t got = ::fgetxattr(fd, name.c_str(), value.data(), value.size());
+            if (got >= 0) {
+                value.resize(static_cast<std::size_t>(got));
+                attributes.emplace_back(name, std::move(value));
+                break;
+            }
+            if (errno != ERANGE) {
+                reason = name + ": " + std::strerror(errno);
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+// Gives the new file exactly the attributes of the old one: owner and group,
+// mode, then extended attributes with the ACL last, so that the ACL's mask stays
+// as it was; an attribute the new file was born with (a folder's default ACL)
+// and the old one lacked is taken off. Empty on success, else the reason.
+std::string copyAttributes(int fd, const struct stat& old, const Attributes& oldAttributes) {
+    struct stat now {};
+    if (::fchown(fd, old.st_uid, old.st_gid) != 0 &&
+        (::fstat(fd, &now) != 0 || now.st_uid != old.st_uid || now.st_gid != old.st_gid))
+        return "its owner and group cannot be kept by this user, so it was left as it is";
+    if (::fchmod(fd, old.st_mode & 07777) != 0)
+        return std::string("its permissions cannot be kept: ") + std::strerror(errno);
+
+    Attributes born;
+    std::string reason;
+    if (!readAttributes(fd, born, reason))
+        return "its extended attributes cannot be kept: " + reason;
+    for (const auto& [name, value] : born) {
+        const bool wanted = std::any_of(oldAttributes.begin(), oldAttributes.end(),
+                                        [&](const auto& attribute) { return attribute.first == name; });
+        if (!wanted && ::fremovexattr(fd, name.c_str()) != 0 && errno != ENODATA)
+            return "the new text would carry the extended attribute " + name + " that the page lacks";
+    }
+    constexpr std::string_view Acl = "system.posix_acl_access";
+    for (int pass = 0; pass < 2; ++pass) {
+        for (const auto& [name, value] : oldAttributes) {
+            if ((name == Acl) != (pass == 1))
+                continue;
+            const auto same = std::find_if(born.begin(), born.end(),
+                                           [&](const auto& attribute) { return attribute.first == name; });
+            if (same != born.end() && same->second == value && name != Acl)
+                continue;
+            if (::fsetxattr(fd, name.c_str(), value.data(), value.size(), 0) != 0)
+                return "its extended attribute " + name + " cannot be kept (" + std::strerror(errno) +
+                       "), so it was left as it is";
+        }
+    }
+    // Whatever the steps above came to, nobody may gain access to the page.
+    if (::fstat(fd, &now) != 0 || now.st_uid != old.st_uid || now.st_gid != old.st_gid ||
+        (now.st_mode & 07777) != (old.st_mode & 07777))
+        return "its owner, group and permissions cannot all be kept, so it was left as it is";
+    return {};
+}
+
+std::string writePieces(int fd, const std::vector<std::string_view>& pieces) {
+    for (const auto piece : pieces) {
+        std::size_t written = 0;
+        while (written < piece.size()) {
+            const ssize_t n = ::write(fd, piece.data() + written, std::min<std::size_t>(piece.size() - written, 1 << 30));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                return std::string("writing failed: ") + std::strerror(n < 0 ? errno : EIO);
+            written += static_cast<std::size_t>(n);
+        }
+    }
+    return {};
+}
+
+struct LastRead {
+    std::uint64_t token = 0;
+    FolderPtr parent;
+    std::string name;
+    struct stat st {};
+    Attributes attributes;
+};
+
+struct Staged {
+    Fd fd;
+    FolderPtr parent;
+    std::string name;     // the page's name in parent
+    std::string tempName; // empty while the file is unnamed
+    engine::FileStamp stamp;
+};
+
+} // namespace
+
+struct QtPageFiles::State {
+    FolderPtr root;
+    std::string rootPath;
+    bool dryRun = false;
+    std::uint64_t nextToken = 1;
+    LastRead last;
+    std::vector<Staged> staged;
+    // Folders locked for this run (by device and inode), and those that could not be.
+    std::map<std::string, FolderPtr> locked;
+    std::map<std::string, std::string> refused;
+    std::map<std::string, FolderPtr> toSync;
+
+    std::string lock(const FolderPtr& folder);
+    void clearLeftovers(const FolderPtr& folder);
+    void drop(Staged& staged);
+};
+
+std::string QtPageFiles::State::lock(const FolderPtr& folder) {
+    const std::string key = folderKey(folder->device, folder->inode);
+    if (locked.count(key))
+        return {};
+    if (const auto it = refused.find(key); it != refused.end())
+        return it->second;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (::flock(folder->fd.get(), LOCK_EX | LOCK_NB) != 0) {
+        if (errno != EWOULDBLOCK && errno != EINTR) {
+            // A file system without locks: go on, as a run without the lock would.
+            if (errno == ENOLCK || errno == EOPNOTSUPP)
+                break;
+            return refused[key] = std::string("the folder cannot be locked: ") + std::strerror(errno);
+        }
+        if (std::chrono::steady_clock::now() >= deadline)
+            return refused[key] = "another run is changing this folder";
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    locked[key] = folder;
+    clearLeftovers(folder);
+    return {};
+}
+
+// Removes what a killed run of ours left in the folder: files with our temporary
+// names, owned by this user. On network file systems, where a run on another
+// machine is not kept out by the lock, only those older than an hour.
+void QtPageFiles::State::clearLeftovers(const FolderPtr& folder) {
+    const int fd = ::openat(folder->fd.get(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    DIR* dir = ::fdopendir(fd);
+    if (!dir) {
+        ::close(fd);
+        return;
+    }
+    const bool network = isNetworkFileSystem(folder->fd.get());
+    const auto now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+    while (const dirent* entry = ::readdir(dir)) {
+        if (!isOurTempName(entry->d_name))
+            continue;
+        struct stat st {};
+        if (::fstatat(folder->fd.get(), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(st.st_mode) ||
+            st.st_uid != ::geteuid())
+            continue;
+        if (network && now - st.st_mtime < 3600)
+            continue;
+        ::unlinkat(folder->fd.get(), entry->d_name, 0);
+    }
+    ::closedir(dir);
+}
+
+void QtPageFiles::State::drop(Staged& page) {
+    if (!page.tempName.empty())
+        ::unlinkat(page.parent->fd.get(), page.tempName.c_str(), 0);
+    page.fd = Fd();
+}
+
+QtPageFiles::QtPageFiles() : m_state(std::make_unique<State>()) {}
+
+QtPageFiles::~QtPageFiles() {
+    close();
+}
+
+std::string QtPageFiles::open(const std::string& folder, engine::FolderId listed, engine::RunFiles how) {
+    close();
+    State& s = *m_state;
+    s.dryRun = how.dryRun;
+    // The one lookup of the folder by its path; from here on, handles only.
+    char resolved[PATH_MAX];
+    if (!::realpath(folder.c_str(), resolved))
+        return errno == ENOENT ? std::string("it does not exist") : errnoText(errno);
+    Fd fd(::open(resolved, O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    struct stat st {};
+    if (!fd.valid() || ::fstat(fd.get(), &st) != 0)
+        return errno == ENOTDIR ? std::string("it is not a folder") : errnoText(errno);
+    if (listed.inode != 0 && (static_cast<std::uint64_t>(st.st_dev) != listed.device ||
+                              static_cast<std::uint64_t>(st.st_ino) != listed.inode))
+        return "it is no longer the folder that was listed (it was moved or replaced)";
+    s.root = std::make_shared<Folder>();
+    s.root->fd = std::move(fd);
+    s.root->device = st.st_dev;
+    s.root->inode = st.st_ino;
+    s.rootPath = resolved;
+    return {};
+}
+
+engine::PageRead QtPageFiles::read(const std::string& name, std::string& contents) {
+    using Status = engine::PageRead::Status;
+    State& s = *m_state;
+    engine::PageRead result;
+    s.last = LastRead{};
+    if (!s.root) {
+        result.reason = "no folder is open";
+        return result;
+    }
+    const Resolved where = resolve(s.root, s.rootPath, name);
+    switch (where.kind) {
+    case Resolved::Kind::Entry:
+        break;
+    case Resolved::Kind::Folder:
+        result.status = Status::NotRegular;
+        result.reason = "a folder, not a web page";
+        return result;
+    case Resolved::Kind::Outside:
+        result.status = Status::OutsideFolder;
+        result.reason = "a symbolic link to " + (where.linkText.empty() ? std::string("a file") : where.linkText) +
+                        ", outside the chosen folder";
+        return result;
+    case Resolved::Kind::Failed:
+        result.reason = where.reason;
+        return result;
+    }
+    const int dirFd = where.parent->fd.get();
+    if (!s.dryRun) {
+        if (std::string reason = s.lock(where.parent); !reason.empty()) {
+            result.reason = reason;
+            return result;
+        }
+    }
+
+    struct stat st {};
+    if (::fstatat(dirFd, where.name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
+        const int error = errno;
+        result.reason = error == ENOENT && where.viaLink ? "a symbolic link that leads to no file" : errnoText(error);
+        return result;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        result.status = S_ISLNK(st.st_mode) ? Status::Failed : Status::NotRegular;
+        result.reason = S_ISLNK(st.st_mode) ? "the page changed while it was being read"
+                                            : kindOf(st.st_mode) + ", not a web page";
+        return result;
+    }
+    // O_NONBLOCK: should the name have turned into a pipe since, opening must not hang.
+    Fd fd(::openat(dirFd, where.name.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
+    if (!fd.valid()) {
+        result.reason = errno == ELOOP ? "the page changed while it was being read" : errnoText(errno);
+        return result;
+    }
+    struct stat opened {};
+    if (::fstat(fd.get(), &opened) != 0 || opened.st_dev != st.st_dev || opened.st_ino != st.st_ino ||
+        !S_ISREG(opened.st_mode)) {
+        result.reason = "the page changed while it was being read";
+        return result;
+    }
+    try {
+        contents.resize(static_cast<std::size_t>(opened.st_size));
+        std::size_t have = 0;
+        char probe[4096];
+        while (true) {
+            // Read straight into the page buffer; once it is full, probe for growth
+            // before enlarging it, so that a page is never held twice.
+            const bool full = have == contents.size();
+            char* into = full ? probe : contents.data() + have;
+            const std::size_t room = full ? sizeof probe : contents.size() - have;
+            const ssize_t n = ::read(fd.get(), into, room);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0) {
+                const int error = errno;
+                contents.clear();
+                result.reason = "reading failed: " + errnoText(error);
+                return result;
+            }
+            if (n == 0)
+                break;
+            if (full)
+                contents.append(probe, static_cast<std::size_t>(n)); // it grew since fstat
+            have += static_cast<std::size_t>(n);
+        }
+        contents.resize(have);
+    } catch (...) {
+        contents.clear();
+        contents.shrink_to_fit();
+        throw;
+    }
+    struct stat after {};
+    ::fstat(fd.get(), &after);
+    if (static_cast<std::uint64_t>(after.st_size) != contents.size()) {
+        result.reason = "the page changed while it was being read";
+        return result;
+    }
+    std::string reason;
+    if (!readAttributes(fd.get(), s.last.attributes, reason)) {
+        result.reason = "its extended attributes cannot be read: " + reason;
+        return result;
+    }
+    result.stamp = stampOf(after);
+    result.links = static_cast<std::uint64_t>(after.st_nlink);
+    result.writable = (after.st_mode & S_IWUSR) != 0 &&
+                      ::faccessat(dirFd, where.name.c_str(), W_OK, AT_EACCESS | AT_SYMLINK_NOFOLLOW) == 0;
+    // Where the page stands, which stays the same when it is replaced.
+    result.identity = folderKey(where.parent->device, where.parent->inode) + "/" + where.name;
+    if (where.viaLink)
+        result.pageName = where.name;
+    result.token = s.nextToken++;
+    result.status = Status::Ok;
+    s.last.token = result.token;
+    s.last.parent = where.parent;
+    s.last.name = where.name;
+    s.last.st = after;
+    return result;
+}
+
+std::string QtPageFiles::stage(const engine::PageRead& read, const std::vector<std::string_view>& pieces) {
+    State& s = *m_state;
+    if (read.token == 0 || read.token != s.last.token)
+        return "the page was not read just before it was to be written";
+    const LastRead page = std::move(s.last);
+    s.last = LastRead{};
+    const int dirFd = page.parent->fd.get();
+
+    // The new text goes to a file in the page's own folder that nobody can open:
+    // unnamed where the file system allows, so that a killed run leaves nothing;
+    // else under a hidden name with no permissions until it is complete.
+    Staged staged;
+    staged.parent = page.parent;
+    staged.name = page.name;
+    staged.stamp = read.stamp;
+    staged.fd = Fd(::openat(dirFd, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0));
+    if (!staged.fd.valid()) {
+        const int error = errno;
+        if (error != EOPNOTSUPP && error != EISDIR && error != EINVAL && error != ENOENT)
+            return "cannot create a temporary file beside the page: " + errnoText(error);
+        for (int attempt = 0; attempt < 100 && !staged.fd.valid(); ++attempt) {
+            staged.tempName = randomTempName();
+            staged.fd = Fd(::openat(dirFd, staged.tempName.c_str(),
+                                    O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0));
+            if (!staged.fd.valid() && errno != EEXIST)
+                break;
+        }
+        if (!staged.fd.valid()) {
+            const int error = errno;
+            staged.tempName.clear();
+            return "cannot create a temporary file beside the page: " + errnoText(error);
+        }
+    }
+    std::string reason = writePieces(staged.fd.get(), pieces);
+    if (reason.empty())
+        reason = copyAttributes(staged.fd.get(), page.st, page.attributes);
+    // The new text must be on disk before it takes the page's name.
+    if (reason.empty() && ::fsync(staged.fd.get()) != 0)
+        reason = std::string("saving to disk failed: ") + std::strerror(errno);
+    if (!reason.empty()) {
+        s.drop(staged);
+        return reason;
+    }
+    s.staged.push_back(std::move(staged));
+    return {};
+}
+
+std::vector<std::string> QtPageFiles::commit() {
+    State& s = *m_state;
+    std::vector<std::string> reasons;
+    for (Staged& page : s.staged) {
+        const int dirFd = page.parent->fd.get();
+        std::string reason;
+        struct stat now {};
+        if (!stillBeneath(page.parent))
+            reason = "its folder was moved while the page was being rewritten; it was left as it is";
+        else if (::fstatat(dirFd, page.name.c_str(), &now, AT_SYMLINK_NOFOLLOW) != 0 ||
+                 !sameStamp(stampOf(now), page.stamp))
+            reason = ChangedReason;
+        // An unnamed file gets a hidden name in the page's folder, then the page's.
+        for (int attempt = 0; reason.empty() && page.tempName.empty() && attempt < 100; ++attempt) {
+            const std::string name = randomTempName();
+            int linked = ::linkat(page.fd.get(), "", dirFd, name.c_str(), AT_EMPTY_PATH);
+            if (linked != 0 && errno == ENOENT) {
+                // Without the privilege to link by handle, through the process's own table of handles.
+                const std::string self = "/proc/self/fd/" + std::to_string(page.fd.get());
+                linked = ::linkat(AT_FDCWD, self.c_str(), dirFd, name.c_str(), AT_SYMLINK_FOLLOW);
+            }
+            if (linked == 0)
+                page.tempName = name;
+            else if (errno != EEXIST)
+                reason = std::string("replacing the page failed: ") + std::strerror(errno);
+        }
+        if (reason.empty() && page.tempName.empty())
+            reason = "replacing the page failed: no free temporary name";
+        if (reason.empty() && ::renameat(dirFd, page.tempName.c_str(), dirFd, page.name.c_str()) != 0)
+            reason = std::string("replacing the page failed: ") + std::strerror(errno);
+        if (reason.empty()) {
+            page.tempName.clear(); // it is the page now
+            s.toSync[folderKey(page.parent->device, page.parent->inode)] = page.parent;
+        }
+        s.drop(page);
+        reasons.push_back(std::move(reason));
+    }
+    s.staged.clear();
+    return reasons;
+}
+
+void QtPageFiles::close() {
+    State& s = *m_state;
+    for (Staged& page : s.staged)
+        s.drop(page);
+    s.staged.clear();
+    for (const auto& [key, folder] : s.toSync)
+        ::fsync(folder->fd.get());
+    s.toSync.clear();
+    s.locked.clear(); // closing the handles lets go of the locks
+    s.refused.clear();
+    s.last = LastRead{};
+    s.root.reset();
+}
+
+} // namespace platform
