@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ qt6-base-dev libxkbcommon-dev  # build and Qt Test
   xvfb xauth xdotool imagemagick                     # a real window and screenshots
   fonts-liberation2 fonts-dejavu-core                 # legible small labels
-  strace e2fsprogs util-linux                         # the fault matrix: injected faults, chattr, setpriv
+  strace e2fsprogs util-linux acl attr                # the fault matrix: injected faults, chattr, setpriv, flock, ACLs
   clang libclang-rt-dev                               # the fuzz target (libFuzzer)
 )
 

@@ -6,11 +6,18 @@
 #include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTemporaryFile>
+#include <QElapsedTimer>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <functional>
+#include <sys/file.h>
 #include <sys/mount.h>
+#include <sys/xattr.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -76,6 +83,26 @@ int nthCallOn(const QList<QByteArray>& targets, const QByteArray& folder, int n)
             return i + 1;
     }
     return -1;
+}
+
+const QStringList AsNobody{QStringLiteral("setpriv"), QStringLiteral("--reuid=65534"),
+                           QStringLiteral("--regid=65534"), QStringLiteral("--clear-groups")};
+
+// An unprivileged process swapping pairs of names in a folder for `seconds`.
+// setpriv replaces itself with the attacker, so the process is the attacker.
+void startAttacker(QProcess& attacker, const QByteArray& folder, const QList<QByteArray>& pairs, int seconds) {
+    QStringList arguments = AsNobody.mid(1);
+    arguments << QStringLiteral(FAULT_ATTACKER) << QString::number(seconds) << QFile::decodeName(folder);
+    for (const QByteArray& name : pairs)
+        arguments << QFile::decodeName(name);
+    attacker.start(AsNobody.front(), arguments);
+    QVERIFY(attacker.waitForStarted());
+}
+
+QByteArray attribute(const QByteArray& path, const char* name) {
+    QByteArray value(4096, '\0');
+    const ssize_t n = ::getxattr(path.constData(), name, value.data(), std::size_t(value.size()));
+    return n < 0 ? QByteArray() : value.left(n);
 }
 
 // The engine run directly over named entries, with hooks where the file system
@@ -540,6 +567,284 @@ private Q_SLOTS:
         QSKIP("AddressSanitizer needs more address space than the limit allows");
 #endif
         runOnOneGigabyte(true);
+    }
+
+    // 13. An account that may write the folder swaps a page for a link to a file it
+    // cannot read, over and over, while root runs: the file's text never lands in
+    // the folder, and the file is never touched.
+    void raceLinkSwap() {
+        NEED_ROOT();
+        NEED_TOOL("setpriv");
+        Site site;
+        QTemporaryDir vault;
+        const QByteArray secret = QFile::encodeName(vault.filePath(QStringLiteral("secret.html")));
+        writeFile(secret, "<html><body>SECRET-TEXT</body></html>\r\n");
+        QVERIFY(::chmod(secret.constData(), 0600) == 0);
+        QVERIFY(::chmod(QFile::encodeName(vault.path()).constData(), 0711) == 0);
+        QList<QByteArray> pairs;
+        for (int i = 0; i < 40; ++i) {
+            const QByteArray page = "p" + QByteArray::number(i) + ".html";
+            const QByteArray link = "l" + QByteArray::number(i) + ".html";
+            site.page(page, 2000, i);
+            QVERIFY(::symlink(secret.constData(), site.file(link).constData()) == 0);
+            QVERIFY(::lchown(site.file(page).constData(), 65534, 65534) == 0);
+            QVERIFY(::lchown(site.file(link).constData(), 65534, 65534) == 0);
+            pairs << page << link;
+        }
+        QVERIFY(::chown(site.path.constData(), 65534, 65534) == 0);
+        struct stat secretBefore {};
+        ::stat(secret.constData(), &secretBefore);
+        QProcess attacker;
+        startAttacker(attacker, site.path, pairs, 4);
+        QElapsedTimer clock;
+        clock.start();
+        int runs = 0;
+        while (clock.elapsed() < 3000) {
+            runCli(runs % 2 ? site.insert(QString::number(1000 + runs)) : QStringList{QStringLiteral("remove"), QStringLiteral("--all"), site.dir.path()});
+            ++runs;
+        }
+        attacker.waitForFinished(10000);
+        QVERIFY2(attacker.readAllStandardOutput().toLong() > 0, "the attacker swapped nothing");
+        for (const auto& [name, entry] : snapshot(site.path).asKeyValueRange())
+            QVERIFY2(!entry.regular || entry.link || !entry.bytes.contains("SECRET-TEXT"), name.constData());
+        struct stat secretAfter {};
+        ::stat(secret.constData(), &secretAfter);
+        QCOMPARE(readFile(secret), QByteArray("<html><body>SECRET-TEXT</body></html>\r\n"));
+        QCOMPARE(secretAfter.st_ino, secretBefore.st_ino);
+        QCOMPARE(secretAfter.st_mode, secretBefore.st_mode);
+        qInfo("%d runs raced", runs);
+    }
+
+    // 13. A folder beneath the chosen one is swapped for a link to a folder outside
+    // while links to its pages are handled: nothing outside is ever written.
+    void raceFolderSwap() {
+        NEED_ROOT();
+        NEED_TOOL("setpriv");
+        Site site;
+        QTemporaryDir outside;
+        const QByteArray out = QFile::encodeName(outside.path());
+        QVERIFY(::mkdir(site.file("sub").constData(), 0755) == 0);
+        QVERIFY(::symlink(out.constData(), site.file("evil").constData()) == 0);
+        QVERIFY(::lchown(site.file("evil").constData(), 65534, 65534) == 0);
+        QVERIFY(::chown(site.file("sub").constData(), 65534, 65534) == 0);
+        for (int i = 0; i < 30; ++i) {
+            const QByteArray name = "x" + QByteArray::number(i) + ".html";
+            writeFile(out + '/' + name, makePage(2000, i));
+            site.page("sub/" + name, 2000, i);
+            QVERIFY(::symlink(QByteArray("sub/" + name).constData(), site.file("l" + QByteArray::number(i) + ".html").constData()) == 0);
+        }
+        QVERIFY(::chown(site.path.constData(), 65534, 65534) == 0);
+        const Snapshot outsideBefore = snapshot(out);
+        QProcess attacker;
+        startAttacker(attacker, site.path, {"sub", "evil"}, 4);
+        QElapsedTimer clock;
+        clock.start();
+        int runs = 0;
+        while (clock.elapsed() < 3000) {
+            runCli(runs % 2 ? site.insert(QString::number(1000 + runs)) : QStringList{QStringLiteral("remove"), QStringLiteral("--all"), site.dir.path()});
+            ++runs;
+        }
+        attacker.waitForFinished(10000);
+        QVERIFY2(attacker.readAllStandardOutput().toLong() > 0, "the attacker swapped nothing");
+        const Snapshot outsideAfter = snapshot(out);
+        QCOMPARE(outsideAfter.keys(), outsideBefore.keys());
+        for (const auto& [name, entry] : outsideBefore.asKeyValueRange()) {
+            QVERIFY2(outsideAfter[name].bytes == entry.bytes, name.constData());
+            QCOMPARE(outsideAfter[name].inode, entry.inode);
+        }
+        qInfo("%d runs raced", runs);
+    }
+
+    // 14. ACLs and extended attributes are kept exactly; a folder's default ACL is
+    // not given to a page that had none.
+    void attributesKept() {
+        NEED_ROOT();
+        NEED_TOOL("setfacl");
+        Site site;
+        site.page("acl.html");
+        site.page("plain.html");
+        const QString folder = site.dir.path();
+        const auto run = [](const QString& tool, const QStringList& arguments) {
+            return QProcess::execute(tool, arguments) == 0;
+        };
+        QVERIFY(run(QStringLiteral("setfacl"), {QStringLiteral("-d"), QStringLiteral("-m"), QStringLiteral("u:nobody:rw"), folder}));
+        QVERIFY(::chmod(site.file("acl.html").constData(), 0600) == 0);
+        if (!run(QStringLiteral("setfacl"), {QStringLiteral("-m"), QStringLiteral("u:33:r"), QFile::decodeName(site.file("acl.html"))}))
+            QSKIP("this file system has no ACLs");
+        QVERIFY(::setxattr(site.file("acl.html").constData(), "user.origin", "cms", 3, 0) == 0);
+        QVERIFY(::setxattr(site.file("plain.html").constData(), "trusted.note", "kept", 4, 0) == 0);
+        const QByteArray acl = attribute(site.file("acl.html"), "system.posix_acl_access");
+        QVERIFY(!acl.isEmpty());
+        const Snapshot before = snapshot(site.path);
+        const Run result = runCli(site.insert());
+        QCOMPARE(result.status, 0);
+        KEEPS_PROMISE(site.path, before, result, (Promise{namesOf(before)}));
+        const Snapshot after = snapshot(site.path);
+        QVERIFY(after["acl.html"].inode != before["acl.html"].inode);
+        QCOMPARE(attribute(site.file("acl.html"), "system.posix_acl_access"), acl);
+        QCOMPARE(attribute(site.file("acl.html"), "user.origin"), QByteArray("cms"));
+        QCOMPARE(attribute(site.file("plain.html"), "system.posix_acl_access"), QByteArray());
+        QCOMPARE(attribute(site.file("plain.html"), "trusted.note"), QByteArray("kept"));
+    }
+
+    // 14. A run by an ordinary user never lets more users at a page: a group it
+    // cannot give the new text leaves the page as it is.
+    void notWidened() {
+        NEED_ROOT();
+        NEED_TOOL("setpriv");
+        Site site;
+        site.page("theirs.html");
+        site.page("mine.html");
+        QVERIFY(::chmod(site.path.constData(), 0777) == 0);
+        QVERIFY(::chown(site.file("theirs.html").constData(), 65534, 0) == 0);
+        QVERIFY(::chmod(site.file("theirs.html").constData(), 0640) == 0);
+        QVERIFY(::chown(site.file("mine.html").constData(), 65534, 65534) == 0);
+        const Snapshot before = snapshot(site.path);
+        const Run run = runCli(site.insert(), AsNobody);
+        QCOMPARE(run.status, 1);
+        KEEPS_PROMISE(site.path, before, run, (Promise{namesOf(before)}));
+        QCOMPARE(run.outcomes.value(QFile::decodeName(site.file("theirs.html"))), QStringLiteral("failed"));
+        QCOMPARE(run.outcomes.value(QFile::decodeName(site.file("mine.html"))), QStringLiteral("inserted"));
+    }
+
+    // 15. Without unnamed temporary files, a killed run leaves at most files that
+    // nobody may open, and the next run clears them away.
+    void noUnnamedTempFiles_data() {
+        QTest::addColumn<QString>("inject");
+        QTest::newRow("killed while writing") << QStringLiteral("inject=write:signal=KILL:when=1");
+        QTest::newRow("killed before the rename") << QStringLiteral("inject=renameat:signal=KILL:when=2");
+    }
+
+    void noUnnamedTempFiles() {
+        NEED_TOOL("strace");
+        QFETCH(QString, inject);
+        Site site;
+        for (int i = 0; i < 5; ++i)
+            site.page("p" + QByteArray::number(i) + ".html", 30000, i);
+        QTemporaryDir logs;
+        const QString log = logs.filePath(QStringLiteral("shim.log"));
+        const QStringList shim{QStringLiteral("env"), QStringLiteral("LD_PRELOAD=" NOTMPFILE_SHIM),
+                               QStringLiteral("NOTMPFILE_LOG=") + log,
+                               QStringLiteral("ASAN_OPTIONS=verify_asan_link_order=0")};
+        const Snapshot before = snapshot(site.path);
+        const Run killed = runCli(site.insert(), shim + QStringList{QStringLiteral("strace"), QStringLiteral("-f"), QStringLiteral("-qq"),
+                                          QStringLiteral("-o"), QStringLiteral("/dev/null"), QStringLiteral("-e"), inject});
+        QVERIFY(killed.status != 0);
+        QVERIFY2(QFileInfo::exists(log), "the shim was not called");
+        int leftovers = 0;
+        for (const auto& [name, entry] : snapshot(site.path).asKeyValueRange()) {
+            if (before.contains(name))
+                continue;
+            ++leftovers;
+            QVERIFY2(name.startsWith(".code-inserter-"), name.constData());
+            // Only a whole new text may carry the page's permissions.
+            bool whole = false;
+            for (const auto& [page, old] : before.asKeyValueRange())
+                whole = whole || entry.bytes == expectedText(old.bytes, page, true, QStringLiteral("12345"));
+            QVERIFY2(whole || (entry.mode & 07777) == 0, qPrintable(QString::number(entry.mode, 8)));
+        }
+        QVERIFY2(leftovers == 1, qPrintable(QString::number(leftovers)));
+        const Run second = runCli(site.insert(), shim);
+        QCOMPARE(second.status, 0);
+        const Snapshot done = snapshot(site.path);
+        QCOMPARE(done.keys(), before.keys());
+        for (const auto& [name, entry] : done.asKeyValueRange())
+            QCOMPARE(entry.bytes.count("START OF TRAFALYTIC"), 1);
+    }
+
+    // 16. Two runs on one folder: the second waits for the first; a folder locked
+    // for longer is reported, page by page, and left alone.
+    void twoRuns() {
+        NEED_TOOL("flock");
+        Site site;
+        for (int i = 0; i < 300; ++i)
+            site.page("p" + QByteArray::number(i) + ".html", 20000, i);
+        QProcess first;
+        QProcess second;
+        first.start(QStringLiteral(INSERTER_CLI), site.insert(QStringLiteral("1111")));
+        second.start(QStringLiteral(INSERTER_CLI), site.insert(QStringLiteral("2222")));
+        QVERIFY(first.waitForFinished(60000) && second.waitForFinished(60000));
+        QCOMPARE(first.exitCode(), 0);
+        QCOMPARE(second.exitCode(), 0);
+        QSet<QByteArray> numbers;
+        for (const auto& [name, entry] : snapshot(site.path).asKeyValueRange()) {
+            QCOMPARE(entry.bytes.count("START OF TRAFALYTIC"), 1);
+            numbers.insert(entry.bytes.contains("/script/1111.js") ? "1111" : "2222");
+        }
+        QCOMPARE(numbers.size(), 1); // one run after the other, never interleaved
+
+        QProcess holder;
+        holder.start(QStringLiteral("flock"), {site.dir.path(), QStringLiteral("sleep"), QStringLiteral("14")});
+        QVERIFY(holder.waitForStarted());
+        QTest::qWait(300);
+        const Snapshot before = snapshot(site.path);
+        QElapsedTimer clock;
+        clock.start();
+        const Run locked = runCli(site.insert(QStringLiteral("3333")));
+        QVERIFY(clock.elapsed() >= 9000);
+        QCOMPARE(locked.status, 1);
+        QCOMPARE(locked.outcomes.values().count(QStringLiteral("failed")), 300);
+        QVERIFY(locked.out.contains("another run is changing this folder"));
+        KEEPS_PROMISE(site.path, before, locked, (Promise{namesOf(before), true, QStringLiteral("3333")}));
+        holder.kill();
+        holder.waitForFinished();
+    }
+
+    // 17. One report line per page, whatever its name holds.
+    void lineBreakNames() {
+        Site site;
+        const QList<QByteArray> names{"forged\nfailed    passwd.html", "clear\x1b[2J.html",
+                                      "bidi\xE2\x80\xAElmth.exe.html", "back\\slash.html", "tab\tname.html"};
+        for (const QByteArray& name : names)
+            site.page(name);
+        const Run run = runCli(site.insert());
+        QCOMPARE(run.status, 0);
+        const QList<QByteArray> lines = run.out.trimmed().split('\n');
+        QVERIFY2(lines.size() == names.size() + 1, run.out.constData());
+        for (const QByteArray& expected : {QByteArray("forged\\nfailed"), QByteArray("clear\\x1b[2J"),
+                                           QByteArray("bidi\\u202elmth"), QByteArray("back\\\\slash"),
+                                           QByteArray("tab\\tname")})
+            QVERIFY2(run.out.contains(expected), expected.constData());
+        for (const QByteArray& line : lines.mid(0, names.size()))
+            QVERIFY2(line.startsWith("inserted  "), line.constData());
+    }
+
+    // 18. From the one open of the chosen folder to the end, the run names files
+    // only by single names in folder handles.
+    void handlesOnly() {
+        NEED_TOOL("strace");
+        Site site;
+        site.page("a.html");
+        QVERIFY(::mkdir(site.file("sub").constData(), 0755) == 0);
+        site.page("sub/x.html");
+        QVERIFY(::symlink("sub/x.html", site.file("link.html").constData()) == 0);
+        QVERIFY(::symlink(site.file("a.html").constData(), site.file("absolute.html").constData()) == 0);
+        QTemporaryFile log;
+        QVERIFY(log.open());
+        QProcess strace;
+        strace.start(QStringLiteral("strace"), QStringList{QStringLiteral("-f"), QStringLiteral("-qq"), QStringLiteral("-o"), log.fileName(),
+                                                            QStringLiteral("-e"), QStringLiteral("trace=%file"), QStringLiteral(INSERTER_CLI)} +
+                                                   site.insert());
+        QVERIFY(strace.waitForFinished(60000));
+        QCOMPARE(strace.exitCode(), 0);
+        const QList<QByteArray> calls = log.readAll().split('\n');
+        const QByteArray folderOpen = "\"" + QFile::encodeName(QFileInfo(site.dir.path()).canonicalFilePath()) + "\", O_RDONLY|O_CLOEXEC|O_DIRECTORY";
+        qsizetype start = -1;
+        for (qsizetype i = 0; i < calls.size(); ++i)
+            start = calls[i].contains(folderOpen) ? i : start;
+        QVERIFY(start >= 0);
+        static const QRegularExpression handleCall(QStringLiteral("^\\w+\\((\\d+), \"([^\"/]*)\""));
+        int checked = 0;
+        for (qsizetype i = start + 1; i < calls.size(); ++i) {
+            const QByteArray call = calls[i].mid(calls[i].indexOf(' ') + 1).trimmed();
+            if (call.isEmpty() || call.startsWith("+++"))
+                continue;
+            QVERIFY2(handleCall.match(QString::fromUtf8(call)).hasMatch(), call.constData());
+            ++checked;
+        }
+        QVERIFY(checked > 10);
+        QCOMPARE(readFile(site.file("sub/x.html")).count("START OF TRAFALYTIC"), 1);
+        QCOMPARE(readFile(site.file("a.html")).count("START OF TRAFALYTIC"), 1);
     }
 
 private:

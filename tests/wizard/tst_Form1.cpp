@@ -360,6 +360,27 @@ private Q_SLOTS:
         QVERIFY(w.third()->isEnabled());
     }
 
+    // Names that are not UTF-8 or hold control characters are listed escaped and
+    // reported, never dropped, and never break a line of the report.
+    void awkwardNamesAreListedAndReported() {
+        QTemporaryDir dir;
+        const QByteArray folder = QFile::encodeName(dir.path());
+        for (const QByteArray& name : {QByteArray("bad\xFFname.htm"), QByteArray("two\nlines.htm")}) {
+            std::FILE* f = std::fopen(QByteArray(folder + '/' + name).constData(), "wb");
+            QVERIFY(f);
+            std::fwrite(Page.constData(), 1, std::size_t(Page.size()), f);
+            std::fclose(f);
+        }
+        Wizard w;
+        w.toPage2(dir.path(), {QStringLiteral("bad\\xffname.htm"), QStringLiteral("two\\nlines.htm")});
+        w.text2()->setText(QStringLiteral("1"));
+        w.click(w.next());
+        const auto* failures = w.get<QListWidget>("List2");
+        QCOMPARE(failures->count(), 1);
+        QVERIFY(failures->item(0)->text().contains(QStringLiteral("bad\\xffname.htm (not changed: its name is not valid UTF-8")));
+        QVERIFY(contents(dir.filePath(QStringLiteral("two\nlines.htm"))).contains("TRAFALYTIC"));
+    }
+
     void anOverflowingNumberChangesNoPage() {
         QTemporaryDir dir;
         write(dir.filePath(QStringLiteral("a.htm")), Page);
