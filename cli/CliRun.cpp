@@ -163,8 +163,9 @@ int run(const QStringList& arguments, std::FILE* out, std::FILE* err) {
     for (const QString& name : names) {
         const QByteArray bytes = QFile::encodeName(name);
         if (!listed.contains(bytes))
-            return usage(err, QStringLiteral("\"%1\" is not a file listed in %2")
-                                  .arg(platform::shownName(bytes), platform::shownName(QFile::encodeName(folder))));
+            return usage(
+                err, QStringLiteral("\"%1\" is not a file listed in %2")
+                         .arg(platform::shownName(bytes), platform::shownName(QFile::encodeName(folder))));
         wanted.insert(bytes);
     }
 

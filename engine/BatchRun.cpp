@@ -28,7 +28,8 @@ bool rewriteOne(PageFiles& files, const std::string& entryName, const PageSettin
                 BatchOptions options, std::set<std::string>& seen, PageResult& result) {
     const Mode mode = settings.mode;
     if (!isValidUtf8(entryName)) {
-        result.reason = "its name is not valid UTF-8 text, so the tracking code cannot name it; rename the file";
+        result.reason =
+            "its name is not valid UTF-8 text, so the tracking code cannot name it; rename the file";
         return false;
     }
     std::string contents;
@@ -189,7 +190,8 @@ BatchResult runBatch(BatchHost& host, PageFiles& files, BatchOptions options) {
     const std::string folder = host.folder();
     if (const std::string reason = files.open(folder, host.listedFolder(), RunFiles{options.dryRun});
         !reason.empty()) {
-        result.error = "The folder " + reportText(folder) + " cannot be used: " + reason + ". No page was changed.";
+        result.error =
+            "The folder " + reportText(folder) + " cannot be used: " + reason + ". No page was changed.";
         return result;
     }
 

@@ -9,7 +9,9 @@ namespace {
 // Length of the valid UTF-8 sequence at the start of `s` and its code point;
 // 0 when the first byte does not begin one.
 std::size_t decodeOne(std::string_view s, char32_t& cp) {
-    const auto byte = [&](std::size_t i) { return static_cast<std::uint8_t>(s[i]); };
+    const auto byte = [&](std::size_t i) {
+        return static_cast<std::uint8_t>(s[i]);
+    };
     const std::uint8_t b0 = byte(0);
     if (b0 < 0x80) {
         cp = b0;

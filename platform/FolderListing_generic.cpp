@@ -1,6 +1,5 @@
-#include "platform/FolderListing.h"
-
 #include "engine/ReportText.h"
+#include "platform/FolderListing.h"
 
 #include <QDir>
 #include <QFile>

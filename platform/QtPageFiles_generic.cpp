@@ -29,7 +29,8 @@ struct QtPageFiles::State {
     std::vector<std::unique_ptr<QSaveFile>> staged;
 };
 
-QtPageFiles::QtPageFiles() : m_state(std::make_unique<State>()) {}
+QtPageFiles::QtPageFiles()
+    : m_state(std::make_unique<State>()) {}
 
 QtPageFiles::~QtPageFiles() {
     close();
@@ -101,7 +102,8 @@ std::string QtPageFiles::stage(const engine::PageRead& read, const std::vector<s
     if (!file->open(QIODevice::WriteOnly))
         return "cannot create a temporary file beside the page: " + file->errorString().toStdString();
     for (const auto piece : pieces) {
-        if (file->write(piece.data(), static_cast<qint64>(piece.size())) != static_cast<qint64>(piece.size())) {
+        if (file->write(piece.data(), static_cast<qint64>(piece.size())) !=
+            static_cast<qint64>(piece.size())) {
             const std::string reason = "writing failed: " + file->errorString().toStdString();
             file->cancelWriting();
             return reason;

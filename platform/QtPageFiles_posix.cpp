@@ -1,5 +1,4 @@
 #include "platform/QtPageFiles.h"
-
 #include "platform/posix/FolderHandle.h"
 
 #include <algorithm>
@@ -8,6 +7,7 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <map>
 #include <random>
@@ -17,7 +17,6 @@
 #include <sys/xattr.h>
 #include <thread>
 #include <unistd.h>
-#include <dirent.h>
 
 namespace platform {
 
@@ -27,7 +26,8 @@ namespace {
 
 constexpr std::string_view TempPrefix = ".code-inserter-";
 constexpr std::size_t TempRandom = 6;
-const std::string ChangedReason = "the page changed on disk while it was being rewritten; it was left as it is";
+const std::string ChangedReason =
+    "the page changed on disk while it was being rewritten; it was left as it is";
 
 engine::FileStamp stampOf(const struct stat& st) {
     engine::FileStamp stamp;
@@ -194,7 +194,8 @@ std::string writePieces(int fd, const std::vector<std::string_view>& pieces) {
     for (const auto piece : pieces) {
         std::size_t written = 0;
         while (written < piece.size()) {
-            const ssize_t n = ::write(fd, piece.data() + written, std::min<std::size_t>(piece.size() - written, 1 << 30));
+            const ssize_t n =
+                ::write(fd, piece.data() + written, std::min<std::size_t>(piece.size() - written, 1 << 30));
             if (n < 0 && errno == EINTR)
                 continue;
             if (n <= 0)
@@ -281,8 +282,8 @@ void QtPageFiles::State::clearLeftovers(const FolderPtr& folder) {
         if (!isOurTempName(entry->d_name))
             continue;
         struct stat st {};
-        if (::fstatat(folder->fd.get(), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(st.st_mode) ||
-            st.st_uid != ::geteuid())
+        if (::fstatat(folder->fd.get(), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0 ||
+            !S_ISREG(st.st_mode) || st.st_uid != ::geteuid())
             continue;
         if (network && now - st.st_mtime < 3600)
             continue;
@@ -297,7 +298,8 @@ void QtPageFiles::State::drop(Staged& page) {
     page.fd = Fd();
 }
 
-QtPageFiles::QtPageFiles() : m_state(std::make_unique<State>()) {}
+QtPageFiles::QtPageFiles()
+    : m_state(std::make_unique<State>()) {}
 
 QtPageFiles::~QtPageFiles() {
     close();
@@ -345,7 +347,8 @@ engine::PageRead QtPageFiles::read(const std::string& name, std::string& content
         return result;
     case Resolved::Kind::Outside:
         result.status = Status::OutsideFolder;
-        result.reason = "a symbolic link to " + (where.linkText.empty() ? std::string("a file") : where.linkText) +
+        result.reason = "a symbolic link to " +
+                        (where.linkText.empty() ? std::string("a file") : where.linkText) +
                         ", outside the chosen folder";
         return result;
     case Resolved::Kind::Failed:
@@ -363,7 +366,8 @@ engine::PageRead QtPageFiles::read(const std::string& name, std::string& content
     struct stat st {};
     if (::fstatat(dirFd, where.name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
         const int error = errno;
-        result.reason = error == ENOENT && where.viaLink ? "a symbolic link that leads to no file" : errnoText(error);
+        result.reason =
+            error == ENOENT && where.viaLink ? "a symbolic link that leads to no file" : errnoText(error);
         return result;
     }
     if (!S_ISREG(st.st_mode)) {

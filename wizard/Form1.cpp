@@ -464,8 +464,7 @@ void Form1::showRunOutcome() {
                 continue;
             const QString what =
                 wanted == engine::Outcome::Failed ? QStringLiteral("not changed") : QStringLiteral("skipped");
-            List2->addItem(
-                QStringLiteral("%1 (%2: %3)").arg(shown(page.path), what, shown(page.reason)));
+            List2->addItem(QStringLiteral("%1 (%2: %3)").arg(shown(page.path), what, shown(page.reason)));
         }
     }
     List2->setVisible(List2->count() > 0);

@@ -176,8 +176,9 @@ Resolved resolve(const FolderPtr& root, const std::string& rootPath, std::string
         }
         FolderPtr next = openSubfolder(here, name);
         if (!next) {
-            result.reason = errno == ELOOP || errno == ENOTDIR ? "a folder on its path changed while it was read"
-                                                               : errnoText(errno);
+            result.reason = errno == ELOOP || errno == ENOTDIR
+                                ? "a folder on its path changed while it was read"
+                                : errnoText(errno);
             return result;
         }
         stack.push_back(std::move(next));

@@ -5,11 +5,10 @@
 // single name, and symbolic links are followed by our own walk, which never
 // leaves the chosen folder.
 
-#include <sys/stat.h>
-
 #include <memory>
 #include <string>
 #include <string_view>
+#include <sys/stat.h>
 
 namespace platform::posix {
 
@@ -17,8 +16,10 @@ namespace platform::posix {
 class Fd {
 public:
     Fd() = default;
-    explicit Fd(int fd) : m_fd(fd) {}
-    Fd(Fd&& other) noexcept : m_fd(other.release()) {}
+    explicit Fd(int fd)
+        : m_fd(fd) {}
+    Fd(Fd&& other) noexcept
+        : m_fd(other.release()) {}
     Fd& operator=(Fd&& other) noexcept;
     Fd(const Fd&) = delete;
     Fd& operator=(const Fd&) = delete;
@@ -55,11 +56,11 @@ bool stillBeneath(const FolderPtr& folder);
 struct Resolved {
     enum class Kind { Entry, Folder, Outside, Failed };
     Kind kind = Kind::Failed;
-    FolderPtr parent;       // Entry: the folder that holds it
-    std::string name;       // Entry: its name there (possibly no such entry)
-    bool viaLink = false;   // a symbolic link was followed on the way
-    std::string linkText;   // Outside: the text of the link that leads out
-    std::string reason;     // Failed
+    FolderPtr parent;     // Entry: the folder that holds it
+    std::string name;     // Entry: its name there (possibly no such entry)
+    bool viaLink = false; // a symbolic link was followed on the way
+    std::string linkText; // Outside: the text of the link that leads out
+    std::string reason;   // Failed
 };
 
 // Walks `relative` ('/'-separated) from `root`, one name at a time, following

@@ -176,7 +176,8 @@ private Q_SLOTS:
         QVERIFY(!reasons.front().empty());
         QCOMPARE(contents(path), QByteArray("<body>someone else's</body>"));
         files.close();
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("a.htm")});
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{QStringLiteral("a.htm")});
     }
 
     void binaryFileIsNeverChanged() {

@@ -1,8 +1,8 @@
 #include "FaultKit.h"
 
 #include "engine/PageRewriter.h"
-#include "engine/TrackingBlock.h"
 #include "engine/ReportText.h"
+#include "engine/TrackingBlock.h"
 
 #include <QDir>
 #include <QElapsedTimer>

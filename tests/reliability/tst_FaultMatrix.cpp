@@ -3,25 +3,25 @@
 #include "platform/QtPageFiles.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSet>
-#include <QTemporaryFile>
-#include <QElapsedTimer>
-#include <QFileInfo>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QTest>
 
 #include <functional>
 #include <sys/file.h>
 #include <sys/mount.h>
-#include <sys/xattr.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <sys/un.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 using namespace faultkit;
@@ -90,7 +90,8 @@ const QStringList AsNobody{QStringLiteral("setpriv"), QStringLiteral("--reuid=65
 
 // An unprivileged process swapping pairs of names in a folder for `seconds`.
 // setpriv replaces itself with the attacker, so the process is the attacker.
-void startAttacker(QProcess& attacker, const QByteArray& folder, const QList<QByteArray>& pairs, int seconds) {
+void startAttacker(QProcess& attacker, const QByteArray& folder, const QList<QByteArray>& pairs,
+                   int seconds) {
     QStringList arguments = AsNobody.mid(1);
     arguments << QStringLiteral(FAULT_ATTACKER) << QString::number(seconds) << QFile::decodeName(folder);
     for (const QByteArray& name : pairs)
@@ -600,7 +601,9 @@ private Q_SLOTS:
         clock.start();
         int runs = 0;
         while (clock.elapsed() < 3000) {
-            runCli(runs % 2 ? site.insert(QString::number(1000 + runs)) : QStringList{QStringLiteral("remove"), QStringLiteral("--all"), site.dir.path()});
+            runCli(runs % 2
+                       ? site.insert(QString::number(1000 + runs))
+                       : QStringList{QStringLiteral("remove"), QStringLiteral("--all"), site.dir.path()});
             ++runs;
         }
         attacker.waitForFinished(10000);
@@ -631,7 +634,8 @@ private Q_SLOTS:
             const QByteArray name = "x" + QByteArray::number(i) + ".html";
             writeFile(out + '/' + name, makePage(2000, i));
             site.page("sub/" + name, 2000, i);
-            QVERIFY(::symlink(QByteArray("sub/" + name).constData(), site.file("l" + QByteArray::number(i) + ".html").constData()) == 0);
+            QVERIFY(::symlink(QByteArray("sub/" + name).constData(),
+                              site.file("l" + QByteArray::number(i) + ".html").constData()) == 0);
         }
         QVERIFY(::chown(site.path.constData(), 65534, 65534) == 0);
         const Snapshot outsideBefore = snapshot(out);
@@ -641,7 +645,9 @@ private Q_SLOTS:
         clock.start();
         int runs = 0;
         while (clock.elapsed() < 3000) {
-            runCli(runs % 2 ? site.insert(QString::number(1000 + runs)) : QStringList{QStringLiteral("remove"), QStringLiteral("--all"), site.dir.path()});
+            runCli(runs % 2
+                       ? site.insert(QString::number(1000 + runs))
+                       : QStringList{QStringLiteral("remove"), QStringLiteral("--all"), site.dir.path()});
             ++runs;
         }
         attacker.waitForFinished(10000);
@@ -667,9 +673,11 @@ private Q_SLOTS:
         const auto run = [](const QString& tool, const QStringList& arguments) {
             return QProcess::execute(tool, arguments) == 0;
         };
-        QVERIFY(run(QStringLiteral("setfacl"), {QStringLiteral("-d"), QStringLiteral("-m"), QStringLiteral("u:nobody:rw"), folder}));
+        QVERIFY(run(QStringLiteral("setfacl"),
+                    {QStringLiteral("-d"), QStringLiteral("-m"), QStringLiteral("u:nobody:rw"), folder}));
         QVERIFY(::chmod(site.file("acl.html").constData(), 0600) == 0);
-        if (!run(QStringLiteral("setfacl"), {QStringLiteral("-m"), QStringLiteral("u:33:r"), QFile::decodeName(site.file("acl.html"))}))
+        if (!run(QStringLiteral("setfacl"),
+                 {QStringLiteral("-m"), QStringLiteral("u:33:r"), QFile::decodeName(site.file("acl.html"))}))
             QSKIP("this file system has no ACLs");
         QVERIFY(::setxattr(site.file("acl.html").constData(), "user.origin", "cms", 3, 0) == 0);
         QVERIFY(::setxattr(site.file("plain.html").constData(), "trusted.note", "kept", 4, 0) == 0);
@@ -727,8 +735,10 @@ private Q_SLOTS:
                                QStringLiteral("NOTMPFILE_LOG=") + log,
                                QStringLiteral("ASAN_OPTIONS=verify_asan_link_order=0")};
         const Snapshot before = snapshot(site.path);
-        const Run killed = runCli(site.insert(), shim + QStringList{QStringLiteral("strace"), QStringLiteral("-f"), QStringLiteral("-qq"),
-                                          QStringLiteral("-o"), QStringLiteral("/dev/null"), QStringLiteral("-e"), inject});
+        const Run killed = runCli(
+            site.insert(), shim + QStringList{QStringLiteral("strace"), QStringLiteral("-f"),
+                                              QStringLiteral("-qq"), QStringLiteral("-o"),
+                                              QStringLiteral("/dev/null"), QStringLiteral("-e"), inject});
         QVERIFY(killed.status != 0);
         QVERIFY2(QFileInfo::exists(log), "the shim was not called");
         int leftovers = 0;
@@ -774,7 +784,8 @@ private Q_SLOTS:
         QCOMPARE(numbers.size(), 1); // one run after the other, never interleaved
 
         QProcess holder;
-        holder.start(QStringLiteral("flock"), {site.dir.path(), QStringLiteral("sleep"), QStringLiteral("14")});
+        holder.start(QStringLiteral("flock"),
+                     {site.dir.path(), QStringLiteral("sleep"), QStringLiteral("14")});
         QVERIFY(holder.waitForStarted());
         QTest::qWait(300);
         const Snapshot before = snapshot(site.path);
@@ -801,9 +812,9 @@ private Q_SLOTS:
         QCOMPARE(run.status, 0);
         const QList<QByteArray> lines = run.out.trimmed().split('\n');
         QVERIFY2(lines.size() == names.size() + 1, run.out.constData());
-        for (const QByteArray& expected : {QByteArray("forged\\nfailed"), QByteArray("clear\\x1b[2J"),
-                                           QByteArray("bidi\\u202elmth"), QByteArray("back\\\\slash"),
-                                           QByteArray("tab\\tname")})
+        for (const QByteArray& expected :
+             {QByteArray("forged\\nfailed"), QByteArray("clear\\x1b[2J"), QByteArray("bidi\\u202elmth"),
+              QByteArray("back\\\\slash"), QByteArray("tab\\tname")})
             QVERIFY2(run.out.contains(expected), expected.constData());
         for (const QByteArray& line : lines.mid(0, names.size()))
             QVERIFY2(line.startsWith("inserted  "), line.constData());
@@ -822,13 +833,17 @@ private Q_SLOTS:
         QTemporaryFile log;
         QVERIFY(log.open());
         QProcess strace;
-        strace.start(QStringLiteral("strace"), QStringList{QStringLiteral("-f"), QStringLiteral("-qq"), QStringLiteral("-o"), log.fileName(),
-                                                            QStringLiteral("-e"), QStringLiteral("trace=%file"), QStringLiteral(INSERTER_CLI)} +
-                                                   site.insert());
+        strace.start(QStringLiteral("strace"),
+                     QStringList{QStringLiteral("-f"), QStringLiteral("-qq"), QStringLiteral("-o"),
+                                 log.fileName(), QStringLiteral("-e"), QStringLiteral("trace=%file"),
+                                 QStringLiteral(INSERTER_CLI)} +
+                         site.insert());
         QVERIFY(strace.waitForFinished(60000));
         QCOMPARE(strace.exitCode(), 0);
         const QList<QByteArray> calls = log.readAll().split('\n');
-        const QByteArray folderOpen = "\"" + QFile::encodeName(QFileInfo(site.dir.path()).canonicalFilePath()) + "\", O_RDONLY|O_CLOEXEC|O_DIRECTORY";
+        const QByteArray folderOpen = "\"" +
+                                      QFile::encodeName(QFileInfo(site.dir.path()).canonicalFilePath()) +
+                                      "\", O_RDONLY|O_CLOEXEC|O_DIRECTORY";
         qsizetype start = -1;
         for (qsizetype i = 0; i < calls.size(); ++i)
             start = calls[i].contains(folderOpen) ? i : start;

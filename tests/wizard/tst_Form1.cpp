@@ -377,7 +377,8 @@ private Q_SLOTS:
         w.click(w.next());
         const auto* failures = w.get<QListWidget>("List2");
         QCOMPARE(failures->count(), 1);
-        QVERIFY(failures->item(0)->text().contains(QStringLiteral("bad\\xffname.htm (not changed: its name is not valid UTF-8")));
+        QVERIFY(failures->item(0)->text().contains(
+            QStringLiteral("bad\\xffname.htm (not changed: its name is not valid UTF-8")));
         QVERIFY(contents(dir.filePath(QStringLiteral("two\nlines.htm"))).contains("TRAFALYTIC"));
     }
 
