@@ -136,7 +136,7 @@ int run(const QStringList& arguments, std::FILE* out, std::FILE* err) {
     std::string site;
     std::string protocol(engine::NormalProtocol);
     if (mode == engine::Mode::Insert) {
-        if (!parser.isSet(siteOption) || parser.value(siteOption).isEmpty())
+        if (!parser.isSet(siteOption) || !engine::hasWebsiteNumber(local(parser.value(siteOption))))
             return usage(err, QStringLiteral("insert needs --site NUMBER"));
         site = local(parser.value(siteOption));
         const QString choice = parser.value(protocolOption).toLower();

@@ -93,6 +93,20 @@ bool rewriteOne(PageFiles& files, const std::string& entryName, const PageSettin
         result.outcome = Outcome::Skipped;
         result.reason = "once changed, its first bytes would read as a UTF-16 byte-order mark";
         return false;
+    case RewritePlan::Status::Utf32:
+        result.outcome = Outcome::Skipped;
+        result.reason = "UTF-32 text, which this program does not rewrite";
+        return false;
+    case RewritePlan::Status::TangledMarkers:
+        result.reason = "its tracking code markers are nested or crossed, so it was left as it is; tidy them "
+                        "by hand, then run again";
+        return false;
+    }
+    // A script, style sheet, feed or text file that mentions a body tag is no page.
+    if (mode == Mode::Insert && !isWebPage(name, contents)) {
+        result.outcome = Outcome::Skipped;
+        result.reason = "not a web page, by its name or by its first bytes";
+        return false;
     }
 
     // A page without tracking code has nothing to remove and is left as it is.
@@ -178,6 +192,11 @@ BatchResult runBatch(BatchHost& host, PageFiles& files, BatchOptions options) {
     // An overflowing website number would fail on every page: say so once, touch nothing.
     if (!serverDigit(host.websiteNumber())) {
         result.error = "The website number is too large to use: no page was changed.";
+        return result;
+    }
+
+    if (host.mode() == Mode::Insert && !hasWebsiteNumber(host.websiteNumber())) {
+        result.error = "No website number was given: no page was changed.";
         return result;
     }
 

@@ -1,5 +1,6 @@
 #include "engine/PageRewriter.h"
 
+#include "engine/HtmlScan.h"
 #include "engine/TextScan.h"
 #include "engine/TrackingBlock.h"
 
@@ -14,102 +15,6 @@ namespace {
 using scan::Range;
 using scan::Segmented;
 constexpr std::size_t npos = std::string_view::npos;
-
-// Finds the first closing body tag that is markup: not inside a comment, nor
-// inside a script or style element, whose content is text to the browser. The
-// scan can be advanced piece by piece, so that it can follow another pass
-// through the text while the text is still in the cache.
-template <typename C> class BodyScan {
-public:
-    explicit BodyScan(const Segmented<C>& text)
-        : m_text(text) {}
-
-    bool done() const { return m_done; }
-    std::size_t result() const { return m_result; }
-
-    // Looks at every candidate that starts before limit.
-    void advance(std::size_t limit) {
-        while (!m_done && m_pos < limit) {
-            // Only "<!", "<s" and "</...y" can open what matters here.
-            const std::size_t lt =
-                m_text.findLead(C('<'), {{1, '!', false}, {1, 's', true}, {5, 'y', true}}, m_pos, limit);
-            if (lt == npos) {
-                m_pos = std::min(limit, m_text.size());
-                if (m_pos >= m_text.size())
-                    finish(npos);
-                return;
-            }
-            step(lt);
-        }
-    }
-
-    // Takes a candidate found by someone else's pass through the text; candidates
-    // must come in order and include all that advance() would look at.
-    void offer(std::size_t lt) {
-        if (!m_done && lt >= m_pos)
-            step(lt);
-    }
-
-    // No more candidates: there is no closing body tag beyond those offered.
-    void endOfOffers() {
-        if (!m_done)
-            finish(npos);
-    }
-
-private:
-    void step(std::size_t lt) {
-        static constexpr std::string_view rawText[] = {"<SCRIPT", "<STYLE"};
-        static constexpr std::string_view rawTextEnd[] = {"</SCRIPT", "</STYLE"};
-        const Segmented<C>& t = m_text;
-        if (t.matchesAt(lt, "<!--")) {
-            const std::size_t close = t.findKey("-->", lt + 4);
-            if (close == npos)
-                finish(npos);
-            else
-                m_pos = close + 3;
-            return;
-        }
-        if (t.matchesAt(lt, "</BODY>")) {
-            finish(lt);
-            return;
-        }
-        m_pos = lt + 1;
-        for (int k = 0; k < 2; ++k) {
-            if (!t.matchesAt(lt, rawText[k]))
-                continue;
-            const std::size_t after = lt + rawText[k].size();
-            // "<scripts>" or "<styles" are other tags; a name ends at a blank, '>' or '/'.
-            const bool nameEnds = after >= t.size() || t.matchesAt(after, ">") || t.matchesAt(after, "/") ||
-                                  t.matchesAt(after, " ") || t.matchesAt(after, "\t") ||
-                                  t.matchesAt(after, "\r") || t.matchesAt(after, "\n") ||
-                                  t.matchesAt(after, "\f");
-            if (!nameEnds)
-                continue;
-            const std::size_t close = t.findKey(rawTextEnd[k], after);
-            if (close == npos)
-                finish(npos);
-            else
-                m_pos = close + rawTextEnd[k].size();
-            return;
-        }
-    }
-
-    void finish(std::size_t result) {
-        m_result = result;
-        m_done = true;
-    }
-
-    const Segmented<C>& m_text;
-    std::size_t m_pos = 0;
-    std::size_t m_result = npos;
-    bool m_done = false;
-};
-
-template <typename C> std::size_t findClosingBody(const Segmented<C>& text) {
-    BodyScan<C> scan(text);
-    scan.advance(npos);
-    return scan.result();
-}
 
 // Pairs markers (positions in t, ascending) into blocks: each end marker with the
 // start key nearest before it, back to the previous block; the block takes the line
@@ -175,6 +80,7 @@ template <typename C> struct Core {
     std::size_t blocksRemoved = 0;
     bool blockInserted = false;
     bool noBody = false;
+    bool tangled = false; // markers that do not pair into blocks: nested or crossed
 };
 
 constexpr Range BlockRange{npos, npos};
@@ -194,13 +100,8 @@ template <typename C> Core<C> rewriteCore(std::basic_string_view<C> page, Mode m
     if (opensLikeUtf16(Segmented<C>(page, {Range{lo, hi}})))
         lo = 0;
 
-    // Every start key and end marker, in one pass. In insert mode the search for the
-    // body tag goes along, as if no block were to go; should blocks go, it is done
-    // again on what is left.
+    // Every start key and end marker, in one pass.
     const Segmented<C> trimmed(page, {Range{lo, hi}});
-    std::optional<BodyScan<C>> body;
-    if (mode == Mode::Insert)
-        body.emplace(trimmed);
     std::vector<std::size_t> starts;
     std::vector<std::size_t> ends;
     const auto marker = [&](std::size_t at) {
@@ -210,52 +111,32 @@ template <typename C> Core<C> rewriteCore(std::basic_string_view<C> page, Mode m
             ends.push_back(at);
     };
     if constexpr (sizeof(C) == 1) {
-        // Bytes: one vectorised pass finds the markers and feeds the body tag search.
         scan::forEachLead(page.data(), lo, hi, [&](std::size_t at, bool bang) {
             if (bang)
                 marker(at - lo);
-            if (body)
-                body->offer(at - lo);
         });
-        if (body)
-            body->endOfOffers();
     } else {
-        constexpr std::size_t window = 64 * 1024;
-        for (std::size_t from = 0; from < trimmed.size(); from += window) {
-            const std::size_t to = std::min(trimmed.size(), from + window);
-            for (std::size_t at = trimmed.findLead(C('<'), {{1, '!', false}}, from, to); at != npos;
-                 at = trimmed.findLead(C('<'), {{1, '!', false}}, at + 1, to))
-                marker(at);
-            if (body && !body->done())
-                body->advance(to);
-        }
+        for (std::size_t at = trimmed.findLead(C('<'), {{1, '!', false}}, 0); at != npos;
+             at = trimmed.findLead(C('<'), {{1, '!', false}}, at + 1))
+            marker(at);
     }
 
     std::vector<Range> kept;
     if (hi > lo)
         kept.push_back(Range{lo, hi});
-    std::vector<Range> blocks = pairBlocks(trimmed, starts, ends);
+    const std::vector<Range> blocks = pairBlocks(trimmed, starts, ends);
     core.blocksRemoved = blocks.size();
     if (!blocks.empty()) {
         kept = cut(trimmed, blocks);
-        // What stood around a block may form another once it is gone (markers left
-        // over, or a marker split by a block): cut until none is left, so that the
-        // page carries no block that a later run would find.
-        while (true) {
-            const Segmented<C> rest(page, kept);
-            std::vector<std::size_t> moreStarts;
-            std::vector<std::size_t> moreEnds;
-            for (std::size_t at = rest.findKey(SearchKey, 0); at != npos;
-                 at = rest.findKey(SearchKey, at + 1))
-                moreStarts.push_back(at);
-            for (std::size_t at = rest.findKey(EndMarker, 0); at != npos;
-                 at = rest.findKey(EndMarker, at + 1))
-                moreEnds.push_back(at);
-            blocks = pairBlocks(rest, moreStarts, moreEnds);
-            if (blocks.empty())
-                break;
-            core.blocksRemoved += blocks.size();
-            kept = cut(rest, blocks);
+        // One pass takes out every block. A start marker still before an end marker
+        // (left over, or formed where a block was cut out) means the markers were
+        // nested or crossed: which text is the user's cannot be told, so the page
+        // is left for its owner to tidy.
+        const Segmented<C> rest(page, kept);
+        const std::size_t firstStart = rest.findKey(SearchKey, 0);
+        if (firstStart != npos && rest.findKey(EndMarker, firstStart) != npos) {
+            core.tangled = true;
+            return core;
         }
     }
     const bool removedAny = core.blocksRemoved > 0;
@@ -280,13 +161,18 @@ template <typename C> Core<C> rewriteCore(std::basic_string_view<C> page, Mode m
         return core;
     }
 
-    const Segmented<C> text(page, kept);
+    // The closing body tag as HTML reads what is left of the page.
     std::size_t bodyAt = npos;
-    if (!removedAny) {
-        body->advance(npos);
-        bodyAt = body->result() == npos ? npos : text.pagePos(body->result());
-    } else {
-        const std::size_t found = findClosingBody(text);
+    if (kept.size() == 1) {
+        const std::size_t found = findClosingBodyTag(page.substr(kept.front().begin, kept.front().size()));
+        bodyAt = found == npos ? npos : kept.front().begin + found;
+    } else if (kept.size() > 1) {
+        const Segmented<C> text(page, kept);
+        std::basic_string<C> joined;
+        joined.reserve(text.size());
+        for (const Range& r : kept)
+            joined.append(page.substr(r.begin, r.size()));
+        const std::size_t found = findClosingBodyTag(std::basic_string_view<C>(joined));
         bodyAt = found == npos ? npos : text.pagePos(found);
     }
     if (bodyAt == npos) {
@@ -335,8 +221,9 @@ void appendUtf16(std::string& out, char16_t unit, bool bigEndian) {
 
 } // namespace
 
-bool hasPageExtension(std::string_view fileName) {
-    static constexpr std::string_view extensions[] = {".HTM", ".HTML", ".SHTM", ".SHTML"};
+namespace {
+
+bool endsWithAny(std::string_view fileName, std::initializer_list<std::string_view> extensions) {
     for (const auto ext : extensions) {
         if (fileName.size() < ext.size())
             continue;
@@ -348,6 +235,48 @@ bool hasPageExtension(std::string_view fileName) {
             return true;
     }
     return false;
+}
+
+// Whether the text (ASCII-compatible units) opens, after white space, with `key`
+// in any letter case.
+template <typename C> bool opensWith(std::basic_string_view<C> text, std::string_view key) {
+    std::size_t at = 0;
+    while (at < text.size() && (text[at] == C(' ') || text[at] == C('\t') || text[at] == C('\n') ||
+                                text[at] == C('\r') || text[at] == C('\f')))
+        ++at;
+    if (text.size() - at < key.size())
+        return false;
+    for (std::size_t i = 0; i < key.size(); ++i) {
+        if (scan::upperAscii(text[at + i]) != C(scan::upperAscii(key[i])))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool hasPageExtension(std::string_view fileName) {
+    return endsWithAny(fileName, {".HTM", ".HTML", ".SHTM", ".SHTML"});
+}
+
+bool isWebPage(std::string_view fileName, std::string_view contents) {
+    if (hasPageExtension(fileName) ||
+        endsWithAny(fileName, {".XHTML", ".XHT", ".PHP", ".PHTML", ".ASP", ".ASPX", ".JSP", ".CFM", ".INC", ".SSI",
+                               ".TPL", ".TWIG", ".ERB", ".EJS", ".HBS", ".MUSTACHE", ".NJK", ".LIQUID"}))
+        return true;
+    const std::string_view head = contents.substr(0, 4096);
+    const bool le = head.substr(0, 2) == "\xFF\xFE";
+    if (le || head.substr(0, 2) == "\xFE\xFF") {
+        std::u16string units;
+        for (std::size_t i = 2; i + 1 < head.size(); i += 2) {
+            const auto b0 = static_cast<unsigned char>(head[i]);
+            const auto b1 = static_cast<unsigned char>(head[i + 1]);
+            units.push_back(static_cast<char16_t>(le ? (b1 << 8) | b0 : (b0 << 8) | b1));
+        }
+        return opensWith<char16_t>(units, "<!doctype html") || opensWith<char16_t>(units, "<html");
+    }
+    const std::string_view text = head.substr(0, 3) == "\xEF\xBB\xBF" ? head.substr(3) : head;
+    return opensWith(text, "<!doctype html") || opensWith(text, "<html");
 }
 
 std::vector<std::string_view> RewritePlan::pieces(std::string_view page) const {
@@ -378,12 +307,20 @@ RewritePlan planRewrite(std::string_view page, Mode mode, std::string_view block
     const bool le = page.size() >= 2 && page[0] == '\xFF' && page[1] == '\xFE';
     const bool be = page.size() >= 2 && page[0] == '\xFE' && page[1] == '\xFF';
 
+    if (page.size() >= 4 && page.substr(0, 4) == std::string_view("\xFF\xFE\0\0", 4)) {
+        plan.status = RewritePlan::Status::Utf32;
+        return plan;
+    }
     if (!le && !be) {
         if (std::memchr(page.data(), 0, page.size()) != nullptr) {
             plan.status = RewritePlan::Status::Binary;
             return plan;
         }
         const Core<char> core = rewriteCore<char>(page, mode, appendWithoutBody);
+        if (core.tangled) {
+            plan.status = RewritePlan::Status::TangledMarkers;
+            return plan;
+        }
         if (core.noBody) {
             plan.status = RewritePlan::Status::NoClosingBody;
             return plan;
@@ -431,6 +368,10 @@ RewritePlan planRewrite(std::string_view page, Mode mode, std::string_view block
     // The byte-order mark is no part of the text: it is kept, and the text after it rewritten.
     const std::u16string units = decodeUtf16(page.substr(2), be);
     const Core<char16_t> core = rewriteCore<char16_t>(units, mode, appendWithoutBody);
+    if (core.tangled) {
+        plan.status = RewritePlan::Status::TangledMarkers;
+        return plan;
+    }
     if (core.noBody) {
         plan.status = RewritePlan::Status::NoClosingBody;
         return plan;

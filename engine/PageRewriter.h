@@ -20,7 +20,9 @@ public:
         Binary,        // a NUL byte without a UTF-16 byte-order mark: never touched
         NoClosingBody, // insert mode, no closing body tag, and not a page by its name
         BadUtf16,      // a UTF-16 byte-order mark but an odd number of bytes
-        WouldTurnUtf16 // the new text of a byte page would open with a UTF-16 byte-order mark
+        WouldTurnUtf16, // the new text of a byte page would open with a UTF-16 byte-order mark
+        TangledMarkers, // markers nested or crossed: which text is the user's cannot be told
+        Utf32           // a UTF-32 byte-order mark: not rewritten
     };
 
     Status status = Status::Rewritten;
@@ -48,11 +50,17 @@ public:
 // Whether a file name ends in .htm, .html, .shtm or .shtml, in any letter case.
 bool hasPageExtension(std::string_view fileName);
 
+// Whether a file is a web page or a page template, which insert mode may change:
+// its name ends in a page or template extension (any letter case), or its text,
+// after a byte-order mark and white space, opens with "<!doctype html" or "<html".
+bool isWebPage(std::string_view fileName, std::string_view contents);
+
 // Plans the rewrite of one page: spaces trimmed from both ends; every old block
 // (start marker through the nearest end marker after it, with the line end the
-// block wrote) removed; in insert mode the new block put in front of the first
-// closing body tag outside comments, scripts and styles, or appended when there
-// is none and appendWithoutBody is set. `block` is ASCII.
+// block wrote) removed in one pass, and the page refused when markers are left
+// that still pair (nested or crossed); in insert mode the new block put in front
+// of the first closing body tag that is markup (see findClosingBodyTag), or
+// appended when there is none and appendWithoutBody is set. `block` is ASCII.
 RewritePlan planRewrite(std::string_view page, Mode mode, std::string_view block, bool appendWithoutBody);
 
 } // namespace engine

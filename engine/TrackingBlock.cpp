@@ -154,4 +154,8 @@ std::optional<std::string> buildTrackingBlock(std::string_view websiteNumber, st
     return block;
 }
 
+bool hasWebsiteNumber(std::string_view websiteNumber) {
+    return websiteNumber.find_first_not_of(" \t\n\r") != std::string_view::npos;
+}
+
 } // namespace engine

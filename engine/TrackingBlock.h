@@ -34,6 +34,10 @@ std::optional<int> serverDigit(std::string_view websiteNumber);
 // attribute or a URL: " # % & ' < >, control characters and bytes above 0x7E.
 std::string percentEncode(std::string_view text);
 
+// Whether the text holds anything but blanks, tabs and line ends: a website
+// number of nothing else would write a block that never works.
+bool hasWebsiteNumber(std::string_view websiteNumber);
+
 // The website number as written into addresses: spaces trimmed, encoded.
 std::string siteNo(std::string_view websiteNumber);
 // The page name as written into addresses: ASCII letters lowered, spaces

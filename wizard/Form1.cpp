@@ -336,7 +336,7 @@ void Form1::Command1_Click(int Index) {
         QString message;
         if (m_curFrNo == 0 && Text1->text().isEmpty())
             message = QStringLiteral("Please Select a Folder");
-        if (m_curFrNo == 2 && Text2->text().isEmpty())
+        if (m_curFrNo == 2 && !engine::hasWebsiteNumber(Text2->text().toStdString()))
             message = QStringLiteral("Please Enter a Website Number");
         if (!message.isEmpty()) {
             m_platform.warn(this, windowTitle(), message);

@@ -1,3 +1,4 @@
+#include "engine/HtmlScan.h"
 #include "engine/PageRewriter.h"
 #include "engine/TrackingBlock.h"
 
@@ -71,10 +72,6 @@ private Q_SLOTS:
             << QByteArray("a{S}b</body>") << false << QByteArray("a{S}b</body>") << 0;
         QTest::newRow("a stray start marker before a block loses no text")
             << QByteArray("a{S}keep me{O}c") << false << QByteArray("a{S}keep mec") << 1;
-        QTest::newRow("markers left around a removed block form a block and go too")
-            << QByteArray("a{S}x{O}y{E}b</body>") << false << QByteArray("ab</body>") << 2;
-        QTest::newRow("a marker split by a block is whole once the block is gone")
-            << QByteArray("a<!-- START OF TRAF{O}ALYTIC CODE -->x{E}\r\nb") << false << QByteArray("ab") << 2;
         QTest::newRow("every block is removed")
             << QByteArray("{O}a{O}b{O}</BODY>") << false << QByteArray("ab</BODY>") << 3;
         QTest::newRow("insert into a page with two old blocks leaves one")
@@ -114,6 +111,108 @@ private Q_SLOTS:
             << QByteArray("a</body>b</body>") << true << QByteArray("a{B}</body>b</body>") << 0;
         QTest::newRow("a body tag joined by removing a block is found")
             << QByteArray("x</bo{O}dy>") << true << QByteArray("x{B}</body>") << 1;
+    }
+
+    // Where the closing body tag is found: '|' marks it; no '|', none is markup.
+    void closingBodyTag_data() {
+        QTest::addColumn<QByteArray>("html");
+        // end tags
+        QTest::newRow("plain") << QByteArray("<body>x|</body>");
+        QTest::newRow("upper case, space before >") << QByteArray("<BODY>x|</BODY >");
+        QTest::newRow("DocBook: > on the next line") << QByteArray("<p>x</p>|</BODY\n></HTML\n>");
+        QTest::newRow("slash and attributes") << QByteArray("x|</body/ class=\"a>b\">");
+        QTest::newRow("other tag named body-ish") << QByteArray("</bodyx></body-><p>|</body>");
+        QTest::newRow("unclosed at the end") << QByteArray("<body>x</body");
+        QTest::newRow("</ not a letter is a bogus comment") << QByteArray("<p></ </body>x|</body>");
+        QTest::newRow("processing instruction") << QByteArray("<?php echo '</body>' ?>|</body>");
+        // raw text and RCDATA elements
+        QTest::newRow("textarea") << QByteArray("<textarea></body></textarea>|</body>");
+        QTest::newRow("title") << QByteArray("<title>a </body> b</TITLE>|</body>");
+        QTest::newRow("xmp") << QByteArray("<xmp></body></xmp>|</body>");
+        QTest::newRow("noscript") << QByteArray("<noscript></body></noscript>|</body>");
+        QTest::newRow("iframe, noembed, noframes") << QByteArray(
+            "<iframe></body></iframe><noembed></body></noembed><noframes></body></noframes>|</body>");
+        QTest::newRow("end tag must end its name") << QByteArray("<script></scripts></body></script\t>|</body>");
+        QTest::newRow("unclosed script hides the rest") << QByteArray("<script>x</body>");
+        QTest::newRow("template content") << QByteArray("<template><template></body></template></body></template>|</body>");
+        QTest::newRow("plaintext") << QByteArray("<plaintext></body>");
+        // attribute values
+        QTest::newRow("double-quoted") << QByteArray("<a onclick=\"w.write('</body>')\">|</body>");
+        QTest::newRow("single-quoted srcdoc") << QByteArray("<iframe srcdoc='</body>'></iframe>|</body>");
+        QTest::newRow("comment opener in a value") << QByteArray("<a title=\"<!--\">x|</body>-->");
+        QTest::newRow("unquoted value ends at >") << QByteArray("<a href=x>|</body>");
+        QTest::newRow("quote inside a name is no quote") << QByteArray("<a b\"c>|</body>");
+        QTest::newRow("unclosed quote hides the rest") << QByteArray("<a href=\"</body>");
+        // comments
+        QTest::newRow("comment") << QByteArray("<!-- </body> -->|</body>");
+        QTest::newRow("empty comments") << QByteArray("<!-->|</body>");
+        QTest::newRow("empty comment with a dash") << QByteArray("<!--->|</body>");
+        QTest::newRow("--!> ends a comment") << QByteArray("<!-- a --!>|</body>");
+        QTest::newRow("-- > does not") << QByteArray("<!-- -- > </body> -->|</body>");
+        QTest::newRow("bogus comment") << QByteArray("<![CDATA[</body>]]>|</body>");
+        QTest::newRow("unclosed comment") << QByteArray("<!-- </body>");
+    }
+
+    void closingBodyTag() {
+        QFETCH(QByteArray, html);
+        const qsizetype mark = html.indexOf('|');
+        const std::string text = QByteArray(html).replace("|", "").toStdString();
+        const std::size_t expected = mark < 0 ? std::string::npos : std::size_t(mark);
+        QCOMPARE(findClosingBodyTag(text), expected);
+        std::u16string wide(text.begin(), text.end());
+        QCOMPARE(findClosingBodyTag(wide), expected);
+    }
+
+    void webPages_data() {
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<QByteArray>("contents");
+        QTest::addColumn<bool>("page");
+        QTest::newRow("page extension") << QByteArray("a.SHTML") << QByteArray("x") << true;
+        QTest::newRow("template extension") << QByteArray("base.html.twig") << QByteArray("x") << true;
+        QTest::newRow("php") << QByteArray("index.php") << QByteArray("<?php") << true;
+        QTest::newRow("doctype after BOM and blanks")
+            << QByteArray("page") << QByteArray("\xEF\xBB\xBF \r\n<!DOCTYPE HTML>") << true;
+        QTest::newRow("html tag") << QByteArray("README") << QByteArray("\t<Html lang=en>") << true;
+        QTest::newRow("UTF-16 doctype") << QByteArray("x.dat") << QByteArray("\xFF\xFE<\0!\0d\0o\0c\0t\0y\0p\0e\0 \0h\0t\0m\0l\0", 30) << true;
+        QTest::newRow("script") << QByteArray("app.js") << QByteArray("w('</body>')") << false;
+        QTest::newRow("feed") << QByteArray("feed.xml") << QByteArray("<?xml?><![CDATA[</body>]]>") << false;
+        QTest::newRow("style sheet") << QByteArray("site.css") << QByteArray("p:after{content:'</body>'}") << false;
+        QTest::newRow("text mentioning html later") << QByteArray("notes.txt") << QByteArray("see <html>") << false;
+    }
+
+    void webPages() {
+        QFETCH(QByteArray, name);
+        QFETCH(QByteArray, contents);
+        QFETCH(bool, page);
+        QCOMPARE(isWebPage(name.toStdString(), std::string_view(contents.constData(), std::size_t(contents.size()))),
+                 page);
+    }
+
+    // Markers that do not pair into blocks: the page is left exactly as it is.
+    void tangledMarkers_data() {
+        QTest::addColumn<QByteArray>("page");
+        QTest::newRow("nested") << QByteArray("{S}<p>KEEP ONE</p>{S}old{E}<p>KEEP TWO</p>{E}</body>");
+        QTest::newRow("around a block") << QByteArray("a{S}x{O}y{E}b</body>");
+        QTest::newRow("a marker split by a block")
+            << QByteArray("a<!-- START OF TRAF{O}ALYTIC CODE -->x{E}\r\nb");
+        QTest::newRow("deeply nested") << QByteArray("{S}{S}{S}a{E}b{E}c{E}</body>");
+    }
+
+    void tangledMarkers() {
+        QFETCH(QByteArray, page);
+        for (const Mode mode : {Mode::Insert, Mode::Remove}) {
+            RewritePlan plan;
+            ::rewrite(expand(page), mode, true, &plan);
+            QCOMPARE(plan.status, RewritePlan::Status::TangledMarkers);
+            QVERIFY(!plan.changed);
+            QVERIFY(plan.m_pieces.empty());
+        }
+    }
+
+    void utf32IsNotRewritten() {
+        RewritePlan plan;
+        ::rewrite(QByteArray("\xFF\xFE\0\0<\0\0\0", 8), Mode::Insert, true, &plan);
+        QCOMPARE(plan.status, RewritePlan::Status::Utf32);
     }
 
     void rewrite() {

@@ -90,6 +90,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 "binary input is never changed");
         return 0;
     }
+    if (plan.status == RewritePlan::Status::TangledMarkers) {
+        RewritePlan removal;
+        run(page, Mode::Remove, block, asPage, removal);
+        require(removal.status == RewritePlan::Status::TangledMarkers && !removal.changed &&
+                    removal.m_pieces.empty() && plan.m_pieces.empty(),
+                "a page whose markers do not pair is never changed");
+    }
     if (plan.status != RewritePlan::Status::Rewritten) {
         require(!plan.changed, "a page that is not rewritten is not changed");
         return 0;
