@@ -52,7 +52,8 @@ public:
                 } else {
                     const std::size_t nameEnd = endOfName(lt + 2);
                     gt = tagEnd(nameEnd);
-                    if (gt != npos && templateDepth == 0 && nameIs(lt + 2, nameEnd, "body"))
+                    if (gt != npos && templateDepth == 0 && nameEnd - lt == 6 &&
+                        nameIs(lt + 2, nameEnd, "body"))
                         return lt;
                     if (templateDepth > 0 && nameIs(lt + 2, nameEnd, "template"))
                         --templateDepth;
@@ -60,13 +61,23 @@ public:
             } else if (isLetter(next)) {
                 const std::size_t nameEnd = endOfName(lt + 1);
                 gt = tagEnd(nameEnd);
-                if (gt == npos || nameIs(lt + 1, nameEnd, "plaintext"))
+                const std::size_t length = nameEnd - lt - 1;
+                const C first = lower(next);
+                if (gt == npos || (length == 9 && first == C('p') && nameIs(lt + 1, nameEnd, "plaintext")))
                     return npos;
+                // Most tags are none of the special ones: tell by length and first letter.
+                if (length < 3 || length > 9 ||
+                    (first != C('s') && first != C('x') && first != C('i') && first != C('n') &&
+                     first != C('t') && first != C('p'))) {
+                    pos = gt + 1;
+                    continue;
+                }
                 if (nameIs(lt + 1, nameEnd, "template"))
                     ++templateDepth;
                 bool raw = false;
                 for (const std::string_view element : RawTextElements) {
-                    if (nameIs(lt + 1, nameEnd, element)) {
+                    if (length == element.size() && first == C(element[0]) &&
+                        nameIs(lt + 1, nameEnd, element)) {
                         pos = rawTextEnd(gt + 1, element);
                         raw = true;
                         break;

@@ -261,8 +261,9 @@ bool hasPageExtension(std::string_view fileName) {
 
 bool isWebPage(std::string_view fileName, std::string_view contents) {
     if (hasPageExtension(fileName) ||
-        endsWithAny(fileName, {".XHTML", ".XHT", ".PHP", ".PHTML", ".ASP", ".ASPX", ".JSP", ".CFM", ".INC", ".SSI",
-                               ".TPL", ".TWIG", ".ERB", ".EJS", ".HBS", ".MUSTACHE", ".NJK", ".LIQUID"}))
+        endsWithAny(fileName,
+                    {".XHTML", ".XHT", ".PHP", ".PHTML", ".ASP", ".ASPX", ".JSP", ".CFM", ".INC", ".SSI",
+                     ".TPL", ".TWIG", ".ERB", ".EJS", ".HBS", ".MUSTACHE", ".NJK", ".LIQUID"}))
         return true;
     const std::string_view head = contents.substr(0, 4096);
     const bool le = head.substr(0, 2) == "\xFF\xFE";

@@ -16,10 +16,10 @@ enum class PageEncoding { Bytes, Utf16LE, Utf16BE };
 class RewritePlan {
 public:
     enum class Status {
-        Rewritten,     // pieces() is the new text (which may equal the old one)
-        Binary,        // a NUL byte without a UTF-16 byte-order mark: never touched
-        NoClosingBody, // insert mode, no closing body tag, and not a page by its name
-        BadUtf16,      // a UTF-16 byte-order mark but an odd number of bytes
+        Rewritten,      // pieces() is the new text (which may equal the old one)
+        Binary,         // a NUL byte without a UTF-16 byte-order mark: never touched
+        NoClosingBody,  // insert mode, no closing body tag, and not a page by its name
+        BadUtf16,       // a UTF-16 byte-order mark but an odd number of bytes
         WouldTurnUtf16, // the new text of a byte page would open with a UTF-16 byte-order mark
         TangledMarkers, // markers nested or crossed: which text is the user's cannot be told
         Utf32           // a UTF-32 byte-order mark: not rewritten

@@ -115,6 +115,8 @@ private Q_SLOTS:
             << QStringList{QStringLiteral("insert"), QStringLiteral("FOLDER")};
         QTest::newRow("insert with an empty --site")
             << QStringList{QStringLiteral("insert"), QStringLiteral("--site="), QStringLiteral("FOLDER")};
+        QTest::newRow("insert with a --site of blanks, tabs and line feeds") << QStringList{
+            QStringLiteral("insert"), QStringLiteral("--site= \t\n "), QStringLiteral("FOLDER")};
         QTest::newRow("unknown protocol")
             << QStringList{QStringLiteral("insert"), QStringLiteral("--site=1"),
                            QStringLiteral("--protocol=ftp"), QStringLiteral("FOLDER")};

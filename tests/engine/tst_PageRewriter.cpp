@@ -132,9 +132,11 @@ private Q_SLOTS:
         QTest::newRow("noscript") << QByteArray("<noscript></body></noscript>|</body>");
         QTest::newRow("iframe, noembed, noframes") << QByteArray(
             "<iframe></body></iframe><noembed></body></noembed><noframes></body></noframes>|</body>");
-        QTest::newRow("end tag must end its name") << QByteArray("<script></scripts></body></script\t>|</body>");
+        QTest::newRow("end tag must end its name")
+            << QByteArray("<script></scripts></body></script\t>|</body>");
         QTest::newRow("unclosed script hides the rest") << QByteArray("<script>x</body>");
-        QTest::newRow("template content") << QByteArray("<template><template></body></template></body></template>|</body>");
+        QTest::newRow("template content")
+            << QByteArray("<template><template></body></template></body></template>|</body>");
         QTest::newRow("plaintext") << QByteArray("<plaintext></body>");
         // attribute values
         QTest::newRow("double-quoted") << QByteArray("<a onclick=\"w.write('</body>')\">|</body>");
@@ -173,18 +175,23 @@ private Q_SLOTS:
         QTest::newRow("doctype after BOM and blanks")
             << QByteArray("page") << QByteArray("\xEF\xBB\xBF \r\n<!DOCTYPE HTML>") << true;
         QTest::newRow("html tag") << QByteArray("README") << QByteArray("\t<Html lang=en>") << true;
-        QTest::newRow("UTF-16 doctype") << QByteArray("x.dat") << QByteArray("\xFF\xFE<\0!\0d\0o\0c\0t\0y\0p\0e\0 \0h\0t\0m\0l\0", 30) << true;
+        QTest::newRow("UTF-16 doctype")
+            << QByteArray("x.dat") << QByteArray("\xFF\xFE<\0!\0d\0o\0c\0t\0y\0p\0e\0 \0h\0t\0m\0l\0", 30)
+            << true;
         QTest::newRow("script") << QByteArray("app.js") << QByteArray("w('</body>')") << false;
         QTest::newRow("feed") << QByteArray("feed.xml") << QByteArray("<?xml?><![CDATA[</body>]]>") << false;
-        QTest::newRow("style sheet") << QByteArray("site.css") << QByteArray("p:after{content:'</body>'}") << false;
-        QTest::newRow("text mentioning html later") << QByteArray("notes.txt") << QByteArray("see <html>") << false;
+        QTest::newRow("style sheet") << QByteArray("site.css") << QByteArray("p:after{content:'</body>'}")
+                                     << false;
+        QTest::newRow("text mentioning html later")
+            << QByteArray("notes.txt") << QByteArray("see <html>") << false;
     }
 
     void webPages() {
         QFETCH(QByteArray, name);
         QFETCH(QByteArray, contents);
         QFETCH(bool, page);
-        QCOMPARE(isWebPage(name.toStdString(), std::string_view(contents.constData(), std::size_t(contents.size()))),
+        QCOMPARE(isWebPage(name.toStdString(),
+                           std::string_view(contents.constData(), std::size_t(contents.size()))),
                  page);
     }
 

@@ -61,7 +61,8 @@ private Q_SLOTS:
 
         RewritePlan plan;
         const QByteArray once = rewrite(page, Mode::Insert, block, &plan);
-        if (plan.status == RewritePlan::Status::Binary || plan.status == RewritePlan::Status::TangledMarkers) {
+        if (plan.status == RewritePlan::Status::Binary ||
+            plan.status == RewritePlan::Status::TangledMarkers) {
             QVERIFY(name.ends_with(".gif") || name.starts_with("nested"));
             QVERIFY(!plan.changed);
             return;

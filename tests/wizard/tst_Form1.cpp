@@ -165,6 +165,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("message");
         QTest::newRow("no folder on page 0") << 0 << QStringLiteral("Please Select a Folder");
         QTest::newRow("no website number on page 2") << 2 << QStringLiteral("Please Enter a Website Number");
+        QTest::newRow("a website number of blanks") << 3 << QStringLiteral("Please Enter a Website Number");
     }
 
     void emptyFieldsAreRefused() {
@@ -172,7 +173,12 @@ private Q_SLOTS:
         QFETCH(QString, message);
         QTemporaryDir dir;
         Wizard w;
-        if (page == 2)
+        if (page == 3) { // blanks stand for no number: the block would never work
+            page = 2;
+            w.toPage2(dir.path(), {});
+            w.text2()->setText(QStringLiteral(" \t "));
+        }
+        if (page == 2 && w.form.CurFrNo() != 2)
             w.toPage2(dir.path(), {});
         QCOMPARE(w.form.CurFrNo(), page);
         const bool prevEnabled = w.prev()->isEnabled();
