@@ -100,6 +100,24 @@ void startAttacker(QProcess& attacker, const QByteArray& folder, const QList<QBy
     QVERIFY(attacker.waitForStarted());
 }
 
+// Runs insert and remove in turn for three seconds while an unprivileged process
+// swaps the pairs of names; the number of runs, or 0 when the attacker swapped nothing.
+int raceRuns(const QByteArray& folder, const QString& folderName, const QList<QByteArray>& pairs) {
+    QProcess attacker;
+    startAttacker(attacker, folder, pairs, 4);
+    QElapsedTimer clock;
+    clock.start();
+    int runs = 0;
+    while (clock.elapsed() < 3000) {
+        runCli(runs % 2 ? QStringList{QStringLiteral("insert"), QStringLiteral("--site"),
+                                      QString::number(1000 + runs), QStringLiteral("--all"), folderName}
+                        : QStringList{QStringLiteral("remove"), QStringLiteral("--all"), folderName});
+        ++runs;
+    }
+    attacker.waitForFinished(10000);
+    return attacker.readAllStandardOutput().toLong() > 0 ? runs : 0;
+}
+
 QByteArray attribute(const QByteArray& path, const char* name) {
     QByteArray value(4096, '\0');
     const ssize_t n = ::getxattr(path.constData(), name, value.data(), std::size_t(value.size()));
@@ -595,19 +613,8 @@ private Q_SLOTS:
         QVERIFY(::chown(site.path.constData(), 65534, 65534) == 0);
         struct stat secretBefore {};
         ::stat(secret.constData(), &secretBefore);
-        QProcess attacker;
-        startAttacker(attacker, site.path, pairs, 4);
-        QElapsedTimer clock;
-        clock.start();
-        int runs = 0;
-        while (clock.elapsed() < 3000) {
-            runCli(runs % 2
-                       ? site.insert(QString::number(1000 + runs))
-                       : QStringList{QStringLiteral("remove"), QStringLiteral("--all"), site.dir.path()});
-            ++runs;
-        }
-        attacker.waitForFinished(10000);
-        QVERIFY2(attacker.readAllStandardOutput().toLong() > 0, "the attacker swapped nothing");
+        const int runs = raceRuns(site.path, site.dir.path(), pairs);
+        QVERIFY(runs > 0);
         for (const auto& [name, entry] : snapshot(site.path).asKeyValueRange())
             QVERIFY2(!entry.regular || entry.link || !entry.bytes.contains("SECRET-TEXT"), name.constData());
         struct stat secretAfter {};
@@ -639,19 +646,8 @@ private Q_SLOTS:
         }
         QVERIFY(::chown(site.path.constData(), 65534, 65534) == 0);
         const Snapshot outsideBefore = snapshot(out);
-        QProcess attacker;
-        startAttacker(attacker, site.path, {"sub", "evil"}, 4);
-        QElapsedTimer clock;
-        clock.start();
-        int runs = 0;
-        while (clock.elapsed() < 3000) {
-            runCli(runs % 2
-                       ? site.insert(QString::number(1000 + runs))
-                       : QStringList{QStringLiteral("remove"), QStringLiteral("--all"), site.dir.path()});
-            ++runs;
-        }
-        attacker.waitForFinished(10000);
-        QVERIFY2(attacker.readAllStandardOutput().toLong() > 0, "the attacker swapped nothing");
+        const int runs = raceRuns(site.path, site.dir.path(), {"sub", "evil"});
+        QVERIFY(runs > 0);
         const Snapshot outsideAfter = snapshot(out);
         QCOMPARE(outsideAfter.keys(), outsideBefore.keys());
         for (const auto& [name, entry] : outsideBefore.asKeyValueRange()) {
