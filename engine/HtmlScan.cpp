@@ -1,6 +1,13 @@
 #include "engine/HtmlScan.h"
 
+#include <cstdint>
+#include <array>
 #include <cstring>
+#include <type_traits>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace engine {
 
@@ -8,8 +15,24 @@ namespace {
 
 constexpr std::size_t npos = std::string_view::npos;
 
+// What a byte is to the tokenizer inside a tag: white space, or a character
+// that ends a name there.
+enum : unsigned char { Space = 1, EndsName = 2 };
+constexpr auto ByteKinds = [] {
+    std::array<unsigned char, 256> kinds{};
+    for (const unsigned char c : {' ', '\t', '\n', '\f', '\r'})
+        kinds[c] = Space | EndsName;
+    for (const unsigned char c : {'/', '>', '='})
+        kinds[c] = EndsName;
+    return kinds;
+}();
+
+template <typename C> constexpr unsigned char kindOf(C c) {
+    return static_cast<std::make_unsigned_t<C>>(c) < 256 ? ByteKinds[static_cast<std::make_unsigned_t<C>>(c)] : 0;
+}
+
 template <typename C> constexpr bool isSpace(C c) {
-    return c == C(' ') || c == C('\t') || c == C('\n') || c == C('\f') || c == C('\r');
+    return (kindOf(c) & Space) != 0;
 }
 
 template <typename C> constexpr bool isLetter(C c) {
@@ -24,17 +47,82 @@ template <typename C> constexpr C lower(C c) {
 constexpr std::string_view RawTextElements[] = {"script",   "style",    "xmp",   "iframe",  "noembed",
                                                 "noframes", "noscript", "title", "textarea"};
 
+// Where the characters that shape markup stand in a byte text: '<', and '>' or a
+// quote, found 64 bytes at a time (with SSE2 where there is SSE2). Most of a page
+// is text or tags without quoted values, and these are passed over here.
+class ByteMarks {
+public:
+    ByteMarks(const char* data, std::size_t size)
+        : m_data(data)
+        , m_size(size) {}
+
+    std::size_t nextLt(std::size_t from) { return next(from, false); }
+    std::size_t nextGtOrQuote(std::size_t from) { return next(from, true); }
+
+private:
+    std::size_t next(std::size_t from, bool gtOrQuote) {
+        while (from < m_size) {
+            const std::size_t chunk = from & ~std::size_t(63);
+            if (chunk != m_base)
+                load(chunk);
+            const std::uint64_t mask = (gtOrQuote ? m_gtOrQuote : m_lt) & (~std::uint64_t(0) << (from - chunk));
+            if (mask != 0)
+                return chunk + static_cast<std::size_t>(__builtin_ctzll(mask));
+            from = chunk + 64;
+        }
+        return npos;
+    }
+
+    void load(std::size_t chunk) {
+        m_base = chunk;
+        m_lt = 0;
+        m_gtOrQuote = 0;
+#if defined(__SSE2__)
+        if (chunk + 64 <= m_size) {
+            for (int part = 0; part < 4; ++part) {
+                const __m128i v =
+                    _mm_loadu_si128(reinterpret_cast<const __m128i*>(m_data + chunk + 16 * static_cast<std::size_t>(part)));
+                const auto bits = [&](char c) {
+                    return static_cast<std::uint64_t>(static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, _mm_set1_epi8(c)))));
+                };
+                m_lt |= bits('<') << (16 * part);
+                m_gtOrQuote |= (bits('>') | bits('"') | bits('\'')) << (16 * part);
+            }
+            return;
+        }
+#endif
+        for (std::size_t i = chunk; i < m_size && i < chunk + 64; ++i) {
+            const char c = m_data[i];
+            m_lt |= std::uint64_t(c == '<') << (i - chunk);
+            m_gtOrQuote |= std::uint64_t(c == '>' || c == '"' || c == '\'') << (i - chunk);
+        }
+    }
+
+    const char* m_data;
+    std::size_t m_size;
+    std::size_t m_base = npos;
+    std::uint64_t m_lt = 0;
+    std::uint64_t m_gtOrQuote = 0;
+};
+
+// Wide texts take the plain path.
+class NoMarks {
+public:
+    NoMarks(const char16_t*, std::size_t) {}
+};
+
 template <typename C> class Tokenizer {
 public:
     explicit Tokenizer(std::basic_string_view<C> text)
         : t(text)
-        , n(text.size()) {}
+        , n(text.size())
+        , marks(text.data(), text.size()) {}
 
     std::size_t closingBody() {
         std::size_t pos = 0;
         int templateDepth = 0;
         while (true) {
-            const std::size_t lt = find(C('<'), pos);
+            const std::size_t lt = nextLt(pos);
             if (lt == npos || lt + 1 >= n)
                 return npos;
             const C next = t[lt + 1];
@@ -49,6 +137,8 @@ public:
                 if (!isLetter(t[lt + 2])) {
                     // "</>" is dropped; anything else is a bogus comment up to '>'.
                     gt = t[lt + 2] == C('>') ? lt + 2 : find(C('>'), lt + 2);
+                } else if (const C first = lower(t[lt + 2]); first != C('b') && first != C('t')) {
+                    gt = tagEnd(endOfName(lt + 3)); // neither body nor template: only where it ends counts
                 } else {
                     const std::size_t nameEnd = endOfName(lt + 2);
                     gt = tagEnd(nameEnd);
@@ -58,17 +148,18 @@ public:
                     if (templateDepth > 0 && nameIs(lt + 2, nameEnd, "template"))
                         --templateDepth;
                 }
+            } else if (const C first = lower(next);
+                       isLetter(next) && first != C('s') && first != C('x') && first != C('i') && first != C('n') &&
+                       first != C('t') && first != C('p')) {
+                gt = tagEnd(endOfName(lt + 2)); // no element whose content is text starts with this letter
             } else if (isLetter(next)) {
                 const std::size_t nameEnd = endOfName(lt + 1);
                 gt = tagEnd(nameEnd);
                 const std::size_t length = nameEnd - lt - 1;
-                const C first = lower(next);
                 if (gt == npos || (length == 9 && first == C('p') && nameIs(lt + 1, nameEnd, "plaintext")))
                     return npos;
-                // Most tags are none of the special ones: tell by length and first letter.
-                if (length < 3 || length > 9 ||
-                    (first != C('s') && first != C('x') && first != C('i') && first != C('n') &&
-                     first != C('t') && first != C('p'))) {
+                // Most tags are none of the special ones: tell by length.
+                if (length < 3 || length > 9) {
                     pos = gt + 1;
                     continue;
                 }
@@ -99,6 +190,62 @@ public:
     }
 
 private:
+    std::size_t nextLt(std::size_t from) {
+        if constexpr (sizeof(C) == 1)
+            return marks.nextLt(from);
+        else
+            return find(C('<'), from);
+    }
+
+    // The '>' that ends a tag whose name ends at `at`. The marks carry the scan from
+    // quote to quote: a '>' before any quote ends the tag, since no quoted value can
+    // hide it; a quote right after "name=" opens a value, and the value's own quote
+    // closes it. Anything less plain is read character by character.
+    std::size_t tagEnd(std::size_t at) {
+        if constexpr (sizeof(C) == 1) {
+            // `at` is where the tokenizer stands before an attribute name (or after a
+            // quoted value, which reads the same from here).
+            while (true) {
+                const std::size_t mark = marks.nextGtOrQuote(at);
+                if (mark == npos)
+                    return npos;
+                if (t[mark] == '>')
+                    return mark;
+                if (!opensValue(at, mark))
+                    return tagEndWithValues(at);
+                std::size_t close = marks.nextGtOrQuote(mark + 1);
+                while (close != npos && t[close] != t[mark])
+                    close = marks.nextGtOrQuote(close + 1);
+                if (close == npos)
+                    return npos;
+                at = close + 1;
+            }
+        }
+        return tagEndWithValues(at);
+    }
+
+    // Whether the quote at q opens an attribute value, for text from `from` (where
+    // the tokenizer stands before an attribute name) to q that holds no '>' and no
+    // quote: it must follow "=" right after an attribute name, and that name must
+    // follow white space that itself follows no '=' (or the start).
+    bool opensValue(std::size_t from, std::size_t q) const {
+        if (q < from + 2 || t[q - 1] != C('='))
+            return false;
+        std::size_t j = q - 1; // the '='; then the start of the name before it
+        while (j > from && (kindOf(t[j - 1]) & EndsName) == 0) // '>' cannot stand here
+            --j;
+        if (j == q - 1)
+            return false; // no name before the '='
+        if (j == from)
+            return true; // the name starts where the tokenizer stands before a name
+        if (!isSpace(t[j - 1]))
+            return false; // after '/' or '=': not plain
+        std::size_t k = j - 1;
+        while (k > from && isSpace(t[k - 1]))
+            --k;
+        return k == from || t[k - 1] != C('=');
+    }
+
     std::size_t find(C c, std::size_t from) const {
         if (from >= n)
             return npos;
@@ -153,7 +300,7 @@ private:
 
     // From the end of a tag's name: the position of the '>' that ends the tag,
     // past its attributes and their values; npos when the text ends first.
-    std::size_t tagEnd(std::size_t at) const {
+    std::size_t tagEndWithValues(std::size_t at) const {
         while (true) {
             while (at < n && (isSpace(t[at]) || t[at] == C('/')))
                 ++at;
@@ -187,8 +334,8 @@ private:
     }
 
     // From just after a raw-text element's start tag: where its end tag begins.
-    std::size_t rawTextEnd(std::size_t at, std::string_view element) const {
-        for (std::size_t lt = find(C('<'), at); lt != npos; lt = find(C('<'), lt + 1)) {
+    std::size_t rawTextEnd(std::size_t at, std::string_view element) {
+        for (std::size_t lt = nextLt(at); lt != npos; lt = nextLt(lt + 1)) {
             if (lt + 2 + element.size() >= n)
                 return npos;
             if (t[lt + 1] == C('/') && nameIs(lt + 2, lt + 2 + element.size(), element)) {
@@ -202,6 +349,7 @@ private:
 
     std::basic_string_view<C> t;
     std::size_t n;
+    std::conditional_t<sizeof(C) == 1, ByteMarks, NoMarks> marks;
 };
 
 } // namespace

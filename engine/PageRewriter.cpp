@@ -110,16 +110,9 @@ template <typename C> Core<C> rewriteCore(std::basic_string_view<C> page, Mode m
         else if (trimmed.matchesAt(at, EndMarker))
             ends.push_back(at);
     };
-    if constexpr (sizeof(C) == 1) {
-        scan::forEachLead(page.data(), lo, hi, [&](std::size_t at, bool bang) {
-            if (bang)
-                marker(at - lo);
-        });
-    } else {
-        for (std::size_t at = trimmed.findLead(C('<'), {{1, '!', false}}, 0); at != npos;
-             at = trimmed.findLead(C('<'), {{1, '!', false}}, at + 1))
-            marker(at);
-    }
+    for (std::size_t at = trimmed.findLead(C('<'), {{1, '!', false}}, 0); at != npos;
+         at = trimmed.findLead(C('<'), {{1, '!', false}}, at + 1))
+        marker(at);
 
     std::vector<Range> kept;
     if (hi > lo)

@@ -79,6 +79,9 @@ __attribute__((target("avx2"))) std::size_t findAvx2(const char* data, std::size
             return at + static_cast<std::size_t>(__builtin_ctz(mask));
         at += 32;
     }
+    // The tail below is plain code: leave the wide registers clean, or every SSE
+    // instruction after this call pays for their dirty upper halves.
+    _mm256_zeroupper();
     return scalarFrom(data, at, end, lead, followers, reach);
 }
 
@@ -108,65 +111,11 @@ std::size_t findSse2(const char* data, std::size_t from, std::size_t end, char l
     return scalarFrom(data, at, end, lead, followers, reach);
 }
 
-__attribute__((target("avx2"))) std::size_t eachLeadAvx2(const char* data, std::size_t from, std::size_t end,
-                                                         void (*fn)(void*, std::size_t, bool),
-                                                         void* context) {
-    const __m256i lt = _mm256_set1_epi8('<');
-    const __m256i bang = _mm256_set1_epi8('!');
-    const __m256i s = _mm256_set1_epi8('s');
-    const __m256i y = _mm256_set1_epi8('y');
-    const __m256i caseBit = _mm256_set1_epi8(0x20);
-    std::size_t at = from;
-    while (at + 32 + 5 <= end) {
-        const char* p = data + at;
-        unsigned leads = static_cast<unsigned>(_mm256_movemask_epi8(
-            _mm256_cmpeq_epi8(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(p)), lt)));
-        if (leads != 0) {
-            const __m256i next = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + 1));
-            const unsigned bangs = static_cast<unsigned>(_mm256_movemask_epi8(_mm256_cmpeq_epi8(next, bang)));
-            const unsigned others = static_cast<unsigned>(
-                _mm256_movemask_epi8(_mm256_cmpeq_epi8(_mm256_or_si256(next, caseBit), s)) |
-                _mm256_movemask_epi8(_mm256_cmpeq_epi8(
-                    _mm256_or_si256(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + 5)), caseBit),
-                    y)));
-            leads &= bangs | others;
-            while (leads != 0) {
-                const unsigned bit = static_cast<unsigned>(__builtin_ctz(leads));
-                fn(context, at + bit, ((bangs >> bit) & 1u) != 0);
-                leads &= leads - 1;
-            }
-        }
-        at += 32;
-    }
-    return at;
-}
-
 const bool hasAvx2 = __builtin_cpu_supports("avx2");
 
 #endif
 
 } // namespace
-
-void forEachLeadBytes(const char* data, std::size_t from, std::size_t end,
-                      void (*fn)(void*, std::size_t, bool), void* context) {
-    std::size_t at = from;
-#ifdef INSERTER_X86_VECTORS
-    if (hasAvx2)
-        at = eachLeadAvx2(data, from, end, fn, context);
-#endif
-    for (; at < end; ++at) {
-        if (data[at] != '<')
-            continue;
-        if (at + 5 >= end) {
-            fn(context, at, true);
-            continue;
-        }
-        const char next = static_cast<char>(data[at + 1] | 0x20);
-        const bool bang = data[at + 1] == '!';
-        if (bang || next == 's' || static_cast<char>(data[at + 5] | 0x20) == 'y')
-            fn(context, at, bang);
-    }
-}
 
 std::size_t findLeadBytes(const char* data, std::size_t from, std::size_t end, char lead,
                           std::initializer_list<Follower> followers) {

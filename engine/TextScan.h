@@ -31,19 +31,6 @@ struct Follower {
 std::size_t findLeadBytes(const char* data, std::size_t from, std::size_t end, char lead,
                           std::initializer_list<Follower> followers);
 
-// Calls fn(position, bang) in order for every '<' of the byte text in [from, end)
-// that is followed by '!' (bang), by 's' or 'S', or five places on by 'y' or 'Y',
-// and for every '<' too near end to tell. One vectorised pass serves both the
-// search for markers ("<!") and the search for the closing body tag.
-void forEachLeadBytes(const char* data, std::size_t from, std::size_t end,
-                      void (*fn)(void* context, std::size_t at, bool bang), void* context);
-
-template <typename Fn> void forEachLead(const char* data, std::size_t from, std::size_t end, Fn&& fn) {
-    forEachLeadBytes(
-        data, from, end,
-        [](void* context, std::size_t at, bool bang) { (*static_cast<Fn*>(context))(at, bang); }, &fn);
-}
-
 // The same for any text; bytes take the vectorised path.
 template <typename C>
 std::size_t findLead(const C* data, std::size_t from, std::size_t end, C lead,

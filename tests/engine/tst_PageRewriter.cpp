@@ -144,6 +144,11 @@ private Q_SLOTS:
         QTest::newRow("comment opener in a value") << QByteArray("<a title=\"<!--\">x|</body>-->");
         QTest::newRow("unquoted value ends at >") << QByteArray("<a href=x>|</body>");
         QTest::newRow("quote inside a name is no quote") << QByteArray("<a b\"c>|</body>");
+        QTest::newRow("space after = starts an unquoted value") << QByteArray("<a b= c=\"</body>\">|</body>");
+        QTest::newRow("= inside an unquoted value") << QByteArray("<a b=c=\"</body>\">|</body>");
+        QTest::newRow("value after a slash") << QByteArray("<a x/y=\"</body>\">|</body>");
+        QTest::newRow("= and quotes in a tag name") << QByteArray("<ab=\"x>|</body>\"></body>");
+        QTest::newRow("values back to back") << QByteArray("<a b=\"1\"c='</body>' d=\">\">|</body>");
         QTest::newRow("unclosed quote hides the rest") << QByteArray("<a href=\"</body>");
         // comments
         QTest::newRow("comment") << QByteArray("<!-- </body> -->|</body>");
