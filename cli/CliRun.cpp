@@ -8,6 +8,8 @@
 
 #include <QCommandLineParser>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QSet>
 
 #include <string>
@@ -15,6 +17,8 @@
 namespace cli {
 
 namespace {
+
+enum class Command { Insert, Remove, Status };
 
 std::string local(const QString& text) {
     return QFile::encodeName(text).toStdString();
@@ -26,39 +30,81 @@ void line(std::FILE* stream, const std::string& text) {
     std::fflush(stream);
 }
 
+// Text for a report, escaped so that no file name can break a line or forge another.
+QString shown(const std::string& text) {
+    return QString::fromStdString(engine::reportText(text));
+}
+
+void jsonLine(std::FILE* stream, const QJsonObject& object) {
+    line(stream, QJsonDocument(object).toJson(QJsonDocument::Compact).toStdString());
+}
+
 // The batch host of the command line: a fixed folder, list and settings, and a
 // line per page as it finishes.
 class CliHost final : public engine::BatchHost {
 public:
-    CliHost(std::string folder, engine::FolderId listed, QList<QByteArray> names, QList<bool> selected,
-            std::string site, std::string protocol, engine::Mode mode, bool dryRun, std::FILE* out)
+    struct Settings {
+        Command command = Command::Insert;
+        std::string site;
+        std::string protocol;
+        bool dryRun = false;
+        bool json = false;
+    };
+
+    CliHost(std::string folder, platform::FolderListing listing, QList<bool> selected, Settings settings,
+            std::FILE* out)
         : m_folder(std::move(folder))
-        , m_listed(listed)
-        , m_names(std::move(names))
+        , m_listing(std::move(listing))
         , m_selected(std::move(selected))
-        , m_site(std::move(site))
-        , m_protocol(std::move(protocol))
-        , m_mode(mode)
-        , m_dryRun(dryRun)
+        , m_settings(std::move(settings))
         , m_out(out) {}
 
     std::string folder() override { return m_folder; }
-    engine::FolderId listedFolder() override { return m_listed; }
-    int entryCount() override { return static_cast<int>(m_names.size()); }
-    std::string entryName(int index) override { return m_names.at(index).toStdString(); }
+    engine::FolderId listedFolder() override { return m_listing.id; }
+    std::vector<std::pair<std::string, std::string>> unlistedFolders() override {
+        std::vector<std::pair<std::string, std::string>> folders;
+        for (const auto& [path, reason] : m_listing.unlisted)
+            folders.emplace_back(path.toStdString(), local(reason));
+        return folders;
+    }
+    int entryCount() override { return static_cast<int>(m_listing.names.size()); }
+    std::string entryName(int index) override { return m_listing.names.at(index).toStdString(); }
     bool entrySelected(int index) override { return m_selected.at(index); }
-    std::string websiteNumber() override { return m_site; }
-    std::string protocolText() override { return m_protocol; }
-    engine::Mode mode() override { return m_mode; }
+    std::string websiteNumber() override { return m_settings.site; }
+    std::string protocolText() override { return m_settings.protocol; }
+    engine::Mode mode() override {
+        return m_settings.command == Command::Remove ? engine::Mode::Remove : engine::Mode::Insert;
+    }
     void pageStarting(const std::string&, int, int) override {}
+
     void pageFinished(const engine::PageResult& page, int, int) override {
-        std::string text = engine::outcomeWord(page.outcome);
-        if (m_dryRun && page.outcome != engine::Outcome::Skipped && page.outcome != engine::Outcome::Failed &&
-            page.outcome != engine::Outcome::Unchanged)
-            text = "would be " + text;
-        text.resize(std::max<std::size_t>(text.size() + 1, 10), ' ');
-        // Escaped, so that no file name can break a line or forge another.
+        const bool status = m_settings.command == Command::Status;
+        const std::string word =
+            status && !page.state.empty() ? page.state : engine::outcomeWord(page.outcome);
+        const bool would = m_settings.dryRun && page.outcome != engine::Outcome::Skipped &&
+                           page.outcome != engine::Outcome::Failed &&
+                           page.outcome != engine::Outcome::Unchanged;
+        if (m_settings.json) {
+            QJsonObject object{{QStringLiteral("path"), shown(page.path)}};
+            object.insert(status ? QStringLiteral("state") : QStringLiteral("outcome"),
+                          QString::fromStdString(word));
+            if (m_settings.dryRun)
+                object.insert(QStringLiteral("dry_run"), true);
+            if (!page.reason.empty())
+                object.insert(QStringLiteral("reason"), shown(page.reason));
+            if (!page.website.empty()) {
+                object.insert(QStringLiteral("website"), shown(page.website));
+                object.insert(QStringLiteral("protocol"), QString::fromStdString(page.protocol));
+            }
+            jsonLine(m_out, object);
+            return;
+        }
+        // One column for the words, as wide as the longest a run can print.
+        std::string text = (would ? "would be " : "") + word;
+        text.resize(std::max<std::size_t>(text.size() + 1, m_settings.dryRun ? 19 : 10), ' ');
         text += engine::reportText(page.path);
+        if (!page.website.empty())
+            text += " (website " + engine::reportText(page.website) + ", " + page.protocol + ")";
         if (!page.reason.empty())
             text += ": " + engine::reportText(page.reason);
         line(m_out, text);
@@ -66,13 +112,9 @@ public:
 
 private:
     std::string m_folder;
-    engine::FolderId m_listed;
-    QList<QByteArray> m_names;
+    platform::FolderListing m_listing;
     QList<bool> m_selected;
-    std::string m_site;
-    std::string m_protocol;
-    engine::Mode m_mode;
-    bool m_dryRun;
+    Settings m_settings;
     std::FILE* m_out;
 };
 
@@ -86,25 +128,32 @@ int usage(std::FILE* err, const QString& message) {
 int run(const QStringList& arguments, std::FILE* out, std::FILE* err) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
-        "Inserts the Trafalytic tracking code into the web pages of a folder, or removes it.\n\n"
+        "Inserts the Trafalytic tracking code into the web pages of a folder, removes it, or tells which\n"
+        "pages carry it.\n\n"
         "Without NAMEs the .htm, .html, .shtm and .shtml files of FOLDER are taken; with --all every file.\n"
-        "Exit status: 0 when no page failed, 1 when a page failed or nothing could be done, 2 for a usage "
-        "error."));
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("insert or remove"));
+        "Exit status: 0 when no page failed, 1 when a page failed or nothing could be done (status with\n"
+        "--site: when a page is not current), 2 for a usage error."));
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("insert, remove or status"));
     parser.addPositionalArgument(QStringLiteral("FOLDER"),
                                  QStringLiteral("The folder that holds the web pages."));
-    parser.addPositionalArgument(QStringLiteral("NAME"), QStringLiteral("File names in FOLDER to change."),
+    parser.addPositionalArgument(QStringLiteral("NAME"),
+                                 QStringLiteral("Files in FOLDER to take (paths relative to it with -r)."),
                                  QStringLiteral("[NAME...]"));
-    const QCommandLineOption siteOption(QStringLiteral("site"),
-                                        QStringLiteral("The website number Trafalytic assigned (insert)."),
-                                        QStringLiteral("NUMBER"));
+    const QCommandLineOption siteOption(
+        QStringLiteral("site"),
+        QStringLiteral("The website number Trafalytic assigned (insert; status compares with it)."),
+        QStringLiteral("NUMBER"));
     const QCommandLineOption protocolOption(QStringLiteral("protocol"),
                                             QStringLiteral("normal (http, the default) or secure (https)."),
                                             QStringLiteral("normal|secure"), QStringLiteral("normal"));
     const QCommandLineOption allOption(QStringLiteral("all"), QStringLiteral("Take every file of FOLDER."));
+    const QCommandLineOption recursiveOption({QStringLiteral("r"), QStringLiteral("recursive")},
+                                             QStringLiteral("Take the folders beneath FOLDER too."));
     const QCommandLineOption dryRunOption(
         QStringLiteral("dry-run"), QStringLiteral("Report what would happen to each page; write nothing."));
-    parser.addOptions({siteOption, protocolOption, allOption, dryRunOption});
+    const QCommandLineOption jsonOption(
+        QStringLiteral("json"), QStringLiteral("One JSON object a line for each page, then the summary."));
+    parser.addOptions({siteOption, protocolOption, allOption, recursiveOption, dryRunOption, jsonOption});
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
 
@@ -121,39 +170,46 @@ int run(const QStringList& arguments, std::FILE* out, std::FILE* err) {
 
     const QStringList positional = parser.positionalArguments();
     if (positional.isEmpty())
-        return usage(err, QStringLiteral("missing command: insert or remove"));
+        return usage(err, QStringLiteral("missing command: insert, remove or status"));
+    CliHost::Settings settings;
     const QString command = positional.front();
-    engine::Mode mode;
     if (command == QLatin1String("insert"))
-        mode = engine::Mode::Insert;
+        settings.command = Command::Insert;
     else if (command == QLatin1String("remove"))
-        mode = engine::Mode::Remove;
+        settings.command = Command::Remove;
+    else if (command == QLatin1String("status"))
+        settings.command = Command::Status;
     else
-        return usage(err, QStringLiteral("unknown command \"%1\": use insert or remove").arg(command));
+        return usage(err,
+                     QStringLiteral("unknown command \"%1\": use insert, remove or status").arg(command));
     if (positional.size() < 2)
         return usage(err, QStringLiteral("missing FOLDER"));
 
-    std::string site;
-    std::string protocol(engine::NormalProtocol);
-    if (mode == engine::Mode::Insert) {
+    settings.protocol = engine::NormalProtocol;
+    const bool compare = settings.command == Command::Status && parser.isSet(siteOption);
+    if (settings.command == Command::Insert || compare) {
         if (!parser.isSet(siteOption) || !engine::hasWebsiteNumber(local(parser.value(siteOption))))
-            return usage(err, QStringLiteral("insert needs --site NUMBER"));
-        site = local(parser.value(siteOption));
+            return usage(err, QStringLiteral("%1 needs --site NUMBER").arg(command));
+        settings.site = local(parser.value(siteOption));
         const QString choice = parser.value(protocolOption).toLower();
         if (choice == QLatin1String("secure"))
-            protocol = engine::SecureProtocol;
+            settings.protocol = engine::SecureProtocol;
         else if (choice != QLatin1String("normal"))
             return usage(err, QStringLiteral("--protocol takes normal or secure"));
     } else if (parser.isSet(siteOption) || parser.isSet(protocolOption)) {
-        return usage(err, QStringLiteral("--site and --protocol go with insert only"));
+        return usage(err, QStringLiteral("--site and --protocol go with insert and status only"));
     }
+    if (settings.command == Command::Status && parser.isSet(dryRunOption))
+        return usage(err, QStringLiteral("status writes nothing: --dry-run does not go with it"));
+    settings.dryRun = parser.isSet(dryRunOption);
+    settings.json = parser.isSet(jsonOption);
 
     const QString folder = positional.at(1);
     const QStringList names = positional.mid(2);
     if (parser.isSet(allOption) && !names.isEmpty())
         return usage(err, QStringLiteral("give either --all or NAMEs, not both"));
 
-    const platform::FolderListing listing = platform::listFolder(folder);
+    const platform::FolderListing listing = platform::listFolder(folder, parser.isSet(recursiveOption));
     if (!listing.ok) {
         line(err, "code-inserter-cli: " + local(listing.reason));
         return PageFailed;
@@ -180,16 +236,54 @@ int run(const QStringList& arguments, std::FILE* out, std::FILE* err) {
             selected.append(engine::hasPageExtension(name.toStdString()));
     }
 
-    const bool dryRun = parser.isSet(dryRunOption);
-    CliHost host(local(folder), listing.id, listing.names, selected, site, protocol, mode, dryRun, out);
+    const bool json = settings.json;
+    const bool dryRun = settings.dryRun;
+    CliHost host(local(folder), listing, selected, settings, out);
     platform::QtPageFiles files;
-    engine::BatchResult result = engine::runBatch(host, files, engine::BatchOptions{dryRun});
+    const engine::BatchResult result =
+        compare || settings.command == Command::Status
+            ? engine::runStatus(host, files, engine::StatusOptions{compare, settings.site, settings.protocol})
+            : engine::runBatch(host, files, engine::BatchOptions{dryRun});
     if (!result.error.empty()) {
         line(err, "code-inserter-cli: " + result.error);
         return PageFailed;
     }
 
-    line(out, (dryRun ? "dry run: " : "") + result.summary());
+    if (settings.command == Command::Status) {
+        const std::size_t current = result.countState("current");
+        std::size_t judged = 0;
+        for (const auto& page : result.pages)
+            judged += page.outcome == engine::Outcome::Skipped ? 0 : 1;
+        const bool allCurrent = current == judged;
+        if (json) {
+            QJsonObject summary;
+            for (const char* state : {"code", "current", "stale", "none", "broken"})
+                summary.insert(QLatin1String(state), static_cast<qint64>(result.countState(state)));
+            summary.insert(QStringLiteral("skipped"),
+                           static_cast<qint64>(result.count(engine::Outcome::Skipped)));
+            summary.insert(QStringLiteral("failed"),
+                           static_cast<qint64>(result.count(engine::Outcome::Failed)));
+            jsonLine(out, QJsonObject{{QStringLiteral("summary"), summary}});
+        } else {
+            line(out, result.stateSummary(compare));
+        }
+        if (compare)
+            return allCurrent ? Success : PageFailed;
+        return result.count(engine::Outcome::Failed) > 0 ? PageFailed : Success;
+    }
+
+    if (json) {
+        QJsonObject summary;
+        for (const auto outcome :
+             {engine::Outcome::Inserted, engine::Outcome::Replaced, engine::Outcome::Removed,
+              engine::Outcome::Unchanged, engine::Outcome::Skipped, engine::Outcome::Failed})
+            summary.insert(QLatin1String(engine::outcomeWord(outcome)),
+                           static_cast<qint64>(result.count(outcome)));
+        summary.insert(QStringLiteral("dry_run"), dryRun);
+        jsonLine(out, QJsonObject{{QStringLiteral("summary"), summary}});
+    } else {
+        line(out, (dryRun ? "dry run: " : "") + result.summary());
+    }
     return result.allHandled() ? Success : PageFailed;
 }
 

@@ -1,6 +1,7 @@
 #include "engine/BatchRun.h"
 
 #include "engine/ReportText.h"
+#include "engine/TextScan.h"
 #include "engine/TrackingBlock.h"
 
 #include <algorithm>
@@ -22,18 +23,15 @@ struct PageSettings {
     Mode mode = Mode::Insert;
 };
 
-// Reads, plans and stages one page. Returns true when its new text is staged and
-// only the commit is left; the result then holds the outcome it will have.
-bool rewriteOne(PageFiles& files, const std::string& entryName, const PageSettings& settings,
-                BatchOptions options, std::set<std::string>& seen, PageResult& result) {
-    const Mode mode = settings.mode;
+// Reads one entry; false when it cannot be read or was handled already, with the
+// result saying why.
+bool readEntry(PageFiles& files, const std::string& entryName, std::set<std::string>& seen,
+               PageResult& result, PageRead& read, std::string& contents) {
     if (!isValidUtf8(entryName)) {
         result.reason =
             "its name is not valid UTF-8 text, so the tracking code cannot name it; rename the file";
         return false;
     }
-    std::string contents;
-    PageRead read;
     try {
         read = files.read(entryName, contents);
     } catch (const std::bad_alloc&) {
@@ -57,10 +55,63 @@ bool rewriteOne(PageFiles& files, const std::string& entryName, const PageSettin
         result.reason = "the same file as a page already handled in this run";
         return false;
     }
+    return true;
+}
 
-    // A link to a page of the folder stands for that page, under that page's own name.
-    const std::string entryFile = entryName.substr(entryName.find_last_of('/') + 1);
-    const std::string name = read.pageName.empty() ? entryFile : read.pageName;
+// The name the block gives the page: a link to a page of the folder stands for
+// that page, under that page's own name.
+std::string blockName(const std::string& entryName, const PageRead& read) {
+    return read.pageName.empty() ? entryName.substr(entryName.find_last_of('/') + 1) : read.pageName;
+}
+
+// Whether a plan leaves the page alone for a reason of its own (skipped or
+// failed, as the result then says); insert mode changes only web pages.
+bool refused(const RewritePlan& plan, Mode mode, const std::string& name, std::string_view contents,
+             PageResult& result) {
+    result.outcome = Outcome::Skipped;
+    switch (plan.status) {
+    case RewritePlan::Status::Rewritten:
+        break;
+    case RewritePlan::Status::Binary:
+        result.reason = "a binary file, not a web page";
+        return true;
+    case RewritePlan::Status::NoClosingBody:
+        result.reason = "no closing body tag, and not a web page by its name";
+        return true;
+    case RewritePlan::Status::BadUtf16:
+        result.reason = "marked as UTF-16 but has an odd number of bytes";
+        return true;
+    case RewritePlan::Status::WouldTurnUtf16:
+        result.reason = "once changed, its first bytes would read as a UTF-16 byte-order mark";
+        return true;
+    case RewritePlan::Status::Utf32:
+        result.reason = "UTF-32 text, which this program does not rewrite";
+        return true;
+    case RewritePlan::Status::TangledMarkers:
+        result.outcome = Outcome::Failed;
+        result.reason = "its tracking code markers are nested or crossed, so it was left as it is; tidy them "
+                        "by hand, then run again";
+        return true;
+    }
+    // A script, style sheet, feed or text file that mentions a body tag is no page.
+    if (mode == Mode::Insert && !isWebPage(name, contents)) {
+        result.reason = "not a web page, by its name or by its first bytes";
+        return true;
+    }
+    result.outcome = Outcome::Failed;
+    return false;
+}
+
+// Reads, plans and stages one page. Returns true when its new text is staged and
+// only the commit is left; the result then holds the outcome it will have.
+bool rewriteOne(PageFiles& files, const std::string& entryName, const PageSettings& settings,
+                BatchOptions options, std::set<std::string>& seen, PageResult& result) {
+    const Mode mode = settings.mode;
+    std::string contents;
+    PageRead read;
+    if (!readEntry(files, entryName, seen, result, read, contents))
+        return false;
+    const std::string name = blockName(entryName, read);
     const auto block = buildTrackingBlock(settings.websiteNumber, settings.protocolText, name);
     if (!block) {
         result.reason = "the website number is too large to use";
@@ -74,40 +125,8 @@ bool rewriteOne(PageFiles& files, const std::string& entryName, const PageSettin
         result.reason = "the page is too large to rewrite in memory";
         return false;
     }
-    switch (plan.status) {
-    case RewritePlan::Status::Rewritten:
-        break;
-    case RewritePlan::Status::Binary:
-        result.outcome = Outcome::Skipped;
-        result.reason = "a binary file, not a web page";
+    if (refused(plan, mode, name, contents, result))
         return false;
-    case RewritePlan::Status::NoClosingBody:
-        result.outcome = Outcome::Skipped;
-        result.reason = "no closing body tag, and not a web page by its name";
-        return false;
-    case RewritePlan::Status::BadUtf16:
-        result.outcome = Outcome::Skipped;
-        result.reason = "marked as UTF-16 but has an odd number of bytes";
-        return false;
-    case RewritePlan::Status::WouldTurnUtf16:
-        result.outcome = Outcome::Skipped;
-        result.reason = "once changed, its first bytes would read as a UTF-16 byte-order mark";
-        return false;
-    case RewritePlan::Status::Utf32:
-        result.outcome = Outcome::Skipped;
-        result.reason = "UTF-32 text, which this program does not rewrite";
-        return false;
-    case RewritePlan::Status::TangledMarkers:
-        result.reason = "its tracking code markers are nested or crossed, so it was left as it is; tidy them "
-                        "by hand, then run again";
-        return false;
-    }
-    // A script, style sheet, feed or text file that mentions a body tag is no page.
-    if (mode == Mode::Insert && !isWebPage(name, contents)) {
-        result.outcome = Outcome::Skipped;
-        result.reason = "not a web page, by its name or by its first bytes";
-        return false;
-    }
 
     // A page without tracking code has nothing to remove and is left as it is.
     if (!plan.changed || (mode == Mode::Remove && plan.blocksRemoved == 0)) {
@@ -135,6 +154,129 @@ bool rewriteOne(PageFiles& files, const std::string& entryName, const PageSettin
     else
         result.outcome = plan.blocksRemoved > 0 ? Outcome::Replaced : Outcome::Inserted;
     return !options.dryRun;
+}
+
+// The page's text with one byte a character, for reading the block: UTF-16 pages
+// are narrowed, characters beyond ASCII read as '?'.
+std::string narrowed(const std::string& contents) {
+    const bool le = contents.size() >= 2 && contents[0] == '\xFF' && contents[1] == '\xFE';
+    const bool be = contents.size() >= 2 && contents[0] == '\xFE' && contents[1] == '\xFF';
+    if (!le && !be)
+        return contents;
+    std::string text;
+    for (std::size_t i = 2; i + 1 < contents.size(); i += 2) {
+        const auto lo = static_cast<unsigned char>(contents[le ? i : i + 1]);
+        const auto hi = static_cast<unsigned char>(contents[le ? i + 1 : i]);
+        text.push_back(hi == 0 && lo < 0x80 ? static_cast<char>(lo) : '?');
+    }
+    return text;
+}
+
+// The text between `before` and the first `after` that follows it, in [from, to).
+std::string between(std::string_view text, std::string_view before, std::string_view after) {
+    const std::size_t at = text.find(before);
+    if (at == std::string_view::npos)
+        return {};
+    const std::size_t from = at + before.size();
+    const std::size_t end = text.find(after, from);
+    return end == std::string_view::npos ? std::string() : std::string(text.substr(from, end - from));
+}
+
+// What one entry carries, for a status run.
+void inspectOne(PageFiles& files, const std::string& entryName, const StatusOptions& options,
+                std::set<std::string>& seen, PageResult& result) {
+    std::string contents;
+    PageRead read;
+    if (!readEntry(files, entryName, seen, result, read, contents))
+        return;
+    const std::string name = blockName(entryName, read);
+    const auto block = buildTrackingBlock(options.compare ? options.websiteNumber : "1",
+                                          options.compare ? options.protocolText : NormalProtocol, name);
+    if (!block) {
+        result.reason = "the website number is too large to use";
+        return;
+    }
+    const RewritePlan insert = planRewrite(contents, Mode::Insert, *block, hasPageExtension(name));
+    if (insert.status != RewritePlan::Status::TangledMarkers &&
+        refused(insert, Mode::Insert, name, contents, result))
+        return;
+    result.outcome = Outcome::Unchanged;
+
+    const std::string text = narrowed(contents);
+    const scan::Segmented<char> all(text, {scan::Range{0, text.size()}});
+    std::size_t starts = 0;
+    std::size_t ends = 0;
+    std::size_t firstStart = std::string::npos;
+    for (std::size_t at = all.findKey(SearchKey, 0); at != std::string::npos;
+         at = all.findKey(SearchKey, at + 1)) {
+        firstStart = std::min(firstStart, at);
+        ++starts;
+    }
+    for (std::size_t at = all.findKey(EndMarker, 0); at != std::string::npos;
+         at = all.findKey(EndMarker, at + 1))
+        ++ends;
+    const bool oneBlock = starts == 1 && ends == 1 && insert.status == RewritePlan::Status::Rewritten &&
+                          insert.blocksRemoved == 1;
+    if (starts == 0 && ends == 0) {
+        result.state = "none";
+    } else if (!oneBlock) {
+        result.state = "broken";
+        result.reason = "its markers form no single block (" + std::to_string(starts) + " start, " +
+                        std::to_string(ends) + " end)";
+    } else {
+        const std::string_view blockText =
+            std::string_view(text).substr(firstStart, all.findKey(EndMarker, firstStart) - firstStart);
+        result.state = "code";
+        result.website = between(blockText, "/script/", ".js");
+        result.protocol = blockText.find("src=\"https://") != std::string_view::npos ? "secure" : "normal";
+        if (options.compare) {
+            if (!insert.changed) {
+                result.state = "current";
+            } else {
+                result.state = "stale";
+                std::vector<std::string> differs;
+                if (result.website != siteNo(options.websiteNumber))
+                    differs.emplace_back("website number");
+                if ((result.protocol == "normal") != isNormalProtocol(options.protocolText))
+                    differs.emplace_back("protocol");
+                if (between(blockText, "&page=", "&javascript") != pageName(name))
+                    differs.emplace_back("page name");
+                if (differs.empty())
+                    differs.emplace_back("the block's place");
+                result.reason = "differs in ";
+                for (std::size_t i = 0; i < differs.size(); ++i)
+                    result.reason += (i == 0 ? "" : i + 1 == differs.size() ? " and " : ", ") + differs[i];
+            }
+        }
+    }
+}
+
+// The selected entries of the host in order, with the folder opened: false (and
+// the result's error set) when no page may be touched.
+bool startRun(BatchHost& host, PageFiles& files, bool dryRun, BatchResult& result, int& total) {
+    const int count = host.entryCount();
+    total = 0;
+    for (int i = 0; i < count; ++i)
+        total += host.entrySelected(i) ? 1 : 0;
+    const std::string folder = host.folder();
+    for (const auto& [relative, reason] : host.unlistedFolders()) {
+        result.pages.push_back(PageResult{joinPath(folder, relative),
+                                          Outcome::Failed,
+                                          "this folder cannot be listed: " + reason,
+                                          {},
+                                          {},
+                                          {}});
+        host.pageFinished(result.pages.back(), 0, total);
+    }
+    if (total == 0)
+        return false;
+    if (const std::string reason = files.open(folder, host.listedFolder(), RunFiles{dryRun});
+        !reason.empty()) {
+        result.error =
+            "The folder " + reportText(folder) + " cannot be used: " + reason + ". No page was changed.";
+        return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -201,18 +343,9 @@ BatchResult runBatch(BatchHost& host, PageFiles& files, BatchOptions options) {
     }
 
     int total = 0;
-    for (int i = 0; i < count; ++i)
-        total += host.entrySelected(i) ? 1 : 0;
-    if (total == 0)
+    if (!startRun(host, files, options.dryRun, result, total))
         return result;
-
     const std::string folder = host.folder();
-    if (const std::string reason = files.open(folder, host.listedFolder(), RunFiles{options.dryRun});
-        !reason.empty()) {
-        result.error =
-            "The folder " + reportText(folder) + " cannot be used: " + reason + ". No page was changed.";
-        return result;
-    }
 
     std::set<std::string> seen;
     int done = 0;
@@ -224,7 +357,7 @@ BatchResult runBatch(BatchHost& host, PageFiles& files, BatchOptions options) {
         host.pageStarting(path, done, total);
 
         const PageSettings settings{host.websiteNumber(), host.protocolText(), host.mode()};
-        PageResult page{path, Outcome::Failed, {}};
+        PageResult page{path, Outcome::Failed, {}, {}, {}, {}};
         if (rewriteOne(files, name, settings, options, seen, page)) {
             const std::vector<std::string> reasons = files.commit();
             if (reasons.empty() || !reasons.front().empty()) {
@@ -242,6 +375,61 @@ BatchResult runBatch(BatchHost& host, PageFiles& files, BatchOptions options) {
     }
     files.close();
     return result;
+}
+
+BatchResult runStatus(BatchHost& host, PageFiles& files, const StatusOptions& options) {
+    BatchResult result;
+    if (options.compare &&
+        (!hasWebsiteNumber(options.websiteNumber) || !serverDigit(options.websiteNumber))) {
+        result.error = "The website number cannot be used.";
+        return result;
+    }
+    int total = 0;
+    if (!startRun(host, files, true, result, total))
+        return result;
+    const std::string folder = host.folder();
+    std::set<std::string> seen;
+    int done = 0;
+    const int count = host.entryCount();
+    for (int i = 0; i < count; ++i) {
+        if (!host.entrySelected(i))
+            continue;
+        const std::string name = host.entryName(i);
+        const std::string path = joinPath(folder, name);
+        host.pageStarting(path, done, total);
+        PageResult page{path, Outcome::Failed, {}, {}, {}, {}};
+        inspectOne(files, name, options, seen, page);
+        result.pages.push_back(std::move(page));
+        host.pageFinished(result.pages.back(), ++done, total);
+    }
+    files.close();
+    return result;
+}
+
+std::size_t BatchResult::countState(const std::string& state) const {
+    std::size_t n = 0;
+    for (const auto& page : pages)
+        n += page.state == state ? 1 : 0;
+    return n;
+}
+
+std::string BatchResult::stateSummary(bool compared) const {
+    std::string text;
+    for (const char* state : {"code", "current", "stale", "none", "broken"}) {
+        const bool wanted =
+            compared ? std::string_view(state) != "code"
+                     : (std::string_view(state) != "current" && std::string_view(state) != "stale");
+        if (wanted)
+            text += std::to_string(countState(state)) + " " + state + ", ";
+    }
+    // Pages without a state were skipped or failed.
+    std::size_t skipped = 0;
+    std::size_t failed = 0;
+    for (const auto& page : pages) {
+        skipped += page.state.empty() && page.outcome == Outcome::Skipped ? 1 : 0;
+        failed += page.state.empty() && page.outcome == Outcome::Failed ? 1 : 0;
+    }
+    return text + std::to_string(skipped) + " skipped, " + std::to_string(failed) + " failed";
 }
 
 } // namespace engine

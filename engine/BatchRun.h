@@ -18,6 +18,12 @@ struct PageResult {
     std::string path;
     Outcome outcome = Outcome::Failed;
     std::string reason; // for skipped and failed pages
+    // Status runs only: what the page carries ("code", "none", "broken", "current",
+    // "stale", or empty where the outcome says it: skipped or failed), and for a
+    // block its website number and protocol ("normal" or "secure").
+    std::string state;
+    std::string website;
+    std::string protocol;
 };
 
 struct BatchResult {
@@ -31,6 +37,10 @@ struct BatchResult {
     bool allHandled() const; // no error and no failed page
     // "3 inserted, 0 replaced, 0 removed, 1 unchanged, 2 skipped, 0 failed"
     std::string summary() const;
+    // Status runs: "2 code, 1 none, 0 broken, 1 skipped, 0 failed" (with current
+    // and stale in place of code where pages were compared).
+    std::string stateSummary(bool compared) const;
+    std::size_t countState(const std::string& state) const;
 };
 
 // What the batch run reads and tells while it works: the wizard window, or the
@@ -40,6 +50,9 @@ public:
     virtual ~BatchHost() = default;
 
     virtual std::string folder() = 0;
+    // Folders beneath it (relative paths) that could not be listed, with the reason:
+    // each is reported as a failed line before the pages.
+    virtual std::vector<std::pair<std::string, std::string>> unlistedFolders() { return {}; }
     // The folder as it was listed, so that the run changes no other one.
     virtual FolderId listedFolder() { return {}; }
     virtual int entryCount() = 0;
@@ -67,6 +80,16 @@ struct BatchOptions {
 
 // Rewrites every selected entry of the host's list in the host's folder.
 BatchResult runBatch(BatchHost& host, PageFiles& files, BatchOptions options = {});
+
+// What a status run compares each page with: the block insert would write.
+struct StatusOptions {
+    bool compare = false;
+    std::string websiteNumber;
+    std::string protocolText;
+};
+
+// Tells for every selected entry what tracking code it carries, writing nothing.
+BatchResult runStatus(BatchHost& host, PageFiles& files, const StatusOptions& options);
 
 // Folder and file name joined with the native separator, unless the folder
 // already ends in one.

@@ -1,7 +1,7 @@
 #include "engine/HtmlScan.h"
 
-#include <cstdint>
 #include <array>
+#include <cstdint>
 #include <cstring>
 #include <type_traits>
 
@@ -28,7 +28,8 @@ constexpr auto ByteKinds = [] {
 }();
 
 template <typename C> constexpr unsigned char kindOf(C c) {
-    return static_cast<std::make_unsigned_t<C>>(c) < 256 ? ByteKinds[static_cast<std::make_unsigned_t<C>>(c)] : 0;
+    return static_cast<std::make_unsigned_t<C>>(c) < 256 ? ByteKinds[static_cast<std::make_unsigned_t<C>>(c)]
+                                                         : 0;
 }
 
 template <typename C> constexpr bool isSpace(C c) {
@@ -65,7 +66,8 @@ private:
             const std::size_t chunk = from & ~std::size_t(63);
             if (chunk != m_base)
                 load(chunk);
-            const std::uint64_t mask = (gtOrQuote ? m_gtOrQuote : m_lt) & (~std::uint64_t(0) << (from - chunk));
+            const std::uint64_t mask =
+                (gtOrQuote ? m_gtOrQuote : m_lt) & (~std::uint64_t(0) << (from - chunk));
             if (mask != 0)
                 return chunk + static_cast<std::size_t>(__builtin_ctzll(mask));
             from = chunk + 64;
@@ -80,10 +82,11 @@ private:
 #if defined(__SSE2__)
         if (chunk + 64 <= m_size) {
             for (int part = 0; part < 4; ++part) {
-                const __m128i v =
-                    _mm_loadu_si128(reinterpret_cast<const __m128i*>(m_data + chunk + 16 * static_cast<std::size_t>(part)));
+                const __m128i v = _mm_loadu_si128(
+                    reinterpret_cast<const __m128i*>(m_data + chunk + 16 * static_cast<std::size_t>(part)));
                 const auto bits = [&](char c) {
-                    return static_cast<std::uint64_t>(static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, _mm_set1_epi8(c)))));
+                    return static_cast<std::uint64_t>(
+                        static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, _mm_set1_epi8(c)))));
                 };
                 m_lt |= bits('<') << (16 * part);
                 m_gtOrQuote |= (bits('>') | bits('"') | bits('\'')) << (16 * part);
@@ -148,9 +151,9 @@ public:
                     if (templateDepth > 0 && nameIs(lt + 2, nameEnd, "template"))
                         --templateDepth;
                 }
-            } else if (const C first = lower(next);
-                       isLetter(next) && first != C('s') && first != C('x') && first != C('i') && first != C('n') &&
-                       first != C('t') && first != C('p')) {
+            } else if (const C first = lower(next); isLetter(next) && first != C('s') && first != C('x') &&
+                                                    first != C('i') && first != C('n') && first != C('t') &&
+                                                    first != C('p')) {
                 gt = tagEnd(endOfName(lt + 2)); // no element whose content is text starts with this letter
             } else if (isLetter(next)) {
                 const std::size_t nameEnd = endOfName(lt + 1);

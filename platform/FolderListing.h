@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QPair>
 #include <QString>
 
 namespace platform {
@@ -15,12 +16,18 @@ struct FolderListing {
     bool ok = false;
     QString reason; // when !ok: why the folder could not be listed
     // The names as the file system holds them (bytes, which need not be valid
-    // UTF-8), in the list's order.
+    // UTF-8), in the list's order; beneath subfolders, paths relative to the
+    // folder with '/'.
     QList<QByteArray> names;
     engine::FolderId id; // the folder that was listed
+    // Subfolders (relative paths) that could not be listed, with the reason.
+    QList<QPair<QByteArray, QString>> unlisted;
 };
 
-FolderListing listFolder(const QString& folder);
+// Lists the folder; with `subfolders`, every folder beneath it too, depth first:
+// a folder's own files, then each of its subfolders in the same order. Hidden
+// folders are not entered and links to folders are not followed.
+FolderListing listFolder(const QString& folder, bool subfolders = false);
 
 // A name as lists and reports show it: one line, control characters, bytes
 // that are not UTF-8 and bidirectional controls escaped.

@@ -11,7 +11,30 @@ QString shownName(const QByteArray& name) {
     return QString::fromStdString(engine::reportText(std::string_view(name.constData(), name.size())));
 }
 
-FolderListing listFolder(const QString& folder) {
+namespace {
+
+void listInto(const QDir& dir, const QByteArray& prefix, bool subfolders, FolderListing& listing) {
+    // Without QDir::Hidden and QDir::System, hidden and system files stay out.
+    for (const QString& name : dir.entryList(QDir::Files, QDir::Name | QDir::IgnoreCase))
+        listing.names.append(prefix + QFile::encodeName(name));
+    if (!subfolders)
+        return;
+    for (const QFileInfo& sub :
+         dir.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase)) {
+        if (sub.isSymLink())
+            continue;
+        const QDir inner(sub.filePath());
+        if (!inner.isReadable())
+            listing.unlisted.append(
+                {prefix + QFile::encodeName(sub.fileName()), QStringLiteral("permission denied")});
+        else
+            listInto(inner, prefix + QFile::encodeName(sub.fileName()) + '/', true, listing);
+    }
+}
+
+} // namespace
+
+FolderListing listFolder(const QString& folder, bool subfolders) {
     FolderListing listing;
     const QFileInfo info(folder);
     if (folder.isEmpty() || !info.exists()) {
@@ -22,9 +45,7 @@ FolderListing listFolder(const QString& folder) {
         listing.reason = QStringLiteral("\"%1\" is not a folder that can be read.").arg(folder);
         return listing;
     }
-    // Without QDir::Hidden and QDir::System, hidden and system files stay out.
-    for (const QString& name : QDir(folder).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase))
-        listing.names.append(QFile::encodeName(name));
+    listInto(QDir(folder), QByteArray(), subfolders, listing);
     listing.ok = true;
     return listing;
 }

@@ -2,6 +2,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -169,6 +171,96 @@ private Q_SLOTS:
         QCOMPARE(run.status, 1);
         QVERIFY(run.out.contains("about.HTM: the page is read-only"));
         QVERIFY(run.out.contains("2 inserted, 0 replaced, 0 removed, 0 unchanged, 0 skipped, 1 failed"));
+    }
+
+    // A recursive run gives every file the bytes a run in its own folder gives it.
+    void recursiveEqualsOneRunPerFolder() {
+        QTemporaryDir tree;
+        QTemporaryDir separate;
+        const QStringList folders{QString(), QStringLiteral("about"), QStringLiteral("blog/2024")};
+        for (const QTemporaryDir* dir : {&tree, &separate}) {
+            for (const QString& folder : folders) {
+                QDir(dir->path()).mkpath(folder);
+                for (const char* name : {"index.html", "Page Two.HTM"})
+                    write(QDir(dir->path() + QLatin1Char('/') + folder).filePath(QLatin1String(name)), Page);
+            }
+            QDir(dir->path()).mkpath(QStringLiteral(".hidden"));
+            write(dir->filePath(QStringLiteral(".hidden/skip.html")), Page);
+        }
+        QCOMPARE(
+            cli({QStringLiteral("insert"), QStringLiteral("-r"), QStringLiteral("--site=7"), tree.path()})
+                .status,
+            0);
+        for (const QString& folder : folders)
+            cli({QStringLiteral("insert"), QStringLiteral("--site=7"),
+                 QDir(separate.path()).filePath(folder)});
+        for (const QString& folder : folders) {
+            for (const char* name : {"index.html", "Page Two.HTM"}) {
+                const QString relative =
+                    (folder.isEmpty() ? QString() : folder + QLatin1Char('/')) + QLatin1String(name);
+                QVERIFY(contents(QDir(tree.path()).filePath(relative)).contains("page=page two.htm") ||
+                        QLatin1String(name) == QLatin1String("index.html"));
+                QCOMPARE(contents(QDir(tree.path()).filePath(relative)),
+                         contents(QDir(separate.path()).filePath(relative)));
+            }
+        }
+        QCOMPARE(contents(tree.filePath(QStringLiteral(".hidden/skip.html"))), Page);
+        // Relative names pick pages beneath.
+        const Run named = cli({QStringLiteral("remove"), QStringLiteral("-r"), tree.path(),
+                               QStringLiteral("blog/2024/index.html")});
+        QCOMPARE(named.status, 0);
+        QCOMPARE(contents(tree.filePath(QStringLiteral("blog/2024/index.html"))), Page);
+    }
+
+    // status: every state, as text and as JSON read back; with --site it gates.
+    void statusTellsEveryState() {
+        QTemporaryDir dir;
+        write(dir.filePath(QStringLiteral("current.html")), Page);
+        write(dir.filePath(QStringLiteral("stale.html")), Page);
+        write(dir.filePath(QStringLiteral("none.html")), Page);
+        write(dir.filePath(QStringLiteral("script.js")), "var a = 1;");
+        cli({QStringLiteral("insert"), QStringLiteral("--site=5"), dir.path(),
+             QStringLiteral("current.html")});
+        cli({QStringLiteral("insert"), QStringLiteral("--site=6"), dir.path(), QStringLiteral("stale.html")});
+        write(dir.filePath(QStringLiteral("broken.html")),
+              contents(dir.filePath(QStringLiteral("current.html"))) + "<!-- END OF TRAFALYTIC CODE -->");
+        const Run text = cli({QStringLiteral("status"), QStringLiteral("--all"), dir.path()});
+        QCOMPARE(text.status, 0);
+        QVERIFY(text.out.endsWith("2 code, 1 none, 1 broken, 1 skipped, 0 failed\n"));
+
+        const Run json = cli({QStringLiteral("status"), QStringLiteral("--all"), QStringLiteral("--json"),
+                              QStringLiteral("--site=5"), dir.path()});
+        QCOMPARE(json.status, 1);
+        QMap<QString, QJsonObject> pages;
+        const QList<QByteArray> lines = json.out.trimmed().split('\n');
+        for (const QByteArray& line : lines) {
+            QJsonParseError error;
+            const QJsonObject object = QJsonDocument::fromJson(line, &error).object();
+            QCOMPARE(error.error, QJsonParseError::NoError);
+            pages[QFileInfo(object.value(QStringLiteral("path")).toString()).fileName()] = object;
+        }
+        QCOMPARE(pages[QStringLiteral("current.html")][QStringLiteral("state")].toString(),
+                 QStringLiteral("current"));
+        QCOMPARE(pages[QStringLiteral("stale.html")][QStringLiteral("state")].toString(),
+                 QStringLiteral("stale"));
+        QCOMPARE(pages[QStringLiteral("stale.html")][QStringLiteral("website")].toString(),
+                 QStringLiteral("6"));
+        QVERIFY(pages[QStringLiteral("stale.html")][QStringLiteral("reason")].toString().contains(
+            QStringLiteral("website number")));
+        QCOMPARE(pages[QStringLiteral("none.html")][QStringLiteral("state")].toString(),
+                 QStringLiteral("none"));
+        QCOMPARE(pages[QStringLiteral("broken.html")][QStringLiteral("state")].toString(),
+                 QStringLiteral("broken"));
+        QCOMPARE(pages[QStringLiteral("script.js")][QStringLiteral("state")].toString(),
+                 QStringLiteral("skipped"));
+        const QJsonObject summary =
+            QJsonDocument::fromJson(lines.last()).object()[QStringLiteral("summary")].toObject();
+        QCOMPARE(summary[QStringLiteral("current")].toInt(), 1);
+        QCOMPARE(summary[QStringLiteral("stale")].toInt(), 1);
+
+        const Run gate = cli({QStringLiteral("status"), QStringLiteral("--site=5"), dir.path(),
+                              QStringLiteral("current.html")});
+        QCOMPARE(gate.status, 0);
     }
 
     void version() {
