@@ -401,6 +401,10 @@ BatchResult runStatus(BatchHost& host, PageFiles& files, const StatusOptions& op
         inspectOne(files, name, options, seen, page);
         result.pages.push_back(std::move(page));
         host.pageFinished(result.pages.back(), ++done, total);
+        if (host.stopRequested()) {
+            result.stopped = true;
+            break;
+        }
     }
     files.close();
     return result;

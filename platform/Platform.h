@@ -33,7 +33,7 @@ public:
     virtual ~Platform() = default;
 
     virtual engine::PageFiles& pageFiles() = 0;
-    virtual FolderListing listFolder(const QString& folder) = 0;
+    virtual FolderListing listFolder(const QString& folder, bool subfolders) = 0;
 
     // The machine's volumes; the first entry is the root volume, which stands
     // for drive C.

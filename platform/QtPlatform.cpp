@@ -8,8 +8,8 @@
 
 namespace platform {
 
-FolderListing QtPlatform::listFolder(const QString& folder) {
-    return platform::listFolder(folder);
+FolderListing QtPlatform::listFolder(const QString& folder, bool subfolders) {
+    return platform::listFolder(folder, subfolders);
 }
 
 QList<Volume> QtPlatform::volumes() {

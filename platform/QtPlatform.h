@@ -8,7 +8,7 @@ namespace platform {
 class QtPlatform final : public Platform {
 public:
     engine::PageFiles& pageFiles() override { return m_files; }
-    FolderListing listFolder(const QString& folder) override;
+    FolderListing listFolder(const QString& folder, bool subfolders) override;
     QList<Volume> volumes() override;
     Directory openDirectory(const QString& path) override;
     void warn(QWidget* parent, const QString& title, const QString& text) override;

@@ -6,7 +6,9 @@
 #include "platform/Platform.h"
 #include "platform/Twips.h"
 #include "wizard/LineControl.h"
+#include "wizard/PageMarks.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFile>
@@ -14,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -190,6 +193,8 @@ Form1::Form1(platform::Platform& platform, QWidget* parent)
     Command2 = button(page, QStringLiteral("Command2"), QStringLiteral("&Browse..."),
                       twipsRect(4440, 1800, 975, 315));
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    Check1 = placed(new QCheckBox(QStringLiteral("Include &subfolders"), page), QStringLiteral("Check1"),
+                    twipsRect(240, 1830, 3975, 255), QStringLiteral("Include subfolders"));
     Label3 = label(page, "Label3", QStringLiteral("Then click on 'Next' to continue."),
                    twipsRect(240, 2280, 4095, 255));
 
@@ -205,6 +210,9 @@ Form1::Form1(platform::Platform& platform, QWidget* parent)
                    QStringLiteral("Web Pages"));
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
     List1->setUniformItemSizes(true);
+    List1->setTextElideMode(Qt::ElideNone); // long paths scroll sideways
+    m_marks = new PageMarks(this);
+    connect(m_marks, &PageMarks::marked, this, &Form1::showMark);
     const QString commands[] = {QStringLiteral("&Select All"), QStringLiteral("&UnSelect All"),
                                 QStringLiteral("&Auto Select")};
     for (int i = 0; i < 3; ++i) {
@@ -278,8 +286,9 @@ Form1::Form1(platform::Platform& platform, QWidget* parent)
               twipsRect(240, 2400, 5175, 255));
 
     // Tab order: the navigation buttons, then each page's controls in the order they are read.
-    QWidget* order[] = {Command1[0], Command1[1], Command1[2], Text1,   Command2, List1,       Command3[0],
-                        Command3[1], Text2,       Combo1,      Option1, Option2,  Command3[2], List2};
+    QWidget* order[] = {Command1[0], Command1[1], Command1[2], Text1,       Command2,
+                        Check1,      List1,       Command3[0], Command3[1], Text2,
+                        Combo1,      Option1,     Option2,     Command3[2], List2};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
         setTabOrder(order[i], order[i + 1]);
 
@@ -290,6 +299,7 @@ Form1::Form1(platform::Platform& platform, QWidget* parent)
 }
 
 Form1::~Form1() {
+    m_marks->stop();
     delete m_form2;
 }
 
@@ -342,8 +352,14 @@ void Form1::Command1_Click(int Index) {
             m_platform.warn(this, windowTitle(), message);
             return;
         }
-        if (m_curFrNo == 0)
+        if (m_curFrNo == 0) {
             LoadList();
+            // A folder that is not there or cannot be read is said so, not passed as done.
+            if (!m_file1Failure.isEmpty()) {
+                m_platform.warn(this, windowTitle(), m_file1Failure);
+                return;
+            }
+        }
         if (m_curFrNo < 3) {
             ++m_curFrNo;
             LoadFrame(m_curFrNo);
@@ -383,24 +399,70 @@ void Form1::Command2_Click() {
 }
 
 void Form1::LoadList() {
+    m_marks->stop();
     List1->hide();
     List1->clear();
     // A folder that cannot be listed leaves the list empty and stands for no folder,
     // so that the batch can never rewrite the files of another one.
-    const platform::FolderListing listing = m_platform.listFolder(Text1->text());
+    platform::FolderListing listing = m_platform.listFolder(Text1->text(), Check1->isChecked());
     m_file1Path = listing.ok ? Text1->text() : QString();
-    m_file1Names = listing.ok ? listing.names : QList<QByteArray>();
-    m_file1Id = listing.ok ? listing.id : engine::FolderId{};
-    const int n = static_cast<int>(std::min<qsizetype>(m_file1Names.size(), 32767));
+    m_file1Names = listing.names;
+    m_file1Id = listing.id;
+    m_file1Failure = listing.reason;
+    m_file1Unlisted = listing.unlisted;
+    const int n = static_cast<int>(m_file1Names.size());
     for (int i = 0; i < n; ++i) {
-        auto* item = new QListWidgetItem(platform::shownName(m_file1Names.at(i)), List1);
+        const QString shown = platform::shownName(m_file1Names.at(i));
+        auto* item = new QListWidgetItem(shown, List1);
         item->setData(RawNameRole, m_file1Names.at(i));
+        item->setToolTip(QString::fromStdString(
+            engine::reportText(engine::joinPath(local(m_file1Path), m_file1Names.at(i).toStdString()))));
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Unchecked);
+        item->setIcon(markIcon(false));
     }
     if (List1->count() > 0)
         List1->setCurrentRow(0, QItemSelectionModel::NoUpdate);
     List1->show();
+    if (listing.ok && n > 0)
+        m_marks->start(m_file1Path, m_file1Id, m_file1Names);
+}
+
+// An entry that already carries the tracking code shows a small mark, and says so.
+void Form1::showMark(int round, int index, const QString& website, const QString& protocol) {
+    if (round != m_marks->round() || index < 0 || index >= List1->count())
+        return;
+    QListWidgetItem* item = List1->item(index);
+    const QString says = QStringLiteral("Carries the tracking code for website %1 (%2)")
+                             .arg(website, protocol == QLatin1String("secure") ? QStringLiteral("https")
+                                                                               : QStringLiteral("http"));
+    item->setIcon(markIcon(true));
+    item->setData(Qt::AccessibleDescriptionRole, says);
+    item->setToolTip(item->toolTip() + QLatin1Char('\n') + says);
+}
+
+// The mark, or a blank of its size: every entry has room for it from the start,
+// so that marking one does not lay the whole list out again.
+QIcon Form1::markIcon(bool carriesCode) {
+    static const QIcon blank = [] {
+        QPixmap pixmap(32, 32);
+        pixmap.fill(Qt::transparent);
+        return QIcon(pixmap);
+    }();
+    static const QIcon mark = [] {
+        QPixmap pixmap(32, 32);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(0x1f, 0x7a, 0x3c));
+        painter.drawEllipse(QRectF(4, 4, 24, 24));
+        painter.setPen(QPen(Qt::white, 3.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.drawPolyline(QPolygonF({QPointF(10, 16.5), QPointF(14.5, 21), QPointF(22, 11.5)}));
+        painter.end();
+        return QIcon(pixmap);
+    }();
+    return carriesCode ? mark : blank;
 }
 
 void Form1::Command3_Click(int Index) {
@@ -427,6 +489,7 @@ void Form1::DoMods() {
     Label16->hide();
     List2->hide();
     ProgressBar1->show();
+    m_marks->stop();
     m_running = true;
     m_lastRun = engine::runBatch(*this, m_platform.pageFiles());
     m_running = false;
@@ -511,6 +574,12 @@ std::string Form1::folder() {
 }
 engine::FolderId Form1::listedFolder() {
     return m_file1Id;
+}
+std::vector<std::pair<std::string, std::string>> Form1::unlistedFolders() {
+    std::vector<std::pair<std::string, std::string>> folders;
+    for (const auto& [path, reason] : m_file1Unlisted)
+        folders.emplace_back(path.toStdString(), reason.toStdString());
+    return folders;
 }
 int Form1::entryCount() {
     return List1->count();

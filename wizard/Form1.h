@@ -2,11 +2,13 @@
 
 #include "engine/BatchRun.h"
 
+#include <QIcon>
 #include <QStringList>
 #include <QWidget>
 
 #include <array>
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -25,6 +27,7 @@ class Form2;
 namespace wizard {
 
 class LineControl;
+class PageMarks;
 
 // The wizard window: four pages moved into and out of view, three navigation
 // buttons, the page list with its selection commands, and the batch run on the
@@ -66,10 +69,13 @@ private:
     void Form_Resize();
     void focusPage();
     void showRunOutcome();
+    void showMark(int round, int index, const QString& website, const QString& protocol);
+    static QIcon markIcon(bool carriesCode);
 
     // engine::BatchHost: the settings are read from the controls afresh each time.
     std::string folder() override;
     engine::FolderId listedFolder() override;
+    std::vector<std::pair<std::string, std::string>> unlistedFolders() override;
     int entryCount() override;
     std::string entryName(int index) override;
     bool entrySelected(int index) override;
@@ -85,6 +91,9 @@ private:
     QString m_file1Path;
     QList<QByteArray> m_file1Names; // as the file system holds them
     engine::FolderId m_file1Id;
+    QString m_file1Failure; // why the folder of the last fill could not be listed
+    QList<QPair<QByteArray, QString>> m_file1Unlisted;
+    PageMarks* m_marks = nullptr;
     bool m_running = false;
     bool m_closeRequested = false;
     engine::BatchResult m_lastRun;
@@ -101,6 +110,7 @@ private:
     QLabel* Label2 = nullptr;
     QLineEdit* Text1 = nullptr;
     QPushButton* Command2 = nullptr;
+    QCheckBox* Check1 = nullptr; // include subfolders
     QLabel* Label3 = nullptr;
 
     QLabel* Label4 = nullptr;

@@ -25,7 +25,9 @@ public:
     QSet<QString> notReady; // roots (native form) whose volume is not ready
 
     engine::PageFiles& pageFiles() override { return m_real.pageFiles(); }
-    platform::FolderListing listFolder(const QString& folder) override { return m_real.listFolder(folder); }
+    platform::FolderListing listFolder(const QString& folder, bool subfolders) override {
+        return m_real.listFolder(folder, subfolders);
+    }
 
     QList<platform::Volume> volumes() override {
         return fakeVolumes.isEmpty() ? m_real.volumes() : fakeVolumes;

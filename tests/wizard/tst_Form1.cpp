@@ -6,6 +6,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -13,6 +14,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -191,17 +193,68 @@ private Q_SLOTS:
         QCOMPARE(w.prev()->isEnabled(), prevEnabled);
     }
 
-    void aBlankFolderPassesAndListsNothing() {
-        Wizard w;
-        w.text1()->setText(QStringLiteral(" "));
-        w.click(w.next());
-        QVERIFY(w.platform.messages.isEmpty());
-        QCOMPARE(w.form.CurFrNo(), 1);
-        QCOMPARE(w.list1()->count(), 0);
-        QVERIFY(w.form.File1Path().isEmpty());
+    // A folder that is not there or cannot be listed is said so on page 0; an empty one passes.
+    void foldersThatCannotBeListedAreRefused_data() {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("blank") << QStringLiteral(" ") << true;
+        QTest::newRow("missing") << QStringLiteral("missing") << true;
+        QTest::newRow("a file") << QStringLiteral("file.htm") << true;
+        QTest::newRow("an empty folder") << QStringLiteral("empty") << false;
     }
 
-    // The state table: after each sequence of clicks, the page in view and the buttons.
+    void foldersThatCannotBeListedAreRefused() {
+        QFETCH(QString, folder);
+        QFETCH(bool, refused);
+        QTemporaryDir dir;
+        write(dir.filePath(QStringLiteral("file.htm")), Page);
+        QDir(dir.path()).mkdir(QStringLiteral("empty"));
+        Wizard w;
+        w.text1()->setText(folder.trimmed().isEmpty() ? folder : dir.filePath(folder));
+        w.click(w.next());
+        QCOMPARE(w.platform.messages.size(), refused ? 1 : 0);
+        QCOMPARE(w.form.CurFrNo(), refused ? 0 : 1);
+        if (refused) {
+            QCOMPARE(w.platform.messages[0].title, Caption);
+            QVERIFY(w.platform.messages[0].text.contains(w.text1()->text()));
+        }
+        QCOMPARE(w.list1()->count(), 0);
+    }
+
+    // Ticked, the list holds the whole tree; pages that carry the code are marked.
+    void subfoldersAndMarks() {
+        QTemporaryDir dir;
+        QDir(dir.path()).mkpath(QStringLiteral("blog/2024"));
+        write(dir.filePath(QStringLiteral("index.html")), Page);
+        write(dir.filePath(QStringLiteral("blog/2024/post.html")), Page);
+        QProcess::execute(QStringLiteral(INSERTER_CLI),
+                          {QStringLiteral("insert"), QStringLiteral("--site=77"),
+                           dir.filePath(QStringLiteral("blog/2024"))});
+        Wizard w;
+        auto* check = w.get<QCheckBox>("Check1");
+        QVERIFY(!check->isChecked());
+        QCOMPARE(w.get<QPushButton>("Command2")->nextInFocusChain(), check);
+        w.text1()->setText(dir.path());
+        QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(4, check->height() / 2));
+        QVERIFY(check->isChecked());
+        w.click(w.next());
+        QCOMPARE(w.entries(),
+                 (QStringList{QStringLiteral("index.html"), QStringLiteral("blog/2024/post.html")}));
+        QListWidgetItem* post = w.list1()->item(1);
+        QVERIFY(post->toolTip().startsWith(dir.filePath(QStringLiteral("blog/2024/post.html"))));
+        QTRY_VERIFY(post->data(Qt::AccessibleDescriptionRole)
+                        .toString()
+                        .contains(QStringLiteral("website 77 (http)")));
+        QVERIFY(post->toolTip().contains(QStringLiteral("website 77")));
+        QVERIFY(!w.list1()->item(0)->data(Qt::AccessibleDescriptionRole).isValid());
+        w.command3(2); // Auto Select, then the run over the tree
+        w.click(w.next());
+        w.text2()->setText(QStringLiteral("77"));
+        w.click(w.next());
+        QCOMPARE(w.label("Label12")->text(), QStringLiteral("Changes Complete!"));
+        QVERIFY(contents(dir.filePath(QStringLiteral("index.html"))).contains("page=index.html"));
+    }
+
     void navigation_data() {
         QTest::addColumn<QString>("clicks"); // n = "&Next", p = "&Prev"
         QTest::addColumn<int>("page");

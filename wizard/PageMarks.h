@@ -1,0 +1,44 @@
+#pragma once
+
+#include "engine/PageFiles.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QObject>
+#include <QString>
+
+#include <atomic>
+#include <thread>
+
+namespace wizard {
+
+// Finds out, off the window's thread, which entries of the page list already
+// carry the tracking code, and tells the window entry by entry. The window stays
+// responsive and the list is shown before any page is read.
+class PageMarks final : public QObject {
+    Q_OBJECT
+
+public:
+    explicit PageMarks(QObject* parent = nullptr);
+    ~PageMarks() override;
+
+    // Starts reading the entries (paths relative to folder); stops the last reading.
+    void start(const QString& folder, engine::FolderId listed, const QList<QByteArray>& names);
+    // Stops reading and waits until it has stopped; no signal of it follows.
+    void stop();
+
+Q_SIGNALS:
+    // Entry `index` of reading `round` carries a block for this website and protocol.
+    void marked(int round, int index, const QString& website, const QString& protocol);
+    void finished(int round);
+
+public:
+    int round() const { return m_round; }
+
+private:
+    std::thread m_thread;
+    std::atomic<bool> m_stop{false};
+    int m_round = 0;
+};
+
+} // namespace wizard
