@@ -211,6 +211,7 @@ Form1::Form1(platform::Platform& platform, QWidget* parent)
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
     List1->setUniformItemSizes(true);
     List1->setTextElideMode(Qt::ElideNone); // long paths scroll sideways
+    List1->setIconSize(QSize(twips(165), twips(165)));
     m_marks = new PageMarks(this);
     connect(m_marks, &PageMarks::marked, this, &Form1::showMark);
     const QString commands[] = {QStringLiteral("&Select All"), QStringLiteral("&UnSelect All"),
@@ -402,6 +403,9 @@ void Form1::LoadList() {
     m_marks->stop();
     List1->hide();
     List1->clear();
+    // Entries of one folder are alike in width; paths into subfolders are not, and
+    // the list must know the widest to scroll sideways to it.
+    List1->setUniformItemSizes(!Check1->isChecked());
     // A folder that cannot be listed leaves the list empty and stands for no folder,
     // so that the batch can never rewrite the files of another one.
     platform::FolderListing listing = m_platform.listFolder(Text1->text(), Check1->isChecked());

@@ -629,18 +629,35 @@ private Q_SLOTS:
         const QString shots = qEnvironmentVariable("INSERTER_SHOTS");
         if (shots.isEmpty())
             QSKIP("set INSERTER_SHOTS to a folder to render the pages");
-        QTemporaryDir dir;
-        makeExampleFolder(dir.path());
-        QFile::setPermissions(dir.filePath(QStringLiteral("news.Htm")), QFile::ReadOwner);
+        // A site as its owner keeps it: pages at the top and in subfolders, some
+        // already carrying the code.
+        QTemporaryDir temp;
+        const QString site = qEnvironmentVariable("INSERTER_SHOTS_SITE", temp.path());
+        QDir(site).mkpath(QStringLiteral("blog/2024"));
+        QDir(site).mkpath(QStringLiteral("about"));
+        for (const char* name : {"index.html", "contact.html", "style.css", "about/team.html", "about/history.html",
+                                 "blog/index.html", "blog/2024/first-post.html", "blog/2024/launch.html"})
+            write(site + QLatin1Char('/') + QLatin1String(name), Page);
+        QProcess::execute(QStringLiteral(INSERTER_CLI), {QStringLiteral("insert"), QStringLiteral("-r"),
+                                                        QStringLiteral("--site=12345"), site + QStringLiteral("/blog")});
+        QFile::setPermissions(site + QStringLiteral("/contact.html"), QFile::ReadOwner);
         Wizard w;
         const auto shoot = [&](const QString& name) {
             QApplication::processEvents();
             QVERIFY(w.form.grab().save(shots + QLatin1Char('/') + name + QStringLiteral(".png")));
         };
-        w.text1()->setText(dir.path());
+        w.text1()->setText(site);
+        w.get<QCheckBox>("Check1")->setChecked(true);
+        w.text1()->setFocus();
         shoot(QStringLiteral("page0"));
         w.click(w.next());
         w.command3(2);
+        w.list1()->setFocus();
+        QTRY_VERIFY(w.list1()->findItems(QStringLiteral("blog/index.html"), Qt::MatchExactly)
+                        .value(0)
+                        ->data(Qt::AccessibleDescriptionRole)
+                        .isValid());
+        w.list1()->scrollToBottom();
         shoot(QStringLiteral("page1"));
         w.click(w.next());
         w.text2()->setText(QStringLiteral("12345"));
