@@ -863,6 +863,28 @@ private Q_SLOTS:
         QCOMPARE(readFile(site.file("a.html")).count("START OF TRAFALYTIC"), 1);
     }
 
+    // 19. A subfolder that cannot be listed is a failed line; the rest of the tree is done.
+    void unlistableSubfolder() {
+        NEED_ROOT();
+        NEED_TOOL("setpriv");
+        Site site;
+        QVERIFY(::mkdir(site.file("open").constData(), 0777) == 0);
+        QVERIFY(::mkdir(site.file("closed").constData(), 0700) == 0);
+        site.page("open/a.html");
+        site.page("closed/b.html");
+        site.page("top.html");
+        for (const char* name : {"", "/open", "/open/a.html", "/top.html"})
+            QVERIFY(::chown(QByteArray(site.path + name).constData(), 65534, 65534) == 0);
+        const Run run = runCli({QStringLiteral("insert"), QStringLiteral("-r"), QStringLiteral("--site=1"),
+                                site.dir.path()},
+                               AsNobody);
+        QCOMPARE(run.status, 1);
+        QCOMPARE(run.outcomes.value(QFile::decodeName(site.file("closed"))), QStringLiteral("failed"));
+        QVERIFY(run.out.contains("this folder cannot be listed"));
+        QCOMPARE(readFile(site.file("open/a.html")).count("START OF TRAFALYTIC"), 1);
+        QCOMPARE(readFile(site.file("top.html")).count("START OF TRAFALYTIC"), 1);
+    }
+
 private:
     void runOnOneGigabyte(bool limited) {
         Site site;
