@@ -12,6 +12,7 @@
 #include <QJsonObject>
 #include <QSet>
 
+#include <csignal>
 #include <string>
 
 namespace cli {
@@ -34,6 +35,33 @@ void line(std::FILE* stream, const std::string& text) {
 QString shown(const std::string& text) {
     return QString::fromStdString(engine::reportText(text));
 }
+
+// SIGINT or SIGTERM: the run stops once the group of pages in hand is committed.
+volatile std::sig_atomic_t stopSignal = 0;
+
+extern "C" void askToStop(int signal) {
+    stopSignal = signal;
+}
+
+// Catches the two signals for as long as it lives.
+class StopOnSignals {
+public:
+    StopOnSignals() {
+        stopSignal = 0;
+        m_int = std::signal(SIGINT, askToStop);
+        m_term = std::signal(SIGTERM, askToStop);
+    }
+    ~StopOnSignals() {
+        std::signal(SIGINT, m_int);
+        std::signal(SIGTERM, m_term);
+    }
+    StopOnSignals(const StopOnSignals&) = delete;
+    StopOnSignals& operator=(const StopOnSignals&) = delete;
+
+private:
+    void (*m_int)(int);
+    void (*m_term)(int);
+};
 
 void jsonLine(std::FILE* stream, const QJsonObject& object) {
     line(stream, QJsonDocument(object).toJson(QJsonDocument::Compact).toStdString());
@@ -76,6 +104,7 @@ public:
         return m_settings.command == Command::Remove ? engine::Mode::Remove : engine::Mode::Insert;
     }
     void pageStarting(const std::string&, int, int) override {}
+    bool stopRequested() override { return stopSignal != 0; }
 
     void pageFinished(const engine::PageResult& page, int, int) override {
         const bool status = m_settings.command == Command::Status;
@@ -153,7 +182,12 @@ int run(const QStringList& arguments, std::FILE* out, std::FILE* err) {
         QStringLiteral("dry-run"), QStringLiteral("Report what would happen to each page; write nothing."));
     const QCommandLineOption jsonOption(
         QStringLiteral("json"), QStringLiteral("One JSON object a line for each page, then the summary."));
-    parser.addOptions({siteOption, protocolOption, allOption, recursiveOption, dryRunOption, jsonOption});
+    // For the benchmark only: how the new texts are made durable ("none" gives it up).
+    QCommandLineOption benchSyncOption(QStringLiteral("bench-sync"), QStringLiteral("each|filesystem|none"),
+                                       QStringLiteral("HOW"));
+    benchSyncOption.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOptions(
+        {siteOption, protocolOption, allOption, recursiveOption, dryRunOption, jsonOption, benchSyncOption});
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
 
@@ -236,14 +270,23 @@ int run(const QStringList& arguments, std::FILE* out, std::FILE* err) {
             selected.append(engine::hasPageExtension(name.toStdString()));
     }
 
+    engine::BatchOptions options{settings.dryRun};
+    if (parser.isSet(benchSyncOption)) {
+        const QString how = parser.value(benchSyncOption);
+        options.sync = how == QLatin1String("none")         ? engine::RunFiles::Sync::None
+                       : how == QLatin1String("filesystem") ? engine::RunFiles::Sync::FileSystem
+                                                            : engine::RunFiles::Sync::EachFile;
+    }
+
     const bool json = settings.json;
     const bool dryRun = settings.dryRun;
     CliHost host(local(folder), listing, selected, settings, out);
     platform::QtPageFiles files;
+    const StopOnSignals stopOnSignals;
     const engine::BatchResult result =
         compare || settings.command == Command::Status
             ? engine::runStatus(host, files, engine::StatusOptions{compare, settings.site, settings.protocol})
-            : engine::runBatch(host, files, engine::BatchOptions{dryRun});
+            : engine::runBatch(host, files, options);
     if (!result.error.empty()) {
         line(err, "code-inserter-cli: " + result.error);
         return PageFailed;
@@ -282,8 +325,12 @@ int run(const QStringList& arguments, std::FILE* out, std::FILE* err) {
         summary.insert(QStringLiteral("dry_run"), dryRun);
         jsonLine(out, QJsonObject{{QStringLiteral("summary"), summary}});
     } else {
-        line(out, (dryRun ? "dry run: " : "") + result.summary());
+        line(out,
+             (dryRun ? "dry run: " : "") + (result.stopped ? "stopped: " : std::string()) + result.summary());
     }
+    // Stopped by a signal: the pages done so far are told; the status says which signal.
+    if (result.stopped && stopSignal != 0)
+        return 128 + static_cast<int>(stopSignal);
     return result.allHandled() ? Success : PageFailed;
 }
 

@@ -253,7 +253,7 @@ void inspectOne(PageFiles& files, const std::string& entryName, const StatusOpti
 
 // The selected entries of the host in order, with the folder opened: false (and
 // the result's error set) when no page may be touched.
-bool startRun(BatchHost& host, PageFiles& files, bool dryRun, BatchResult& result, int& total) {
+bool startRun(BatchHost& host, PageFiles& files, RunFiles how, BatchResult& result, int& total) {
     const int count = host.entryCount();
     total = 0;
     for (int i = 0; i < count; ++i)
@@ -270,8 +270,7 @@ bool startRun(BatchHost& host, PageFiles& files, bool dryRun, BatchResult& resul
     }
     if (total == 0)
         return false;
-    if (const std::string reason = files.open(folder, host.listedFolder(), RunFiles{dryRun});
-        !reason.empty()) {
+    if (const std::string reason = files.open(folder, host.listedFolder(), how); !reason.empty()) {
         result.error =
             "The folder " + reportText(folder) + " cannot be used: " + reason + ". No page was changed.";
         return false;
@@ -343,36 +342,54 @@ BatchResult runBatch(BatchHost& host, PageFiles& files, BatchOptions options) {
     }
 
     int total = 0;
-    if (!startRun(host, files, options.dryRun, result, total))
+    if (!startRun(host, files, RunFiles{options.dryRun, options.sync}, result, total))
         return result;
     const std::string folder = host.folder();
 
+    // Pages are staged a group at a time and the group committed at once, so that
+    // one wait for the disk serves many pages. Outcomes are told in list order once
+    // the group in hand is committed.
     std::set<std::string> seen;
+    std::vector<PageResult> pending;
+    std::vector<std::size_t> staged; // indices into pending
     int done = 0;
+    int told = 0;
+    const auto tell = [&] {
+        if (!staged.empty()) {
+            const std::vector<std::string> reasons = files.commit();
+            for (std::size_t k = 0; k < staged.size(); ++k) {
+                const std::string reason = k < reasons.size() ? reasons[k] : "the new text was not saved";
+                if (!reason.empty()) {
+                    pending[staged[k]].outcome = Outcome::Failed;
+                    pending[staged[k]].reason = reason;
+                }
+            }
+        }
+        for (PageResult& page : pending) {
+            result.pages.push_back(std::move(page));
+            host.pageFinished(result.pages.back(), ++told, total);
+        }
+        pending.clear();
+        staged.clear();
+    };
     for (int i = 0; i < count; ++i) {
         if (!host.entrySelected(i))
             continue;
         const std::string name = host.entryName(i);
-        const std::string path = joinPath(folder, name);
-        host.pageStarting(path, done, total);
-
+        host.pageStarting(joinPath(folder, name), done, total);
         const PageSettings settings{host.websiteNumber(), host.protocolText(), host.mode()};
-        PageResult page{path, Outcome::Failed, {}, {}, {}, {}};
-        if (rewriteOne(files, name, settings, options, seen, page)) {
-            const std::vector<std::string> reasons = files.commit();
-            if (reasons.empty() || !reasons.front().empty()) {
-                page.outcome = Outcome::Failed;
-                page.reason = reasons.empty() ? "the new text was not saved" : reasons.front();
-            }
-        }
-        result.pages.push_back(std::move(page));
+        pending.push_back(PageResult{joinPath(folder, name), Outcome::Failed, {}, {}, {}, {}});
+        if (rewriteOne(files, name, settings, options, seen, pending.back()))
+            staged.push_back(pending.size() - 1);
         ++done;
-        host.pageFinished(result.pages.back(), done, std::max(total, done));
+        if (staged.empty() || files.groupFull())
+            tell();
         if (host.stopRequested() && i + 1 < count) {
             result.stopped = true;
             break;
         }
     }
+    tell();
     files.close();
     return result;
 }
@@ -385,7 +402,7 @@ BatchResult runStatus(BatchHost& host, PageFiles& files, const StatusOptions& op
         return result;
     }
     int total = 0;
-    if (!startRun(host, files, true, result, total))
+    if (!startRun(host, files, RunFiles{true}, result, total))
         return result;
     const std::string folder = host.folder();
     std::set<std::string> seen;

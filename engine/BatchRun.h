@@ -76,6 +76,7 @@ public:
 
 struct BatchOptions {
     bool dryRun = false; // decide every page's outcome but write nothing
+    RunFiles::Sync sync = RunFiles::Sync::EachFile;
 };
 
 // Rewrites every selected entry of the host's list in the host's folder.

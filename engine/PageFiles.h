@@ -45,6 +45,10 @@ struct PageRead {
 // How a run uses the files.
 struct RunFiles {
     bool dryRun = false; // nothing is written, locked or cleaned
+    // How a group of staged texts is made durable before the renames. Only the
+    // benchmark chooses; None gives up durability to measure what it costs.
+    enum class Sync { EachFile, FileSystem, None };
+    Sync sync = Sync::EachFile;
 };
 
 // The engine's only way to the files. Implemented on the platform; tests wrap it.
@@ -69,6 +73,10 @@ public:
     // Returns an empty string on success, else the reason; a page that failed here
     // is not committed.
     virtual std::string stage(const PageRead& read, const std::vector<std::string_view>& pieces) = 0;
+
+    // Whether the pages staged since the last commit make a group large enough to
+    // commit now (by their number, their size, or the handles they hold open).
+    virtual bool groupFull() const { return true; }
 
     // Makes the staged texts durable and replaces each page with its own, atomically:
     // afterwards a page holds either its old text or the whole new one. A page that

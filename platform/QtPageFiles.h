@@ -23,6 +23,7 @@ public:
     std::string open(const std::string& folder, engine::FolderId listed, engine::RunFiles how) override;
     engine::PageRead read(const std::string& name, std::string& contents) override;
     std::string stage(const engine::PageRead& read, const std::vector<std::string_view>& pieces) override;
+    bool groupFull() const override;
     std::vector<std::string> commit() override;
     void close() override;
 

@@ -113,6 +113,10 @@ std::string QtPageFiles::stage(const engine::PageRead& read, const std::vector<s
     return {};
 }
 
+bool QtPageFiles::groupFull() const {
+    return true;
+}
+
 std::vector<std::string> QtPageFiles::commit() {
     std::vector<std::string> reasons;
     for (auto& file : m_state->staged)

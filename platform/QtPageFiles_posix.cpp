@@ -12,6 +12,7 @@
 #include <map>
 #include <random>
 #include <sys/file.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/statfs.h>
 #include <sys/xattr.h>
@@ -220,7 +221,20 @@ struct Staged {
     std::string name;     // the page's name in parent
     std::string tempName; // empty while the file is unnamed
     engine::FileStamp stamp;
+    std::string reason; // set when making it durable failed
 };
+
+// A group is committed once it holds this much new text or this many pages; the
+// number of pages, and of folders kept open, also follows the limit on open
+// handles, so that a run never comes near it.
+constexpr std::uint64_t GroupBytes = 64u << 20;
+
+std::size_t openHandleLimit() {
+    struct rlimit limit {};
+    if (::getrlimit(RLIMIT_NOFILE, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY)
+        return 1024;
+    return static_cast<std::size_t>(limit.rlim_cur);
+}
 
 } // namespace
 
@@ -228,23 +242,34 @@ struct QtPageFiles::State {
     FolderPtr root;
     std::string rootPath;
     bool dryRun = false;
+    engine::RunFiles::Sync sync = engine::RunFiles::Sync::EachFile;
     std::uint64_t nextToken = 1;
     LastRead last;
     std::vector<Staged> staged;
-    // Folders locked for this run (by device and inode), and those that could not be.
-    std::map<std::string, FolderPtr> locked;
+    std::uint64_t stagedBytes = 0;
+    std::size_t maxStaged = 200;
+    std::size_t maxFolders = 64;
+    // Folders locked for this run (by device and inode), the most recently used
+    // last, and those that could not be locked.
+    std::vector<std::pair<std::string, FolderPtr>> locked;
     std::map<std::string, std::string> refused;
     std::map<std::string, FolderPtr> toSync;
 
     std::string lock(const FolderPtr& folder);
+    void release(std::size_t index);
     void clearLeftovers(const FolderPtr& folder);
     void drop(Staged& staged);
+    void makeDurable();
 };
 
 std::string QtPageFiles::State::lock(const FolderPtr& folder) {
     const std::string key = folderKey(folder->device, folder->inode);
-    if (locked.count(key))
+    const auto held =
+        std::find_if(locked.begin(), locked.end(), [&](const auto& entry) { return entry.first == key; });
+    if (held != locked.end()) {
+        std::rotate(held, held + 1, locked.end()); // the most recently used goes last
         return {};
+    }
     if (const auto it = refused.find(key); it != refused.end())
         return it->second;
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
@@ -259,9 +284,28 @@ std::string QtPageFiles::State::lock(const FolderPtr& folder) {
             return refused[key] = "another run is changing this folder";
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
-    locked[key] = folder;
+    locked.emplace_back(key, folder);
     clearLeftovers(folder);
+    // A run over a whole tree is done with most folders long before its end: let go
+    // of those used least recently, so that the handles held stay few.
+    for (std::size_t i = 0; locked.size() > maxFolders && i + 1 < locked.size();) {
+        if (locked[i].second.use_count() == 1)
+            release(i);
+        else
+            ++i;
+    }
     return {};
+}
+
+// Lets go of a locked folder: its renames are made durable, then its lock goes.
+void QtPageFiles::State::release(std::size_t index) {
+    const std::string key = locked[index].first;
+    if (const auto dirty = toSync.find(key); dirty != toSync.end()) {
+        if (sync != engine::RunFiles::Sync::None)
+            ::fsync(dirty->second->fd.get());
+        toSync.erase(dirty);
+    }
+    locked.erase(locked.begin() + static_cast<std::ptrdiff_t>(index));
 }
 
 // Removes what a killed run of ours left in the folder: files with our temporary
@@ -309,6 +353,10 @@ std::string QtPageFiles::open(const std::string& folder, engine::FolderId listed
     close();
     State& s = *m_state;
     s.dryRun = how.dryRun;
+    s.sync = how.sync;
+    const std::size_t handles = openHandleLimit();
+    s.maxStaged = std::clamp<std::size_t>(handles / 5, 8, 200);
+    s.maxFolders = std::clamp<std::size_t>(handles / 16, 4, 64);
     // The one lookup of the folder by its path; from here on, handles only.
     char resolved[PATH_MAX];
     if (!::realpath(folder.c_str(), resolved))
@@ -483,28 +531,58 @@ std::string QtPageFiles::stage(const engine::PageRead& read, const std::vector<s
     std::string reason = writePieces(staged.fd.get(), pieces);
     if (reason.empty())
         reason = copyAttributes(staged.fd.get(), page.st, page.attributes);
-    // The new text must be on disk before it takes the page's name.
-    if (reason.empty() && ::fsync(staged.fd.get()) != 0)
-        reason = std::string("saving to disk failed: ") + std::strerror(errno);
     if (!reason.empty()) {
         s.drop(staged);
         return reason;
     }
+    // Writing out starts now, while the next pages are staged; the commit waits for it.
+    if (s.sync == engine::RunFiles::Sync::EachFile)
+        ::sync_file_range(staged.fd.get(), 0, 0, SYNC_FILE_RANGE_WRITE);
+    for (const auto piece : pieces)
+        s.stagedBytes += piece.size();
     s.staged.push_back(std::move(staged));
     return {};
 }
 
+bool QtPageFiles::groupFull() const {
+    const State& s = *m_state;
+    return s.staged.size() >= s.maxStaged || s.stagedBytes >= GroupBytes;
+}
+
+// Every staged text reaches the disk before any of them takes its page's name.
+void QtPageFiles::State::makeDurable() {
+    using Sync = engine::RunFiles::Sync;
+    if (sync == Sync::FileSystem) {
+        std::map<dev_t, int> fileSystems;
+        for (const Staged& page : staged)
+            fileSystems.emplace(page.parent->device, page.fd.get());
+        for (const auto& [device, fd] : fileSystems) {
+            if (::syncfs(fd) != 0) {
+                const std::string reason = std::string("saving to disk failed: ") + std::strerror(errno);
+                for (Staged& page : staged)
+                    page.reason = page.parent->device == device ? reason : page.reason;
+            }
+        }
+    } else if (sync == Sync::EachFile) {
+        for (Staged& page : staged) {
+            if (::fsync(page.fd.get()) != 0)
+                page.reason = std::string("saving to disk failed: ") + std::strerror(errno);
+        }
+    }
+}
+
 std::vector<std::string> QtPageFiles::commit() {
     State& s = *m_state;
+    s.makeDurable();
     std::vector<std::string> reasons;
     for (Staged& page : s.staged) {
         const int dirFd = page.parent->fd.get();
-        std::string reason;
+        std::string reason = page.reason;
         struct stat now {};
-        if (!stillBeneath(page.parent))
+        if (reason.empty() && !stillBeneath(page.parent))
             reason = "its folder was moved while the page was being rewritten; it was left as it is";
-        else if (::fstatat(dirFd, page.name.c_str(), &now, AT_SYMLINK_NOFOLLOW) != 0 ||
-                 !sameStamp(stampOf(now), page.stamp))
+        else if (reason.empty() && (::fstatat(dirFd, page.name.c_str(), &now, AT_SYMLINK_NOFOLLOW) != 0 ||
+                                    !sameStamp(stampOf(now), page.stamp)))
             reason = ChangedReason;
         // An unnamed file gets a hidden name in the page's folder, then the page's.
         for (int attempt = 0; reason.empty() && page.tempName.empty() && attempt < 100; ++attempt) {
@@ -532,6 +610,7 @@ std::vector<std::string> QtPageFiles::commit() {
         reasons.push_back(std::move(reason));
     }
     s.staged.clear();
+    s.stagedBytes = 0;
     return reasons;
 }
 
@@ -540,9 +619,12 @@ void QtPageFiles::close() {
     for (Staged& page : s.staged)
         s.drop(page);
     s.staged.clear();
-    for (const auto& [key, folder] : s.toSync)
-        ::fsync(folder->fd.get());
+    if (s.sync != engine::RunFiles::Sync::None) {
+        for (const auto& [key, folder] : s.toSync)
+            ::fsync(folder->fd.get());
+    }
     s.toSync.clear();
+    s.stagedBytes = 0;
     s.locked.clear(); // closing the handles lets go of the locks
     s.refused.clear();
     s.last = LastRead{};

@@ -617,9 +617,8 @@ void Form1::pageStarting(const std::string& path, int done, int total) {
     m_platform.processEvents();
 }
 
-void Form1::pageFinished(const engine::PageResult&, int done, int total) {
-    ProgressBar1->setRange(0, std::max(1, total));
-    ProgressBar1->setValue(done);
+void Form1::pageFinished(const engine::PageResult&, int, int) {
+    // Outcomes come a group at a time; the bar follows the pages as they are staged.
 }
 
 bool Form1::stopRequested() {

@@ -635,11 +635,13 @@ private Q_SLOTS:
         const QString site = qEnvironmentVariable("INSERTER_SHOTS_SITE", temp.path());
         QDir(site).mkpath(QStringLiteral("blog/2024"));
         QDir(site).mkpath(QStringLiteral("about"));
-        for (const char* name : {"index.html", "contact.html", "style.css", "about/team.html", "about/history.html",
-                                 "blog/index.html", "blog/2024/first-post.html", "blog/2024/launch.html"})
+        for (const char* name :
+             {"index.html", "contact.html", "style.css", "about/team.html", "about/history.html",
+              "blog/index.html", "blog/2024/first-post.html", "blog/2024/launch.html"})
             write(site + QLatin1Char('/') + QLatin1String(name), Page);
-        QProcess::execute(QStringLiteral(INSERTER_CLI), {QStringLiteral("insert"), QStringLiteral("-r"),
-                                                        QStringLiteral("--site=12345"), site + QStringLiteral("/blog")});
+        QProcess::execute(QStringLiteral(INSERTER_CLI),
+                          {QStringLiteral("insert"), QStringLiteral("-r"), QStringLiteral("--site=12345"),
+                           site + QStringLiteral("/blog")});
         QFile::setPermissions(site + QStringLiteral("/contact.html"), QFile::ReadOwner);
         Wizard w;
         const auto shoot = [&](const QString& name) {
@@ -653,7 +655,8 @@ private Q_SLOTS:
         w.click(w.next());
         w.command3(2);
         w.list1()->setFocus();
-        QTRY_VERIFY(w.list1()->findItems(QStringLiteral("blog/index.html"), Qt::MatchExactly)
+        QTRY_VERIFY(w.list1()
+                        ->findItems(QStringLiteral("blog/index.html"), Qt::MatchExactly)
                         .value(0)
                         ->data(Qt::AccessibleDescriptionRole)
                         .isValid());
