@@ -273,9 +273,9 @@ int run(const QStringList& arguments, std::FILE* out, std::FILE* err) {
     engine::BatchOptions options{settings.dryRun};
     if (parser.isSet(benchSyncOption)) {
         const QString how = parser.value(benchSyncOption);
-        options.sync = how == QLatin1String("none")         ? engine::RunFiles::Sync::None
-                       : how == QLatin1String("filesystem") ? engine::RunFiles::Sync::FileSystem
-                                                            : engine::RunFiles::Sync::EachFile;
+        options.sync = how == QLatin1String("none")   ? engine::RunFiles::Sync::None
+                       : how == QLatin1String("each") ? engine::RunFiles::Sync::EachFile
+                                                      : engine::RunFiles::Sync::FileSystem;
     }
 
     const bool json = settings.json;

@@ -76,7 +76,7 @@ public:
 
 struct BatchOptions {
     bool dryRun = false; // decide every page's outcome but write nothing
-    RunFiles::Sync sync = RunFiles::Sync::EachFile;
+    RunFiles::Sync sync = RunFiles::Sync::FileSystem;
 };
 
 // Rewrites every selected entry of the host's list in the host's folder.

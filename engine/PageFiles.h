@@ -45,10 +45,12 @@ struct PageRead {
 // How a run uses the files.
 struct RunFiles {
     bool dryRun = false; // nothing is written, locked or cleaned
-    // How a group of staged texts is made durable before the renames. Only the
-    // benchmark chooses; None gives up durability to measure what it costs.
-    enum class Sync { EachFile, FileSystem, None };
-    Sync sync = Sync::EachFile;
+    // How a group of staged texts is made durable before the renames: one sync of
+    // each file system the group is on (chosen by measurement: see the README),
+    // or a sync of each file. Only the benchmark chooses; None gives up
+    // durability to measure what it costs.
+    enum class Sync { FileSystem, EachFile, None };
+    Sync sync = Sync::FileSystem;
 };
 
 // The engine's only way to the files. Implemented on the platform; tests wrap it.

@@ -536,7 +536,7 @@ std::string QtPageFiles::stage(const engine::PageRead& read, const std::vector<s
         return reason;
     }
     // Writing out starts now, while the next pages are staged; the commit waits for it.
-    if (s.sync == engine::RunFiles::Sync::EachFile)
+    if (s.sync != engine::RunFiles::Sync::None)
         ::sync_file_range(staged.fd.get(), 0, 0, SYNC_FILE_RANGE_WRITE);
     for (const auto piece : pieces)
         s.stagedBytes += piece.size();
