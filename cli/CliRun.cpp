@@ -193,7 +193,9 @@ int run(const QStringList& arguments, std::FILE* out, std::FILE* err) {
 
     if (!parser.parse(arguments))
         return usage(err, parser.errorText());
-    if (parser.isSet(helpOption)) {
+    // --help-all, which the parser offers beside --help, shows the same: the tool has
+    // no options of Qt's own.
+    if (parser.isSet(helpOption) || parser.isSet(QStringLiteral("help-all"))) {
         line(out, local(parser.helpText()));
         return Success;
     }

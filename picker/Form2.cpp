@@ -6,6 +6,7 @@
 #include "platform/Twips.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -98,6 +99,19 @@ void Form2::closeEvent(QCloseEvent* event) {
     event->accept();
     QDialog::closeEvent(event);
     deleteLater();
+}
+
+void Form2::keyPressEvent(QKeyEvent* event) {
+    // Enter presses the focused button (there is no default one); on the directory
+    // list it opens the folder, which the list does itself.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    for (QPushButton* button : Command1) {
+        if (enter && event->modifiers() == Qt::NoModifier && button->hasFocus()) {
+            button->click();
+            return;
+        }
+    }
+    QDialog::keyPressEvent(event);
 }
 
 } // namespace picker

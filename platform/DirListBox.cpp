@@ -82,4 +82,22 @@ void DirListBox::keyPressEvent(QKeyEvent* event) {
     QListWidget::keyPressEvent(event);
 }
 
+void DirListBox::keyboardSearch(const QString& search) {
+    if (search.isEmpty() || count() == 0)
+        return;
+    if (!m_typing.isValid() || m_typing.elapsed() > QApplication::keyboardInputInterval())
+        m_typed.clear();
+    m_typing.restart();
+    m_typed += search;
+    // A new first letter looks on from the next entry; more letters refine the one in hand.
+    const int from = std::max(0, currentRow()) + (m_typed.size() == 1 ? 1 : 0);
+    for (int k = 0; k < count(); ++k) {
+        const int row = (from + k) % count();
+        if (item(row)->text().trimmed().startsWith(m_typed, Qt::CaseInsensitive)) {
+            setCurrentRow(row);
+            return;
+        }
+    }
+}
+
 } // namespace platform

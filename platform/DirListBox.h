@@ -2,6 +2,7 @@
 
 #include "platform/Platform.h"
 
+#include <QElapsedTimer>
 #include <QListWidget>
 
 namespace platform {
@@ -28,11 +29,18 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
+public:
+    // Typing the first letters of a folder's name moves to it; the indentation of
+    // the entries does not count.
+    void keyboardSearch(const QString& search) override;
+
 private:
     void openItem(QListWidgetItem* item);
 
     Platform& m_platform;
     QString m_path;
+    QString m_typed;
+    QElapsedTimer m_typing;
 };
 
 } // namespace platform

@@ -1,15 +1,22 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that the build, the tests, the benchmarks and the
-# screenshots need. Quick when nothing is missing; says what it installs.
+# Installs the Debian packages that are missing, and says which.
+#   tools/setup.sh        what building and running the wizard and the CLI needs
+#   tools/setup.sh test   that, and what the tests, the fault matrix, the fuzzing,
+#                         the benchmarks, the screenshots and the packages need
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ qt6-base-dev libxkbcommon-dev  # build and Qt Test
-  xvfb xauth xdotool imagemagick                     # a real window and screenshots
+  cmake ninja-build g++ qt6-base-dev libxkbcommon-dev  # build
   fonts-liberation2 fonts-dejavu-core                 # legible small labels
-  strace e2fsprogs util-linux acl attr                # the fault matrix: injected faults, chattr, setpriv, flock, ACLs
-  clang libclang-rt-dev                               # the fuzz target (libFuzzer)
 )
+if [ "${1:-}" = "test" ]; then
+  packages+=(
+    xvfb xauth xdotool imagemagick                    # a real window and screenshots
+    strace e2fsprogs util-linux acl attr              # the fault matrix: injected faults, chattr, setpriv, flock, ACLs
+    clang libclang-rt-dev                             # the fuzz target (libFuzzer)
+    dpkg-dev file lintian appstream desktop-file-utils  # the packages and their checks
+  )
+fi
 
 missing=()
 for p in "${packages[@]}"; do
@@ -27,6 +34,6 @@ echo "setup: installing ${missing[*]}"
 sudo=""
 if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
 export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -qq
-$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+$sudo apt-get update
+$sudo apt-get install -y --no-install-recommends "${missing[@]}"
 echo "setup: done"

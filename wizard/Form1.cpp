@@ -16,10 +16,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyledItemDelegate>
 
 namespace wizard {
 
@@ -108,6 +110,27 @@ QString shown(const std::string& text) {
 }
 
 constexpr int RawNameRole = Qt::UserRole;
+
+// The page list's entries: a click anywhere on an entry ticks or unticks it, as
+// Space does on the focused one; the tick is the only selection there is.
+class TickOnClick final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    bool editorEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,
+                     const QModelIndex& index) override {
+        if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)
+            return static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+        if (event->type() == QEvent::MouseButtonRelease) {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            if (mouse->button() != Qt::LeftButton || !option.rect.contains(mouse->position().toPoint()))
+                return false;
+            const bool ticked = index.data(Qt::CheckStateRole).toInt() == Qt::Checked;
+            return model->setData(index, ticked ? Qt::Unchecked : Qt::Checked, Qt::CheckStateRole);
+        }
+        return QStyledItemDelegate::editorEvent(event, model, option, index);
+    }
+};
 
 } // namespace
 
@@ -208,7 +231,8 @@ Form1::Form1(platform::Platform& platform, QWidget* parent)
               twipsRect(240, 240, 5175, 495), true);
     List1 = placed(new QListWidget(page), QStringLiteral("List1"), twipsRect(600, 840, 2535, 1815),
                    QStringLiteral("Web Pages"));
-    List1->setSelectionMode(QAbstractItemView::SingleSelection);
+    List1->setSelectionMode(QAbstractItemView::NoSelection);
+    List1->setItemDelegate(new TickOnClick(List1));
     List1->setUniformItemSizes(true);
     List1->setTextElideMode(Qt::ElideNone); // long paths scroll sideways
     List1->setIconSize(QSize(twips(165), twips(165)));
@@ -470,6 +494,8 @@ QIcon Form1::markIcon(bool carriesCode) {
 }
 
 void Form1::Command3_Click(int Index) {
+    // Hiding the list would hand its focus to the next button: it comes back after.
+    const bool listHadFocus = List1->hasFocus();
     List1->hide();
     if (Index == 0) {
         for (int i = List1->count() - 1; i >= 0; --i)
@@ -486,6 +512,8 @@ void Form1::Command3_Click(int Index) {
         }
     }
     List1->show();
+    if (listHadFocus)
+        List1->setFocus();
 }
 
 void Form1::DoMods() {

@@ -113,6 +113,27 @@ private Q_SLOTS:
         QVERIFY(d.form.isHidden());
     }
 
+    // Enter presses the focused button; typed letters find a folder in the list.
+    void keyboard() {
+        Machine m;
+        QDir(m.data.path()).mkpath(QStringLiteral("archive"));
+        QDir(m.data.path()).mkpath(QStringLiteral("sites"));
+        Dialog d(m);
+        d.form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&d.form));
+        d.chooseDrive(1);
+        d.dir()->setFocus();
+        QTest::keyClicks(d.dir(), QStringLiteral("si"));
+        QVERIFY(d.dir()->currentItem()->text().trimmed() == QStringLiteral("site"));
+        QTest::keyClicks(d.dir(), QStringLiteral("t"));
+        QTest::keyClick(d.dir(), Qt::Key_Return);
+        QCOMPARE(d.dir()->path(), QDir::toNativeSeparators(m.data.filePath(QStringLiteral("site"))));
+        d.ok()->setFocus();
+        QTest::keyClick(d.ok(), Qt::Key_Return);
+        QVERIFY(d.form.isHidden());
+        QCOMPARE(d.form.chosenFolder(), QDir::toNativeSeparators(m.data.filePath(QStringLiteral("site"))));
+    }
+
     void cancelKeepsDriveAndFolderForTheNextOpening() {
         Machine m;
         Dialog d(m);

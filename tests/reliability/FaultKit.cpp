@@ -238,6 +238,37 @@ bool haveTool(const char* name) {
     return !QStandardPaths::findExecutable(QLatin1String(name)).isEmpty();
 }
 
+QString toolRefusal(const char* name) {
+    if (!haveTool(name))
+        return QStringLiteral("needs %1").arg(QLatin1String(name));
+    // Present is not enough: strace needs ptrace, which containers may forbid;
+    // prlimit and setpriv need the kernel's leave.
+    static QMap<QString, QString> known;
+    const QString tool = QLatin1String(name);
+    if (known.contains(tool))
+        return known[tool];
+    QStringList trial;
+    if (tool == QLatin1String("strace"))
+        trial = {QStringLiteral("strace"), QStringLiteral("-o"), QStringLiteral("/dev/null"),
+                 QStringLiteral("true")};
+    else if (tool == QLatin1String("prlimit"))
+        trial = {QStringLiteral("prlimit"), QStringLiteral("--nofile=256:256"), QStringLiteral("true")};
+    else if (tool == QLatin1String("setpriv"))
+        trial = {QStringLiteral("setpriv"), QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                 QStringLiteral("--clear-groups"), QStringLiteral("true")};
+    QString refusal;
+    if (!trial.isEmpty()) {
+        QProcess process;
+        process.start(trial.front(), trial.mid(1));
+        if (!process.waitForFinished(10000) || process.exitStatus() != QProcess::NormalExit ||
+            process.exitCode() != 0)
+            refusal = QStringLiteral("%1 is present but not allowed here: %2")
+                          .arg(tool, QString::fromLocal8Bit(process.readAllStandardError()).trimmed());
+    }
+    known[tool] = refusal;
+    return refusal;
+}
+
 bool isRoot() {
     return ::geteuid() == 0;
 }

@@ -63,6 +63,9 @@ QStringList check(const QByteArray& folder, const Snapshot& before, const Snapsh
                   const Promise& promise);
 
 bool haveTool(const char* name);
+// Why a scenario cannot use the tool here (missing, or present but not allowed to
+// work); empty when it can.
+QString toolRefusal(const char* name);
 bool isRoot();
 QByteArray makePage(int size, int seed);
 void writeFile(const QByteArray& path, const QByteArray& bytes);

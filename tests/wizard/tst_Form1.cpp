@@ -194,6 +194,32 @@ private Q_SLOTS:
     }
 
     // A folder that is not there or cannot be listed is said so on page 0; an empty one passes.
+    // A selection command keeps the focus where it was; a click on a name ticks it.
+    void selectionByKeyAndClick() {
+        QTemporaryDir dir;
+        makeExampleFolder(dir.path());
+        Wizard w;
+        w.form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w.form));
+        w.text1()->setText(dir.path());
+        w.click(w.next());
+        QVERIFY(w.list1()->hasFocus());
+        QTest::keyClick(&w.form, Qt::Key_A, Qt::AltModifier);
+        QTRY_COMPARE(w.selected().size(), 4);
+        QVERIFY(w.list1()->hasFocus());
+        w.command3(2);
+        QCOMPARE(QApplication::focusWidget(), w.get<QPushButton>("Command3_2"));
+        QListWidgetItem* notes = w.list1()->findItems(QStringLiteral("notes.txt"), Qt::MatchExactly).front();
+        const QRect name = w.list1()->visualItemRect(notes);
+        QTest::mouseClick(w.list1()->viewport(), Qt::LeftButton, {},
+                          QPoint(name.right() - 10, name.center().y()));
+        QCOMPARE(notes->checkState(), Qt::Checked);
+        QTest::mouseClick(w.list1()->viewport(), Qt::LeftButton, {},
+                          QPoint(name.right() - 10, name.center().y()));
+        QCOMPARE(notes->checkState(), Qt::Unchecked);
+        QVERIFY(w.list1()->selectedItems().isEmpty());
+    }
+
     void foldersThatCannotBeListedAreRefused_data() {
         QTest::addColumn<QString>("folder");
         QTest::addColumn<bool>("refused");
