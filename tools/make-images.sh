@@ -19,10 +19,9 @@ mark() { # size
     "$2"
 }
 
-mark 16 icon16.png
-mark 32 icon32.png
-mark 48 icon48.png
-mark 256 icon256.png
+for size in 16 22 24 32 48 64 128 256; do
+  mark "$size" "icon$size.png"
+done
 convert icon16.png -colors 16 PNG8:icon16.png
 convert icon32.png -colors 256 PNG8:icon32.png
 

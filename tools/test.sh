@@ -18,6 +18,9 @@ cmake --build --preset "$preset"
 ctest --preset "$preset"
 if $quick; then exit 0; fi
 
+echo "== the Debian packages, checked by lintian, appstreamcli and desktop-file-validate"
+tools/package.sh "$preset"
+
 echo "== fuzzing the page rewriter for a minute"
 cmake --preset fuzz
 cmake --build --preset fuzz

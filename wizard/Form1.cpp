@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QStyleOptionComboBox>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
@@ -66,6 +67,26 @@ void fitText(QLabel* label) {
     while (!fits() && font.pointSizeF() > 6.5)
         font.setPointSizeF(font.pointSizeF() - 0.25);
     label->setFont(font);
+}
+
+// The same for the items of a drop-down list, which must show whole in its field.
+void fitItems(QComboBox* combo) {
+    QFont font = combo->font();
+    QStyleOptionComboBox option;
+    option.initFrom(combo);
+    const int room =
+        combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo).width();
+    const auto fits = [&] {
+        const QFontMetrics metrics(font);
+        for (int i = 0; i < combo->count(); ++i) {
+            if (metrics.horizontalAdvance(combo->itemText(i)) > room)
+                return false;
+        }
+        return true;
+    };
+    while (!fits() && font.pointSizeF() > 6.5)
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    combo->setFont(font);
 }
 
 QString withoutAccessKey(QString caption) {
@@ -339,6 +360,7 @@ void Form1::Form_Load() {
     Combo1->addItem(QString::fromLatin1(engine::NormalProtocol.data(), engine::NormalProtocol.size()));
     Combo1->addItem(QString::fromLatin1(engine::SecureProtocol.data(), engine::SecureProtocol.size()));
     Combo1->setCurrentIndex(0);
+    fitItems(Combo1);
     LoadFrame(0);
     show();
     Form_Resize();
