@@ -87,6 +87,17 @@ int nthCallOn(const QList<QByteArray>& targets, const QByteArray& folder, int n)
     return -1;
 }
 
+// The tool run under strace with a fault injected (strace's -e inject=...).
+QStringList straced(const QString& inject) {
+    return {QStringLiteral("strace"),
+            QStringLiteral("-f"),
+            QStringLiteral("-qq"),
+            QStringLiteral("-o"),
+            QStringLiteral("/dev/null"),
+            QStringLiteral("-e"),
+            inject};
+}
+
 const QStringList AsNobody{QStringLiteral("setpriv"), QStringLiteral("--reuid=65534"),
                            QStringLiteral("--regid=65534"), QStringLiteral("--clear-groups")};
 
@@ -216,9 +227,7 @@ private Q_SLOTS:
         QVERIFY(call > 0);
         const Snapshot before = snapshot(site.path);
         const Run run =
-            runCli(site.insert(), {QStringLiteral("strace"), QStringLiteral("-f"), QStringLiteral("-qq"),
-                                   QStringLiteral("-o"), QStringLiteral("/dev/null"), QStringLiteral("-e"),
-                                   QStringLiteral("inject=write:error=ENOSPC:when=%1").arg(call)});
+            runCli(site.insert(), straced(QStringLiteral("inject=write:error=ENOSPC:when=%1").arg(call)));
         QCOMPARE(run.status, 1);
         QCOMPARE(run.outcomes.values().count(QStringLiteral("failed")), 1);
         KEEPS_PROMISE(site.path, before, run, (Promise{namesOf(before)}));
@@ -240,9 +249,7 @@ private Q_SLOTS:
             site.page("p" + QByteArray::number(i) + ".html", 8000, i);
         const Snapshot before = snapshot(site.path);
         const Run run = runCli(QStringList{QStringLiteral("--bench-sync=each")} + site.insert(),
-                               {QStringLiteral("strace"), QStringLiteral("-f"), QStringLiteral("-qq"),
-                                QStringLiteral("-o"), QStringLiteral("/dev/null"), QStringLiteral("-e"),
-                                QStringLiteral("inject=fsync:error=EIO:when=%1").arg(nth)});
+                               straced(QStringLiteral("inject=fsync:error=EIO:when=%1").arg(nth)));
         QCOMPARE(run.status, 1);
         const QByteArray failed = "p" + QByteArray::number(nth - 1) + ".html";
         QCOMPARE(readFile(site.file(failed)), before[failed].bytes);
@@ -317,9 +324,7 @@ private Q_SLOTS:
         for (int i = 0; i < 5; ++i)
             site.page("p" + QByteArray::number(i) + ".html", 5000, i);
         const Snapshot before = snapshot(site.path);
-        const Run run = runCli(site.insert(), {QStringLiteral("strace"), QStringLiteral("-f"),
-                                               QStringLiteral("-qq"), QStringLiteral("-o"),
-                                               QStringLiteral("/dev/null"), QStringLiteral("-e"), inject});
+        const Run run = runCli(site.insert(), straced(inject));
         QVERIFY(run.status != 0);
         Promise promise{namesOf(before), true, QStringLiteral("12345"), true, strayPossible};
         KEEPS_PROMISE(site.path, before, run, promise);
@@ -572,9 +577,7 @@ private Q_SLOTS:
         QVERIFY(call > 0);
         const Snapshot before = snapshot(site.path);
         const Run run =
-            runCli(site.insert(), {QStringLiteral("strace"), QStringLiteral("-f"), QStringLiteral("-qq"),
-                                   QStringLiteral("-o"), QStringLiteral("/dev/null"), QStringLiteral("-e"),
-                                   QStringLiteral("inject=read:error=EIO:when=%1").arg(call)});
+            runCli(site.insert(), straced(QStringLiteral("inject=read:error=EIO:when=%1").arg(call)));
         QCOMPARE(run.status, 1);
         QCOMPARE(run.outcomes.values().count(QStringLiteral("failed")), 1);
         KEEPS_PROMISE(site.path, before, run, (Promise{namesOf(before)}));
@@ -743,10 +746,7 @@ private Q_SLOTS:
                                QStringLiteral("NOTMPFILE_LOG=") + log,
                                QStringLiteral("ASAN_OPTIONS=verify_asan_link_order=0:detect_leaks=0")};
         const Snapshot before = snapshot(site.path);
-        const Run killed = runCli(
-            site.insert(), shim + QStringList{QStringLiteral("strace"), QStringLiteral("-f"),
-                                              QStringLiteral("-qq"), QStringLiteral("-o"),
-                                              QStringLiteral("/dev/null"), QStringLiteral("-e"), inject});
+        const Run killed = runCli(site.insert(), shim + straced(inject));
         QVERIFY(killed.status != 0);
         QVERIFY2(QFileInfo::exists(log), "the shim was not called");
         int leftovers = 0;
@@ -917,10 +917,7 @@ private Q_SLOTS:
         for (int i = 0; i < 20; ++i)
             site.page("p" + QByteArray::number(i) + ".html", 4000, i);
         const Snapshot before = snapshot(site.path);
-        const Run run =
-            runCli(extra + site.insert(),
-                   {QStringLiteral("strace"), QStringLiteral("-f"), QStringLiteral("-qq"),
-                    QStringLiteral("-o"), QStringLiteral("/dev/null"), QStringLiteral("-e"), inject});
+        const Run run = runCli(extra + site.insert(), straced(inject));
         QVERIFY(run.status != 0);
         const Snapshot after = snapshot(site.path);
         QCOMPARE(after.keys(), before.keys()); // nothing left behind
