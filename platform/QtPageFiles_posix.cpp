@@ -247,7 +247,7 @@ struct QtPageFiles::State {
     LastRead last;
     std::vector<Staged> staged;
     std::uint64_t stagedBytes = 0;
-    std::size_t maxStaged = 200;
+    std::size_t maxStaged = 160;
     std::size_t maxFolders = 64;
     // Folders locked for this run (by device and inode), the most recently used
     // last, and those that could not be locked.
@@ -255,18 +255,21 @@ struct QtPageFiles::State {
     std::map<std::string, std::string> refused;
     std::map<std::string, FolderPtr> toSync;
 
-    std::string lock(const FolderPtr& folder);
+    std::string lock(FolderPtr& folder);
     void release(std::size_t index);
     void clearLeftovers(const FolderPtr& folder);
     void drop(Staged& staged);
     void makeDurable();
 };
 
-std::string QtPageFiles::State::lock(const FolderPtr& folder) {
+// Locks the folder for the run, or finds it locked already; `folder` then stands
+// for the one handle the run keeps of it.
+std::string QtPageFiles::State::lock(FolderPtr& folder) {
     const std::string key = folderKey(folder->device, folder->inode);
     const auto held =
         std::find_if(locked.begin(), locked.end(), [&](const auto& entry) { return entry.first == key; });
     if (held != locked.end()) {
+        folder = held->second;
         std::rotate(held, held + 1, locked.end()); // the most recently used goes last
         return {};
     }
@@ -289,7 +292,9 @@ std::string QtPageFiles::State::lock(const FolderPtr& folder) {
     // A run over a whole tree is done with most folders long before its end: let go
     // of those used least recently, so that the handles held stay few.
     for (std::size_t i = 0; locked.size() > maxFolders && i + 1 < locked.size();) {
-        if (locked[i].second.use_count() == 1)
+        // Only folders that no staged page and no later read still needs.
+        const long held = 1 + (toSync.count(locked[i].first) ? 1 : 0);
+        if (locked[i].second.use_count() == held)
             release(i);
         else
             ++i;
@@ -355,7 +360,8 @@ std::string QtPageFiles::open(const std::string& folder, engine::FolderId listed
     s.dryRun = how.dryRun;
     s.sync = how.sync;
     const std::size_t handles = openHandleLimit();
-    s.maxStaged = std::clamp<std::size_t>(handles / 5, 8, 200);
+    // At most 256 handles in all: staged pages, the folders kept, and a few more.
+    s.maxStaged = std::clamp<std::size_t>(handles / 5, 8, 160);
     s.maxFolders = std::clamp<std::size_t>(handles / 16, 4, 64);
     // The one lookup of the folder by its path; from here on, handles only.
     char resolved[PATH_MAX];
@@ -385,7 +391,7 @@ engine::PageRead QtPageFiles::read(const std::string& name, std::string& content
         result.reason = "no folder is open";
         return result;
     }
-    const Resolved where = resolve(s.root, s.rootPath, name);
+    Resolved where = resolve(s.root, s.rootPath, name);
     switch (where.kind) {
     case Resolved::Kind::Entry:
         break;
@@ -403,13 +409,13 @@ engine::PageRead QtPageFiles::read(const std::string& name, std::string& content
         result.reason = where.reason;
         return result;
     }
-    const int dirFd = where.parent->fd.get();
     if (!s.dryRun) {
         if (std::string reason = s.lock(where.parent); !reason.empty()) {
             result.reason = reason;
             return result;
         }
     }
+    const int dirFd = where.parent->fd.get();
 
     struct stat st {};
     if (::fstatat(dirFd, where.name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) {

@@ -11,7 +11,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QStyleOptionComboBox>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
@@ -22,6 +21,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyleOptionComboBox>
 #include <QStyledItemDelegate>
 
 namespace wizard {
@@ -74,8 +74,9 @@ void fitItems(QComboBox* combo) {
     QFont font = combo->font();
     QStyleOptionComboBox option;
     option.initFrom(combo);
-    const int room =
-        combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo).width();
+    const int room = combo->style()
+                         ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo)
+                         .width();
     const auto fits = [&] {
         const QFontMetrics metrics(font);
         for (int i = 0; i < combo->count(); ++i) {

@@ -26,9 +26,10 @@ QStringList overflowing(const QWidget& window) {
             continue;
         const QFontMetrics metrics(label->font());
         const QRect box = label->contentsRect();
-        const bool fits = label->wordWrap()
-                              ? metrics.boundingRect(box, Qt::TextWordWrap, label->text()).height() <= box.height()
-                              : metrics.horizontalAdvance(label->text()) <= box.width();
+        const bool fits =
+            label->wordWrap()
+                ? metrics.boundingRect(box, Qt::TextWordWrap, label->text()).height() <= box.height()
+                : metrics.horizontalAdvance(label->text()) <= box.width();
         if (!fits || label->font().pointSizeF() < 6.5)
             wrong << label->objectName() + QStringLiteral(": ") + label->text();
     }
@@ -65,8 +66,9 @@ private Q_SLOTS:
         picker::Form2 picker(platform, form.windowTitle());
         picker.show();
         const QStringList wrong = overflowing(form) + overflowing(picker);
-        QVERIFY2(wrong.isEmpty(), qPrintable(QStringLiteral("with %1: %2")
-                                                 .arg(QFontInfo(form.font()).family(), wrong.join(QStringLiteral("; ")))));
+        QVERIFY2(wrong.isEmpty(),
+                 qPrintable(QStringLiteral("with %1: %2")
+                                .arg(QFontInfo(form.font()).family(), wrong.join(QStringLiteral("; ")))));
     }
 };
 
