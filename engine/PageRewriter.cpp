@@ -68,11 +68,13 @@ template <typename C> std::vector<Range> cut(const Segmented<C>& t, const std::v
     return kept;
 }
 
-// Whether a byte text starts with what reads as a UTF-16 byte-order mark.
+// Whether the text would open like another encoding once its leading spaces are
+// gone: a byte text with what reads as a UTF-16 byte-order mark, or the text after
+// a UTF-16 mark with a NUL, which would make "FF FE 00 00" read as UTF-32.
 template <typename C> bool opensLikeUtf16(const Segmented<C>& t) {
     if constexpr (sizeof(C) == 1)
         return t.matchesAt(0, "\xFF\xFE") || t.matchesAt(0, "\xFE\xFF");
-    return false;
+    return t.size() > 0 && t.matchesAt(0, std::string_view("\0", 1));
 }
 
 template <typename C> struct Core {

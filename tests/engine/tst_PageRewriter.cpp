@@ -225,6 +225,11 @@ private Q_SLOTS:
         RewritePlan plan;
         ::rewrite(QByteArray("\xFF\xFE\0\0<\0\0\0", 8), Mode::Insert, true, &plan);
         QCOMPARE(plan.status, RewritePlan::Status::Utf32);
+        // Nor does a UTF-16 page become one: the space before a NUL is kept.
+        const QByteArray spaced("\xFF\xFE \0\0\0x\0", 8);
+        const QByteArray once = ::rewrite(spaced, Mode::Insert, true, &plan);
+        QVERIFY(once.startsWith(spaced.left(4)));
+        QCOMPARE(::rewrite(once, Mode::Insert, true), once);
     }
 
     void rewrite() {
