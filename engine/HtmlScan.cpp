@@ -1,9 +1,13 @@
 #include "engine/HtmlScan.h"
 
+#include "engine/TextScan.h"
+
 #include <array>
 #include <cstdint>
 #include <cstring>
 #include <type_traits>
+#include <utility>
+#include <vector>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -116,16 +120,22 @@ public:
 
 template <typename C> class Tokenizer {
 public:
-    explicit Tokenizer(std::basic_string_view<C> text)
+    Tokenizer(std::basic_string_view<C> text, scan::MarkupSkip skip)
         : t(text)
         , n(text.size())
-        , marks(text.data(), text.size()) {}
+        , marks(text.data(), text.size())
+        , skip(skip) {}
+
+    // What the skip passed over, in order, and whether any of it held a NUL
+    // byte or "<!".
+    std::vector<std::pair<std::size_t, std::size_t>> passed;
+    bool passedNulOrBang = false;
 
     std::size_t closingBody() {
         std::size_t pos = 0;
         int templateDepth = 0;
         while (true) {
-            const std::size_t lt = nextLt(pos);
+            const std::size_t lt = templateDepth == 0 ? nextMarkup(pos) : nextLt(pos);
             if (lt == npos || lt + 1 >= n)
                 return npos;
             const C next = t[lt + 1];
@@ -193,6 +203,23 @@ public:
     }
 
 private:
+    // The next '<' to read from a place in the data state: plain markup is passed
+    // over by the vector skip where there is one.
+    std::size_t nextMarkup(std::size_t from) {
+        if constexpr (sizeof(C) == 1) {
+            if (skip != nullptr) {
+                if (from >= n)
+                    return npos;
+                bool nulOrBang = false;
+                const std::size_t stop = skip(t.data(), n, from, nulOrBang);
+                passedNulOrBang |= nulOrBang;
+                passed.push_back({from, stop == npos ? n : stop});
+                return stop;
+            }
+        }
+        return nextLt(from);
+    }
+
     std::size_t nextLt(std::size_t from) {
         if constexpr (sizeof(C) == 1)
             return marks.nextLt(from);
@@ -353,16 +380,45 @@ private:
     std::basic_string_view<C> t;
     std::size_t n;
     std::conditional_t<sizeof(C) == 1, ByteMarks, NoMarks> marks;
+    const scan::MarkupSkip skip;
 };
 
 } // namespace
 
 std::size_t findClosingBodyTag(std::string_view text) {
-    return Tokenizer<char>(text).closingBody();
+    return Tokenizer<char>(text, scan::markupSkip()).closingBody();
+}
+
+std::size_t findClosingBodyTag(std::string_view text, scan::MarkupSkip skip) {
+    return Tokenizer<char>(text, skip).closingBody();
+}
+
+BodyTagSweep sweepForClosingBodyTag(std::string_view text, bool (*isMarker)(std::string_view, std::size_t)) {
+    Tokenizer<char> tokenizer(text, scan::markupSkip());
+    BodyTagSweep sweep{tokenizer.closingBody(), false};
+    if (tokenizer.passedNulOrBang)
+        return sweep;
+    // What the skip did not pass over is searched here.
+    const auto clean = [&](std::size_t from, std::size_t to) {
+        for (std::size_t at = scan::findMarkupOrNul(text.data(), from, to); at != npos;
+             at = scan::findMarkupOrNul(text.data(), at + 1, to)) {
+            if (text[at] == '\0' || isMarker(text, at))
+                return false;
+        }
+        return true;
+    };
+    std::size_t at = 0;
+    for (const auto& [from, to] : tokenizer.passed) {
+        if (!clean(at, from))
+            return sweep;
+        at = to;
+    }
+    sweep.clean = clean(at, text.size());
+    return sweep;
 }
 
 std::size_t findClosingBodyTag(std::u16string_view text) {
-    return Tokenizer<char16_t>(text).closingBody();
+    return Tokenizer<char16_t>(text, nullptr).closingBody();
 }
 
 } // namespace engine

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/MarkupSkip.h"
+
 #include <cstddef>
 #include <string_view>
 
@@ -15,6 +17,18 @@ namespace engine {
 // content and the script escape states are not modelled. Returns the position of
 // its '<', or npos.
 std::size_t findClosingBodyTag(std::string_view text);
+// The same with the given skip over plain markup (nullptr: none).
+std::size_t findClosingBodyTag(std::string_view text, scan::MarkupSkip skip);
 std::size_t findClosingBodyTag(std::u16string_view text);
+
+// The closing body tag of a byte text, read in the same pass that looks for NUL
+// bytes and for "<!": `clean` is false when the text holds a NUL byte or a "<!"
+// for which `isMarker` (given the text and the position of its '<') says yes, or
+// may hold one (a "<!" that the vector skip passed over counts without asking).
+struct BodyTagSweep {
+    std::size_t body;
+    bool clean;
+};
+BodyTagSweep sweepForClosingBodyTag(std::string_view text, bool (*isMarker)(std::string_view, std::size_t));
 
 } // namespace engine

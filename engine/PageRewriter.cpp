@@ -83,9 +83,44 @@ template <typename C> struct Core {
     bool blockInserted = false;
     bool noBody = false;
     bool tangled = false; // markers that do not pair into blocks: nested or crossed
+    bool binary = false;  // a byte text with a NUL byte
 };
 
 constexpr Range BlockRange{npos, npos};
+
+// Lays out what the page keeps with the block before the closing body tag at
+// bodyAt (a page position; npos when there is none).
+template <typename C>
+void placeBlock(Core<C>& core, std::vector<Range> kept, std::size_t bodyAt, bool appendWithoutBody) {
+    if (bodyAt == npos) {
+        if (!appendWithoutBody) {
+            core.noBody = true;
+            return;
+        }
+        core.out = std::move(kept);
+        core.out.push_back(BlockRange);
+    } else {
+        for (const Range& r : kept) {
+            if (r.end <= bodyAt) {
+                core.out.push_back(r);
+            } else if (r.begin >= bodyAt) {
+                if (r.begin == bodyAt)
+                    core.out.push_back(BlockRange);
+                core.out.push_back(r);
+            } else {
+                core.out.push_back(Range{r.begin, bodyAt});
+                core.out.push_back(BlockRange);
+                core.out.push_back(Range{bodyAt, r.end});
+            }
+        }
+    }
+    core.blockInserted = true;
+}
+
+bool isMarkerAt(std::string_view text, std::size_t at) {
+    const Segmented<char> t(text, {Range{0, text.size()}});
+    return t.matchesAt(at, SearchKey) || t.matchesAt(at, EndMarker);
+}
 
 template <typename C> Core<C> rewriteCore(std::basic_string_view<C> page, Mode mode, bool appendWithoutBody) {
     Core<C> core;
@@ -102,6 +137,19 @@ template <typename C> Core<C> rewriteCore(std::basic_string_view<C> page, Mode m
     if (opensLikeUtf16(Segmented<C>(page, {Range{lo, hi}})))
         lo = 0;
 
+    if constexpr (sizeof(C) == 1) {
+        // Most pages hold no old block and no NUL: one pass reads such a page as
+        // HTML and makes sure of that.
+        if (mode == Mode::Insert && hi > lo) {
+            const BodyTagSweep sweep = sweepForClosingBodyTag(page.substr(lo, hi - lo), &isMarkerAt);
+            if (sweep.clean) {
+                placeBlock(core, {Range{lo, hi}}, sweep.body == npos ? npos : lo + sweep.body,
+                           appendWithoutBody);
+                return core;
+            }
+        }
+    }
+
     // Every start key and end marker, in one pass.
     const Segmented<C> trimmed(page, {Range{lo, hi}});
     std::vector<std::size_t> starts;
@@ -112,9 +160,21 @@ template <typename C> Core<C> rewriteCore(std::basic_string_view<C> page, Mode m
         else if (trimmed.matchesAt(at, EndMarker))
             ends.push_back(at);
     };
-    for (std::size_t at = trimmed.findLead(C('<'), {{1, '!', false}}, 0); at != npos;
-         at = trimmed.findLead(C('<'), {{1, '!', false}}, at + 1))
-        marker(at);
+    if constexpr (sizeof(C) == 1) {
+        // Bytes: the same pass finds a NUL, which makes the page no text at all.
+        for (std::size_t at = scan::findMarkupOrNul(page.data(), lo, hi); at != npos;
+             at = scan::findMarkupOrNul(page.data(), at + 1, hi)) {
+            if (page[at] == '\0') {
+                core.binary = true;
+                return core;
+            }
+            marker(at - lo);
+        }
+    } else {
+        for (std::size_t at = trimmed.findLead(C('<'), {{1, '!', false}}, 0); at != npos;
+             at = trimmed.findLead(C('<'), {{1, '!', false}}, at + 1))
+            marker(at);
+    }
 
     std::vector<Range> kept;
     if (hi > lo)
@@ -170,30 +230,7 @@ template <typename C> Core<C> rewriteCore(std::basic_string_view<C> page, Mode m
         const std::size_t found = findClosingBodyTag(std::basic_string_view<C>(joined));
         bodyAt = found == npos ? npos : text.pagePos(found);
     }
-    if (bodyAt == npos) {
-        if (!appendWithoutBody) {
-            core.noBody = true;
-            return core;
-        }
-        core.out = std::move(kept);
-        core.out.push_back(BlockRange);
-    } else {
-        const std::size_t at = bodyAt;
-        for (const Range& r : kept) {
-            if (r.end <= at) {
-                core.out.push_back(r);
-            } else if (r.begin >= at) {
-                if (r.begin == at)
-                    core.out.push_back(BlockRange);
-                core.out.push_back(r);
-            } else {
-                core.out.push_back(Range{r.begin, at});
-                core.out.push_back(BlockRange);
-                core.out.push_back(Range{at, r.end});
-            }
-        }
-    }
-    core.blockInserted = true;
+    placeBlock(core, std::move(kept), bodyAt, appendWithoutBody);
     return core;
 }
 
@@ -308,11 +345,11 @@ RewritePlan planRewrite(std::string_view page, Mode mode, std::string_view block
         return plan;
     }
     if (!le && !be) {
-        if (std::memchr(page.data(), 0, page.size()) != nullptr) {
+        const Core<char> core = rewriteCore<char>(page, mode, appendWithoutBody);
+        if (core.binary) {
             plan.status = RewritePlan::Status::Binary;
             return plan;
         }
-        const Core<char> core = rewriteCore<char>(page, mode, appendWithoutBody);
         if (core.tangled) {
             plan.status = RewritePlan::Status::TangledMarkers;
             return plan;

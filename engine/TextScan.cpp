@@ -1,5 +1,8 @@
 #include "engine/TextScan.h"
 
+#include <algorithm>
+#include <cstring>
+
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
 #include <immintrin.h>
 #define INSERTER_X86_VECTORS 1
@@ -112,10 +115,52 @@ std::size_t findSse2(const char* data, std::size_t from, std::size_t end, char l
 }
 
 const bool hasAvx2 = __builtin_cpu_supports("avx2");
+const bool hasAvx512 = __builtin_cpu_supports("avx512bw");
+
+__attribute__((target("avx512bw"))) std::size_t markupOrNul512(const char* data, std::size_t from,
+                                                               std::size_t end) {
+    std::size_t at = from;
+    for (; at + 65 <= end; at += 64) {
+        const __m512i v = _mm512_loadu_si512(data + at);
+        const __m512i next = _mm512_loadu_si512(data + at + 1);
+        const __mmask64 hits =
+            _mm512_testn_epi8_mask(v, v) | (_mm512_cmpeq_epi8_mask(v, _mm512_set1_epi8('<')) &
+                                            _mm512_cmpeq_epi8_mask(next, _mm512_set1_epi8('!')));
+        if (hits != 0)
+            return at + static_cast<std::size_t>(__builtin_ctzll(hits));
+    }
+    _mm256_zeroupper();
+    for (; at < end; ++at) {
+        if (data[at] == '\0' || (data[at] == '<' && (at + 1 == end || data[at + 1] == '!')))
+            return at;
+    }
+    return npos;
+}
 
 #endif
 
 } // namespace
+
+std::size_t findMarkupOrNul(const char* data, std::size_t from, std::size_t end) {
+#ifdef INSERTER_X86_VECTORS
+    if (hasAvx512)
+        return markupOrNul512(data, from, end);
+#endif
+    for (std::size_t at = from; at < end;) {
+        // Bytes at a time with the library's own searches, then the nearer of the two.
+        const std::size_t chunk = std::min(end - at, std::size_t(4096));
+        const void* nul = std::memchr(data + at, 0, chunk);
+        const std::size_t stop =
+            nul ? static_cast<std::size_t>(static_cast<const char*>(nul) - data) : at + chunk;
+        const std::size_t lead = findLeadBytes(data, at, std::min(end, stop + 1), '<', {{1, '!', false}});
+        if (lead != npos && lead < stop)
+            return lead;
+        if (nul)
+            return stop;
+        at = stop;
+    }
+    return npos;
+}
 
 std::size_t findLeadBytes(const char* data, std::size_t from, std::size_t end, char lead,
                           std::initializer_list<Follower> followers) {

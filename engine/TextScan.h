@@ -31,6 +31,11 @@ struct Follower {
 std::size_t findLeadBytes(const char* data, std::size_t from, std::size_t end, char lead,
                           std::initializer_list<Follower> followers);
 
+// First position in [from, end) of a NUL byte or of "<!" (or of a '<' that ends
+// the range); npos when none. One pass finds both what makes a page binary and
+// the candidates for markers.
+std::size_t findMarkupOrNul(const char* data, std::size_t from, std::size_t end);
+
 // The same for any text; bytes take the vectorised path.
 template <typename C>
 std::size_t findLead(const C* data, std::size_t from, std::size_t end, C lead,
