@@ -168,6 +168,15 @@ private Q_SLOTS:
         QCOMPARE(findClosingBodyTag(text), expected);
         std::u16string wide(text.begin(), text.end());
         QCOMPARE(findClosingBodyTag(wide), expected);
+        // Behind plain markup, so that the case stands across the vector skip's
+        // blocks of 64 bytes (and its groups of eight) at every offset.
+        std::string markup;
+        while (markup.size() < 1200)
+            markup += "<p class=\"c\">Lorem <a href=\"x.html\">ipsum</a></p>\n";
+        for (std::size_t shift = 0; shift < 130; ++shift) {
+            const std::string prefix = markup + std::string(shift, 'x');
+            QCOMPARE(findClosingBodyTag(prefix + text), mark < 0 ? expected : prefix.size() + expected);
+        }
     }
 
     void webPages_data() {
