@@ -272,11 +272,6 @@ inline std::uint64_t addWithCarry(std::uint64_t a, std::uint64_t b, std::uint64_
     return a;
 }
 
-// The bits of `ones` where `mask` is set, of `zeros` elsewhere.
-inline std::uint64_t pick(std::uint64_t mask, std::uint64_t ones, std::uint64_t zeros) {
-    return (ones & mask) | (zeros & ~mask);
-}
-
 // All ones when the top bit is set, else zero.
 inline std::uint64_t spreadTop(std::uint64_t bits) {
     return static_cast<std::uint64_t>(static_cast<std::int64_t>(bits) >> 63);
