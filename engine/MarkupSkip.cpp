@@ -2,6 +2,8 @@
 
 #include <cstdint>
 #include <cstring>
+#include <initializer_list>
+#include <utility>
 
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
 #include <immintrin.h>
@@ -49,9 +51,10 @@ struct GroupClasses {
     }
 };
 
-// Tables for the byte shuffles, by the low or high half of a byte. White space:
-// the one white-space byte with that low half, or 0 (which no byte with a nonzero
-// low half equals; the only byte with low half 0 that matches is ' ').
+// For AVX2: tables for the byte shuffles, by the low or high half of a byte.
+// White space: the one white-space byte with that low half, or 0 (which no byte
+// with a nonzero low half equals; the only byte with low half 0 that matches is
+// ' ').
 alignas(16) constexpr unsigned char WsTable[16] = {0x20, 0,    0,    0, 0,    0,    0, 0,
                                                    0,    0x09, 0x0a, 0, 0x0c, 0x0d, 0, 0};
 // The names that need the tokenizer, by their first two letters (folded to lower
