@@ -1,5 +1,6 @@
 #include "engine/HtmlScan.h"
 #include "engine/MarkupSkip.h"
+#include "engine/TextScan.h"
 #include "engine/TrackingBlock.h"
 
 #include <QTest>
@@ -113,6 +114,32 @@ private Q_SLOTS:
                 QCOMPARE(first, other);
             }
         }
+    }
+
+    // The search for what makes a page binary and for marker candidates, at
+    // every offset from the blocks it reads: found where it stands, not outside
+    // the range searched; a '<' that ends the range counts.
+    void markupOrNul_data() {
+        QTest::addColumn<QByteArray>("planted");
+        QTest::addColumn<bool>("found");
+        QTest::newRow("a NUL") << QByteArray("\0", 1) << true;
+        QTest::newRow("<!") << QByteArray("<!") << true;
+        QTest::newRow("< before another letter") << QByteArray("<p") << false;
+        QTest::newRow("! alone") << QByteArray("!") << false;
+    }
+
+    void markupOrNul() {
+        QFETCH(QByteArray, planted);
+        QFETCH(bool, found);
+        for (std::size_t at = 0; at < 140; ++at) {
+            std::string text(200, 'x');
+            text.replace(at, planted.size(), planted.toStdString());
+            QCOMPARE(scan::findMarkupOrNul(text.data(), 0, text.size()), found ? at : std::string::npos);
+            QCOMPARE(scan::findMarkupOrNul(text.data(), at + 1, text.size()), std::string::npos);
+            QCOMPARE(scan::findMarkupOrNul(text.data(), 0, at), std::string::npos);
+        }
+        const std::string endsInLt = std::string(150, 'x') + "<";
+        QCOMPARE(scan::findMarkupOrNul(endsInLt.data(), 3, endsInLt.size()), endsInLt.size() - 1);
     }
 
     // The same pass that reads the page as HTML finds NUL bytes and markers,
