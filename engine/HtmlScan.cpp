@@ -126,8 +126,9 @@ public:
         , marks(text.data(), text.size())
         , skip(skip) {}
 
-    // What the skip passed over, in order, and whether any of it held a NUL
-    // byte or "<!".
+    // What the skip passed over, in order (noted when notePassed is set), and
+    // whether any of it held a NUL byte or "<!".
+    bool notePassed = false;
     std::vector<std::pair<std::size_t, std::size_t>> passed;
     bool passedNulOrBang = false;
 
@@ -213,7 +214,8 @@ private:
                 bool nulOrBang = false;
                 const std::size_t stop = skip(t.data(), n, from, nulOrBang);
                 passedNulOrBang |= nulOrBang;
-                passed.push_back({from, stop == npos ? n : stop});
+                if (notePassed)
+                    passed.push_back({from, stop == npos ? n : stop});
                 return stop;
             }
         }
@@ -395,6 +397,7 @@ std::size_t findClosingBodyTag(std::string_view text, scan::MarkupSkip skip) {
 
 BodyTagSweep sweepForClosingBodyTag(std::string_view text, bool (*isMarker)(std::string_view, std::size_t)) {
     Tokenizer<char> tokenizer(text, scan::markupSkip());
+    tokenizer.notePassed = true;
     BodyTagSweep sweep{tokenizer.closingBody(), false};
     if (tokenizer.passedNulOrBang)
         return sweep;

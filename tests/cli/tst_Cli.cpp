@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <utility>
+
 namespace {
 
 const QByteArray Page = "<html><body>x</body></html>";
@@ -239,20 +241,16 @@ private Q_SLOTS:
             QCOMPARE(error.error, QJsonParseError::NoError);
             pages[QFileInfo(object.value(QStringLiteral("path")).toString()).fileName()] = object;
         }
-        QCOMPARE(pages[QStringLiteral("current.html")][QStringLiteral("state")].toString(),
-                 QStringLiteral("current"));
-        QCOMPARE(pages[QStringLiteral("stale.html")][QStringLiteral("state")].toString(),
-                 QStringLiteral("stale"));
+        for (const auto& [page, state] :
+             {std::pair{"current.html", "current"}, std::pair{"stale.html", "stale"},
+              std::pair{"none.html", "none"}, std::pair{"broken.html", "broken"},
+              std::pair{"script.js", "skipped"}})
+            QCOMPARE(pages[QString::fromLatin1(page)][QStringLiteral("state")].toString(),
+                     QString::fromLatin1(state));
         QCOMPARE(pages[QStringLiteral("stale.html")][QStringLiteral("website")].toString(),
                  QStringLiteral("6"));
         QVERIFY(pages[QStringLiteral("stale.html")][QStringLiteral("reason")].toString().contains(
             QStringLiteral("website number")));
-        QCOMPARE(pages[QStringLiteral("none.html")][QStringLiteral("state")].toString(),
-                 QStringLiteral("none"));
-        QCOMPARE(pages[QStringLiteral("broken.html")][QStringLiteral("state")].toString(),
-                 QStringLiteral("broken"));
-        QCOMPARE(pages[QStringLiteral("script.js")][QStringLiteral("state")].toString(),
-                 QStringLiteral("skipped"));
         const QJsonObject summary =
             QJsonDocument::fromJson(lines.last()).object()[QStringLiteral("summary")].toObject();
         QCOMPARE(summary[QStringLiteral("current")].toInt(), 1);
