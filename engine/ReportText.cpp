@@ -53,8 +53,30 @@ void appendHex(std::string& out, const char* prefix, unsigned value, int digits)
         out += Hex[(value >> shift) & 0xF];
 }
 
-bool isBidiControl(char32_t cp) {
-    return (cp >= 0x202A && cp <= 0x202E) || (cp >= 0x2066 && cp <= 0x2069);
+// The characters no report shows as they are: the Unicode categories Cc
+// (controls), Cf (format characters: direction marks and isolates, zero-width
+// characters, the soft hyphen, the byte-order mark, tag characters, ...), Zl and
+// Zp (the line and paragraph separators), as of Unicode 15.
+struct CodeRange {
+    char32_t first;
+    char32_t last;
+};
+constexpr CodeRange Invisible[] = {
+    {0x0, 0x1F},        {0x7F, 0x9F},       {0xAD, 0xAD},       {0x600, 0x605},     {0x61C, 0x61C},
+    {0x6DD, 0x6DD},     {0x70F, 0x70F},     {0x890, 0x891},     {0x8E2, 0x8E2},     {0x180E, 0x180E},
+    {0x200B, 0x200F},   {0x2028, 0x202E},   {0x2060, 0x2064},   {0x2066, 0x206F},   {0xFEFF, 0xFEFF},
+    {0xFFF9, 0xFFFB},   {0x110BD, 0x110BD}, {0x110CD, 0x110CD}, {0x13430, 0x1343F}, {0x1BCA0, 0x1BCA3},
+    {0x1D173, 0x1D17A}, {0xE0001, 0xE0001}, {0xE0020, 0xE007F},
+};
+
+bool isInvisible(char32_t cp) {
+    for (const CodeRange& range : Invisible) {
+        if (cp < range.first)
+            return false;
+        if (cp <= range.last)
+            return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -91,7 +113,9 @@ std::string reportText(std::string_view bytes) {
             out += "\\\\";
         else if (cp < 0x20 || cp == 0x7F)
             appendHex(out, "\\x", static_cast<unsigned>(cp), 2);
-        else if ((cp >= 0x80 && cp <= 0x9F) || isBidiControl(cp))
+        else if (cp > 0xFFFF && isInvisible(cp))
+            appendHex(out, "\\U", static_cast<unsigned>(cp), 8);
+        else if (isInvisible(cp))
             appendHex(out, "\\u", static_cast<unsigned>(cp), 4);
         else
             out.append(bytes.substr(0, n));

@@ -9,9 +9,11 @@ namespace engine {
 bool isValidUtf8(std::string_view bytes);
 
 // File names and reasons as a report shows them, one line each whatever they
-// hold: control characters (C0, DEL, C1), the backslash, bytes that are not
-// valid UTF-8 and the bidirectional controls U+202A..U+202E and U+2066..U+2069
-// are written as escapes (\n, \t, \r, \\, \x1b, \u202e); nothing else changes.
+// hold: the backslash, bytes that are not valid UTF-8, and every character of
+// the Unicode categories Cc, Cf, Zl and Zp (controls, direction marks,
+// zero-width and other format characters, line and paragraph separators) are
+// written as escapes (\n, \t, \r, \\, \x1b, \u202e, \U000e0001); nothing else
+// changes.
 std::string reportText(std::string_view bytes);
 
 } // namespace engine
