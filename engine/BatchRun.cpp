@@ -92,6 +92,10 @@ bool refused(const RewritePlan& plan, Mode mode, const std::string& name, std::s
         result.reason = "its tracking code markers are nested or crossed, so it was left as it is; tidy them "
                         "by hand, then run again";
         return true;
+    case RewritePlan::Status::EndsInside:
+        result.outcome = Outcome::Failed;
+        result.reason = "the page ends inside " + plan.endsInside + ", where the code would not run";
+        return true;
     }
     // A script, style sheet, feed or text file that mentions a body tag is no page.
     if (mode == Mode::Insert && !isWebPage(name, contents)) {
@@ -197,6 +201,13 @@ void inspectOne(PageFiles& files, const std::string& entryName, const StatusOpti
         return;
     }
     const RewritePlan insert = planRewrite(contents, Mode::Insert, *block, hasPageExtension(name));
+    if (insert.status == RewritePlan::Status::EndsInside) {
+        // No block can run there, whatever markers the page holds.
+        result.outcome = Outcome::Unchanged;
+        result.state = "none";
+        result.reason = "the page ends inside " + insert.endsInside + ", where the code would not run";
+        return;
+    }
     if (insert.status != RewritePlan::Status::TangledMarkers &&
         refused(insert, Mode::Insert, name, contents, result))
         return;

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <string>
 #include <type_traits>
 #include <utility>
 #include <vector>
@@ -132,23 +133,32 @@ public:
     std::vector<std::pair<std::size_t, std::size_t>> passed;
     bool passedNulOrBang = false;
 
+    // Where the text ends when there is no closing body tag: empty in the data
+    // state outside template content, else what it ends inside ("a comment").
+    std::string endsInside;
+
     std::size_t closingBody() {
         std::size_t pos = 0;
         int templateDepth = 0;
+        const char* unended = ""; // what stays open when the '>' is not found
         while (true) {
             const std::size_t lt = templateDepth == 0 ? nextMarkup(pos) : nextLt(pos);
             if (lt == npos || lt + 1 >= n)
-                return npos;
+                return endsIn(templateDepth > 0 ? "a <template> element" : "");
             const C next = t[lt + 1];
             std::size_t gt = npos; // the '>' that ends what opened at lt
+            unended = "an unfinished tag";
             if (next == C('!')) {
                 gt = startsWith(lt + 2, "--") ? commentEnd(lt + 4) : find(C('>'), lt + 2);
+                unended = "a comment";
             } else if (next == C('?')) {
                 gt = find(C('>'), lt + 2);
+                unended = "a comment";
             } else if (next == C('/')) {
                 if (lt + 2 >= n)
-                    return npos;
+                    return endsIn(unended);
                 if (!isLetter(t[lt + 2])) {
+                    unended = "a comment";
                     // "</>" is dropped; anything else is a bogus comment up to '>'.
                     gt = t[lt + 2] == C('>') ? lt + 2 : find(C('>'), lt + 2);
                 } else if (const C first = lower(t[lt + 2]); first != C('b') && first != C('t')) {
@@ -170,8 +180,10 @@ public:
                 const std::size_t nameEnd = endOfName(lt + 1);
                 gt = tagEnd(nameEnd);
                 const std::size_t length = nameEnd - lt - 1;
-                if (gt == npos || (length == 9 && first == C('p') && nameIs(lt + 1, nameEnd, "plaintext")))
-                    return npos;
+                if (gt == npos)
+                    return endsIn(unended);
+                if (length == 9 && first == C('p') && nameIs(lt + 1, nameEnd, "plaintext"))
+                    return endsIn("a <plaintext> element");
                 // Most tags are none of the special ones: tell by length.
                 if (length < 3 || length > 9) {
                     pos = gt + 1;
@@ -190,7 +202,7 @@ public:
                 }
                 if (raw) {
                     if (pos == npos)
-                        return npos;
+                        return endsIn("a <" + lowered(lt + 1, nameEnd) + "> element");
                     continue;
                 }
             } else {
@@ -198,12 +210,24 @@ public:
                 continue;
             }
             if (gt == npos)
-                return npos;
+                return endsIn(unended);
             pos = gt + 1;
         }
     }
 
 private:
+    std::size_t endsIn(std::string what) {
+        endsInside = std::move(what);
+        return npos;
+    }
+
+    std::string lowered(std::size_t begin, std::size_t end) const {
+        std::string name;
+        for (std::size_t i = begin; i < end; ++i)
+            name += static_cast<char>(lower(t[i]));
+        return name;
+    }
+
     // The next '<' to read from a place in the data state: plain markup is passed
     // over by the vector skip where there is one.
     std::size_t nextMarkup(std::size_t from) {
@@ -391,6 +415,18 @@ std::size_t findClosingBodyTag(std::string_view text) {
     return Tokenizer<char>(text, scan::markupSkip()).closingBody();
 }
 
+ClosingBody findClosingBody(std::string_view text) {
+    Tokenizer<char> tokenizer(text, scan::markupSkip());
+    const std::size_t at = tokenizer.closingBody();
+    return {at, std::move(tokenizer.endsInside)};
+}
+
+ClosingBody findClosingBody(std::u16string_view text) {
+    Tokenizer<char16_t> tokenizer(text, nullptr);
+    const std::size_t at = tokenizer.closingBody();
+    return {at, std::move(tokenizer.endsInside)};
+}
+
 std::size_t findClosingBodyTag(std::string_view text, scan::MarkupSkip skip) {
     return Tokenizer<char>(text, skip).closingBody();
 }
@@ -398,7 +434,8 @@ std::size_t findClosingBodyTag(std::string_view text, scan::MarkupSkip skip) {
 BodyTagSweep sweepForClosingBodyTag(std::string_view text, bool (*isMarker)(std::string_view, std::size_t)) {
     Tokenizer<char> tokenizer(text, scan::markupSkip());
     tokenizer.notePassed = true;
-    BodyTagSweep sweep{tokenizer.closingBody(), false};
+    BodyTagSweep sweep{tokenizer.closingBody(), false, {}};
+    sweep.endsInside = std::move(tokenizer.endsInside);
     if (tokenizer.passedNulOrBang)
         return sweep;
     // What the skip did not pass over is searched here.

@@ -3,6 +3,7 @@
 #include "engine/MarkupSkip.h"
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace engine {
@@ -21,6 +22,17 @@ std::size_t findClosingBodyTag(std::string_view text);
 std::size_t findClosingBodyTag(std::string_view text, scan::MarkupSkip skip);
 std::size_t findClosingBodyTag(std::u16string_view text);
 
+// The closing body tag, and where the text ends when there is none: `endsInside`
+// is empty when the tokenizer ends in the data state outside template content
+// (after text or a complete tag), else names what the text ends inside ("a
+// <script> element", "a <template> element", "a comment", "an unfinished tag").
+struct ClosingBody {
+    std::size_t at;
+    std::string endsInside;
+};
+ClosingBody findClosingBody(std::string_view text);
+ClosingBody findClosingBody(std::u16string_view text);
+
 // The closing body tag of a byte text, read in the same pass that looks for NUL
 // bytes and for "<!": `clean` is false when the text holds a NUL byte or a "<!"
 // for which `isMarker` (given the text and the position of its '<') says yes, or
@@ -28,6 +40,7 @@ std::size_t findClosingBodyTag(std::u16string_view text);
 struct BodyTagSweep {
     std::size_t body;
     bool clean;
+    std::string endsInside; // as in ClosingBody
 };
 BodyTagSweep sweepForClosingBodyTag(std::string_view text, bool (*isMarker)(std::string_view, std::size_t));
 

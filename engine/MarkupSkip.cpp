@@ -299,6 +299,8 @@ public:
     // Whether the bytes passed over held a NUL or "<!" (or may have: a tag the
     // tokenizer is sent back to may count).
     bool passedNulOrBang() const { return m_nulOrBang != 0; }
+    // Where the tag begins that the last block ran out in; npos when it ended in text.
+    std::size_t unfinishedTag() const { return m_inTag != 0 ? m_tagStart : npos; }
 
     // Where the tokenizer must take over in the block at b; Next when the whole
     // block was plain.
@@ -564,9 +566,10 @@ __attribute__((target("avx2,pclmul"))) std::size_t skip256Blocks(const char* tex
 template <std::size_t (*run)(const char*, std::size_t, std::size_t, Blocks&)>
 std::size_t skip(const char* text, std::size_t size, std::size_t from, bool& nulOrBang) {
     Blocks blocks(from);
-    const std::size_t stop = run(text, size, from, blocks);
+    std::size_t stop = run(text, size, from, blocks);
     nulOrBang = blocks.passedNulOrBang();
-    return stop;
+    // A text that ends inside a tag is left to the tokenizer from that tag on.
+    return stop == npos ? blocks.unfinishedTag() : stop;
 }
 
 } // namespace

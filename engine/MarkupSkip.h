@@ -7,7 +7,7 @@ namespace engine::scan {
 
 // Passes over plain markup 64 bytes at a time. From a position where an HTML
 // tokenizer is in its data state, returns the first '<' at or after it from which
-// the tokenizer must read for itself, or npos when the text ends first. What it
+// the tokenizer must read for itself, or npos when the text ends in text. What it
 // passes over is text and tags whose attribute values are quoted right after
 // "name=" (the name after white space). It stops at a '<' that opens a comment, a
 // declaration, a processing instruction, "</" not followed by a letter, a tag whose

@@ -82,19 +82,27 @@ template <typename C> struct Core {
     std::size_t blocksRemoved = 0;
     bool blockInserted = false;
     bool noBody = false;
-    bool tangled = false; // markers that do not pair into blocks: nested or crossed
-    bool binary = false;  // a byte text with a NUL byte
+    bool tangled = false;   // markers that do not pair into blocks: nested or crossed
+    bool binary = false;    // a byte text with a NUL byte
+    std::string endsInside; // without a closing body tag: what the text ends inside, if anything
 };
 
 constexpr Range BlockRange{npos, npos};
 
 // Lays out what the page keeps with the block before the closing body tag at
-// bodyAt (a page position; npos when there is none).
+// bodyAt (a page position; npos when there is none). Without one, the block is
+// appended only where it would run: not inside an element, comment or tag that
+// the text ends in (`endsInside`).
 template <typename C>
-void placeBlock(Core<C>& core, std::vector<Range> kept, std::size_t bodyAt, bool appendWithoutBody) {
+void placeBlock(Core<C>& core, std::vector<Range> kept, std::size_t bodyAt, bool appendWithoutBody,
+                std::string endsInside) {
     if (bodyAt == npos) {
         if (!appendWithoutBody) {
             core.noBody = true;
+            return;
+        }
+        if (!endsInside.empty()) {
+            core.endsInside = std::move(endsInside);
             return;
         }
         core.out = std::move(kept);
@@ -141,10 +149,10 @@ template <typename C> Core<C> rewriteCore(std::basic_string_view<C> page, Mode m
         // Most pages hold no old block and no NUL: one pass reads such a page as
         // HTML and makes sure of that.
         if (mode == Mode::Insert && hi > lo) {
-            const BodyTagSweep sweep = sweepForClosingBodyTag(page.substr(lo, hi - lo), &isMarkerAt);
+            BodyTagSweep sweep = sweepForClosingBodyTag(page.substr(lo, hi - lo), &isMarkerAt);
             if (sweep.clean) {
                 placeBlock(core, {Range{lo, hi}}, sweep.body == npos ? npos : lo + sweep.body,
-                           appendWithoutBody);
+                           appendWithoutBody, std::move(sweep.endsInside));
                 return core;
             }
         }
@@ -218,19 +226,20 @@ template <typename C> Core<C> rewriteCore(std::basic_string_view<C> page, Mode m
 
     // The closing body tag as HTML reads what is left of the page.
     std::size_t bodyAt = npos;
+    ClosingBody found{npos, {}};
     if (kept.size() == 1) {
-        const std::size_t found = findClosingBodyTag(page.substr(kept.front().begin, kept.front().size()));
-        bodyAt = found == npos ? npos : kept.front().begin + found;
+        found = findClosingBody(page.substr(kept.front().begin, kept.front().size()));
+        bodyAt = found.at == npos ? npos : kept.front().begin + found.at;
     } else if (kept.size() > 1) {
         const Segmented<C> text(page, kept);
         std::basic_string<C> joined;
         joined.reserve(text.size());
         for (const Range& r : kept)
             joined.append(page.substr(r.begin, r.size()));
-        const std::size_t found = findClosingBodyTag(std::basic_string_view<C>(joined));
-        bodyAt = found == npos ? npos : text.pagePos(found);
+        found = findClosingBody(std::basic_string_view<C>(joined));
+        bodyAt = found.at == npos ? npos : text.pagePos(found.at);
     }
-    placeBlock(core, std::move(kept), bodyAt, appendWithoutBody);
+    placeBlock(core, std::move(kept), bodyAt, appendWithoutBody, std::move(found.endsInside));
     return core;
 }
 
@@ -358,6 +367,11 @@ RewritePlan planRewrite(std::string_view page, Mode mode, std::string_view block
             plan.status = RewritePlan::Status::NoClosingBody;
             return plan;
         }
+        if (!core.endsInside.empty()) {
+            plan.status = RewritePlan::Status::EndsInside;
+            plan.endsInside = core.endsInside;
+            return plan;
+        }
         plan.blocksRemoved = core.blocksRemoved;
         plan.blockInserted = core.blockInserted;
         plan.m_owned = std::string(block);
@@ -407,6 +421,11 @@ RewritePlan planRewrite(std::string_view page, Mode mode, std::string_view block
     }
     if (core.noBody) {
         plan.status = RewritePlan::Status::NoClosingBody;
+        return plan;
+    }
+    if (!core.endsInside.empty()) {
+        plan.status = RewritePlan::Status::EndsInside;
+        plan.endsInside = core.endsInside;
         return plan;
     }
     plan.blocksRemoved = core.blocksRemoved;

@@ -22,14 +22,16 @@ public:
         BadUtf16,       // a UTF-16 byte-order mark but an odd number of bytes
         WouldTurnUtf16, // the new text of a byte page would open with a UTF-16 byte-order mark
         TangledMarkers, // markers nested or crossed: which text is the user's cannot be told
-        Utf32           // a UTF-32 byte-order mark: not rewritten
+        Utf32,          // a UTF-32 byte-order mark: not rewritten
+        EndsInside      // insert mode, no closing body tag, and the text ends where the block would not run
     };
 
     Status status = Status::Rewritten;
     PageEncoding encoding = PageEncoding::Bytes;
     std::size_t blocksRemoved = 0;
     bool blockInserted = false;
-    bool changed = false; // the new text differs from the old
+    bool changed = false;   // the new text differs from the old
+    std::string endsInside; // EndsInside: what the text ends inside ("a <script> element")
 
     // The new page text in order. Views into `page` (the text the plan was made
     // from, which must outlive the views) and into the plan itself.
@@ -60,7 +62,9 @@ bool isWebPage(std::string_view fileName, std::string_view contents);
 // block wrote) removed in one pass, and the page refused when markers are left
 // that still pair (nested or crossed); in insert mode the new block put in front
 // of the first closing body tag that is markup (see findClosingBodyTag), or
-// appended when there is none and appendWithoutBody is set. `block` is ASCII.
+// appended when there is none and appendWithoutBody is set, unless the text ends
+// inside an element, comment or tag where the block would not run (EndsInside).
+// `block` is ASCII.
 RewritePlan planRewrite(std::string_view page, Mode mode, std::string_view block, bool appendWithoutBody);
 
 } // namespace engine

@@ -105,8 +105,6 @@ private Q_SLOTS:
             << QByteArray("<style>/* </body> */</style>{B}</body>") << 0;
         QTest::newRow("a tag named like script is no script")
             << QByteArray("<scripts></body>") << true << QByteArray("<scripts>{B}</body>") << 0;
-        QTest::newRow("an unclosed comment hides everything after it: appended")
-            << QByteArray("<body><!-- </body>") << true << QByteArray("<body><!-- </body>{B}") << 0;
         QTest::newRow("the first of two body tags is taken")
             << QByteArray("a</body>b</body>") << true << QByteArray("a{B}</body>b</body>") << 0;
         QTest::newRow("a body tag joined by removing a block is found")
@@ -279,6 +277,58 @@ private Q_SLOTS:
             const RewritePlan plan = planRewrite(text, mode, NewBlock.toStdString(), asPage);
             QCOMPARE(int(plan.status), status);
             QVERIFY(!plan.changed);
+        }
+    }
+
+    // A page without a closing body tag gets the block at its end only where it
+    // would run; else it is refused, naming what the page ends inside. Both
+    // encodings, and after an old block that is taken out.
+    void endsInside_data() {
+        QTest::addColumn<QByteArray>("page");
+        QTest::addColumn<QString>("inside"); // empty: appended
+        QTest::newRow("text") << QByteArray("<p>x</p>") << QString();
+        QTest::newRow("a lone '<' at the end") << QByteArray("a <") << QString();
+        QTest::newRow("a closed template") << QByteArray("<template>x</template>") << QString();
+        QTest::newRow("a complete comment") << QByteArray("<!-- x -->") << QString();
+        for (const char* element :
+             {"script", "style", "textarea", "title", "xmp", "noscript", "iframe", "noembed", "noframes"})
+            QTest::newRow(element) << QByteArray("<p><") + element + " id=a>x"
+                                   << QStringLiteral("a <%1> element").arg(QLatin1String(element));
+        QTest::newRow("upper-case SCRIPT") << QByteArray("<SCRIPT>x") << QStringLiteral("a <script> element");
+        QTest::newRow("template content")
+            << QByteArray("<template><p>x") << QStringLiteral("a <template> element");
+        QTest::newRow("plaintext") << QByteArray("<plaintext>x</plaintext>")
+                                   << QStringLiteral("a <plaintext> element");
+        QTest::newRow("an unclosed tag") << QByteArray("<div title=x") << QStringLiteral("an unfinished tag");
+        QTest::newRow("an unclosed value")
+            << QByteArray("<div title=\"x>") << QStringLiteral("an unfinished tag");
+        QTest::newRow("an unclosed end tag") << QByteArray("x</di") << QStringLiteral("an unfinished tag");
+        QTest::newRow("a bare '</'") << QByteArray("x</") << QStringLiteral("an unfinished tag");
+        QTest::newRow("an unclosed comment") << QByteArray("<!-- note") << QStringLiteral("a comment");
+        QTest::newRow("an unclosed declaration")
+            << QByteArray("<!doctype html") << QStringLiteral("a comment");
+        QTest::newRow("after an old block")
+            << QByteArray("<script>{O}") << QStringLiteral("a <script> element");
+    }
+
+    void endsInside() {
+        QFETCH(QByteArray, page);
+        QFETCH(QString, inside);
+        const QByteArray bytes = expand(page);
+        QByteArray utf16("\xFF\xFE");
+        for (const char c : bytes)
+            utf16 += QByteArray(1, c) + QByteArray(1, '\0');
+        for (const QByteArray& text : {bytes, utf16}) {
+            RewritePlan plan;
+            const QByteArray once = ::rewrite(text, Mode::Insert, true, &plan);
+            QCOMPARE(QString::fromStdString(plan.endsInside), inside);
+            if (inside.isEmpty()) {
+                QCOMPARE(plan.status, RewritePlan::Status::Rewritten);
+                QVERIFY(once.size() > text.size());
+            } else {
+                QCOMPARE(plan.status, RewritePlan::Status::EndsInside);
+                QVERIFY(!plan.changed);
+            }
         }
     }
 

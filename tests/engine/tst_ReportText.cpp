@@ -23,17 +23,20 @@ private Q_SLOTS:
         QTest::newRow("bidi overrides and isolates") << QByteArray("\xE2\x80\xAEx\xE2\x81\xA6y\xE2\x80\x8F")
                                                      << QByteArray("\\u202ex\\u2066y\\u200f") << true;
         // The ends of the escaped ranges, and their neighbours that stay as they are.
-        QTest::newRow("line and paragraph separators")
-            << QByteArray("a\xE2\x80\xA8" "b\xE2\x80\xA9") << QByteArray("a\\u2028b\\u2029") << true;
-        QTest::newRow("ends of the bidi ranges") << QByteArray("\xE2\x80\xAA\xE2\x80\xAE\xE2\x81\xA9\xE2\x81\xAF")
-                                                 << QByteArray("\\u202a\\u202e\\u2069\\u206f") << true;
+        QTest::newRow("line and paragraph separators") << QByteArray("a\xE2\x80\xA8"
+                                                                     "b\xE2\x80\xA9")
+                                                       << QByteArray("a\\u2028b\\u2029") << true;
+        QTest::newRow("ends of the bidi ranges")
+            << QByteArray("\xE2\x80\xAA\xE2\x80\xAE\xE2\x81\xA9\xE2\x81\xAF")
+            << QByteArray("\\u202a\\u202e\\u2069\\u206f") << true;
         QTest::newRow("zero width, word joiner, Arabic mark, soft hyphen, BOM")
             << QByteArray("\xE2\x80\x8B\xE2\x81\xA0\xD8\x9C\xC2\xAD\xEF\xBB\xBF")
             << QByteArray("\\u200b\\u2060\\u061c\\u00ad\\ufeff") << true;
-        QTest::newRow("tag characters, first and last") << QByteArray("\xF3\xA0\x80\x81\xF3\xA0\x81\xBF")
-                                                        << QByteArray("\\U000e0001\\U000e007f") << true;
-        QTest::newRow("neighbours kept") << QByteArray("\xE2\x80\x8A\xE2\x80\xAF\xE2\x81\xB0\xC2\xA0")
-                                         << QByteArray("\xE2\x80\x8A\xE2\x80\xAF\xE2\x81\xB0\xC2\xA0") << true;
+        QTest::newRow("tag characters, first and last")
+            << QByteArray("\xF3\xA0\x80\x81\xF3\xA0\x81\xBF") << QByteArray("\\U000e0001\\U000e007f") << true;
+        QTest::newRow("neighbours kept")
+            << QByteArray("\xE2\x80\x8A\xE2\x80\xAF\xE2\x81\xB0\xC2\xA0")
+            << QByteArray("\xE2\x80\x8A\xE2\x80\xAF\xE2\x81\xB0\xC2\xA0") << true;
         QTest::newRow("invalid bytes") << QByteArray("a\xFF\xFE"
                                                      "b")
                                        << QByteArray("a\\xff\\xfeb") << false;

@@ -62,8 +62,9 @@ private Q_SLOTS:
         RewritePlan plan;
         const QByteArray once = rewrite(page, Mode::Insert, block, &plan);
         if (plan.status == RewritePlan::Status::Binary ||
-            plan.status == RewritePlan::Status::TangledMarkers) {
-            QVERIFY(name.ends_with(".gif") || name.starts_with("nested"));
+            plan.status == RewritePlan::Status::TangledMarkers ||
+            plan.status == RewritePlan::Status::EndsInside) {
+            QVERIFY(name.ends_with(".gif") || name.starts_with("nested") || name.starts_with("unclosed"));
             QVERIFY(!plan.changed);
             return;
         }
@@ -80,6 +81,54 @@ private Q_SLOTS:
         if (page.startsWith("\xFF\xFE") || page.startsWith("\xFE\xFF"))
             QCOMPARE(once.left(2), page.left(2)); // the byte-order mark stays
         QVERIFY(!once.contains(QByteArray("\0", 1)) || page.contains(QByteArray("\0", 1)));
+    }
+
+    // Where the block lands: between the text given before and after it ("" after:
+    // at the end), or nowhere ("-": the page is left as it is).
+    void blockLands_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("after");
+        const auto row = [](const char* file, const char* before, const char* after) {
+            QTest::newRow(file) << QString::fromLatin1(file) << QString::fromLatin1(before)
+                                << QString::fromLatin1(after);
+        };
+        row("body-in-attributes.html", "</iframe>\n", "</body >");
+        row("body-in-comment.html", "<p>x</p>", "</body></html>");
+        row("body-in-raw-text.html", "</template>\n", "</body>\n</html>");
+        row("body-in-script.html", "<p>x</p>\n", "</body></html>");
+        row("body-in-style.html", "<body>x", "</body></html>");
+        row("docbook.html", "</DIV\n>", "</BODY\n></HTML");
+        row("empty.html", "", "");
+        row("html-comment-ends.html", "<!-- </body> -->\n", "</body></html>");
+        row("no-body.html", "A fragment</p>\n", "");
+        row("plain-lf.htm", "<p>Hello</p>\n", "</BODY>\n</html>");
+        row("utf16le.html", "<body>\xe9t\xe9", "</body></html>");
+        row("unclosed-comment.html", "-", "-");
+        row("unclosed-script.html", "-", "-");
+    }
+
+    void blockLands() {
+        QFETCH(QString, file);
+        QFETCH(QString, before);
+        QFETCH(QString, after);
+        QFile f(QStringLiteral(INSERTER_TEST_DATA "/pages/") + file);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray page = f.readAll();
+        const std::string block = *buildTrackingBlock("12345", NormalProtocol, file.toStdString());
+        RewritePlan plan;
+        const QString once = asText(rewrite(page, Mode::Insert, block, &plan));
+        if (before == QLatin1String("-")) {
+            QCOMPARE(plan.status, RewritePlan::Status::EndsInside);
+            QVERIFY(!plan.changed);
+            return;
+        }
+        const QString blockText = QString::fromLatin1(block.c_str());
+        const qsizetype at = once.indexOf(blockText);
+        QVERIFY(at >= 0);
+        QVERIFY2(once.left(at).endsWith(before), qPrintable(once.left(at).right(40)));
+        const QString rest = once.mid(at + blockText.size());
+        QVERIFY2(after.isEmpty() ? rest.isEmpty() : rest.startsWith(after), qPrintable(rest.left(40)));
     }
 };
 
