@@ -175,6 +175,40 @@ private Q_SLOTS:
         QVERIFY(run.out.contains("2 inserted, 0 replaced, 0 removed, 0 unchanged, 0 skipped, 1 failed"));
     }
 
+    // Sample pages the run must refuse: failed, exit status 1, the page as it was.
+    void refusedSamples_data() {
+        QTest::addColumn<QString>("sample");
+        QTest::addColumn<QString>("reason");
+        QTest::addColumn<QString>("state"); // what status reads
+        QTest::newRow("nested markers") << QStringLiteral("nested-markers.html")
+                                        << QStringLiteral("nested or crossed") << QStringLiteral("broken");
+        QTest::newRow("ends in a script")
+            << QStringLiteral("unclosed-script.html")
+            << QStringLiteral("ends inside a <script> element, where the code would not run")
+            << QStringLiteral("none");
+        QTest::newRow("ends in a comment")
+            << QStringLiteral("unclosed-comment.html") << QStringLiteral("ends inside a comment")
+            << QStringLiteral("none");
+    }
+
+    void refusedSamples() {
+        QFETCH(QString, sample);
+        QFETCH(QString, reason);
+        QFETCH(QString, state);
+        QTemporaryDir dir;
+        const QString page = dir.filePath(sample);
+        QVERIFY(QFile::copy(QStringLiteral(INSERTER_TEST_DATA "/pages/") + sample, page));
+        QFile::setPermissions(page, QFile::ReadOwner | QFile::WriteOwner);
+        const QByteArray before = contents(page);
+        const Run run = cli({QStringLiteral("insert"), QStringLiteral("--site=7"), dir.path()});
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.out.startsWith("failed ") && run.out.contains(reason.toUtf8()), run.out.constData());
+        QCOMPARE(contents(page), before);
+        const Run status = cli({QStringLiteral("status"), QStringLiteral("--site=7"), dir.path()});
+        QCOMPARE(status.status, 1);
+        QVERIFY2(status.out.startsWith(QByteArray(state.toUtf8() + ' ')), status.out.constData());
+    }
+
     // A recursive run gives every file the bytes a run in its own folder gives it.
     void recursiveEqualsOneRunPerFolder() {
         QTemporaryDir tree;

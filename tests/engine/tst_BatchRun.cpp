@@ -232,6 +232,17 @@ private Q_SLOTS:
             << int(Outcome::Unchanged);
         QTest::newRow("read-only page with nothing to do is unchanged")
             << page << false << 1 << QString() << QString() << false << int(Outcome::Unchanged);
+        const QString nested =
+            QStringLiteral("<body><!-- START OF TRAFALYTIC CODE -->a<!-- START OF TRAFALYTIC "
+                           "CODE -->b<!-- END OF TRAFALYTIC CODE -->c<!-- END OF TRAFALYTIC "
+                           "CODE --></body>");
+        QTest::newRow("nested markers fail, insert")
+            << nested << true << 1 << QString() << QString() << true << int(Outcome::Failed);
+        QTest::newRow("nested markers fail, remove")
+            << nested << true << 1 << QString() << QString() << false << int(Outcome::Failed);
+        QTest::newRow("a page that ends inside a script fails")
+            << QStringLiteral("<p>x</p><script>var a;") << true << 1 << QString() << QString() << true
+            << int(Outcome::Failed);
     }
 
     void pageOutcomes() {
