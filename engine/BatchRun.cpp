@@ -43,6 +43,7 @@ bool readEntry(PageFiles& files, const std::string& entryName, std::set<std::str
         break;
     case PageRead::Status::NotRegular:
     case PageRead::Status::OutsideFolder:
+    case PageRead::Status::Binary:
         result.outcome = Outcome::Skipped;
         result.reason = read.reason;
         return false;

@@ -30,6 +30,7 @@ struct PageRead {
         Ok,            // contents hold the whole file
         NotRegular,    // a folder, device, pipe or socket: never opened
         OutsideFolder, // a symbolic link whose target lies outside the chosen folder
+        Binary,        // told a binary file before it was read whole (a hole, an early NUL byte)
         Failed,        // could not be read; reason says why
     };
     Status status = Status::Failed;
@@ -68,7 +69,8 @@ public:
     virtual std::string open(const std::string& folder, FolderId listed, RunFiles how) = 0;
 
     // Reads the page at `name` (a name in the folder, or a relative path with '/')
-    // whole into contents.
+    // whole into contents, never more than it held when it was opened: a page that
+    // grows while it is read, or is larger than the memory the run may use, fails.
     virtual PageRead read(const std::string& name, std::string& contents) = 0;
 
     // Writes the pieces as the new text of the page read as `read`, out of sight.

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <fstream>
 #include <map>
 #include <random>
 #include <sys/file.h>
@@ -104,7 +105,8 @@ std::string randomTempName() {
 }
 
 // Extended attributes of an open file, names with values, in the file's order.
-using Attributes = std::vector<std::pair<std::string, std::string>>;
+using Attribute = std::pair<std::string, std::string>;
+using Attributes = std::vector<Attribute>;
 
 bool readAttributes(int fd, Attributes& attributes, std::string& reason) {
     attributes.clear();
@@ -148,17 +150,40 @@ bool readAttributes(int fd, Attributes& attributes, std::string& reason) {
     return true;
 }
 
-// Gives the new file exactly the attributes of the old one: owner and group,
-// mode, then extended attributes with the ACL last, so that the ACL's mask stays
-// as it was; an attribute the new file was born with (a folder's default ACL)
-// and the old one lacked is taken off. Empty on success, else the reason.
+constexpr const char* AccessAcl = "system.posix_acl_access";
+
+// A new file may be born with an access ACL inherited from its folder's default
+// ACL: it goes before anything is written, so that nothing but the page's own
+// attributes ever grants access to the new text.
+std::string dropInheritedAcl(int fd) {
+    if (::fremovexattr(fd, AccessAcl) != 0 && errno != ENODATA && errno != ENOTSUP && errno != EOPNOTSUPP)
+        return std::string("the new text would carry the folder's default ACL: ") + std::strerror(errno);
+    return {};
+}
+
+std::string setAttribute(int fd, const struct stat& old, const std::string& name, const std::string& value) {
+    if (::fsetxattr(fd, name.c_str(), value.data(), value.size(), 0) == 0)
+        return {};
+    // A user attribute needs write access to the file, which is still mode 0: the
+    // owner (this user, who may write the page) gets it for that one step.
+    if (errno == EACCES && ::geteuid() == old.st_uid && ::fchmod(fd, S_IWUSR) == 0 &&
+        ::fsetxattr(fd, name.c_str(), value.data(), value.size(), 0) == 0)
+        return {};
+    return "its extended attribute " + name + " cannot be kept (" + std::strerror(errno) +
+           "), so it was left as it is";
+}
+
+// Gives the new file (mode 0, no ACL) exactly the attributes of the old one, so
+// that at no moment does it grant anybody more than the page: owner and group
+// first, then the extended attributes (an attribute the new file was born with and
+// the old one lacked is taken off), and last the permissions: the ACL, which sets
+// the permission bits and the mask in one step, then the mode. Empty on success,
+// else the reason.
 std::string copyAttributes(int fd, const struct stat& old, const Attributes& oldAttributes) {
     struct stat now {};
     if (::fchown(fd, old.st_uid, old.st_gid) != 0 &&
         (::fstat(fd, &now) != 0 || now.st_uid != old.st_uid || now.st_gid != old.st_gid))
         return "its owner and group cannot be kept by this user, so it was left as it is";
-    if (::fchmod(fd, old.st_mode & 07777) != 0)
-        return std::string("its permissions cannot be kept: ") + std::strerror(errno);
 
     Attributes born;
     std::string reason;
@@ -170,20 +195,22 @@ std::string copyAttributes(int fd, const struct stat& old, const Attributes& old
         if (!wanted && ::fremovexattr(fd, name.c_str()) != 0 && errno != ENODATA)
             return "the new text would carry the extended attribute " + name + " that the page lacks";
     }
-    constexpr std::string_view Acl = "system.posix_acl_access";
-    for (int pass = 0; pass < 2; ++pass) {
-        for (const auto& [name, value] : oldAttributes) {
-            if ((name == Acl) != (pass == 1))
-                continue;
-            const auto same = std::find_if(born.begin(), born.end(),
-                                           [&](const auto& attribute) { return attribute.first == name; });
-            if (same != born.end() && same->second == value && name != Acl)
-                continue;
-            if (::fsetxattr(fd, name.c_str(), value.data(), value.size(), 0) != 0)
-                return "its extended attribute " + name + " cannot be kept (" + std::strerror(errno) +
-                       "), so it was left as it is";
+    const Attribute* acl = nullptr;
+    for (const auto& attribute : oldAttributes) {
+        if (attribute.first == AccessAcl) {
+            acl = &attribute;
+            continue;
         }
+        const auto same = std::find(born.begin(), born.end(), attribute);
+        if (same == born.end())
+            reason = setAttribute(fd, old, attribute.first, attribute.second);
+        if (!reason.empty())
+            return reason;
     }
+    if (acl && !(reason = setAttribute(fd, old, acl->first, acl->second)).empty())
+        return reason;
+    if (::fchmod(fd, old.st_mode & 07777) != 0)
+        return std::string("its permissions cannot be kept: ") + std::strerror(errno);
     // Whatever the steps above came to, nobody may gain access to the page.
     if (::fstat(fd, &now) != 0 || now.st_uid != old.st_uid || now.st_gid != old.st_gid ||
         (now.st_mode & 07777) != (old.st_mode & 07777))
@@ -224,31 +251,161 @@ struct Staged {
     std::string reason; // set when making it durable failed
 };
 
-// A group is committed once it holds this much new text or this many pages; the
-// number of pages, and of folders kept open, also follows the limit on open
-// handles, so that a run never comes near it.
+// A group is committed once it holds this much new text or this many pages, or
+// once the handles the run holds come near its budget.
 constexpr std::uint64_t GroupBytes = 64u << 20;
 
-std::size_t openHandleLimit() {
+// Every handle a run holds counts against one budget: the chosen folder, the
+// folders kept locked, the staged pages, and a few for a moment (the page being
+// read, the walk to it, a folder's listing). At most 256, and at most a quarter
+// of the limit on open handles when that is lower.
+constexpr std::size_t HandlesForAMoment = 6;
+
+std::size_t handleBudget() {
     struct rlimit limit {};
-    if (::getrlimit(RLIMIT_NOFILE, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY)
-        return 1024;
-    return static_cast<std::size_t>(limit.rlim_cur);
+    std::size_t soft = 1024;
+    if (::getrlimit(RLIMIT_NOFILE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY)
+        soft = static_cast<std::size_t>(limit.rlim_cur);
+    return std::clamp<std::size_t>(soft / 4, 2 * HandlesForAMoment, 256);
+}
+
+// All the folder locks of one run share this wait in all.
+constexpr std::chrono::seconds LockWait{10};
+
+// The first bytes of a page that are looked at before the rest is read: a NUL
+// among them (without a UTF-16 byte-order mark) makes the file binary.
+constexpr std::size_t BinaryProbe = 64 * 1024;
+// Pages up to this size are read without asking how much memory is left.
+constexpr std::uint64_t SmallPage = 8u << 20;
+
+// The number a file of the kernel's starts with; none ("max", or no such file): no limit.
+std::uint64_t numberIn(const std::string& path) {
+    std::ifstream file(path);
+    std::uint64_t value = UINT64_MAX;
+    if (!(file >> value))
+        return UINT64_MAX;
+    return value;
+}
+
+// The memory this run may still take: what its memory control group allows (v2 or
+// v1, and the groups above it) less what the group uses, and what its address
+// space limit allows less what it has mapped.
+std::uint64_t memoryLeft() {
+    std::uint64_t left = UINT64_MAX;
+    struct rlimit limit {};
+    if (::getrlimit(RLIMIT_AS, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY) {
+        const std::uint64_t pages = numberIn("/proc/self/statm");
+        const std::uint64_t mapped =
+            pages == UINT64_MAX ? 0 : pages * static_cast<std::uint64_t>(::getpagesize());
+        left = limit.rlim_cur > mapped ? limit.rlim_cur - mapped : 0;
+    }
+    std::ifstream groups("/proc/self/cgroup");
+    for (std::string line; std::getline(groups, line);) {
+        // "hierarchy:controllers:path"; v2 is "0::path".
+        const std::size_t first = line.find(':');
+        const std::size_t second = first == std::string::npos ? first : line.find(':', first + 1);
+        if (second == std::string::npos)
+            continue;
+        const std::string controllers = "," + line.substr(first + 1, second - first - 1) + ",";
+        const bool v2 = line.compare(0, second + 1, "0::") == 0;
+        if (!v2 && controllers.find(",memory,") == std::string::npos)
+            continue;
+        std::string group = line.substr(second + 1);
+        const std::string base = v2 ? "/sys/fs/cgroup" : "/sys/fs/cgroup/memory";
+        while (true) {
+            const std::string dir = base + (group == "/" ? "" : group);
+            const std::uint64_t max = numberIn(dir + (v2 ? "/memory.max" : "/memory.limit_in_bytes"));
+            const std::uint64_t used = numberIn(dir + (v2 ? "/memory.current" : "/memory.usage_in_bytes"));
+            if (max != UINT64_MAX)
+                left = std::min(left, used != UINT64_MAX && used < max ? max - used : 0);
+            if (group.empty() || group == "/")
+                break;
+            group.erase(std::max<std::size_t>(group.rfind('/'), 1));
+        }
+    }
+    return left;
+}
+
+// Reads the open page into contents, never more than it held when it was opened
+// and one block besides: a page that grows past that is left alone, one larger
+// than the memory the run may still use is refused before it is read, and a file
+// with a hole or with a NUL byte in its first bytes (without a UTF-16 byte-order
+// mark) is binary without reading the rest. False, with the result saying why,
+// when the contents are not the page.
+bool readBounded(int fd, const struct stat& opened, std::string& contents, engine::PageRead& result) {
+    const auto size = static_cast<std::uint64_t>(opened.st_size);
+    const auto binary = [&] {
+        contents.clear();
+        result.status = engine::PageRead::Status::Binary;
+        result.reason = "a binary file, not a web page";
+        return false;
+    };
+    const off_t hole = size == 0 ? 0 : ::lseek(fd, 0, SEEK_HOLE);
+    if (hole >= 0 && static_cast<std::uint64_t>(hole) < size)
+        return binary();
+    if (hole > 0 && ::lseek(fd, 0, SEEK_SET) != 0) {
+        result.reason = "reading failed: " + errnoText(errno);
+        return false;
+    }
+    if (size > SmallPage && size > memoryLeft()) {
+        result.reason = "too large for the memory this run may use";
+        return false;
+    }
+    try {
+        contents.resize(static_cast<std::size_t>(size) + 4096);
+        std::size_t have = 0;
+        bool probed = false;
+        while (have < contents.size()) {
+            const ssize_t n = ::read(fd, contents.data() + have, contents.size() - have);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0) {
+                const int error = errno;
+                contents.clear();
+                result.reason = "reading failed: " + errnoText(error);
+                return false;
+            }
+            have += static_cast<std::size_t>(n);
+            if (!probed && (have >= BinaryProbe || n == 0)) {
+                probed = true;
+                const std::string_view head(contents.data(), std::min(have, BinaryProbe));
+                const bool utf16 = head.substr(0, 2) == "\xFF\xFE" || head.substr(0, 2) == "\xFE\xFF";
+                if (!utf16 && head.find('\0') != std::string_view::npos)
+                    return binary();
+            }
+            if (n == 0)
+                break;
+        }
+        contents.resize(have);
+    } catch (const std::bad_alloc&) {
+        contents.clear();
+        contents.shrink_to_fit();
+        result.reason = "too large for the memory this run may use";
+        return false;
+    }
+    if (contents.size() > size) {
+        contents.clear();
+        result.reason = "the page changed while it was being read";
+        return false;
+    }
+    return true;
 }
 
 } // namespace
 
 struct QtPageFiles::State {
     FolderPtr root;
-    std::string rootPath;
+    std::vector<std::string> rootPaths; // the chosen folder as given, and resolved
     bool dryRun = false;
     engine::RunFiles::Sync sync = engine::RunFiles::Sync::EachFile;
     std::uint64_t nextToken = 1;
     LastRead last;
     std::vector<Staged> staged;
     std::uint64_t stagedBytes = 0;
+    std::size_t budget = 256; // handles in all
     std::size_t maxStaged = 160;
     std::size_t maxFolders = 64;
+    std::chrono::steady_clock::duration lockWaitLeft = LockWait;
     // Folders locked for this run (by device and inode), the most recently used
     // last, and those that could not be locked.
     std::vector<std::pair<std::string, FolderPtr>> locked;
@@ -260,6 +417,7 @@ struct QtPageFiles::State {
     void clearLeftovers(const FolderPtr& folder);
     void drop(Staged& staged);
     void makeDurable();
+    std::size_t handlesHeld() const { return 1 + locked.size() + staged.size(); }
 };
 
 // Locks the folder for the run, or finds it locked already; `folder` then stands
@@ -275,7 +433,9 @@ std::string QtPageFiles::State::lock(FolderPtr& folder) {
     }
     if (const auto it = refused.find(key); it != refused.end())
         return it->second;
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    // What is left of the run's one wait for locks is spent here, if need be.
+    const auto started = std::chrono::steady_clock::now();
+    const auto deadline = started + lockWaitLeft;
     while (::flock(folder->fd.get(), LOCK_EX | LOCK_NB) != 0) {
         if (errno != EWOULDBLOCK && errno != EINTR) {
             // A file system without locks: go on, as a run without the lock would.
@@ -283,10 +443,15 @@ std::string QtPageFiles::State::lock(FolderPtr& folder) {
                 break;
             return refused[key] = std::string("the folder cannot be locked: ") + std::strerror(errno);
         }
-        if (std::chrono::steady_clock::now() >= deadline)
+        const auto now = std::chrono::steady_clock::now();
+        if (now >= deadline) {
+            lockWaitLeft = std::chrono::steady_clock::duration::zero();
             return refused[key] = "another run is changing this folder";
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+        std::this_thread::sleep_for(
+            std::min<std::chrono::steady_clock::duration>(std::chrono::milliseconds(50), deadline - now));
     }
+    lockWaitLeft -= std::min(lockWaitLeft, std::chrono::steady_clock::now() - started);
     locked.emplace_back(key, folder);
     clearLeftovers(folder);
     // A run over a whole tree is done with most folders long before its end: let go
@@ -313,9 +478,11 @@ void QtPageFiles::State::release(std::size_t index) {
     locked.erase(locked.begin() + static_cast<std::ptrdiff_t>(index));
 }
 
-// Removes what a killed run of ours left in the folder: files with our temporary
-// names, owned by this user. On network file systems, where a run on another
-// machine is not kept out by the lock, only those older than an hour.
+// Removes what a killed run of ours left in the folder: regular files with our
+// temporary names and no other link, owned by this user, or by anybody when the
+// run is root (a temporary is given its page's owner before it is renamed). On
+// network file systems, where a run on another machine is not kept out by the
+// lock, only those older than an hour.
 void QtPageFiles::State::clearLeftovers(const FolderPtr& folder) {
     const int fd = ::openat(folder->fd.get(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
@@ -332,7 +499,7 @@ void QtPageFiles::State::clearLeftovers(const FolderPtr& folder) {
             continue;
         struct stat st {};
         if (::fstatat(folder->fd.get(), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0 ||
-            !S_ISREG(st.st_mode) || st.st_uid != ::geteuid())
+            !S_ISREG(st.st_mode) || st.st_nlink != 1 || (::geteuid() != 0 && st.st_uid != ::geteuid()))
             continue;
         if (network && now - st.st_mtime < 3600)
             continue;
@@ -359,10 +526,10 @@ std::string QtPageFiles::open(const std::string& folder, engine::FolderId listed
     State& s = *m_state;
     s.dryRun = how.dryRun;
     s.sync = how.sync;
-    const std::size_t handles = openHandleLimit();
-    // At most 256 handles in all: staged pages, the folders kept, and a few more.
-    s.maxStaged = std::clamp<std::size_t>(handles / 5, 8, 160);
-    s.maxFolders = std::clamp<std::size_t>(handles / 16, 4, 64);
+    s.budget = handleBudget();
+    s.maxFolders = s.budget / 4;
+    s.maxStaged = std::min<std::size_t>(160, s.budget - s.maxFolders - HandlesForAMoment);
+    s.lockWaitLeft = LockWait;
     // The one lookup of the folder by its path; from here on, handles only.
     char resolved[PATH_MAX];
     if (!::realpath(folder.c_str(), resolved))
@@ -378,7 +545,7 @@ std::string QtPageFiles::open(const std::string& folder, engine::FolderId listed
     s.root->fd = std::move(fd);
     s.root->device = st.st_dev;
     s.root->inode = st.st_ino;
-    s.rootPath = resolved;
+    s.rootPaths = {resolved, logicalPath(folder)};
     return {};
 }
 
@@ -391,7 +558,7 @@ engine::PageRead QtPageFiles::read(const std::string& name, std::string& content
         result.reason = "no folder is open";
         return result;
     }
-    Resolved where = resolve(s.root, s.rootPath, name);
+    Resolved where = resolve(s.root, s.rootPaths, name);
     switch (where.kind) {
     case Resolved::Kind::Entry:
         break;
@@ -442,40 +609,12 @@ engine::PageRead QtPageFiles::read(const std::string& name, std::string& content
         result.reason = "the page changed while it was being read";
         return result;
     }
-    try {
-        contents.resize(static_cast<std::size_t>(opened.st_size));
-        std::size_t have = 0;
-        char probe[4096];
-        while (true) {
-            // Read straight into the page buffer; once it is full, probe for growth
-            // before enlarging it, so that a page is never held twice.
-            const bool full = have == contents.size();
-            char* into = full ? probe : contents.data() + have;
-            const std::size_t room = full ? sizeof probe : contents.size() - have;
-            const ssize_t n = ::read(fd.get(), into, room);
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n < 0) {
-                const int error = errno;
-                contents.clear();
-                result.reason = "reading failed: " + errnoText(error);
-                return result;
-            }
-            if (n == 0)
-                break;
-            if (full)
-                contents.append(probe, static_cast<std::size_t>(n)); // it grew since fstat
-            have += static_cast<std::size_t>(n);
-        }
-        contents.resize(have);
-    } catch (...) {
-        contents.clear();
-        contents.shrink_to_fit();
-        throw;
-    }
+    if (!readBounded(fd.get(), opened, contents, result))
+        return result;
     struct stat after {};
     ::fstat(fd.get(), &after);
     if (static_cast<std::uint64_t>(after.st_size) != contents.size()) {
+        contents.clear();
         result.reason = "the page changed while it was being read";
         return result;
     }
@@ -534,7 +673,9 @@ std::string QtPageFiles::stage(const engine::PageRead& read, const std::vector<s
             return "cannot create a temporary file beside the page: " + errnoText(error);
         }
     }
-    std::string reason = writePieces(staged.fd.get(), pieces);
+    std::string reason = dropInheritedAcl(staged.fd.get());
+    if (reason.empty())
+        reason = writePieces(staged.fd.get(), pieces);
     if (reason.empty())
         reason = copyAttributes(staged.fd.get(), page.st, page.attributes);
     if (!reason.empty()) {
@@ -552,7 +693,9 @@ std::string QtPageFiles::stage(const engine::PageRead& read, const std::vector<s
 
 bool QtPageFiles::groupFull() const {
     const State& s = *m_state;
-    return s.staged.size() >= s.maxStaged || s.stagedBytes >= GroupBytes;
+    // The next page may take a folder and a staged file more.
+    return s.staged.size() >= s.maxStaged || s.stagedBytes >= GroupBytes ||
+           s.handlesHeld() + 2 + HandlesForAMoment > s.budget;
 }
 
 // Every staged text reaches the disk before any of them takes its page's name.
@@ -585,7 +728,7 @@ std::vector<std::string> QtPageFiles::commit() {
         const int dirFd = page.parent->fd.get();
         std::string reason = page.reason;
         struct stat now {};
-        if (reason.empty() && !stillBeneath(page.parent))
+        if (reason.empty() && !stillBeneath(s.root, page.parent))
             reason = "its folder was moved while the page was being rewritten; it was left as it is";
         else if (reason.empty() && (::fstatat(dirFd, page.name.c_str(), &now, AT_SYMLINK_NOFOLLOW) != 0 ||
                                     !sameStamp(stampOf(now), page.stamp)))

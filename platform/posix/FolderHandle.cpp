@@ -1,6 +1,8 @@
 #include "platform/posix/FolderHandle.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <deque>
 #include <fcntl.h>
@@ -46,21 +48,35 @@ FolderPtr openSubfolder(const FolderPtr& parent, const std::string& name) {
         return nullptr;
     auto folder = std::make_shared<Folder>();
     folder->fd = std::move(fd);
-    folder->parent = parent;
-    folder->name = name;
+    folder->chain = parent->chain;
+    folder->chain.push_back(Step{name, st.st_dev, st.st_ino});
     folder->device = st.st_dev;
     folder->inode = st.st_ino;
     return folder;
 }
 
-bool stillBeneath(const FolderPtr& folder) {
-    for (const Folder* f = folder.get(); f->parent; f = f->parent.get()) {
-        struct stat st {};
-        if (::fstatat(f->parent->fd.get(), f->name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0 ||
-            st.st_dev != f->device || st.st_ino != f->inode)
-            return false;
+FolderPtr reopen(const FolderPtr& root, std::vector<Step> chain) {
+    FolderPtr here = root;
+    for (const Step& step : chain) {
+        FolderPtr next = openSubfolder(here, step.name);
+        if (!next || next->device != step.device || next->inode != step.inode)
+            return nullptr;
+        here = std::move(next);
     }
-    return true;
+    return here;
+}
+
+bool stillBeneath(const FolderPtr& root, const FolderPtr& folder) {
+    if (folder->chain.empty())
+        return folder->device == root->device && folder->inode == root->inode;
+    // Down to the folder's parent by handles, then the folder itself by its name there.
+    std::vector<Step> above = folder->chain;
+    const Step last = above.back();
+    above.pop_back();
+    const FolderPtr parent = reopen(root, std::move(above));
+    struct stat st {};
+    return parent && ::fstatat(parent->fd.get(), last.name.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 &&
+           st.st_dev == last.device && st.st_ino == last.inode;
 }
 
 namespace {
@@ -81,18 +97,18 @@ std::deque<std::string> split(std::string_view path) {
 
 // The names left of an absolute link's text once the chosen folder's resolved
 // path is taken off its front; false when it does not lead into that folder.
-bool beneathRoot(std::string_view text, const std::string& rootPath, std::deque<std::string>& rest) {
+bool beneathRoot(std::string_view text, const std::vector<std::string>& rootPaths,
+                 std::deque<std::string>& rest) {
     std::deque<std::string> target = split(text);
-    const std::deque<std::string> root = split(rootPath);
-    if (target.size() < root.size())
-        return false;
-    for (std::size_t i = 0; i < root.size(); ++i) {
-        if (target[i] != root[i])
-            return false;
+    for (const std::string& rootPath : rootPaths) {
+        const std::deque<std::string> root = split(rootPath);
+        if (target.size() < root.size() || !std::equal(root.begin(), root.end(), target.begin()))
+            continue;
+        target.erase(target.begin(), target.begin() + static_cast<std::ptrdiff_t>(root.size()));
+        rest = std::move(target);
+        return true;
     }
-    target.erase(target.begin(), target.begin() + static_cast<std::ptrdiff_t>(root.size()));
-    rest = std::move(target);
-    return true;
+    return false;
 }
 
 bool readLink(int dirFd, const std::string& name, std::string& text) {
@@ -111,9 +127,10 @@ bool readLink(int dirFd, const std::string& name, std::string& text) {
 
 } // namespace
 
-Resolved resolve(const FolderPtr& root, const std::string& rootPath, std::string_view relative) {
+Resolved resolve(const FolderPtr& root, const std::vector<std::string>& rootPaths,
+                 std::string_view relative) {
     Resolved result;
-    std::vector<FolderPtr> stack{root};
+    FolderPtr here = root; // the folder in hand; those above it are known by the steps of its chain
     std::deque<std::string> todo = split(relative);
     int linksFollowed = 0;
     std::string lastLink;
@@ -121,15 +138,20 @@ Resolved resolve(const FolderPtr& root, const std::string& rootPath, std::string
         std::string name = std::move(todo.front());
         todo.pop_front();
         if (name == "..") {
-            if (stack.size() == 1) {
+            if (here->chain.empty()) {
                 result.kind = Resolved::Kind::Outside;
                 result.linkText = lastLink;
                 return result;
             }
-            stack.pop_back();
+            std::vector<Step> up = here->chain;
+            up.pop_back();
+            here = reopen(root, std::move(up));
+            if (!here) {
+                result.reason = "a folder on its path changed while it was read";
+                return result;
+            }
             continue;
         }
-        const FolderPtr& here = stack.back();
         struct stat st {};
         if (::fstatat(here->fd.get(), name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
             if (todo.empty() && errno == ENOENT) {
@@ -152,12 +174,12 @@ Resolved resolve(const FolderPtr& root, const std::string& rootPath, std::string
             lastLink = text;
             std::deque<std::string> parts;
             if (!text.empty() && text.front() == '/') {
-                if (!beneathRoot(text, rootPath, parts)) {
+                if (!beneathRoot(text, rootPaths, parts)) {
                     result.kind = Resolved::Kind::Outside;
                     result.linkText = text;
                     return result;
                 }
-                stack.resize(1);
+                here = root;
             } else {
                 parts = split(text);
             }
@@ -181,10 +203,43 @@ Resolved resolve(const FolderPtr& root, const std::string& rootPath, std::string
                                 : errnoText(errno);
             return result;
         }
-        stack.push_back(std::move(next));
+        here = std::move(next);
     }
     result.kind = Resolved::Kind::Folder;
     return result;
+}
+
+std::string logicalPath(const std::string& path) {
+    std::string base;
+    if (path.empty() || path.front() != '/') {
+        // $PWD is the directory as the user reached it, when it still names where we are.
+        const char* pwd = std::getenv("PWD");
+        struct stat logical {};
+        struct stat here {};
+        if (pwd && pwd[0] == '/' && ::stat(pwd, &logical) == 0 && ::stat(".", &here) == 0 &&
+            logical.st_dev == here.st_dev && logical.st_ino == here.st_ino) {
+            base = pwd;
+        } else {
+            std::vector<char> buffer(4096);
+            while (!::getcwd(buffer.data(), buffer.size())) {
+                if (errno != ERANGE)
+                    return path; // no working directory to take it against
+                buffer.resize(buffer.size() * 2);
+            }
+            base = buffer.data();
+        }
+    }
+    std::vector<std::string> names;
+    for (const std::string& name : split(base + "/" + path)) {
+        if (name != "..")
+            names.push_back(name);
+        else if (!names.empty())
+            names.pop_back();
+    }
+    std::string result;
+    for (const std::string& name : names)
+        result += "/" + name;
+    return result.empty() ? "/" : result;
 }
 
 } // namespace platform::posix

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 #include <sys/stat.h>
+#include <vector>
 
 namespace platform::posix {
 
@@ -33,12 +34,20 @@ private:
     int m_fd = -1;
 };
 
-// An open folder, with the folder it was opened from, so that the chain back to
-// the chosen folder can be checked again.
+// One step of the walk from the chosen folder down to a folder: its name in the
+// folder above and what it was when the walk passed.
+struct Step {
+    std::string name;
+    dev_t device = 0;
+    ino_t inode = 0;
+};
+
+// An open folder and its place beneath the chosen folder, kept as what the walk
+// saw rather than as open handles of the folders above: a run holds one handle
+// for each folder it keeps, whatever the depth.
 struct Folder {
     Fd fd;
-    std::shared_ptr<Folder> parent; // null for the chosen folder
-    std::string name;               // its name in parent
+    std::vector<Step> chain; // from the chosen folder down to this one; empty for the chosen folder
     dev_t device = 0;
     ino_t inode = 0;
 };
@@ -48,9 +57,15 @@ using FolderPtr = std::shared_ptr<Folder>;
 // (errno set).
 FolderPtr openSubfolder(const FolderPtr& parent, const std::string& name);
 
-// Whether every folder of the chain still stands under its recorded name in its
-// parent, so that what is done in `folder` is done beneath the chosen folder.
-bool stillBeneath(const FolderPtr& folder);
+// Whether `folder` still stands beneath `root` where the walk found it: the chain
+// is walked again from the root's handle, one name at a time, and every step
+// must still be the same folder (device and inode). Holds at most one more handle
+// while it walks.
+bool stillBeneath(const FolderPtr& root, const FolderPtr& folder);
+
+// Opens the folder at the end of `chain` again by walking down from `root`;
+// null when a step is no longer the folder it was.
+FolderPtr reopen(const FolderPtr& root, std::vector<Step> chain);
 
 // Where a name relative to the chosen folder leads.
 struct Resolved {
@@ -65,9 +80,15 @@ struct Resolved {
 
 // Walks `relative` ('/'-separated) from `root`, one name at a time, following
 // symbolic links itself: a relative link is walked from the folder that holds
-// it, an absolute one only when it leads into `rootPath` (the chosen folder's
-// resolved path), and then from `root`. ".." never climbs above `root`.
-Resolved resolve(const FolderPtr& root, const std::string& rootPath, std::string_view relative);
+// it, an absolute one only when it leads into the chosen folder by one of
+// `rootPaths` (the path the user gave and its resolved form), and then from
+// `root`. ".." never climbs above `root`. Holds at most two handles while it walks.
+Resolved resolve(const FolderPtr& root, const std::vector<std::string>& rootPaths, std::string_view relative);
+
+// The path as given, made absolute without resolving links: a relative one is
+// taken against the logical working directory ($PWD when it names the current
+// directory), and "." and ".." are worked out by name.
+std::string logicalPath(const std::string& path);
 
 std::string errnoText(int error);
 
