@@ -63,6 +63,14 @@ private:
     void (*m_term)(int);
 };
 
+std::vector<std::pair<std::string, std::string>>
+folderLines(const QList<QPair<QByteArray, QString>>& folders) {
+    std::vector<std::pair<std::string, std::string>> lines;
+    for (const auto& [path, reason] : folders)
+        lines.emplace_back(path.toStdString(), local(reason));
+    return lines;
+}
+
 void jsonLine(std::FILE* stream, const QJsonObject& object) {
     line(stream, QJsonDocument(object).toJson(QJsonDocument::Compact).toStdString());
 }
@@ -90,10 +98,10 @@ public:
     std::string folder() override { return m_folder; }
     engine::FolderId listedFolder() override { return m_listing.id; }
     std::vector<std::pair<std::string, std::string>> unlistedFolders() override {
-        std::vector<std::pair<std::string, std::string>> folders;
-        for (const auto& [path, reason] : m_listing.unlisted)
-            folders.emplace_back(path.toStdString(), local(reason));
-        return folders;
+        return folderLines(m_listing.unlisted);
+    }
+    std::vector<std::pair<std::string, std::string>> skippedFolders() override {
+        return folderLines(m_listing.skipped);
     }
     int entryCount() override { return static_cast<int>(m_listing.names.size()); }
     std::string entryName(int index) override { return m_listing.names.at(index).toStdString(); }

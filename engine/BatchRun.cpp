@@ -280,6 +280,10 @@ bool startRun(BatchHost& host, PageFiles& files, RunFiles how, BatchResult& resu
                                           {}});
         host.pageFinished(result.pages.back(), 0, total);
     }
+    for (const auto& [relative, reason] : host.skippedFolders()) {
+        result.pages.push_back(PageResult{joinPath(folder, relative), Outcome::Skipped, reason, {}, {}, {}});
+        host.pageFinished(result.pages.back(), 0, total);
+    }
     if (total == 0)
         return false;
     if (const std::string reason = files.open(folder, host.listedFolder(), how); !reason.empty()) {

@@ -53,6 +53,9 @@ public:
     // Folders beneath it (relative paths) that could not be listed, with the reason:
     // each is reported as a failed line before the pages.
     virtual std::vector<std::pair<std::string, std::string>> unlistedFolders() { return {}; }
+    // Folders beneath it that were not entered, with the reason: each is reported
+    // as a skipped line before the pages.
+    virtual std::vector<std::pair<std::string, std::string>> skippedFolders() { return {}; }
     // The folder as it was listed, so that the run changes no other one.
     virtual FolderId listedFolder() { return {}; }
     virtual int entryCount() = 0;

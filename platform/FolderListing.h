@@ -22,11 +22,15 @@ struct FolderListing {
     engine::FolderId id; // the folder that was listed
     // Subfolders (relative paths) that could not be listed, with the reason.
     QList<QPair<QByteArray, QString>> unlisted;
+    // Subfolders that were not entered, with the reason: the kernel's own file
+    // systems (proc, sysfs, ...) mounted inside the tree.
+    QList<QPair<QByteArray, QString>> skipped;
 };
 
 // Lists the folder; with `subfolders`, every folder beneath it too, depth first:
 // a folder's own files, then each of its subfolders in the same order. Hidden
-// folders are not entered and links to folders are not followed.
+// folders are not entered, links to folders are not followed, and neither are
+// mounts of the kernel's own file systems.
 FolderListing listFolder(const QString& folder, bool subfolders = false);
 
 // A name as lists and reports show it: one line, control characters, bytes

@@ -461,6 +461,7 @@ void Form1::LoadList() {
     m_file1Id = listing.id;
     m_file1Failure = listing.reason;
     m_file1Unlisted = listing.unlisted;
+    m_file1Skipped = listing.skipped;
     const int n = static_cast<int>(m_file1Names.size());
     for (int i = 0; i < n; ++i) {
         const QString shown = platform::shownName(m_file1Names.at(i));
@@ -630,11 +631,21 @@ std::string Form1::folder() {
 engine::FolderId Form1::listedFolder() {
     return m_file1Id;
 }
+namespace {
+std::vector<std::pair<std::string, std::string>>
+folderLines(const QList<QPair<QByteArray, QString>>& folders) {
+    std::vector<std::pair<std::string, std::string>> lines;
+    for (const auto& [path, reason] : folders)
+        lines.emplace_back(path.toStdString(), reason.toStdString());
+    return lines;
+}
+} // namespace
+
 std::vector<std::pair<std::string, std::string>> Form1::unlistedFolders() {
-    std::vector<std::pair<std::string, std::string>> folders;
-    for (const auto& [path, reason] : m_file1Unlisted)
-        folders.emplace_back(path.toStdString(), reason.toStdString());
-    return folders;
+    return folderLines(m_file1Unlisted);
+}
+std::vector<std::pair<std::string, std::string>> Form1::skippedFolders() {
+    return folderLines(m_file1Skipped);
 }
 int Form1::entryCount() {
     return List1->count();

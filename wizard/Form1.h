@@ -76,6 +76,7 @@ private:
     std::string folder() override;
     engine::FolderId listedFolder() override;
     std::vector<std::pair<std::string, std::string>> unlistedFolders() override;
+    std::vector<std::pair<std::string, std::string>> skippedFolders() override;
     int entryCount() override;
     std::string entryName(int index) override;
     bool entrySelected(int index) override;
@@ -93,6 +94,7 @@ private:
     engine::FolderId m_file1Id;
     QString m_file1Failure; // why the folder of the last fill could not be listed
     QList<QPair<QByteArray, QString>> m_file1Unlisted;
+    QList<QPair<QByteArray, QString>> m_file1Skipped;
     PageMarks* m_marks = nullptr;
     bool m_running = false;
     bool m_closeRequested = false;
