@@ -253,6 +253,8 @@ int run(const QStringList& arguments, std::FILE* out, std::FILE* err) {
     if (parser.isSet(allOption) && !names.isEmpty())
         return usage(err, QStringLiteral("give either --all or NAMEs, not both"));
 
+    // From here on a stop is told truthfully, however early it comes.
+    const StopOnSignals stopOnSignals;
     const platform::FolderListing listing = platform::listFolder(folder, parser.isSet(recursiveOption));
     if (!listing.ok) {
         line(err, "code-inserter-cli: " + local(listing.reason));
@@ -292,7 +294,6 @@ int run(const QStringList& arguments, std::FILE* out, std::FILE* err) {
     const bool dryRun = settings.dryRun;
     CliHost host(local(folder), listing, selected, settings, out);
     platform::QtPageFiles files;
-    const StopOnSignals stopOnSignals;
     const engine::BatchResult result =
         compare || settings.command == Command::Status
             ? engine::runStatus(host, files, engine::StatusOptions{compare, settings.site, settings.protocol})
@@ -316,10 +317,14 @@ int run(const QStringList& arguments, std::FILE* out, std::FILE* err) {
                            static_cast<qint64>(result.count(engine::Outcome::Skipped)));
             summary.insert(QStringLiteral("failed"),
                            static_cast<qint64>(result.count(engine::Outcome::Failed)));
+            if (result.stopped)
+                summary.insert(QStringLiteral("stopped"), true);
             jsonLine(out, QJsonObject{{QStringLiteral("summary"), summary}});
         } else {
-            line(out, result.stateSummary(compare));
+            line(out, (result.stopped ? "stopped: " : std::string()) + result.stateSummary(compare));
         }
+        if (result.stopped && stopSignal != 0)
+            return 128 + static_cast<int>(stopSignal);
         if (compare)
             return allCurrent ? Success : PageFailed;
         return result.count(engine::Outcome::Failed) > 0 ? PageFailed : Success;
@@ -333,6 +338,8 @@ int run(const QStringList& arguments, std::FILE* out, std::FILE* err) {
             summary.insert(QLatin1String(engine::outcomeWord(outcome)),
                            static_cast<qint64>(result.count(outcome)));
         summary.insert(QStringLiteral("dry_run"), dryRun);
+        if (result.stopped)
+            summary.insert(QStringLiteral("stopped"), true);
         jsonLine(out, QJsonObject{{QStringLiteral("summary"), summary}});
     } else {
         line(out,

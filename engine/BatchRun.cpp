@@ -391,6 +391,12 @@ BatchResult runBatch(BatchHost& host, PageFiles& files, BatchOptions options) {
     for (int i = 0; i < count; ++i) {
         if (!host.entrySelected(i))
             continue;
+        // A stop asked for at any time, even before the first page, ends the run
+        // here, once the pages before are committed and told.
+        if (host.stopRequested()) {
+            result.stopped = true;
+            break;
+        }
         const std::string name = host.entryName(i);
         host.pageStarting(joinPath(folder, name), done, total);
         const PageSettings settings{host.websiteNumber(), host.protocolText(), host.mode()};
@@ -400,10 +406,6 @@ BatchResult runBatch(BatchHost& host, PageFiles& files, BatchOptions options) {
         ++done;
         if (staged.empty() || files.groupFull())
             tell();
-        if (host.stopRequested() && i + 1 < count) {
-            result.stopped = true;
-            break;
-        }
     }
     tell();
     files.close();
@@ -427,6 +429,10 @@ BatchResult runStatus(BatchHost& host, PageFiles& files, const StatusOptions& op
     for (int i = 0; i < count; ++i) {
         if (!host.entrySelected(i))
             continue;
+        if (host.stopRequested()) {
+            result.stopped = true;
+            break;
+        }
         const std::string name = host.entryName(i);
         const std::string path = joinPath(folder, name);
         host.pageStarting(path, done, total);
@@ -434,10 +440,6 @@ BatchResult runStatus(BatchHost& host, PageFiles& files, const StatusOptions& op
         inspectOne(files, name, options, seen, page);
         result.pages.push_back(std::move(page));
         host.pageFinished(result.pages.back(), ++done, total);
-        if (host.stopRequested()) {
-            result.stopped = true;
-            break;
-        }
     }
     files.close();
     return result;

@@ -73,7 +73,7 @@ public:
         (void)done;
         (void)total;
     }
-    // Asked after each page; true ends the run there.
+    // Asked before each page; true ends the run there.
     virtual bool stopRequested() { return false; }
 };
 

@@ -209,6 +209,20 @@ private Q_SLOTS:
         QVERIFY2(status.out.startsWith(QByteArray(state.toUtf8() + ' ')), status.out.constData());
     }
 
+    // The folder named through a symbolic link: an absolute link written with that
+    // same path leads inside, to a page of the folder.
+    void folderNamedThroughALink() {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("real")));
+        const QString named = dir.filePath(QStringLiteral("www"));
+        QVERIFY(QFile::link(dir.filePath(QStringLiteral("real")), named));
+        write(dir.filePath(QStringLiteral("real/a.html")), Page);
+        QVERIFY(QFile::link(named + QStringLiteral("/a.html"), dir.filePath(QStringLiteral("real/b.html"))));
+        const Run run = cli({QStringLiteral("insert"), QStringLiteral("--site=7"), named});
+        QCOMPARE(run.status, 0);
+        QVERIFY2(run.out.contains("b.html: the same file as a page already handled"), run.out.constData());
+    }
+
     // A recursive run gives every file the bytes a run in its own folder gives it.
     void recursiveEqualsOneRunPerFolder() {
         QTemporaryDir tree;
