@@ -223,6 +223,55 @@ private Q_SLOTS:
         QVERIFY2(run.out.contains("b.html: the same file as a page already handled"), run.out.constData());
     }
 
+    // The report of a run over a tree, line for line and in order, as it was
+    // recorded (INSERTER_WRITE_GOLDEN=1 records it anew); the folder reads SITE.
+    void treeReports_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<bool>("json");
+        QTest::addColumn<bool>("names");
+        for (const char* command : {"insert", "status", "remove"})
+            for (const bool json : {false, true})
+                for (const bool names : {false, true})
+                    QTest::addRow("%s%s%s", command, json ? "-json" : "", names ? "-names" : "")
+                        << QString::fromLatin1(command) << json << names;
+    }
+
+    void treeReports() {
+        QFETCH(QString, command);
+        QFETCH(bool, json);
+        QFETCH(bool, names);
+        QTemporaryDir dir;
+        const QDir site(dir.path());
+        for (const char* folder : {"about", "blog/2024", "blog/old", "z", ".hidden"})
+            site.mkpath(QLatin1String(folder));
+        for (const char* page : {"index.html", "about/index.html", "about/Team.HTM", "blog/2024/a.html",
+                                 "blog/2024/B.shtml", "blog/old/c.htm", "z/end.html", ".hidden/x.html"})
+            write(site.filePath(QLatin1String(page)), Page);
+        write(site.filePath(QStringLiteral("blog/2024/img.gif")), QByteArray("GIF89a\0", 7));
+        write(site.filePath(QStringLiteral("blog/notes.txt")), "notes");
+        write(site.filePath(QStringLiteral("blog/old/c.htm")), "<p>no body<script>x");
+        QVERIFY(QFile::link(QStringLiteral("about/index.html"), site.filePath(QStringLiteral("link.html"))));
+        QStringList arguments{command, QStringLiteral("-r"), dir.path()};
+        if (command != QLatin1String("remove"))
+            arguments << QStringLiteral("--site=7");
+        if (json)
+            arguments << QStringLiteral("--json");
+        if (names)
+            arguments << QStringLiteral("blog/2024/a.html") << QStringLiteral("about/index.html")
+                      << QStringLiteral("link.html");
+        if (command != QLatin1String("insert"))
+            cli({QStringLiteral("insert"), QStringLiteral("-r"), QStringLiteral("--site=7"),
+                 QStringLiteral("--all"), dir.path()});
+        const Run run = cli(arguments);
+        const QByteArray report =
+            QByteArray::number(run.status) + '\n' + QByteArray(run.out).replace(dir.path().toUtf8(), "SITE");
+        const QString golden = QStringLiteral(INSERTER_TEST_DATA "/tree-reports/%1.txt")
+                                   .arg(QString::fromLatin1(QTest::currentDataTag()));
+        if (qEnvironmentVariableIsSet("INSERTER_WRITE_GOLDEN"))
+            write(golden, report);
+        QCOMPARE(report, contents(golden));
+    }
+
     // A recursive run gives every file the bytes a run in its own folder gives it.
     void recursiveEqualsOneRunPerFolder() {
         QTemporaryDir tree;
