@@ -13,6 +13,7 @@
 #include <QSet>
 
 #include <csignal>
+#include <memory>
 #include <string>
 
 namespace cli {
@@ -75,8 +76,21 @@ void jsonLine(std::FILE* stream, const QJsonObject& object) {
     line(stream, QJsonDocument(object).toJson(QJsonDocument::Compact).toStdString());
 }
 
-// The batch host of the command line: a fixed folder, list and settings, and a
-// line per page as it finishes.
+// Which files of the listing a run takes: every file, the NAMEs given, or the
+// pages by their names.
+struct Selection {
+    bool all = false;
+    QSet<QByteArray> names;
+    bool operator()(const QByteArray& name) const {
+        if (all)
+            return true;
+        return names.isEmpty() ? engine::hasPageExtension(name.toStdString()) : names.contains(name);
+    }
+};
+
+// The batch host of the command line: a fixed folder and settings; the tree is
+// listed a folder at a time as the run reaches it, so that no tree is ever held
+// whole, and each page's line is written out a group at a time.
 class CliHost final : public engine::BatchHost {
 public:
     struct Settings {
@@ -85,13 +99,18 @@ public:
         std::string protocol;
         bool dryRun = false;
         bool json = false;
+        bool recursive = false;
     };
 
-    CliHost(std::string folder, platform::FolderListing listing, QList<bool> selected, Settings settings,
-            std::FILE* out)
-        : m_folder(std::move(folder))
+    // `listing` is what a first walk of the tree found (the folders it could not
+    // list or did not enter), `selected` how many entries it selected.
+    CliHost(QString folder, platform::FolderListing listing, Selection selection, int selected,
+            Settings settings, std::FILE* out)
+        : m_folderName(std::move(folder))
+        , m_folder(local(m_folderName))
         , m_listing(std::move(listing))
-        , m_selected(std::move(selected))
+        , m_selection(std::move(selection))
+        , m_selected(selected)
         , m_settings(std::move(settings))
         , m_out(out) {}
 
@@ -103,9 +122,39 @@ public:
     std::vector<std::pair<std::string, std::string>> skippedFolders() override {
         return folderLines(m_listing.skipped);
     }
-    int entryCount() override { return static_cast<int>(m_listing.names.size()); }
-    std::string entryName(int index) override { return m_listing.names.at(index).toStdString(); }
-    bool entrySelected(int index) override { return m_selected.at(index); }
+    int entryCount() override { return 0; }
+    std::string entryName(int) override { return {}; }
+    bool entrySelected(int) override { return false; }
+    int selectedCount() override { return m_selected; }
+    void startEntries() override {
+        m_walk = std::make_unique<platform::FolderWalk>(m_folderName, m_settings.recursive);
+        m_names.clear();
+        m_next = 0;
+        m_unlistedTold = 0;
+    }
+    bool nextEntry(engine::Entry& entry) override {
+        while (true) {
+            // A folder that the first walk listed and this one cannot is told in its place.
+            const auto& unlisted = m_walk->listing().unlisted;
+            while (m_unlistedTold < unlisted.size()) {
+                const auto& [path, reason] = unlisted.at(m_unlistedTold++);
+                if (!m_listing.unlisted.contains({path, reason})) {
+                    entry = engine::Entry{path.toStdString(), local(reason)};
+                    return true;
+                }
+            }
+            while (m_next < m_names.size()) {
+                const QByteArray& name = m_names.at(m_next++);
+                if (m_selection(name)) {
+                    entry = engine::Entry{name.toStdString(), {}};
+                    return true;
+                }
+            }
+            m_next = 0;
+            if (!m_walk->next(m_names))
+                return false;
+        }
+    }
     std::string websiteNumber() override { return m_settings.site; }
     std::string protocolText() override { return m_settings.protocol; }
     engine::Mode mode() override {
@@ -113,6 +162,12 @@ public:
     }
     void pageStarting(const std::string&, int, int) override {}
     bool stopRequested() override { return stopSignal != 0; }
+
+    void flush() override {
+        std::fwrite(m_pending.data(), 1, m_pending.size(), m_out);
+        std::fflush(m_out);
+        m_pending.clear();
+    }
 
     void pageFinished(const engine::PageResult& page, int, int) override {
         const bool status = m_settings.command == Command::Status;
@@ -133,7 +188,7 @@ public:
                 object.insert(QStringLiteral("website"), shown(page.website));
                 object.insert(QStringLiteral("protocol"), QString::fromStdString(page.protocol));
             }
-            jsonLine(m_out, object);
+            m_pending += QJsonDocument(object).toJson(QJsonDocument::Compact).toStdString() + '\n';
             return;
         }
         // One column for the words, as wide as the longest a run can print.
@@ -144,15 +199,22 @@ public:
             text += " (website " + engine::reportText(page.website) + ", " + page.protocol + ")";
         if (!page.reason.empty())
             text += ": " + engine::reportText(page.reason);
-        line(m_out, text);
+        m_pending += text + '\n';
     }
 
 private:
+    QString m_folderName;
     std::string m_folder;
     platform::FolderListing m_listing;
-    QList<bool> m_selected;
+    Selection m_selection;
+    int m_selected;
     Settings m_settings;
     std::FILE* m_out;
+    std::string m_pending; // lines told, not yet written
+    std::unique_ptr<platform::FolderWalk> m_walk;
+    QList<QByteArray> m_names; // the files of the folder in hand
+    qsizetype m_next = 0;
+    qsizetype m_unlistedTold = 0;
 };
 
 int usage(std::FILE* err, const QString& message) {
@@ -255,34 +317,38 @@ int run(const QStringList& arguments, std::FILE* out, std::FILE* err) {
 
     // From here on a stop is told truthfully, however early it comes.
     const StopOnSignals stopOnSignals;
-    const platform::FolderListing listing = platform::listFolder(folder, parser.isSet(recursiveOption));
-    if (!listing.ok) {
-        line(err, "code-inserter-cli: " + local(listing.reason));
+    // A first walk of the tree: that the folder can be listed, which NAMEs stand in
+    // it, how many entries the run takes, and the folders it cannot list or enter,
+    // which are told before the pages. No name is kept.
+    Selection selection;
+    selection.all = parser.isSet(allOption);
+    for (const QString& name : names)
+        selection.names.insert(QFile::encodeName(name));
+    settings.recursive = parser.isSet(recursiveOption);
+    int selected = 0;
+    QSet<QByteArray> found;
+    platform::FolderWalk walk(folder, settings.recursive);
+    if (!walk.listing().ok) {
+        line(err, "code-inserter-cli: " + local(walk.listing().reason));
         return PageFailed;
     }
-    const QSet<QByteArray> listed(listing.names.begin(), listing.names.end());
-    QSet<QByteArray> wanted;
+    for (QList<QByteArray> files; walk.next(files);) {
+        for (const QByteArray& name : files) {
+            selected += selection(name) ? 1 : 0;
+            if (selection.names.contains(name))
+                found.insert(name);
+        }
+    }
     for (const QString& name : names) {
         const QByteArray bytes = QFile::encodeName(name);
-        if (!listed.contains(bytes))
+        if (!found.contains(bytes))
             return usage(
                 err, QStringLiteral("\"%1\" is not a file listed in %2")
                          .arg(platform::shownName(bytes), platform::shownName(QFile::encodeName(folder))));
-        wanted.insert(bytes);
-    }
-
-    QList<bool> selected;
-    selected.reserve(listing.names.size());
-    for (const QByteArray& name : listing.names) {
-        if (parser.isSet(allOption))
-            selected.append(true);
-        else if (!names.isEmpty())
-            selected.append(wanted.contains(name));
-        else
-            selected.append(engine::hasPageExtension(name.toStdString()));
     }
 
     engine::BatchOptions options{settings.dryRun};
+    options.keepPages = false;
     if (parser.isSet(benchSyncOption)) {
         const QString how = parser.value(benchSyncOption);
         options.sync = how == QLatin1String("none")   ? engine::RunFiles::Sync::None
@@ -292,11 +358,12 @@ int run(const QStringList& arguments, std::FILE* out, std::FILE* err) {
 
     const bool json = settings.json;
     const bool dryRun = settings.dryRun;
-    CliHost host(local(folder), listing, selected, settings, out);
+    CliHost host(folder, walk.listing(), std::move(selection), selected, settings, out);
     platform::QtPageFiles files;
     const engine::BatchResult result =
         compare || settings.command == Command::Status
-            ? engine::runStatus(host, files, engine::StatusOptions{compare, settings.site, settings.protocol})
+            ? engine::runStatus(host, files,
+                                engine::StatusOptions{compare, settings.site, settings.protocol, false})
             : engine::runBatch(host, files, options);
     if (!result.error.empty()) {
         line(err, "code-inserter-cli: " + result.error);
@@ -305,9 +372,11 @@ int run(const QStringList& arguments, std::FILE* out, std::FILE* err) {
 
     if (settings.command == Command::Status) {
         const std::size_t current = result.countState("current");
-        std::size_t judged = 0;
-        for (const auto& page : result.pages)
-            judged += page.outcome == engine::Outcome::Skipped ? 0 : 1;
+        std::size_t judged = 0; // every page told but the skipped ones
+        for (const auto outcome :
+             {engine::Outcome::Inserted, engine::Outcome::Replaced, engine::Outcome::Removed,
+              engine::Outcome::Unchanged, engine::Outcome::Failed})
+            judged += result.count(outcome);
         const bool allCurrent = current == judged;
         if (json) {
             QJsonObject summary;

@@ -5,9 +5,10 @@
 #include "engine/TrackingBlock.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <new>
-#include <set>
 
 namespace engine {
 
@@ -17,6 +18,51 @@ bool isSeparator(char c) {
     return c == '/' || c == static_cast<char>(std::filesystem::path::preferred_separator);
 }
 
+// The pages a run has handled, by the identity the file layer gives them, so
+// that a page reached a second way (a link, a folder mounted twice) is handled
+// once. Held as 64-bit hashes in one open-addressed table: 8 bytes a slot, so
+// that a run over a million pages stays small.
+class SeenPages {
+public:
+    // False when the identity was seen before.
+    bool insert(const std::string& identity) {
+        std::uint64_t key = std::hash<std::string>{}(identity);
+        key += key == 0 ? 1 : 0; // zero marks an empty slot
+        if ((m_size + 1) * 4 > m_slots.size() * 3)
+            grow();
+        const std::size_t mask = m_slots.size() - 1;
+        for (std::size_t at = key & mask;; at = (at + 1) & mask) {
+            if (m_slots[at] == key)
+                return false;
+            if (m_slots[at] == 0) {
+                m_slots[at] = key;
+                ++m_size;
+                return true;
+            }
+        }
+    }
+
+private:
+    void grow() {
+        std::vector<std::uint64_t> old(std::max<std::size_t>(1024, m_slots.size() * 2), 0);
+        old.swap(m_slots);
+        m_size = 0;
+        const std::size_t mask = m_slots.size() - 1;
+        for (const std::uint64_t key : old) {
+            if (key == 0)
+                continue;
+            std::size_t at = key & mask;
+            while (m_slots[at] != 0)
+                at = (at + 1) & mask;
+            m_slots[at] = key;
+            ++m_size;
+        }
+    }
+
+    std::vector<std::uint64_t> m_slots;
+    std::size_t m_size = 0;
+};
+
 struct PageSettings {
     std::string websiteNumber;
     std::string protocolText;
@@ -25,8 +71,8 @@ struct PageSettings {
 
 // Reads one entry; false when it cannot be read or was handled already, with the
 // result saying why.
-bool readEntry(PageFiles& files, const std::string& entryName, std::set<std::string>& seen,
-               PageResult& result, PageRead& read, std::string& contents) {
+bool readEntry(PageFiles& files, const std::string& entryName, SeenPages& seen, PageResult& result,
+               PageRead& read, std::string& contents) {
     if (!isValidUtf8(entryName)) {
         result.reason =
             "its name is not valid UTF-8 text, so the tracking code cannot name it; rename the file";
@@ -51,7 +97,7 @@ bool readEntry(PageFiles& files, const std::string& entryName, std::set<std::str
         result.reason = read.reason;
         return false;
     }
-    if (!seen.insert(read.identity).second) {
+    if (!seen.insert(read.identity)) {
         result.outcome = Outcome::Skipped;
         result.reason = "the same file as a page already handled in this run";
         return false;
@@ -110,7 +156,7 @@ bool refused(const RewritePlan& plan, Mode mode, const std::string& name, std::s
 // Reads, plans and stages one page. Returns true when its new text is staged and
 // only the commit is left; the result then holds the outcome it will have.
 bool rewriteOne(PageFiles& files, const std::string& entryName, const PageSettings& settings,
-                BatchOptions options, std::set<std::string>& seen, PageResult& result) {
+                BatchOptions options, SeenPages& seen, PageResult& result) {
     const Mode mode = settings.mode;
     std::string contents;
     PageRead read;
@@ -188,8 +234,8 @@ std::string between(std::string_view text, std::string_view before, std::string_
 }
 
 // What one entry carries, for a status run.
-void inspectOne(PageFiles& files, const std::string& entryName, const StatusOptions& options,
-                std::set<std::string>& seen, PageResult& result) {
+void inspectOne(PageFiles& files, const std::string& entryName, const StatusOptions& options, SeenPages& seen,
+                PageResult& result) {
     std::string contents;
     PageRead read;
     if (!readEntry(files, entryName, seen, result, read, contents))
@@ -263,35 +309,40 @@ void inspectOne(PageFiles& files, const std::string& entryName, const StatusOpti
     }
 }
 
-// The selected entries of the host in order, with the folder opened: false (and
-// the result's error set) when no page may be touched.
-bool startRun(BatchHost& host, PageFiles& files, RunFiles how, BatchResult& result, int& total) {
-    const int count = host.entryCount();
-    total = 0;
-    for (int i = 0; i < count; ++i)
-        total += host.entrySelected(i) ? 1 : 0;
+// Opens the folder for the host's selected entries, after telling the folders
+// beneath it that could not be listed or were not entered: false (and the
+// result's error set) when no page may be touched.
+bool startRun(BatchHost& host, PageFiles& files, RunFiles how, bool keep, BatchResult& result, int& total) {
+    total = host.selectedCount();
     const std::string folder = host.folder();
-    for (const auto& [relative, reason] : host.unlistedFolders()) {
-        result.pages.push_back(PageResult{joinPath(folder, relative),
-                                          Outcome::Failed,
-                                          "this folder cannot be listed: " + reason,
-                                          {},
-                                          {},
-                                          {}});
-        host.pageFinished(result.pages.back(), 0, total);
-    }
-    for (const auto& [relative, reason] : host.skippedFolders()) {
-        result.pages.push_back(PageResult{joinPath(folder, relative), Outcome::Skipped, reason, {}, {}, {}});
-        host.pageFinished(result.pages.back(), 0, total);
-    }
+    const auto tell = [&](const std::string& relative, Outcome outcome, const std::string& reason) {
+        PageResult page{joinPath(folder, relative), outcome, reason, {}, {}, {}};
+        host.pageFinished(page, 0, total);
+        result.record(std::move(page), keep);
+    };
+    for (const auto& [relative, reason] : host.unlistedFolders())
+        tell(relative, Outcome::Failed, "this folder cannot be listed: " + reason);
+    for (const auto& [relative, reason] : host.skippedFolders())
+        tell(relative, Outcome::Skipped, reason);
     if (total == 0)
         return false;
-    if (const std::string reason = files.open(folder, host.listedFolder(), how); !reason.empty()) {
+    if (const std::string reason = files.open(folder, host.listedFolder(), std::move(how)); !reason.empty()) {
         result.error =
             "The folder " + reportText(folder) + " cannot be used: " + reason + ". No page was changed.";
         return false;
     }
+    host.startEntries();
     return true;
+}
+
+// A folder found unlistable while the run went, told as the listing would have.
+PageResult unlistedResult(const std::string& folder, const Entry& entry) {
+    return PageResult{joinPath(folder, entry.name),
+                      Outcome::Failed,
+                      "this folder cannot be listed: " + entry.unlistedReason,
+                      {},
+                      {},
+                      {}};
 }
 
 } // namespace
@@ -315,10 +366,7 @@ const char* outcomeWord(Outcome outcome) {
 }
 
 std::size_t BatchResult::count(Outcome outcome) const {
-    std::size_t n = 0;
-    for (const auto& page : pages)
-        n += page.outcome == outcome ? 1 : 0;
-    return n;
+    return m_outcomes[static_cast<int>(outcome)];
 }
 
 std::string BatchResult::summary() const {
@@ -358,14 +406,22 @@ BatchResult runBatch(BatchHost& host, PageFiles& files, BatchOptions options) {
     }
 
     int total = 0;
-    if (!startRun(host, files, RunFiles{options.dryRun, options.sync}, result, total))
+    RunFiles how;
+    how.dryRun = options.dryRun;
+    how.sync = options.sync;
+    how.beforeWait = [&host] {
+        host.flush();
+    };
+    if (!startRun(host, files, std::move(how), options.keepPages, result, total)) {
+        host.flush();
         return result;
+    }
     const std::string folder = host.folder();
 
     // Pages are staged a group at a time and the group committed at once, so that
     // one wait for the disk serves many pages. Outcomes are told in list order once
     // the group in hand is committed.
-    std::set<std::string> seen;
+    SeenPages seen;
     std::vector<PageResult> pending;
     std::vector<std::size_t> staged; // indices into pending
     int done = 0;
@@ -382,22 +438,25 @@ BatchResult runBatch(BatchHost& host, PageFiles& files, BatchOptions options) {
             }
         }
         for (PageResult& page : pending) {
-            result.pages.push_back(std::move(page));
-            host.pageFinished(result.pages.back(), ++told, total);
+            host.pageFinished(page, ++told, total);
+            result.record(std::move(page), options.keepPages);
         }
         pending.clear();
         staged.clear();
+        host.flush();
     };
-    for (int i = 0; i < count; ++i) {
-        if (!host.entrySelected(i))
-            continue;
+    for (Entry entry; host.nextEntry(entry);) {
         // A stop asked for at any time, even before the first page, ends the run
         // here, once the pages before are committed and told.
         if (host.stopRequested()) {
             result.stopped = true;
             break;
         }
-        const std::string name = host.entryName(i);
+        if (!entry.unlistedReason.empty()) {
+            pending.push_back(unlistedResult(folder, entry));
+            continue;
+        }
+        const std::string& name = entry.name;
         host.pageStarting(joinPath(folder, name), done, total);
         const PageSettings settings{host.websiteNumber(), host.protocolText(), host.mode()};
         pending.push_back(PageResult{joinPath(folder, name), Outcome::Failed, {}, {}, {}, {}});
@@ -420,41 +479,74 @@ BatchResult runStatus(BatchHost& host, PageFiles& files, const StatusOptions& op
         return result;
     }
     int total = 0;
-    if (!startRun(host, files, RunFiles{true}, result, total))
+    RunFiles how;
+    how.dryRun = true;
+    how.readOnly = true;
+    if (!startRun(host, files, std::move(how), options.keepPages, result, total)) {
+        host.flush();
         return result;
+    }
     const std::string folder = host.folder();
-    std::set<std::string> seen;
+    SeenPages seen;
     int done = 0;
-    const int count = host.entryCount();
-    for (int i = 0; i < count; ++i) {
-        if (!host.entrySelected(i))
-            continue;
+    for (Entry entry; host.nextEntry(entry);) {
         if (host.stopRequested()) {
             result.stopped = true;
             break;
         }
-        const std::string name = host.entryName(i);
-        const std::string path = joinPath(folder, name);
+        if (!entry.unlistedReason.empty()) {
+            PageResult page = unlistedResult(folder, entry);
+            host.pageFinished(page, done, total);
+            result.record(std::move(page), options.keepPages);
+            continue;
+        }
+        const std::string path = joinPath(folder, entry.name);
         host.pageStarting(path, done, total);
         PageResult page{path, Outcome::Failed, {}, {}, {}, {}};
-        inspectOne(files, name, options, seen, page);
-        result.pages.push_back(std::move(page));
-        host.pageFinished(result.pages.back(), ++done, total);
+        inspectOne(files, entry.name, options, seen, page);
+        host.pageFinished(page, ++done, total);
+        result.record(std::move(page), options.keepPages);
+        // What is told is written out now and then: the report stays live.
+        if (done % 256 == 0)
+            host.flush();
     }
+    host.flush();
     files.close();
     return result;
 }
 
+namespace {
+constexpr const char* States[] = {"code", "current", "stale", "none", "broken"};
+} // namespace
+
+void BatchResult::record(PageResult page, bool keep) {
+    ++m_outcomes[static_cast<int>(page.outcome)];
+    bool stated = false;
+    for (std::size_t i = 0; i < std::size(States); ++i) {
+        if (page.state == States[i]) {
+            ++m_states[i];
+            stated = true;
+        }
+    }
+    if (!stated && page.state.empty()) {
+        m_skippedWithoutState += page.outcome == Outcome::Skipped ? 1 : 0;
+        m_failedWithoutState += page.outcome == Outcome::Failed ? 1 : 0;
+    }
+    if (keep)
+        pages.push_back(std::move(page));
+}
+
 std::size_t BatchResult::countState(const std::string& state) const {
-    std::size_t n = 0;
-    for (const auto& page : pages)
-        n += page.state == state ? 1 : 0;
-    return n;
+    for (std::size_t i = 0; i < std::size(States); ++i) {
+        if (state == States[i])
+            return m_states[i];
+    }
+    return 0;
 }
 
 std::string BatchResult::stateSummary(bool compared) const {
     std::string text;
-    for (const char* state : {"code", "current", "stale", "none", "broken"}) {
+    for (const char* state : States) {
         const bool wanted =
             compared ? std::string_view(state) != "code"
                      : (std::string_view(state) != "current" && std::string_view(state) != "stale");
@@ -462,13 +554,32 @@ std::string BatchResult::stateSummary(bool compared) const {
             text += std::to_string(countState(state)) + " " + state + ", ";
     }
     // Pages without a state were skipped or failed.
-    std::size_t skipped = 0;
-    std::size_t failed = 0;
-    for (const auto& page : pages) {
-        skipped += page.state.empty() && page.outcome == Outcome::Skipped ? 1 : 0;
-        failed += page.state.empty() && page.outcome == Outcome::Failed ? 1 : 0;
+    return text + std::to_string(m_skippedWithoutState) + " skipped, " +
+           std::to_string(m_failedWithoutState) + " failed";
+}
+
+int BatchHost::selectedCount() {
+    const int count = entryCount();
+    int selected = 0;
+    for (int i = 0; i < count; ++i)
+        selected += entrySelected(i) ? 1 : 0;
+    return selected;
+}
+
+void BatchHost::startEntries() {
+    m_listCount = entryCount();
+    m_listNext = 0;
+}
+
+bool BatchHost::nextEntry(Entry& entry) {
+    while (m_listNext < m_listCount) {
+        const int index = m_listNext++;
+        if (entrySelected(index)) {
+            entry = Entry{entryName(index), {}};
+            return true;
+        }
     }
-    return text + std::to_string(skipped) + " skipped, " + std::to_string(failed) + " failed";
+    return false;
 }
 
 } // namespace engine

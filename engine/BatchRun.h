@@ -27,12 +27,16 @@ struct PageResult {
 };
 
 struct BatchResult {
+    // Every page's result, in order, when the run was asked to keep them (the
+    // wizard lists them); the counts below are kept in any case.
     std::vector<PageResult> pages;
     // Set when the run could not start at all (an overflowing website number, a
     // folder that is gone or no longer the one listed); then no file was touched.
     std::string error;
     bool stopped = false; // the host asked to stop before every page was done
 
+    // Counts the page and, when asked, keeps it.
+    void record(PageResult page, bool keep);
     std::size_t count(Outcome outcome) const;
     bool allHandled() const; // no error and no failed page
     // "3 inserted, 0 replaced, 0 removed, 1 unchanged, 2 skipped, 0 failed"
@@ -41,6 +45,19 @@ struct BatchResult {
     // and stale in place of code where pages were compared).
     std::string stateSummary(bool compared) const;
     std::size_t countState(const std::string& state) const;
+
+private:
+    std::size_t m_outcomes[6] = {};
+    std::size_t m_states[5] = {}; // code, current, stale, none, broken
+    std::size_t m_skippedWithoutState = 0;
+    std::size_t m_failedWithoutState = 0;
+};
+
+// One entry a run takes: a name in the folder (a relative path beneath it), or a
+// folder beneath it that could not be listed while the run went (with the reason).
+struct Entry {
+    std::string name;
+    std::string unlistedReason;
 };
 
 // What the batch run reads and tells while it works: the wizard window, or the
@@ -61,6 +78,13 @@ public:
     virtual int entryCount() = 0;
     virtual std::string entryName(int index) = 0;
     virtual bool entrySelected(int index) = 0;
+    // The selected entries in order, one at a time, and how many there are. By
+    // default the list above: its length read once, each flag read when the run
+    // reaches it (the wizard). A host may give them as it finds them instead (the
+    // command-line tool, folder by folder), never holding a whole tree.
+    virtual int selectedCount();
+    virtual void startEntries();
+    virtual bool nextEntry(Entry& entry);
     virtual std::string websiteNumber() = 0;
     virtual std::string protocolText() = 0;
     virtual Mode mode() = 0;
@@ -75,11 +99,18 @@ public:
     }
     // Asked before each page; true ends the run there.
     virtual bool stopRequested() { return false; }
+    // The pages told so far are complete (after each group, and at the end).
+    virtual void flush() {}
+
+private:
+    int m_listCount = 0;
+    int m_listNext = 0;
 };
 
 struct BatchOptions {
     bool dryRun = false; // decide every page's outcome but write nothing
     RunFiles::Sync sync = RunFiles::Sync::FileSystem;
+    bool keepPages = true; // keep every page's result in BatchResult::pages
 };
 
 // Rewrites every selected entry of the host's list in the host's folder.
@@ -90,6 +121,7 @@ struct StatusOptions {
     bool compare = false;
     std::string websiteNumber;
     std::string protocolText;
+    bool keepPages = true;
 };
 
 // Tells for every selected entry what tracking code it carries, writing nothing.

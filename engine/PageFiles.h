@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -46,6 +47,12 @@ struct PageRead {
 // How a run uses the files.
 struct RunFiles {
     bool dryRun = false; // nothing is written, locked or cleaned
+    // Pages are only looked at (a status run): whether they could be written, and
+    // their extended attributes, are not asked.
+    bool readOnly = false;
+    // Called before the run waits for another run's lock, so that a host can show
+    // what it has so far.
+    std::function<void()> beforeWait;
     // How a group of staged texts is made durable before the renames: one sync of
     // each file system the group is on (chosen by measurement: see the README),
     // or a sync of each file. Only the benchmark chooses; None gives up

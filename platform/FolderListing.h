@@ -7,6 +7,8 @@
 #include <QPair>
 #include <QString>
 
+#include <memory>
+
 namespace platform {
 
 // The files of a folder as the page list shows them: files only (links to
@@ -32,6 +34,27 @@ struct FolderListing {
 // folders are not entered, links to folders are not followed, and neither are
 // mounts of the kernel's own file systems.
 FolderListing listFolder(const QString& folder, bool subfolders = false);
+
+// The same listing a folder at a time, for a tree too large to hold whole: each
+// call of next() gives the files of the next folder (the chosen one first), in
+// the listing's order. listing() tells whether the folder could be listed, its
+// identity, and the folders beneath not listed or not entered so far; its names
+// stay empty.
+class FolderWalk {
+public:
+    FolderWalk(const QString& folder, bool subfolders);
+    ~FolderWalk();
+    FolderWalk(const FolderWalk&) = delete;
+    FolderWalk& operator=(const FolderWalk&) = delete;
+
+    const FolderListing& listing() const;
+    bool next(QList<QByteArray>& names);
+
+    struct State;
+
+private:
+    std::unique_ptr<State> m_state;
+};
 
 // A name as lists and reports show it: one line, control characters, bytes
 // that are not UTF-8 and bidirectional controls escaped.

@@ -50,4 +50,32 @@ FolderListing listFolder(const QString& folder, bool subfolders) {
     return listing;
 }
 
+// Without folder handles the walk lists the whole tree at once, then gives it as
+// one folder.
+struct FolderWalk::State {
+    FolderListing listing;
+    bool given = false;
+};
+
+FolderWalk::FolderWalk(const QString& folder, bool subfolders)
+    : m_state(std::make_unique<State>()) {
+    m_state->listing = listFolder(folder, subfolders);
+}
+
+FolderWalk::~FolderWalk() = default;
+
+const FolderListing& FolderWalk::listing() const {
+    return m_state->listing;
+}
+
+bool FolderWalk::next(QList<QByteArray>& names) {
+    names.clear();
+    if (m_state->given || !m_state->listing.ok)
+        return false;
+    m_state->given = true;
+    names = std::move(m_state->listing.names);
+    m_state->listing.names.clear();
+    return true;
+}
+
 } // namespace platform

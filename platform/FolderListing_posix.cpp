@@ -9,6 +9,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <sys/stat.h>
 #include <sys/statfs.h>
@@ -111,16 +112,23 @@ public:
     TreeWalk(const TreeWalk&) = delete;
     TreeWalk& operator=(const TreeWalk&) = delete;
 
-    // Lists the folder open as `fd` (which it takes) and, when asked, the tree below.
-    void run(int fd) {
+    // Takes the chosen folder, open as `fd`, and reads its files into `files`;
+    // false (and reported) when it cannot be read.
+    bool start(int fd, QList<QByteArray>& files) {
         struct stat st {};
         ::fstat(fd, &st);
         Frame root;
         root.device = st.st_dev;
         root.inode = st.st_ino;
-        if (!enter(root, fd))
-            return;
+        if (!enter(root, fd, files))
+            return false;
         m_stack.push_back(std::move(root));
+        return true;
+    }
+
+    // The files of the next folder of the tree that can be listed, in the
+    // listing's order; false once every folder is done.
+    bool next(QList<QByteArray>& files) {
         while (!m_stack.empty()) {
             Frame& top = m_stack.back();
             if (top.next == top.subfolders.size()) {
@@ -155,17 +163,19 @@ public:
             child.prefix = path + '/';
             child.device = inner.st_dev;
             child.inode = inner.st_ino;
-            if (enter(child, sub)) {
+            if (enter(child, sub, files)) {
                 m_stack.push_back(std::move(child));
                 keepFewOpen();
+                return true;
             }
         }
+        return false;
     }
 
 private:
-    // Reads the folder's entries: its files go to the listing, its subfolders to
-    // the frame. False (and reported) when it cannot be read.
-    bool enter(Frame& frame, int fd) {
+    // Reads the folder's entries: its files go to `out`, its subfolders to the
+    // frame. False (and reported) when it cannot be read.
+    bool enter(Frame& frame, int fd, QList<QByteArray>& out) {
         frame.dir = ::fdopendir(fd);
         if (!frame.dir) {
             m_listing.unlisted.append(
@@ -196,7 +206,7 @@ private:
         }
         std::sort(files.begin(), files.end(), byName);
         for (const auto& file : files)
-            m_listing.names.append(frame.prefix + file.second);
+            out.append(frame.prefix + file.second);
         std::sort(folders.begin(), folders.end(), byName);
         for (const auto& folder : folders)
             frame.subfolders.append(folder.second);
@@ -258,13 +268,21 @@ private:
 
 } // namespace
 
-FolderListing listFolder(const QString& folder, bool subfolders) {
+struct FolderWalk::State {
     FolderListing listing;
+    std::unique_ptr<TreeWalk> walk;
+    QList<QByteArray> first; // the chosen folder's files, read when the walk starts
+    bool started = false;
+};
+
+FolderWalk::FolderWalk(const QString& folder, bool subfolders)
+    : m_state(std::make_unique<State>()) {
+    FolderListing& listing = m_state->listing;
     const QByteArray path = QFile::encodeName(folder);
     const QString shown = shownName(path);
     if (folder.isEmpty()) {
         listing.reason = QStringLiteral("No folder was given.");
-        return listing;
+        return;
     }
     // The folder is opened once; its entries are looked at through that handle.
     const int fd = ::open(path.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -277,19 +295,48 @@ FolderListing listFolder(const QString& folder, bool subfolders) {
         else
             listing.reason =
                 QStringLiteral("The folder \"%1\" cannot be read: %2.").arg(shown, errorText(error));
-        return listing;
+        return;
     }
     struct stat self {};
     ::fstat(fd, &self);
     listing.id = {static_cast<std::uint64_t>(self.st_dev), static_cast<std::uint64_t>(self.st_ino)};
-    TreeWalk(subfolders, listing).run(fd);
-    if (!listing.unlisted.isEmpty() && listing.unlisted.front().first.isEmpty()) {
+    m_state->walk = std::make_unique<TreeWalk>(subfolders, listing);
+    if (!m_state->walk->start(fd, m_state->first)) {
         listing.reason = QStringLiteral("The folder \"%1\" cannot be read: %2.")
                              .arg(shown, listing.unlisted.front().second);
         listing.unlisted.clear();
-        return listing;
+        m_state->walk.reset();
+        return;
     }
     listing.ok = true;
+}
+
+FolderWalk::~FolderWalk() = default;
+
+const FolderListing& FolderWalk::listing() const {
+    return m_state->listing;
+}
+
+bool FolderWalk::next(QList<QByteArray>& names) {
+    names.clear();
+    if (!m_state->walk)
+        return false;
+    if (!m_state->started) {
+        m_state->started = true;
+        names = std::move(m_state->first);
+        return true;
+    }
+    return m_state->walk->next(names);
+}
+
+FolderListing listFolder(const QString& folder, bool subfolders) {
+    FolderWalk walk(folder, subfolders);
+    QList<QByteArray> names;
+    QList<QByteArray> all;
+    while (walk.next(names))
+        all += names;
+    FolderListing listing = walk.listing();
+    listing.names = std::move(all);
     return listing;
 }
 

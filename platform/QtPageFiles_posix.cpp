@@ -16,6 +16,7 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/statfs.h>
+#include <sys/uio.h>
 #include <sys/xattr.h>
 #include <thread>
 #include <unistd.h>
@@ -110,16 +111,16 @@ using Attributes = std::vector<Attribute>;
 
 bool readAttributes(int fd, Attributes& attributes, std::string& reason) {
     attributes.clear();
-    ssize_t size = ::flistxattr(fd, nullptr, 0);
+    // Most files have few attributes or none: one call with room for them.
+    std::string names(1024, '\0');
+    ssize_t size = ::flistxattr(fd, names.data(), names.size());
+    while (size < 0 && errno == ERANGE) {
+        names.resize(names.size() * 4);
+        size = ::flistxattr(fd, names.data(), names.size());
+    }
     if (size < 0) {
         if (errno == ENOTSUP)
             return true;
-        reason = std::strerror(errno);
-        return false;
-    }
-    std::string names(static_cast<std::size_t>(size), '\0');
-    size = ::flistxattr(fd, names.data(), names.size());
-    if (size < 0) {
         reason = std::strerror(errno);
         return false;
     }
@@ -152,6 +153,11 @@ bool readAttributes(int fd, Attributes& attributes, std::string& reason) {
 
 constexpr const char* AccessAcl = "system.posix_acl_access";
 
+// The owner and group a new file in the folder is born with.
+std::pair<uid_t, gid_t> bornOwner(const Folder& folder) {
+    return {::geteuid(), (folder.mode & S_ISGID) != 0 ? folder.group : ::getegid()};
+}
+
 // A new file may be born with an access ACL inherited from its folder's default
 // ACL: it goes before anything is written, so that nothing but the page's own
 // attributes ever grants access to the new text.
@@ -179,9 +185,11 @@ std::string setAttribute(int fd, const struct stat& old, const std::string& name
 // the old one lacked is taken off), and last the permissions: the ACL, which sets
 // the permission bits and the mask in one step, then the mode. Empty on success,
 // else the reason.
-std::string copyAttributes(int fd, const struct stat& old, const Attributes& oldAttributes) {
+std::string copyAttributes(int fd, const struct stat& old, const Attributes& oldAttributes,
+                           std::pair<uid_t, gid_t> bornWith) {
     struct stat now {};
-    if (::fchown(fd, old.st_uid, old.st_gid) != 0 &&
+    const bool sameOwner = bornWith.first == old.st_uid && bornWith.second == old.st_gid;
+    if (!sameOwner && ::fchown(fd, old.st_uid, old.st_gid) != 0 &&
         (::fstat(fd, &now) != 0 || now.st_uid != old.st_uid || now.st_gid != old.st_gid))
         return "its owner and group cannot be kept by this user, so it was left as it is";
 
@@ -219,17 +227,29 @@ std::string copyAttributes(int fd, const struct stat& old, const Attributes& old
 }
 
 std::string writePieces(int fd, const std::vector<std::string_view>& pieces) {
+    std::vector<iovec> parts;
     for (const auto piece : pieces) {
-        std::size_t written = 0;
-        while (written < piece.size()) {
-            const ssize_t n =
-                ::write(fd, piece.data() + written, std::min<std::size_t>(piece.size() - written, 1 << 30));
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n <= 0)
-                return std::string("writing failed: ") + std::strerror(n < 0 ? errno : EIO);
-            written += static_cast<std::size_t>(n);
+        if (!piece.empty())
+            parts.push_back(iovec{const_cast<char*>(piece.data()), piece.size()});
+    }
+    // As few calls as the pieces allow, each one picking up where the last stopped.
+    for (std::size_t first = 0; first < parts.size();) {
+        const int count = static_cast<int>(std::min<std::size_t>(parts.size() - first, IOV_MAX));
+        const ssize_t n = ::writev(fd, parts.data() + first, count);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return std::string("writing failed: ") + std::strerror(n < 0 ? errno : EIO);
+        for (auto left = static_cast<std::size_t>(n); left > 0;) {
+            const std::size_t taken = std::min(left, parts[first].iov_len);
+            parts[first].iov_base = static_cast<char*>(parts[first].iov_base) + taken;
+            parts[first].iov_len -= taken;
+            left -= taken;
+            if (parts[first].iov_len == 0)
+                ++first;
         }
+        while (first < parts.size() && parts[first].iov_len == 0)
+            ++first;
     }
     return {};
 }
@@ -327,7 +347,7 @@ std::uint64_t memoryLeft() {
 }
 
 // Reads the open page into contents, never more than it held when it was opened
-// and one block besides: a page that grows past that is left alone, one larger
+// and one block besides: a page that grows or shrinks meanwhile is left alone, one larger
 // than the memory the run may still use is refused before it is read, and a file
 // with a hole or with a NUL byte in its first bytes (without a UTF-16 byte-order
 // mark) is binary without reading the rest. False, with the result saying why,
@@ -340,12 +360,11 @@ bool readBounded(int fd, const struct stat& opened, std::string& contents, engin
         result.reason = "a binary file, not a web page";
         return false;
     };
-    const off_t hole = size == 0 ? 0 : ::lseek(fd, 0, SEEK_HOLE);
-    if (hole >= 0 && static_cast<std::uint64_t>(hole) < size)
-        return binary();
-    if (hole > 0 && ::lseek(fd, 0, SEEK_SET) != 0) {
-        result.reason = "reading failed: " + errnoText(errno);
-        return false;
+    // Only a file with fewer blocks than its size can have a hole.
+    if (static_cast<std::uint64_t>(opened.st_blocks) * 512 < size) {
+        const off_t hole = ::lseek(fd, 0, SEEK_HOLE);
+        if (hole >= 0 && static_cast<std::uint64_t>(hole) < size)
+            return binary();
     }
     if (size > SmallPage && size > memoryLeft()) {
         result.reason = "too large for the memory this run may use";
@@ -356,7 +375,8 @@ bool readBounded(int fd, const struct stat& opened, std::string& contents, engin
         std::size_t have = 0;
         bool probed = false;
         while (have < contents.size()) {
-            const ssize_t n = ::read(fd, contents.data() + have, contents.size() - have);
+            const std::size_t wanted = contents.size() - have;
+            const ssize_t n = ::pread(fd, contents.data() + have, wanted, static_cast<off_t>(have));
             if (n < 0 && errno == EINTR)
                 continue;
             if (n < 0) {
@@ -366,14 +386,15 @@ bool readBounded(int fd, const struct stat& opened, std::string& contents, engin
                 return false;
             }
             have += static_cast<std::size_t>(n);
-            if (!probed && (have >= BinaryProbe || n == 0)) {
+            if (!probed && (have >= BinaryProbe || have >= size)) {
                 probed = true;
                 const std::string_view head(contents.data(), std::min(have, BinaryProbe));
                 const bool utf16 = head.substr(0, 2) == "\xFF\xFE" || head.substr(0, 2) == "\xFE\xFF";
                 if (!utf16 && head.find('\0') != std::string_view::npos)
                     return binary();
             }
-            if (n == 0)
+            // A read of a regular file stops short only at its end.
+            if (n == 0 || (have >= size && static_cast<std::size_t>(n) < wanted))
                 break;
         }
         contents.resize(have);
@@ -383,7 +404,7 @@ bool readBounded(int fd, const struct stat& opened, std::string& contents, engin
         result.reason = "too large for the memory this run may use";
         return false;
     }
-    if (contents.size() > size) {
+    if (contents.size() != size) { // it grew or shrank while it was read
         contents.clear();
         result.reason = "the page changed while it was being read";
         return false;
@@ -397,7 +418,13 @@ struct QtPageFiles::State {
     FolderPtr root;
     std::vector<std::string> rootPaths; // the chosen folder as given, and resolved
     bool dryRun = false;
+    bool readOnly = false;
+    std::function<void()> beforeWait;
     engine::RunFiles::Sync sync = engine::RunFiles::Sync::EachFile;
+    // The folder of the last page read, by its path in the run: the next page in it
+    // is opened through its handle, by its single name, with no walk from the top.
+    std::string lastDir;
+    FolderPtr lastFolder;
     std::uint64_t nextToken = 1;
     LastRead last;
     std::vector<Staged> staged;
@@ -412,6 +439,7 @@ struct QtPageFiles::State {
     std::map<std::string, std::string> refused;
     std::map<std::string, FolderPtr> toSync;
 
+    bool freshLock = false; // the last lock() took a lock the run did not hold yet
     std::string lock(FolderPtr& folder);
     void release(std::size_t index);
     void clearLeftovers(const FolderPtr& folder);
@@ -429,12 +457,15 @@ std::string QtPageFiles::State::lock(FolderPtr& folder) {
     if (held != locked.end()) {
         folder = held->second;
         std::rotate(held, held + 1, locked.end()); // the most recently used goes last
+        freshLock = false;
         return {};
     }
     if (const auto it = refused.find(key); it != refused.end())
         return it->second;
     // What is left of the run's one wait for locks is spent here, if need be.
+    freshLock = true;
     const auto started = std::chrono::steady_clock::now();
+    bool told = false;
     const auto deadline = started + lockWaitLeft;
     while (::flock(folder->fd.get(), LOCK_EX | LOCK_NB) != 0) {
         if (errno != EWOULDBLOCK && errno != EINTR) {
@@ -443,6 +474,9 @@ std::string QtPageFiles::State::lock(FolderPtr& folder) {
                 break;
             return refused[key] = std::string("the folder cannot be locked: ") + std::strerror(errno);
         }
+        if (!told && beforeWait)
+            beforeWait();
+        told = true;
         const auto now = std::chrono::steady_clock::now();
         if (now >= deadline) {
             lockWaitLeft = std::chrono::steady_clock::duration::zero();
@@ -525,6 +559,8 @@ std::string QtPageFiles::open(const std::string& folder, engine::FolderId listed
     close();
     State& s = *m_state;
     s.dryRun = how.dryRun;
+    s.readOnly = how.readOnly;
+    s.beforeWait = how.beforeWait;
     s.sync = how.sync;
     s.budget = handleBudget();
     s.maxFolders = s.budget / 4;
@@ -545,6 +581,8 @@ std::string QtPageFiles::open(const std::string& folder, engine::FolderId listed
     s.root->fd = std::move(fd);
     s.root->device = st.st_dev;
     s.root->inode = st.st_ino;
+    s.root->group = st.st_gid;
+    s.root->mode = st.st_mode;
     s.rootPaths = {resolved, logicalPath(folder)};
     return {};
 }
@@ -558,7 +596,13 @@ engine::PageRead QtPageFiles::read(const std::string& name, std::string& content
         result.reason = "no folder is open";
         return result;
     }
-    Resolved where = resolve(s.root, s.rootPaths, name);
+    // A page in the folder of the last one is reached through that folder's handle.
+    const std::size_t slash = name.rfind('/');
+    const std::string dir = slash == std::string::npos ? std::string() : name.substr(0, slash);
+    const bool sameFolder = s.lastFolder && dir == s.lastDir;
+    Resolved where =
+        sameFolder ? resolve(s.root, s.rootPaths, std::string_view(name).substr(slash + 1), s.lastFolder)
+                   : resolve(s.root, s.rootPaths, name);
     switch (where.kind) {
     case Resolved::Kind::Entry:
         break;
@@ -582,10 +626,16 @@ engine::PageRead QtPageFiles::read(const std::string& name, std::string& content
             return result;
         }
     }
+    if (!where.viaLink) {
+        s.lastDir = dir;
+        s.lastFolder = where.parent;
+    }
     const int dirFd = where.parent->fd.get();
 
-    struct stat st {};
-    if (::fstatat(dirFd, where.name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
+    // What the walk saw of the name holds unless the run waited for a lock since.
+    struct stat st = where.st;
+    if ((!where.found || (!s.dryRun && s.freshLock)) &&
+        ::fstatat(dirFd, where.name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
         const int error = errno;
         result.reason =
             error == ENOENT && where.viaLink ? "a symbolic link that leads to no file" : errnoText(error);
@@ -609,23 +659,19 @@ engine::PageRead QtPageFiles::read(const std::string& name, std::string& content
         result.reason = "the page changed while it was being read";
         return result;
     }
+    // Read whole, to its end as it stood when opened: the stamp taken on opening
+    // is the page's as read (a change in place since shows at the commit).
     if (!readBounded(fd.get(), opened, contents, result))
         return result;
-    struct stat after {};
-    ::fstat(fd.get(), &after);
-    if (static_cast<std::uint64_t>(after.st_size) != contents.size()) {
-        contents.clear();
-        result.reason = "the page changed while it was being read";
-        return result;
-    }
+    const struct stat& after = opened;
     std::string reason;
-    if (!readAttributes(fd.get(), s.last.attributes, reason)) {
+    if (!s.readOnly && !readAttributes(fd.get(), s.last.attributes, reason)) {
         result.reason = "its extended attributes cannot be read: " + reason;
         return result;
     }
     result.stamp = stampOf(after);
     result.links = static_cast<std::uint64_t>(after.st_nlink);
-    result.writable = (after.st_mode & S_IWUSR) != 0 &&
+    result.writable = !s.readOnly && (after.st_mode & S_IWUSR) != 0 &&
                       ::faccessat(dirFd, where.name.c_str(), W_OK, AT_EACCESS | AT_SYMLINK_NOFOLLOW) == 0;
     // Where the page stands, which stays the same when it is replaced.
     result.identity = folderKey(where.parent->device, where.parent->inode) + "/" + where.name;
@@ -673,11 +719,16 @@ std::string QtPageFiles::stage(const engine::PageRead& read, const std::vector<s
             return "cannot create a temporary file beside the page: " + errnoText(error);
         }
     }
-    std::string reason = dropInheritedAcl(staged.fd.get());
+    // A folder's default ACL is asked for once; new files inherit it, and the
+    // inherited ACL goes before anything is written.
+    Folder& folder = *page.parent;
+    if (folder.defaultAcl < 0)
+        folder.defaultAcl = ::fgetxattr(folder.fd.get(), "system.posix_acl_default", nullptr, 0) > 0 ? 1 : 0;
+    std::string reason = folder.defaultAcl != 0 ? dropInheritedAcl(staged.fd.get()) : std::string();
     if (reason.empty())
         reason = writePieces(staged.fd.get(), pieces);
     if (reason.empty())
-        reason = copyAttributes(staged.fd.get(), page.st, page.attributes);
+        reason = copyAttributes(staged.fd.get(), page.st, page.attributes, bornOwner(folder));
     if (!reason.empty()) {
         s.drop(staged);
         return reason;
@@ -724,11 +775,16 @@ std::vector<std::string> QtPageFiles::commit() {
     State& s = *m_state;
     s.makeDurable();
     std::vector<std::string> reasons;
+    // Each folder of the group is checked once, just before its first rename.
+    std::map<const Folder*, bool> beneath;
     for (Staged& page : s.staged) {
         const int dirFd = page.parent->fd.get();
         std::string reason = page.reason;
         struct stat now {};
-        if (reason.empty() && !stillBeneath(s.root, page.parent))
+        const auto checked = beneath.try_emplace(page.parent.get(), false);
+        if (checked.second)
+            checked.first->second = stillBeneath(s.root, page.parent);
+        if (reason.empty() && !checked.first->second)
             reason = "its folder was moved while the page was being rewritten; it was left as it is";
         else if (reason.empty() && (::fstatat(dirFd, page.name.c_str(), &now, AT_SYMLINK_NOFOLLOW) != 0 ||
                                     !sameStamp(stampOf(now), page.stamp)))
@@ -777,6 +833,8 @@ void QtPageFiles::close() {
     s.locked.clear(); // closing the handles lets go of the locks
     s.refused.clear();
     s.last = LastRead{};
+    s.lastDir.clear();
+    s.lastFolder.reset();
     s.root.reset();
 }
 

@@ -52,6 +52,8 @@ FolderPtr openSubfolder(const FolderPtr& parent, const std::string& name) {
     folder->chain.push_back(Step{name, st.st_dev, st.st_ino});
     folder->device = st.st_dev;
     folder->inode = st.st_ino;
+    folder->group = st.st_gid;
+    folder->mode = st.st_mode;
     return folder;
 }
 
@@ -127,10 +129,10 @@ bool readLink(int dirFd, const std::string& name, std::string& text) {
 
 } // namespace
 
-Resolved resolve(const FolderPtr& root, const std::vector<std::string>& rootPaths,
-                 std::string_view relative) {
+Resolved resolve(const FolderPtr& root, const std::vector<std::string>& rootPaths, std::string_view relative,
+                 const FolderPtr& start) {
     Resolved result;
-    FolderPtr here = root; // the folder in hand; those above it are known by the steps of its chain
+    FolderPtr here = start ? start : root; // the folder in hand; those above it are known by its chain
     std::deque<std::string> todo = split(relative);
     int linksFollowed = 0;
     std::string lastLink;
@@ -190,6 +192,8 @@ Resolved resolve(const FolderPtr& root, const std::vector<std::string>& rootPath
             result.kind = Resolved::Kind::Entry;
             result.parent = here;
             result.name = std::move(name);
+            result.found = true;
+            result.st = st;
             return result;
         }
         if (!S_ISDIR(st.st_mode)) {

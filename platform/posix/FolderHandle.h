@@ -50,6 +50,9 @@ struct Folder {
     std::vector<Step> chain; // from the chosen folder down to this one; empty for the chosen folder
     dev_t device = 0;
     ino_t inode = 0;
+    gid_t group = 0;
+    mode_t mode = 0;
+    int defaultAcl = -1; // whether it has a default ACL that new files inherit; -1 not yet asked
 };
 using FolderPtr = std::shared_ptr<Folder>;
 
@@ -71,8 +74,10 @@ FolderPtr reopen(const FolderPtr& root, std::vector<Step> chain);
 struct Resolved {
     enum class Kind { Entry, Folder, Outside, Failed };
     Kind kind = Kind::Failed;
-    FolderPtr parent;     // Entry: the folder that holds it
-    std::string name;     // Entry: its name there (possibly no such entry)
+    FolderPtr parent;   // Entry: the folder that holds it
+    std::string name;   // Entry: its name there (possibly no such entry)
+    bool found = false; // Entry: it exists, and `st` is what lstat said of it
+    struct stat st {};
     bool viaLink = false; // a symbolic link was followed on the way
     std::string linkText; // Outside: the text of the link that leads out
     std::string reason;   // Failed
@@ -83,7 +88,9 @@ struct Resolved {
 // it, an absolute one only when it leads into the chosen folder by one of
 // `rootPaths` (the path the user gave and its resolved form), and then from
 // `root`. ".." never climbs above `root`. Holds at most two handles while it walks.
-Resolved resolve(const FolderPtr& root, const std::vector<std::string>& rootPaths, std::string_view relative);
+// The walk starts at `start` (a folder beneath root, root itself by default).
+Resolved resolve(const FolderPtr& root, const std::vector<std::string>& rootPaths, std::string_view relative,
+                 const FolderPtr& start = nullptr);
 
 // The path as given, made absolute without resolving links: a relative one is
 // taken against the logical working directory ($PWD when it names the current

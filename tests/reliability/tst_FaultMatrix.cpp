@@ -294,7 +294,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("nth");
         QTest::newRow("first write of a page") << 1;
         QTest::newRow("second write") << 2;
-        QTest::newRow("fifth write") << 5;
+        QTest::newRow("last page's write") << 4;
     }
 
     void writeFailure() {
@@ -307,11 +307,11 @@ private Q_SLOTS:
         Site probe;
         for (int i = 0; i < 4; ++i)
             probe.page("p" + QByteArray::number(i) + ".html", 40000, i);
-        const int call = nthCallOn(syscallTargets(probe.insert(), "write"), probe.path, nth);
+        const int call = nthCallOn(syscallTargets(probe.insert(), "writev"), probe.path, nth);
         QVERIFY(call > 0);
         const Snapshot before = snapshot(site.path);
         const Run run =
-            runCli(site.insert(), straced(QStringLiteral("inject=write:error=ENOSPC:when=%1").arg(call)));
+            runCli(site.insert(), straced(QStringLiteral("inject=writev:error=ENOSPC:when=%1").arg(call)));
         QCOMPARE(run.status, 1);
         QCOMPARE(run.outcomes.values().count(QStringLiteral("failed")), 1);
         KEEPS_PROMISE(site.path, before, run, (Promise{namesOf(before)}));
@@ -653,12 +653,12 @@ private Q_SLOTS:
         Site probe;
         probe.page("a.html", 300000, 1);
         probe.page("b.html", 300000, 2);
-        // The second read of page a: the first fills the buffer, the next one must find the end.
-        const int call = nthCallOn(syscallTargets(probe.insert(), "read"), probe.path, 2);
+        // The read of page a.
+        const int call = nthCallOn(syscallTargets(probe.insert(), "pread64"), probe.path, 1);
         QVERIFY(call > 0);
         const Snapshot before = snapshot(site.path);
         const Run run =
-            runCli(site.insert(), straced(QStringLiteral("inject=read:error=EIO:when=%1").arg(call)));
+            runCli(site.insert(), straced(QStringLiteral("inject=pread64:error=EIO:when=%1").arg(call)));
         QCOMPARE(run.status, 1);
         QCOMPARE(run.outcomes.values().count(QStringLiteral("failed")), 1);
         KEEPS_PROMISE(site.path, before, run, (Promise{namesOf(before)}));
@@ -810,8 +810,8 @@ private Q_SLOTS:
     // nobody may open, and the next run clears them away.
     void noUnnamedTempFiles_data() {
         QTest::addColumn<QString>("inject");
-        QTest::newRow("killed before the new text gets its owner")
-            << QStringLiteral("inject=fchown:signal=KILL:when=1");
+        QTest::newRow("killed before the new text gets its permissions")
+            << QStringLiteral("inject=fchmod:signal=KILL:when=1");
         QTest::newRow("killed before the rename") << QStringLiteral("inject=renameat:signal=KILL:when=2");
     }
 
