@@ -392,7 +392,6 @@ std::string joinPath(const std::string& folder, const std::string& name) {
 
 BatchResult runBatch(BatchHost& host, PageFiles& files, BatchOptions options) {
     BatchResult result;
-    const int count = host.entryCount();
 
     // An overflowing website number would fail on every page: say so once, touch nothing.
     if (!serverDigit(host.websiteNumber())) {
