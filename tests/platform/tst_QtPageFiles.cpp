@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <functional>
 #include <sys/stat.h>
 #include <sys/types.h>
 #include <unistd.h>
@@ -38,7 +39,11 @@ public:
     std::string websiteNumber() override { return "12345"; }
     std::string protocolText() override { return "Normal (http://...)"; }
     engine::Mode mode() override { return m_mode; }
-    void pageStarting(const std::string&, int, int) override {}
+    void pageStarting(const std::string& path, int, int) override {
+        if (onPage)
+            onPage(path);
+    }
+    std::function<void(const std::string&)> onPage;
 
 private:
     QString m_folder;
@@ -58,6 +63,37 @@ class TestQtPageFiles : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    // The folder above the pages in hand is renamed part way, and a decoy put where
+    // it stood: the pages are reached through their folder's handle, never by
+    // their old path, and the run reports them rather than write elsewhere.
+    void parentRenamedDuringTheRun() {
+        QTemporaryDir dir;
+        QDir site(dir.path());
+        const QStringList names{QStringLiteral("a/b/p1.html"), QStringLiteral("a/b/p2.html"),
+                                QStringLiteral("a/b/p3.html")};
+        site.mkpath(QStringLiteral("a/b"));
+        for (const QString& name : names)
+            write(site.filePath(name), Page);
+        Host host(dir.path(), names);
+        host.onPage = [&](const std::string& path) {
+            if (!QString::fromStdString(path).endsWith(QLatin1String("p2.html")) ||
+                site.exists(QStringLiteral("moved")))
+                return;
+            QVERIFY(site.rename(QStringLiteral("a"), QStringLiteral("moved")));
+            site.mkpath(QStringLiteral("a/b"));
+            for (const QString& name : names)
+                write(site.filePath(name), "decoy");
+        };
+        QtPageFiles files;
+        const engine::BatchResult result = engine::runBatch(host, files);
+        QCOMPARE(result.pages.size(), std::size_t(3));
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(contents(site.filePath(names[i])), QByteArray("decoy"));
+            const QByteArray moved = contents(dir.filePath(QStringLiteral("moved/b/p%1.html").arg(i + 1)));
+            QVERIFY(result.pages[i].outcome == Outcome::Failed ? moved == Page : moved != Page);
+        }
+    }
+
     void rewritesAPageAndLeavesNoTemporaryFile() {
         QTemporaryDir dir;
         write(dir.filePath(QStringLiteral("a.htm")), Page);
