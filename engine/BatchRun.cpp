@@ -20,43 +20,49 @@ bool isSeparator(char c) {
 
 // The pages a run has handled, by the identity the file layer gives them, so
 // that a page reached a second way (a link, a folder mounted twice) is handled
-// once. Held as 64-bit hashes in one open-addressed table: 8 bytes a slot, so
-// that a run over a million pages stays small.
+// once. Held as 64-bit hashes in one open-addressed table sized once for the
+// pages the run takes: 10 bytes a page, so that a run over a million pages stays
+// small.
 class SeenPages {
 public:
+    explicit SeenPages(int expected)
+        : m_slots(slotsFor(static_cast<std::size_t>(std::max(expected, 0))), 0) {}
+
     // False when the identity was seen before.
     bool insert(const std::string& identity) {
         std::uint64_t key = std::hash<std::string>{}(identity);
         key += key == 0 ? 1 : 0; // zero marks an empty slot
-        if ((m_size + 1) * 4 > m_slots.size() * 3)
-            grow();
-        const std::size_t mask = m_slots.size() - 1;
-        for (std::size_t at = key & mask;; at = (at + 1) & mask) {
-            if (m_slots[at] == key)
+        if ((m_size + 1) * 10 > m_slots.size() * 9)
+            rehash(m_slots.size() * 2); // more pages than the run expected
+        if (!place(m_slots, key))
+            return false;
+        ++m_size;
+        return true;
+    }
+
+private:
+    static std::size_t slotsFor(std::size_t pages) { return pages + pages / 4 + 64; }
+
+    // Puts the key in its place; false when it is there already.
+    static bool place(std::vector<std::uint64_t>& slots, std::uint64_t key) {
+        const auto home = static_cast<std::size_t>(key % slots.size());
+        for (std::size_t at = home;; at = at + 1 == slots.size() ? 0 : at + 1) {
+            if (slots[at] == key)
                 return false;
-            if (m_slots[at] == 0) {
-                m_slots[at] = key;
-                ++m_size;
+            if (slots[at] == 0) {
+                slots[at] = key;
                 return true;
             }
         }
     }
 
-private:
-    void grow() {
-        std::vector<std::uint64_t> old(std::max<std::size_t>(1024, m_slots.size() * 2), 0);
-        old.swap(m_slots);
-        m_size = 0;
-        const std::size_t mask = m_slots.size() - 1;
-        for (const std::uint64_t key : old) {
-            if (key == 0)
-                continue;
-            std::size_t at = key & mask;
-            while (m_slots[at] != 0)
-                at = (at + 1) & mask;
-            m_slots[at] = key;
-            ++m_size;
+    void rehash(std::size_t size) {
+        std::vector<std::uint64_t> slots(size, 0);
+        for (const std::uint64_t key : m_slots) {
+            if (key != 0)
+                place(slots, key);
         }
+        m_slots.swap(slots);
     }
 
     std::vector<std::uint64_t> m_slots;
@@ -420,7 +426,7 @@ BatchResult runBatch(BatchHost& host, PageFiles& files, BatchOptions options) {
     // Pages are staged a group at a time and the group committed at once, so that
     // one wait for the disk serves many pages. Outcomes are told in list order once
     // the group in hand is committed.
-    SeenPages seen;
+    SeenPages seen(total);
     std::vector<PageResult> pending;
     std::vector<std::size_t> staged; // indices into pending
     int done = 0;
@@ -486,7 +492,7 @@ BatchResult runStatus(BatchHost& host, PageFiles& files, const StatusOptions& op
         return result;
     }
     const std::string folder = host.folder();
-    SeenPages seen;
+    SeenPages seen(total);
     int done = 0;
     for (Entry entry; host.nextEntry(entry);) {
         if (host.stopRequested()) {
