@@ -129,7 +129,10 @@ bool refused(const RewritePlan& plan, Mode mode, const std::string& name, std::s
         result.reason = "a binary file, not a web page";
         return true;
     case RewritePlan::Status::NoClosingBody:
-        result.reason = "no closing body tag, and not a web page by its name";
+        result.reason =
+            isWebPage(name, contents)
+                ? "no closing body tag (only .htm, .html, .shtm and .shtml pages get the code at their end)"
+                : "no closing body tag, and not a web page by its name";
         return true;
     case RewritePlan::Status::BadUtf16:
         result.reason = "marked as UTF-16 but has an odd number of bytes";

@@ -278,6 +278,29 @@ private Q_SLOTS:
         QCOMPARE(int(result.pages[2].outcome), int(insert ? Outcome::Inserted : Outcome::Unchanged));
     }
 
+    // A file without a closing body tag is skipped with the reason that holds for it.
+    void skipReasons_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("a page by its name")
+            << QStringLiteral("shop.php") << QStringLiteral("only .htm, .html, .shtm and .shtml pages");
+        QTest::newRow("no page") << QStringLiteral("style.css")
+                                 << QStringLiteral("not a web page by its name");
+    }
+
+    void skipReasons() {
+        QFETCH(QString, name);
+        QFETCH(QString, reason);
+        FakeHost host;
+        FakeFiles files;
+        addPages(host, files, {name.toStdString()});
+        files.files["/site/" + name.toStdString()].text = "<p>no body</p>";
+        const BatchResult result = runBatch(host, files);
+        QCOMPARE(result.pages[0].outcome, Outcome::Skipped);
+        QVERIFY2(QString::fromStdString(result.pages[0].reason).contains(reason),
+                 result.pages[0].reason.c_str());
+    }
+
     void replacedRemovedAndUnchanged() {
         FakeHost host;
         FakeFiles files;
