@@ -73,6 +73,7 @@ struct PageSettings {
     std::string websiteNumber;
     std::string protocolText;
     Mode mode = Mode::Insert;
+    bool pageNameByPath = false;
 };
 
 // Reads one entry; false when it cannot be read or was handled already, with the
@@ -113,7 +114,9 @@ bool readEntry(PageFiles& files, const std::string& entryName, SeenPages& seen, 
 
 // The name the block gives the page: a link to a page of the folder stands for
 // that page, under that page's own name.
-std::string blockName(const std::string& entryName, const PageRead& read) {
+std::string blockName(const std::string& entryName, const PageRead& read, bool byPath) {
+    if (byPath)
+        return read.pagePath.empty() ? entryName : read.pagePath;
     return read.pageName.empty() ? entryName.substr(entryName.find_last_of('/') + 1) : read.pageName;
 }
 
@@ -171,7 +174,7 @@ bool rewriteOne(PageFiles& files, const std::string& entryName, const PageSettin
     PageRead read;
     if (!readEntry(files, entryName, seen, result, read, contents))
         return false;
-    const std::string name = blockName(entryName, read);
+    const std::string name = blockName(entryName, read, settings.pageNameByPath);
     const auto block = buildTrackingBlock(settings.websiteNumber, settings.protocolText, name);
     if (!block) {
         result.reason = "the website number is too large to use";
@@ -249,7 +252,7 @@ void inspectOne(PageFiles& files, const std::string& entryName, const StatusOpti
     PageRead read;
     if (!readEntry(files, entryName, seen, result, read, contents))
         return;
-    const std::string name = blockName(entryName, read);
+    const std::string name = blockName(entryName, read, options.pageNameByPath);
     const auto block = buildTrackingBlock(options.compare ? options.websiteNumber : "1",
                                           options.compare ? options.protocolText : NormalProtocol, name);
     if (!block) {
@@ -402,13 +405,15 @@ std::string joinPath(const std::string& folder, const std::string& name) {
 BatchResult runBatch(BatchHost& host, PageFiles& files, BatchOptions options) {
     BatchResult result;
 
-    // An overflowing website number would fail on every page: say so once, touch nothing.
-    if (!serverDigit(host.websiteNumber())) {
+    // An overflowing website number would fail on every page: say so once, touch
+    // nothing. With nothing selected there is nothing to judge it for.
+    const bool anySelected = host.selectedCount() > 0;
+    if (anySelected && !serverDigit(host.websiteNumber())) {
         result.error = "The website number is too large to use: no page was changed.";
         return result;
     }
 
-    if (host.mode() == Mode::Insert && !hasWebsiteNumber(host.websiteNumber())) {
+    if (anySelected && host.mode() == Mode::Insert && !hasWebsiteNumber(host.websiteNumber())) {
         result.error = "No website number was given: no page was changed.";
         return result;
     }
@@ -466,7 +471,7 @@ BatchResult runBatch(BatchHost& host, PageFiles& files, BatchOptions options) {
         }
         const std::string& name = entry.name;
         host.pageStarting(joinPath(folder, name), done, total);
-        const PageSettings settings{host.websiteNumber(), host.protocolText(), host.mode()};
+        const PageSettings settings{host.websiteNumber(), host.protocolText(), host.mode(), host.pageNameByPath()};
         pending.push_back(PageResult{joinPath(folder, name), Outcome::Failed, {}, {}, {}, {}});
         if (rewriteOne(files, name, settings, options, seen, pending.back()))
             staged.push_back(pending.size() - 1);

@@ -88,6 +88,9 @@ public:
     virtual std::string websiteNumber() = 0;
     virtual std::string protocolText() = 0;
     virtual Mode mode() = 0;
+    // Whether a page's name in its block is its path beneath the folder
+    // ("blog/index.html") rather than its file name (as the service has always had).
+    virtual bool pageNameByPath() { return false; }
 
     // The page at path is next; called before it is read or written. `done` of
     // `total` selected pages are finished.
@@ -122,6 +125,7 @@ struct StatusOptions {
     std::string websiteNumber;
     std::string protocolText;
     bool keepPages = true;
+    bool pageNameByPath = false; // as BatchHost::pageNameByPath
 };
 
 // Tells for every selected entry what tracking code it carries, writing nothing.

@@ -38,6 +38,7 @@ struct PageRead {
     std::string reason;      // for every status but Ok, in words
     std::string identity;    // the same for every way to reach the file (device and inode)
     std::string pageName;    // for a link to a page of the folder: that page's file name
+    std::string pagePath;    // and its path beneath the folder
     bool writable = false;   // the owner write bit is set and the running user may write
     std::uint64_t links = 1; // hard links to the file
     FileStamp stamp;

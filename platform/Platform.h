@@ -43,6 +43,10 @@ public:
 
     // A modal message box with the exclamation icon and a single OK button.
     virtual void warn(QWidget* parent, const QString& title, const QString& text) = 0;
+    // A modal question with the exclamation icon, Yes and No; true for Yes.
+    virtual bool ask(QWidget* parent, const QString& title, const QString& text) = 0;
+    // A file dialog for saving, opened on `suggested`; the chosen path, or empty.
+    virtual QString askSaveFile(QWidget* parent, const QString& title, const QString& suggested) = 0;
     // Handles the window events queued so far, then returns.
     virtual void processEvents() = 0;
     // Ends the program: no question, no further handler of the caller runs.

@@ -675,8 +675,12 @@ engine::PageRead QtPageFiles::read(const std::string& name, std::string& content
                       ::faccessat(dirFd, where.name.c_str(), W_OK, AT_EACCESS | AT_SYMLINK_NOFOLLOW) == 0;
     // Where the page stands, which stays the same when it is replaced.
     result.identity = folderKey(where.parent->device, where.parent->inode) + "/" + where.name;
-    if (where.viaLink)
+    if (where.viaLink) {
         result.pageName = where.name;
+        for (const Step& step : where.parent->chain)
+            result.pagePath += step.name + "/";
+        result.pagePath += where.name;
+    }
     result.token = s.nextToken++;
     result.status = Status::Ok;
     s.last.token = result.token;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QStorageInfo>
@@ -59,6 +60,18 @@ Directory QtPlatform::openDirectory(const QString& path) {
 void QtPlatform::warn(QWidget* parent, const QString& title, const QString& text) {
     QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
     box.exec();
+}
+
+bool QtPlatform::ask(QWidget* parent, const QString& title, const QString& text) {
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+QString QtPlatform::askSaveFile(QWidget* parent, const QString& title, const QString& suggested) {
+    return QFileDialog::getSaveFileName(parent, title, suggested,
+                                        QStringLiteral("Text files (*.txt);;All files (*)"));
 }
 
 void QtPlatform::processEvents() {

@@ -12,6 +12,8 @@ public:
     QList<Volume> volumes() override;
     Directory openDirectory(const QString& path) override;
     void warn(QWidget* parent, const QString& title, const QString& text) override;
+    bool ask(QWidget* parent, const QString& title, const QString& text) override;
+    QString askSaveFile(QWidget* parent, const QString& title, const QString& suggested) override;
     void processEvents() override;
     void quit() override;
 

@@ -6,21 +6,27 @@
 #include "platform/Platform.h"
 #include "platform/Twips.h"
 #include "wizard/LineControl.h"
+#include "wizard/PageListModel.h"
 #include "wizard/PageMarks.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 #include <QStyleOptionComboBox>
 #include <QStyledItemDelegate>
 
@@ -118,8 +124,9 @@ QPushButton* button(QWidget* parent, const QString& name, const QString& caption
     b->setObjectName(name);
     b->setGeometry(geometry);
     b->setAccessibleName(withoutAccessKey(caption));
-    // Enter on a focused button presses that button, as on the desktop it imitates.
-    b->setAutoDefault(true);
+    // "&Next" keeps the default frame wherever the focus is; Enter on a focused
+    // button still presses that button (see Form1::keyPressEvent).
+    b->setAutoDefault(false);
     return b;
 }
 
@@ -131,7 +138,51 @@ QString shown(const std::string& text) {
     return QString::fromStdString(engine::reportText(text));
 }
 
-constexpr int RawNameRole = Qt::UserRole;
+// Lists of more pages than this show a wait cursor while a command works on them.
+constexpr int LargeList = 5000;
+
+// A wait cursor for as long as it lives, where the list is large.
+class BusyCursor {
+public:
+    explicit BusyCursor(int entries)
+        : m_on(entries > LargeList) {
+        if (m_on)
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+    }
+    ~BusyCursor() {
+        if (m_on)
+            QApplication::restoreOverrideCursor();
+    }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+
+private:
+    bool m_on;
+};
+
+// The lines of a report list: Ctrl+C copies the selected lines together.
+class ReportList final : public QListWidget {
+public:
+    using QListWidget::QListWidget;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->matches(QKeySequence::Copy)) {
+            QStringList lines;
+            for (int i = 0; i < count(); ++i) {
+                if (item(i)->isSelected())
+                    lines << item(i)->text();
+            }
+            QApplication::clipboard()->setText(lines.join(QLatin1Char('\n')));
+            return;
+        }
+        QListWidget::keyPressEvent(event);
+    }
+};
+
+// The progress is shown at most this often: painting every page would cost more
+// than the pages.
+constexpr int ProgressEveryMs = 40;
 
 // The page list's entries: a click anywhere on an entry ticks or unticks it, as
 // Space does on the focused one; the tick is the only selection there is.
@@ -240,8 +291,13 @@ Form1::Form1(platform::Platform& platform, QWidget* parent)
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
     Check1 = placed(new QCheckBox(QStringLiteral("Include &subfolders"), page), QStringLiteral("Check1"),
                     twipsRect(240, 1830, 3975, 255), QStringLiteral("Include subfolders"));
+    Check2 = placed(new QCheckBox(QStringLiteral("Name pages by their &path in the site"), page),
+                    QStringLiteral("Check2"), twipsRect(480, 2130, 4935, 255),
+                    QStringLiteral("Name pages by their path in the site"));
+    Check2->setEnabled(false);
+    connect(Check1, &QCheckBox::toggled, Check2, &QWidget::setEnabled);
     Label3 = label(page, "Label3", QStringLiteral("Then click on 'Next' to continue."),
-                   twipsRect(240, 2280, 4095, 255));
+                   twipsRect(240, 2460, 4095, 255));
 
     // Page 1: the pages to change.
     page = Frame1[1];
@@ -251,15 +307,20 @@ Form1::Form1(platform::Platform& platform, QWidget* parent)
                   "Now select the web pages you wish to insert or remove the Trafalytic code. If you are "
                   "unsure, just click on 'Select All'."),
               twipsRect(240, 240, 5175, 495), true);
-    List1 = placed(new QListWidget(page), QStringLiteral("List1"), twipsRect(600, 840, 2535, 1815),
+    List1 = placed(new QListView(page), QStringLiteral("List1"), twipsRect(600, 840, 2535, 1815),
                    QStringLiteral("Web Pages"));
+    m_pageList = new PageListModel(this);
+    List1->setModel(m_pageList);
     List1->setSelectionMode(QAbstractItemView::NoSelection);
     List1->setItemDelegate(new TickOnClick(List1));
     List1->setUniformItemSizes(true);
-    List1->setTextElideMode(Qt::ElideNone); // long paths scroll sideways
+    // A long path loses its middle, never its file name; the tool tip holds it whole.
+    List1->setTextElideMode(Qt::ElideMiddle);
+    List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     List1->setIconSize(QSize(twips(165), twips(165)));
     m_marks = new PageMarks(this);
     connect(m_marks, &PageMarks::marked, this, &Form1::showMark);
+    connect(m_pageList, &PageListModel::tickedCountChanged, this, &Form1::showTickedCount);
     const QString commands[] = {QStringLiteral("&Select All"), QStringLiteral("&UnSelect All"),
                                 QStringLiteral("&Auto Select")};
     for (int i = 0; i < 3; ++i) {
@@ -267,6 +328,8 @@ Form1::Form1(platform::Platform& platform, QWidget* parent)
                              twipsRect(3360, 840 + 480 * i, 1695, 375));
         connect(Command3[i], &QPushButton::clicked, this, [this, i] { Command3_Click(i); });
     }
+    Label17 = label(page, "Label17", QString(), twipsRect(3360, 2280, 1695, 255));
+    Label17->setAccessibleName(QStringLiteral("Pages ticked"));
     Label5 = label(page, "Label5", QStringLiteral("Then click on 'Next' to continue."),
                    twipsRect(240, 2880, 4095, 255));
 
@@ -292,12 +355,12 @@ Form1::Form1(platform::Platform& platform, QWidget* parent)
                     twipsRect(240, 2040, 5175, 255));
     Option1 = new QRadioButton(QStringLiteral("I am inserting the Trafalytic code."), page);
     Option1->setObjectName(QStringLiteral("Option1"));
-    Option1->setGeometry(twipsRect(1320, 2400, 3255, 255));
+    Option1->setGeometry(twipsRect(1320, 2400, 2775, 255));
     Option1->setAccessibleName(Option1->text());
     Option1->setChecked(true);
     Option2 = new QRadioButton(QStringLiteral("I am removing the Trafalytic code."), page);
     Option2->setObjectName(QStringLiteral("Option2"));
-    Option2->setGeometry(twipsRect(1320, 2760, 3255, 255));
+    Option2->setGeometry(twipsRect(1320, 2760, 2775, 255));
     Option2->setAccessibleName(Option2->text());
 
     // Page 3: progress and outcome.
@@ -320,22 +383,27 @@ Form1::Form1(platform::Platform& platform, QWidget* parent)
     Label16 = label(page, "Label16", QString(), twipsRect(240, 1380, 5175, 255), true);
     Label16->setFont(Label12->font());
     Label16->hide();
-    List2 = new QListWidget(page);
+    List2 = new ReportList(page);
     List2->setObjectName(QStringLiteral("List2"));
-    List2->setGeometry(twipsRect(240, 1650, 5175, 690));
-    List2->setWordWrap(true);
+    List2->setGeometry(twipsRect(240, 1650, 3735, 690));
+    List2->setSelectionMode(QAbstractItemView::ExtendedSelection);
     List2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    List2->setTextElideMode(Qt::ElideNone);
+    List2->setTextElideMode(Qt::ElideMiddle);
+    List2->setUniformItemSizes(true);
     List2->setAccessibleName(QStringLiteral("Pages not changed"));
     List2->hide();
+    Command4 = button(page, QStringLiteral("Command4"), QStringLiteral("Save &Report..."),
+                      twipsRect(4095, 1650, 1320, 315));
+    connect(Command4, &QPushButton::clicked, this, [this] { saveReport(); });
+    Command4->hide();
     Label14 =
         label(page, "Label14", QStringLiteral("Click on 'Close' to finish. Thank you For using Trafalytic."),
               twipsRect(240, 2400, 5175, 255));
 
     // Tab order: the navigation buttons, then each page's controls in the order they are read.
-    QWidget* order[] = {Command1[0], Command1[1], Command1[2], Text1,       Command2,
-                        Check1,      List1,       Command3[0], Command3[1], Text2,
-                        Combo1,      Option1,     Option2,     Command3[2], List2};
+    QWidget* order[] = {Command1[0], Command1[1], Command1[2], Text1,       Command2, Check1,
+                        Check2,      List1,       Command3[0], Command3[1], Text2,    Combo1,
+                        Option1,     Option2,     Command3[2], List2,       Command4};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
         setTabOrder(order[i], order[i + 1]);
 
@@ -448,11 +516,6 @@ void Form1::Command2_Click() {
 
 void Form1::LoadList() {
     m_marks->stop();
-    List1->hide();
-    List1->clear();
-    // Entries of one folder are alike in width; paths into subfolders are not, and
-    // the list must know the widest to scroll sideways to it.
-    List1->setUniformItemSizes(!Check1->isChecked());
     // A folder that cannot be listed leaves the list empty and stands for no folder,
     // so that the batch can never rewrite the files of another one.
     platform::FolderListing listing = m_platform.listFolder(Text1->text(), Check1->isChecked());
@@ -462,115 +525,95 @@ void Form1::LoadList() {
     m_file1Failure = listing.reason;
     m_file1Unlisted = listing.unlisted;
     m_file1Skipped = listing.skipped;
-    const int n = static_cast<int>(m_file1Names.size());
-    for (int i = 0; i < n; ++i) {
-        const QString shown = platform::shownName(m_file1Names.at(i));
-        auto* item = new QListWidgetItem(shown, List1);
-        item->setData(RawNameRole, m_file1Names.at(i));
-        item->setToolTip(QString::fromStdString(
-            engine::reportText(engine::joinPath(local(m_file1Path), m_file1Names.at(i).toStdString()))));
-        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
-        item->setCheckState(Qt::Unchecked);
-        item->setIcon(markIcon(false));
+    {
+        const BusyCursor busy(static_cast<int>(m_file1Names.size()));
+        m_pageList->reset(m_file1Path, m_file1Names);
     }
-    if (List1->count() > 0)
-        List1->setCurrentRow(0, QItemSelectionModel::NoUpdate);
-    List1->show();
-    if (listing.ok && n > 0)
+    if (m_pageList->rowCount() > 0)
+        List1->setCurrentIndex(m_pageList->index(0));
+    if (listing.ok && !m_file1Names.isEmpty())
         m_marks->start(m_file1Path, m_file1Id, m_file1Names);
 }
 
-// An entry that already carries the tracking code shows a small mark, and says so.
-void Form1::showMark(int round, int index, const QString& website, const QString& protocol) {
-    if (round != m_marks->round() || index < 0 || index >= List1->count())
+// An entry that already carries the tracking code shows a small mark, and says
+// what it carries; one whose markers form no block shows another.
+void Form1::showMark(int round, int index, bool tangled, const QString& website, const QString& protocol) {
+    if (round != m_marks->round() || index < 0 || index >= m_pageList->rowCount())
         return;
-    QListWidgetItem* item = List1->item(index);
-    const QString says = QStringLiteral("Carries the tracking code for website %1 (%2)")
-                             .arg(website, protocol == QLatin1String("secure") ? QStringLiteral("https")
-                                                                               : QStringLiteral("http"));
-    item->setIcon(markIcon(true));
-    item->setData(Qt::AccessibleDescriptionRole, says);
-    item->setToolTip(item->toolTip() + QLatin1Char('\n') + says);
+    if (tangled) {
+        m_pageList->setMark(index, PageListModel::Mark::Tangled,
+                            QStringLiteral("Markers need tidying by hand: they form no single block"));
+        return;
+    }
+    m_pageList->setMark(index, PageListModel::Mark::Code,
+                        QStringLiteral("Carries the tracking code for website %1 (%2)")
+                            .arg(website, protocol == QLatin1String("secure") ? QStringLiteral("https")
+                                                                              : QStringLiteral("http")));
 }
 
-// The mark, or a blank of its size: every entry has room for it from the start,
-// so that marking one does not lay the whole list out again.
-QIcon Form1::markIcon(bool carriesCode) {
-    static const QIcon blank = [] {
-        QPixmap pixmap(32, 32);
-        pixmap.fill(Qt::transparent);
-        return QIcon(pixmap);
-    }();
-    static const QIcon mark = [] {
-        QPixmap pixmap(32, 32);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(QColor(0x1f, 0x7a, 0x3c));
-        painter.drawEllipse(QRectF(4, 4, 24, 24));
-        painter.setPen(QPen(Qt::white, 3.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        painter.drawPolyline(QPolygonF({QPointF(10, 16.5), QPointF(14.5, 21), QPointF(22, 11.5)}));
-        painter.end();
-        return QIcon(pixmap);
-    }();
-    return carriesCode ? mark : blank;
+void Form1::showTickedCount() {
+    const int rows = m_pageList->rowCount();
+    Label17->setText(QStringLiteral("%1 of %2 %3 ticked")
+                         .arg(m_pageList->tickedCount())
+                         .arg(rows)
+                         .arg(rows == 1 ? QStringLiteral("page") : QStringLiteral("pages")));
 }
 
 void Form1::Command3_Click(int Index) {
-    // Hiding the list would hand its focus to the next button: it comes back after.
-    const bool listHadFocus = List1->hasFocus();
-    List1->hide();
-    if (Index == 0) {
-        for (int i = List1->count() - 1; i >= 0; --i)
-            List1->item(i)->setCheckState(Qt::Checked);
-    }
-    if (Index != 0) {
-        for (int i = List1->count() - 1; i >= 0; --i)
-            List1->item(i)->setCheckState(Qt::Unchecked);
-    }
-    if (Index == 2) {
-        for (int i = List1->count() - 1; i >= 0; --i) {
-            if (engine::hasPageExtension(List1->item(i)->data(RawNameRole).toByteArray().toStdString()))
-                List1->item(i)->setCheckState(Qt::Checked);
-        }
-    }
-    List1->show();
-    if (listHadFocus)
-        List1->setFocus();
+    const BusyCursor busy(m_pageList->rowCount());
+    if (Index == 2)
+        m_pageList->tickPagesOnly();
+    else
+        m_pageList->tickAll(Index == 0);
 }
 
 void Form1::DoMods() {
     Label14->hide();
     Label16->hide();
     List2->hide();
+    Command4->hide();
     ProgressBar1->show();
     m_marks->stop();
     m_running = true;
+    m_lastShown.invalidate();
     m_lastRun = engine::runBatch(*this, m_platform.pageFiles());
     m_running = false;
     showRunOutcome();
     Command1[2]->setEnabled(true);
     Command1[2]->setFocus();
-    if (m_closeRequested)
-        m_platform.quit();
 }
 
 void Form1::showRunOutcome() {
     const engine::BatchResult& run = m_lastRun;
     Label13->hide();
     ProgressBar1->hide();
+    const auto failed = static_cast<int>(run.count(engine::Outcome::Failed));
+    const auto skipped = static_cast<int>(run.count(engine::Outcome::Skipped));
     if (!run.error.empty()) {
         Label12->setWordWrap(true);
         Label12->resize(Label12->width(), twips(495));
         Label12->setText(QString::fromStdString(run.error));
-    } else if (run.allHandled() && !run.stopped) {
+    } else if (run.stopped) {
+        const int done = static_cast<int>(run.pages.size()) -
+                         static_cast<int>(m_file1Unlisted.size() + m_file1Skipped.size());
+        Label12->setText(
+            QStringLiteral("Stopped: %1 of %2 pages done, the rest not:").arg(done).arg(m_pagesTotal));
+    } else if (failed == 0 && skipped == 0) {
         Label12->setText(QStringLiteral("Changes Complete!"));
     } else {
-        const auto failed = static_cast<int>(run.count(engine::Outcome::Failed));
-        Label12->setText(failed == 1 ? QStringLiteral("1 page could not be changed:")
-                                     : QStringLiteral("%1 pages could not be changed:").arg(failed));
+        // The heading counts what the list below it holds, and names both kinds.
+        QStringList kinds;
+        if (skipped > 0)
+            kinds << QStringLiteral("%1 skipped").arg(skipped);
+        if (failed > 0)
+            kinds << QStringLiteral("%1 failed").arg(failed);
+        const int listed = failed + skipped;
+        Label12->setText(QStringLiteral("%1 %2 not changed (%3):")
+                             .arg(listed)
+                             .arg(listed == 1 ? QStringLiteral("page") : QStringLiteral("pages"),
+                                  kinds.join(QStringLiteral(", "))));
     }
+    fitText(Label12);
 
     Label16->setText(QString::fromStdString(run.summary()) + QLatin1Char('.'));
     fitText(Label16);
@@ -583,11 +626,49 @@ void Form1::showRunOutcome() {
                 continue;
             const QString what =
                 wanted == engine::Outcome::Failed ? QStringLiteral("not changed") : QStringLiteral("skipped");
-            List2->addItem(QStringLiteral("%1 (%2: %3)").arg(shown(page.path), what, shown(page.reason)));
+            auto* item = new QListWidgetItem(
+                QStringLiteral("%1 (%2: %3)").arg(shown(page.path), what, shown(page.reason)), List2);
+            item->setToolTip(item->text());
+        }
+    }
+    // After a stop, the pages the run never reached.
+    if (run.stopped) {
+        QSet<QString> reached;
+        for (const auto& page : run.pages)
+            reached.insert(shown(page.path));
+        for (int i = 0; i < m_pageList->rowCount(); ++i) {
+            const QString path = shown(engine::joinPath(folder(), m_pageList->rawName(i).toStdString()));
+            if (m_pageList->ticked(i) && !reached.contains(path))
+                List2->addItem(QStringLiteral("%1 (not done)").arg(path));
         }
     }
     List2->setVisible(List2->count() > 0);
+    Command4->setVisible(run.error.empty() && !run.pages.empty());
     Label14->show();
+}
+
+// The whole report, every page with its outcome, in the command-line tool's line format.
+void Form1::saveReport() {
+    const QString path =
+        m_platform.askSaveFile(this, QStringLiteral("Save Report"),
+                               QDir::home().filePath(QStringLiteral("code-inserter-report.txt")));
+    if (path.isEmpty())
+        return;
+    QString report;
+    for (const auto& page : m_lastRun.pages) {
+        QString line = QString::fromLatin1(engine::outcomeWord(page.outcome));
+        line = line.leftJustified(std::max(static_cast<int>(line.size()) + 1, 10));
+        line += shown(page.path);
+        if (!page.reason.empty())
+            line += QStringLiteral(": ") + shown(page.reason);
+        report += line + QLatin1Char('\n');
+    }
+    report += QString::fromStdString(m_lastRun.summary()) + QLatin1Char('\n');
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(report.toUtf8()) < 0 ||
+        !file.flush())
+        m_platform.warn(this, windowTitle(),
+                        QStringLiteral("The report cannot be saved to %1: %2").arg(path, file.errorString()));
 }
 
 void Form1::resizeEvent(QResizeEvent* event) {
@@ -603,20 +684,34 @@ void Form1::Form_Resize() {
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
-    // During a run the program ends once the page in hand is done; never half-way through one.
+    // During a run the user is asked; a stop comes after the pages in hand, never
+    // half-way through one, and page 3 then tells what was done and what was not.
     if (m_running) {
-        m_closeRequested = true;
         event->ignore();
+        if (!m_closeRequested)
+            m_closeRequested = askToStop();
         return;
     }
     event->accept();
     m_platform.quit();
 }
 
+bool Form1::askToStop() {
+    return m_platform.ask(
+        this, windowTitle(),
+        QStringLiteral("Stop after the pages in hand? Pages already done keep their changes."));
+}
+
 void Form1::keyPressEvent(QKeyEvent* event) {
-    // Enter that no control took presses the default button, "&Next".
+    // Enter on a focused button presses it; Enter that no control took presses the
+    // default button, "&Next".
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
         event->modifiers() == Qt::NoModifier) {
+        if (auto* focused = qobject_cast<QPushButton*>(QApplication::focusWidget());
+            focused && focused->isEnabled() && isAncestorOf(focused)) {
+            focused->click();
+            return;
+        }
         if (Command1[1]->isEnabled()) {
             Command1[1]->click();
             return;
@@ -648,13 +743,16 @@ std::vector<std::pair<std::string, std::string>> Form1::skippedFolders() {
     return folderLines(m_file1Skipped);
 }
 int Form1::entryCount() {
-    return List1->count();
+    return m_pageList->rowCount();
 }
 std::string Form1::entryName(int index) {
-    return List1->item(index)->data(RawNameRole).toByteArray().toStdString();
+    return m_pageList->rawName(index).toStdString();
 }
 bool Form1::entrySelected(int index) {
-    return List1->item(index)->checkState() == Qt::Checked;
+    return m_pageList->ticked(index);
+}
+bool Form1::pageNameByPath() {
+    return Check1->isChecked() && Check2->isChecked();
 }
 std::string Form1::websiteNumber() {
     return Text2->text().toStdString();
@@ -667,15 +765,25 @@ engine::Mode Form1::mode() {
 }
 
 void Form1::pageStarting(const std::string& path, int done, int total) {
+    m_pageInHand = shown(path);
+    m_pagesDone = done;
+    m_pagesTotal = total;
+    // At the screen's pace, and at once on the last page and once a stop is asked.
+    if (!m_lastShown.isValid() || m_lastShown.elapsed() >= ProgressEveryMs || done + 1 >= total ||
+        m_closeRequested)
+        showProgress();
+}
+
+void Form1::showProgress() {
+    m_lastShown.start();
     // A path too long for the label loses its middle, not its file name.
-    const QString full = shown(path);
     const QFontMetrics metrics(Label13->font());
-    Label13->setText(metrics.horizontalAdvance(full) <= Label13->width()
-                         ? full
-                         : metrics.elidedText(full, Qt::ElideMiddle, Label13->width()));
-    Label13->setToolTip(full);
-    ProgressBar1->setRange(0, std::max(1, total));
-    ProgressBar1->setValue(done);
+    Label13->setText(metrics.horizontalAdvance(m_pageInHand) <= Label13->width()
+                         ? m_pageInHand
+                         : metrics.elidedText(m_pageInHand, Qt::ElideMiddle, Label13->width()));
+    Label13->setToolTip(m_pageInHand);
+    ProgressBar1->setRange(0, std::max(1, m_pagesTotal));
+    ProgressBar1->setValue(m_pagesDone);
     m_platform.processEvents();
 }
 

@@ -2,7 +2,7 @@
 
 #include "engine/BatchRun.h"
 
-#include <QIcon>
+#include <QElapsedTimer>
 #include <QStringList>
 #include <QWidget>
 
@@ -12,6 +12,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QListView;
 class QListWidget;
 class QProgressBar;
 class QPushButton;
@@ -27,6 +28,7 @@ class Form2;
 namespace wizard {
 
 class LineControl;
+class PageListModel;
 class PageMarks;
 
 // The wizard window: four pages moved into and out of view, three navigation
@@ -69,8 +71,11 @@ private:
     void Form_Resize();
     void focusPage();
     void showRunOutcome();
-    void showMark(int round, int index, const QString& website, const QString& protocol);
-    static QIcon markIcon(bool carriesCode);
+    void showMark(int round, int index, bool tangled, const QString& website, const QString& protocol);
+    void showTickedCount();
+    void showProgress();
+    void saveReport();
+    bool askToStop();
 
     // engine::BatchHost: the settings are read from the controls afresh each time.
     std::string folder() override;
@@ -86,6 +91,7 @@ private:
     void pageStarting(const std::string& path, int done, int total) override;
     void pageFinished(const engine::PageResult& result, int done, int total) override;
     bool stopRequested() override;
+    bool pageNameByPath() override;
 
     platform::Platform& m_platform;
     int m_curFrNo = 0;
@@ -99,6 +105,11 @@ private:
     bool m_running = false;
     bool m_closeRequested = false;
     engine::BatchResult m_lastRun;
+    // The page in hand and the count done, shown at the screen's pace.
+    QString m_pageInHand;
+    int m_pagesDone = 0;
+    int m_pagesTotal = 0;
+    QElapsedTimer m_lastShown;
 
     QWidget* Shape1 = nullptr;
     QLabel* Image1 = nullptr;
@@ -113,11 +124,14 @@ private:
     QLineEdit* Text1 = nullptr;
     QPushButton* Command2 = nullptr;
     QCheckBox* Check1 = nullptr; // include subfolders
+    QCheckBox* Check2 = nullptr; // name pages by their path in the site
     QLabel* Label3 = nullptr;
 
     QLabel* Label4 = nullptr;
-    QListWidget* List1 = nullptr;
+    QListView* List1 = nullptr;
+    PageListModel* m_pageList = nullptr;
     std::array<QPushButton*, 3> Command3{};
+    QLabel* Label17 = nullptr; // how many pages are ticked
     QLabel* Label5 = nullptr;
 
     QLabel* Label6 = nullptr;
@@ -134,8 +148,9 @@ private:
     QLabel* Label12 = nullptr;
     QLabel* Label13 = nullptr;
     QProgressBar* ProgressBar1 = nullptr;
-    QLabel* Label16 = nullptr;    // the run's summary
-    QListWidget* List2 = nullptr; // pages not changed, with their reasons
+    QLabel* Label16 = nullptr;       // the run's summary
+    QListWidget* List2 = nullptr;    // pages not changed, with their reasons
+    QPushButton* Command4 = nullptr; // save the report
     QLabel* Label14 = nullptr;
 
     picker::Form2* m_form2 = nullptr;

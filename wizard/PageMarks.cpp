@@ -33,8 +33,9 @@ public:
     engine::Mode mode() override { return engine::Mode::Insert; }
     void pageStarting(const std::string&, int, int) override {}
     void pageFinished(const engine::PageResult& page, int done, int) override {
-        if (page.state == "code" && !m_stop)
-            Q_EMIT m_marks.marked(m_round, done - 1, QString::fromStdString(page.website),
+        if ((page.state == "code" || page.state == "broken") && !m_stop)
+            Q_EMIT m_marks.marked(m_round, done - 1, page.state == "broken",
+                                  QString::fromStdString(page.website),
                                   QString::fromStdString(page.protocol));
     }
     bool stopRequested() override { return m_stop; }
@@ -69,7 +70,9 @@ void PageMarks::start(const QString& folder, engine::FolderId listed, const QLis
                             entries = std::move(entries)]() mutable {
         MarksHost host(*this, round, folder, listed, std::move(entries), m_stop);
         platform::QtPageFiles files;
-        engine::runStatus(host, files, engine::StatusOptions{});
+        engine::StatusOptions options;
+        options.keepPages = false;
+        engine::runStatus(host, files, options);
         if (!m_stop)
             Q_EMIT finished(round);
     });

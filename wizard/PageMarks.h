@@ -28,8 +28,9 @@ public:
     void stop();
 
 Q_SIGNALS:
-    // Entry `index` of reading `round` carries a block for this website and protocol.
-    void marked(int round, int index, const QString& website, const QString& protocol);
+    // Entry `index` of reading `round` carries a block for this website and
+    // protocol (tangled false), or markers that form no block (tangled true).
+    void marked(int round, int index, bool tangled, const QString& website, const QString& protocol);
     void finished(int round);
 
 public:

@@ -49,6 +49,19 @@ public:
         messages.append({title, text});
     }
 
+    QList<Message> questions;
+    bool answer = true;
+    QString savePath; // what the save dialog answers; empty: cancelled
+    QString suggested;
+    bool ask(QWidget*, const QString& title, const QString& text) override {
+        questions.append({title, text});
+        return answer;
+    }
+    QString askSaveFile(QWidget*, const QString&, const QString& offered) override {
+        suggested = offered;
+        return savePath;
+    }
+
     void processEvents() override {
         ++eventRounds;
         if (onProcessEvents)
