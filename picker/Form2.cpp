@@ -35,6 +35,8 @@ Form2::Form2(platform::Platform& platform, const QString& mainCaption, QWidget* 
     Dir1->setGeometry(twipsRect(120, 480, 4455, 2115));
     Dir1->setAccessibleName(QStringLiteral("Folders"));
     connect(Dir1, &platform::DirListBox::mouseButton, this, [this] { Dir1_MouseButton(); });
+    // The label follows the folder the list has opened, however it was opened.
+    connect(Dir1, &platform::DirListBox::pathMaybeChanged, this, [this] { Dir1_MouseButton(); });
 
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -68,6 +70,8 @@ void Form2::Form_Load() {
 
 QString Form2::showModal() {
     m_chosen = QString();
+    // Volumes mounted or gone since the last opening show as they are now.
+    Drive1->refresh();
     setWindowModality(Qt::ApplicationModal);
     exec();
     return m_chosen;

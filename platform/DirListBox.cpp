@@ -66,11 +66,17 @@ QString DirListBox::setPath(const QString& path) {
 void DirListBox::openItem(QListWidgetItem* item) {
     if (item)
         setPath(item->data(PathRole).toString());
+    Q_EMIT pathMaybeChanged();
 }
 
 void DirListBox::mousePressEvent(QMouseEvent* event) {
     QListWidget::mousePressEvent(event);
     Q_EMIT mouseButton();
+}
+
+void DirListBox::mouseReleaseEvent(QMouseEvent* event) {
+    QListWidget::mouseReleaseEvent(event);
+    Q_EMIT pathMaybeChanged();
 }
 
 void DirListBox::keyPressEvent(QKeyEvent* event) {
@@ -80,6 +86,7 @@ void DirListBox::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QListWidget::keyPressEvent(event);
+    Q_EMIT pathMaybeChanged();
 }
 
 void DirListBox::keyboardSearch(const QString& search) {

@@ -24,9 +24,13 @@ public:
 
 Q_SIGNALS:
     void mouseButton();
+    // The open directory may have changed: after a mouse button is let go, an
+    // entry opened, or a move by keys.
+    void pathMaybeChanged();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 public:

@@ -75,6 +75,16 @@ void fitText(QLabel* label) {
     label->setFont(font);
 }
 
+// The same for a button's caption.
+void fitCaption(QPushButton* button) {
+    QFont font = button->font();
+    const QString text = QString(button->text()).remove(QLatin1Char('&'));
+    while (QFontMetrics(font).horizontalAdvance(text) + twips(150) > button->width() &&
+           font.pointSizeF() > 6.5)
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    button->setFont(font);
+}
+
 // The same for the items of a drop-down list, which must show whole in its field.
 void fitItems(QComboBox* combo) {
     QFont font = combo->font();
@@ -355,12 +365,12 @@ Form1::Form1(platform::Platform& platform, QWidget* parent)
                     twipsRect(240, 2040, 5175, 255));
     Option1 = new QRadioButton(QStringLiteral("I am inserting the Trafalytic code."), page);
     Option1->setObjectName(QStringLiteral("Option1"));
-    Option1->setGeometry(twipsRect(1320, 2400, 2775, 255));
+    Option1->setGeometry(twipsRect(1320, 2400, 3255, 255));
     Option1->setAccessibleName(Option1->text());
     Option1->setChecked(true);
     Option2 = new QRadioButton(QStringLiteral("I am removing the Trafalytic code."), page);
     Option2->setObjectName(QStringLiteral("Option2"));
-    Option2->setGeometry(twipsRect(1320, 2760, 2775, 255));
+    Option2->setGeometry(twipsRect(1320, 2760, 3255, 255));
     Option2->setAccessibleName(Option2->text());
 
     // Page 3: progress and outcome.
@@ -395,6 +405,7 @@ Form1::Form1(platform::Platform& platform, QWidget* parent)
     Command4 = button(page, QStringLiteral("Command4"), QStringLiteral("Save &Report..."),
                       twipsRect(4095, 1650, 1320, 315));
     connect(Command4, &QPushButton::clicked, this, [this] { saveReport(); });
+    fitCaption(Command4);
     Command4->hide();
     Label14 =
         label(page, "Label14", QStringLiteral("Click on 'Close' to finish. Thank you For using Trafalytic."),

@@ -128,6 +128,7 @@ private Q_SLOTS:
         QTest::keyClicks(d.dir(), QStringLiteral("t"));
         QTest::keyClick(d.dir(), Qt::Key_Return);
         QCOMPARE(d.dir()->path(), QDir::toNativeSeparators(m.data.filePath(QStringLiteral("site"))));
+        QCOMPARE(d.label()->text(), d.dir()->path());
         d.ok()->setFocus();
         QTest::keyClick(d.ok(), Qt::Key_Return);
         QVERIFY(d.form.isHidden());
@@ -154,6 +155,8 @@ private Q_SLOTS:
         Dialog d(m);
         d.chooseDrive(1);
         d.open(QStringLiteral("site"));
+        // The label follows the folder a double click opened, not the one before.
+        QCOMPARE(d.label()->text(), QDir::toNativeSeparators(m.data.filePath(QStringLiteral("site"))));
         d.open(QStringLiteral("pages"));
         const QString pages = QDir::toNativeSeparators(m.data.filePath(QStringLiteral("site/pages")));
         QTest::mousePress(d.dir()->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
@@ -180,6 +183,7 @@ private Q_SLOTS:
         d.highlight(QStringLiteral("site"));
         QTest::keyClick(d.dir(), Qt::Key_Return);
         QCOMPARE(d.dir()->path(), QDir::toNativeSeparators(m.data.filePath(QStringLiteral("site"))));
+        QCOMPARE(d.label()->text(), d.dir()->path());
         QVERIFY(d.form.isVisible());
     }
 
