@@ -100,6 +100,7 @@ public:
         bool dryRun = false;
         bool json = false;
         bool recursive = false;
+        bool pageNameByPath = false;
     };
 
     // `listing` is what a first walk of the tree found (the folders it could not
@@ -162,6 +163,7 @@ public:
     }
     void pageStarting(const std::string&, int, int) override {}
     bool stopRequested() override { return stopSignal != 0; }
+    bool pageNameByPath() override { return m_settings.pageNameByPath; }
 
     void flush() override {
         std::fwrite(m_pending.data(), 1, m_pending.size(), m_out);
@@ -250,14 +252,20 @@ int run(const QStringList& arguments, std::FILE* out, std::FILE* err) {
                                              QStringLiteral("Take the folders beneath FOLDER too."));
     const QCommandLineOption dryRunOption(
         QStringLiteral("dry-run"), QStringLiteral("Report what would happen to each page; write nothing."));
+    const QCommandLineOption pageNameOption(
+        QStringLiteral("page-name"),
+        QStringLiteral("How the code names each page to the service: file (its file name, the default) or\n"
+                       "path (its path beneath FOLDER, so that pages of the same name in other folders\n"
+                       "are told apart)."),
+        QStringLiteral("file|path"), QStringLiteral("file"));
     const QCommandLineOption jsonOption(
         QStringLiteral("json"), QStringLiteral("One JSON object a line for each page, then the summary."));
     // For the benchmark only: how the new texts are made durable ("none" gives it up).
     QCommandLineOption benchSyncOption(QStringLiteral("bench-sync"), QStringLiteral("each|filesystem|none"),
                                        QStringLiteral("HOW"));
     benchSyncOption.setFlags(QCommandLineOption::HiddenFromHelp);
-    parser.addOptions(
-        {siteOption, protocolOption, allOption, recursiveOption, dryRunOption, jsonOption, benchSyncOption});
+    parser.addOptions({siteOption, protocolOption, pageNameOption, allOption, recursiveOption, dryRunOption,
+                       jsonOption, benchSyncOption});
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
 
@@ -308,6 +316,12 @@ int run(const QStringList& arguments, std::FILE* out, std::FILE* err) {
     if (settings.command == Command::Status && parser.isSet(dryRunOption))
         return usage(err, QStringLiteral("status writes nothing: --dry-run does not go with it"));
     settings.dryRun = parser.isSet(dryRunOption);
+    const QString pageName = parser.value(pageNameOption);
+    if (pageName != QLatin1String("file") && pageName != QLatin1String("path"))
+        return usage(err, QStringLiteral("--page-name takes file or path"));
+    if (parser.isSet(pageNameOption) && settings.command == Command::Remove)
+        return usage(err, QStringLiteral("--page-name goes with insert and status only"));
+    settings.pageNameByPath = pageName == QLatin1String("path");
     settings.json = parser.isSet(jsonOption);
 
     const QString folder = positional.at(1);
@@ -363,7 +377,8 @@ int run(const QStringList& arguments, std::FILE* out, std::FILE* err) {
     const engine::BatchResult result =
         compare || settings.command == Command::Status
             ? engine::runStatus(host, files,
-                                engine::StatusOptions{compare, settings.site, settings.protocol, false})
+                                engine::StatusOptions{compare, settings.site, settings.protocol, false,
+                                                      settings.pageNameByPath})
             : engine::runBatch(host, files, options);
     if (!result.error.empty()) {
         line(err, "code-inserter-cli: " + result.error);

@@ -97,8 +97,10 @@ public:
     std::vector<std::string> shown;
     std::function<void(int)> onStart;
     int stopAfter = -1;
+    bool byPath = false;
 
     std::string folder() override { return dir; }
+    bool pageNameByPath() override { return byPath; }
     int entryCount() override { return static_cast<int>(names.size()); }
     std::string entryName(int i) override { return names.at(i); }
     bool entrySelected(int i) override { return selected.at(i); }
@@ -299,6 +301,52 @@ private Q_SLOTS:
         QCOMPARE(result.pages[0].outcome, Outcome::Skipped);
         QVERIFY2(QString::fromStdString(result.pages[0].reason).contains(reason),
                  result.pages[0].reason.c_str());
+    }
+
+    // The page's name in its block: its file name, or on request its path in the
+    // site, encoded alike, in byte and UTF-16 pages.
+    void pageNames_data() {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<bool>("byPath");
+        QTest::addColumn<bool>("utf16");
+        QTest::addColumn<QString>("named");
+        const QString entry = QStringLiteral("Blog/My Page&1.htm");
+        QTest::newRow("file name") << entry << false << false << QStringLiteral("page=my page%261.htm&");
+        QTest::newRow("path") << entry << true << false << QStringLiteral("page=blog/my page%261.htm&");
+        QTest::newRow("path, UTF-16")
+            << entry << true << true << QStringLiteral("page=blog/my page%261.htm&");
+        QTest::newRow("path at the top")
+            << QStringLiteral("index.html") << true << false << QStringLiteral("page=index.html&");
+    }
+
+    void pageNames() {
+        QFETCH(QString, entry);
+        QFETCH(bool, byPath);
+        QFETCH(bool, utf16);
+        QFETCH(QString, named);
+        FakeHost host;
+        FakeFiles files;
+        host.byPath = byPath;
+        addPages(host, files, {entry.toStdString()});
+        std::string& text = files.files["/site/" + entry.toStdString()].text;
+        if (utf16) {
+            const QString wide = QString::fromStdString(text);
+            text = std::string("\xFF\xFE") +
+                   std::string(reinterpret_cast<const char*>(wide.utf16()), std::size_t(wide.size()) * 2);
+        }
+        QCOMPARE(runBatch(host, files).pages[0].outcome, Outcome::Inserted);
+        const std::string& after = files.files["/site/" + entry.toStdString()].text;
+        const QString written = utf16
+                                    ? QString::fromUtf16(reinterpret_cast<const char16_t*>(after.data() + 2),
+                                                         qsizetype(after.size() - 2) / 2)
+                                    : QString::fromStdString(after);
+        QVERIFY2(written.contains(named), qPrintable(written));
+        // Status compares with the choice made.
+        StatusOptions options{true, host.site, host.protocol, true, byPath};
+        QCOMPARE(runStatus(host, files, options).pages[0].state, std::string("current"));
+        options.pageNameByPath = !byPath;
+        QCOMPARE(runStatus(host, files, options).pages[0].state,
+                 std::string(entry.contains(QLatin1Char('/')) ? "stale" : "current"));
     }
 
     void replacedRemovedAndUnchanged() {

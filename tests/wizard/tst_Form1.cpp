@@ -228,6 +228,67 @@ private Q_SLOTS:
         QVERIFY(w.list1()->selectionModel()->selectedIndexes().isEmpty());
     }
 
+    // The count line follows ticks by hand and the three commands; the marks tell
+    // a block from markers that need tidying.
+    void countLineAndMarks() {
+        QTemporaryDir dir;
+        makeExampleFolder(dir.path());
+        write(dir.filePath(QStringLiteral("news.Htm")),
+              "<body><!-- START OF TRAFALYTIC CODE --><!-- START OF TRAFALYTIC CODE --></body>");
+        QProcess::execute(QStringLiteral(INSERTER_CLI), {QStringLiteral("insert"), QStringLiteral("--site=5"),
+                                                         dir.path(), QStringLiteral("index.html")});
+        Wizard w;
+        w.text1()->setText(dir.path());
+        w.click(w.next());
+        QLabel* count = w.label("Label17");
+        QCOMPARE(count->text(), QStringLiteral("0 of 8 pages ticked"));
+        w.command3(0);
+        QCOMPARE(count->text(), QStringLiteral("8 of 8 pages ticked"));
+        w.command3(1);
+        QCOMPARE(count->text(), QStringLiteral("0 of 8 pages ticked"));
+        w.command3(2);
+        QCOMPARE(count->text(), QStringLiteral("4 of 8 pages ticked"));
+        QTest::keyClick(w.list1(), Qt::Key_Space);
+        QCOMPARE(count->text(), QStringLiteral("3 of 8 pages ticked"));
+        QTRY_VERIFY(w.entry(QStringLiteral("news.Htm")).data(Qt::AccessibleDescriptionRole).isValid());
+        QTRY_VERIFY(w.entry(QStringLiteral("index.html")).data(Qt::AccessibleDescriptionRole).isValid());
+        QVERIFY(w.entry(QStringLiteral("news.Htm"))
+                    .data(Qt::AccessibleDescriptionRole)
+                    .toString()
+                    .startsWith(QStringLiteral("Markers need tidying by hand")));
+        QVERIFY(w.entry(QStringLiteral("index.html"))
+                    .data(Qt::AccessibleDescriptionRole)
+                    .toString()
+                    .contains(QStringLiteral("website 5 (http)")));
+        QVERIFY(!w.entry(QStringLiteral("notes.txt")).data(Qt::AccessibleDescriptionRole).isValid());
+    }
+
+    // "Save Report..." writes every page with its outcome, as the command-line tool reports them.
+    void saveReport() {
+        QTemporaryDir dir;
+        for (const char* name : {"a.htm", "b.htm"})
+            write(dir.filePath(QLatin1String(name)), Page);
+        write(dir.filePath(QStringLiteral("c.gif")), QByteArray("GIF89a\0", 7));
+        Wizard w;
+        w.platform.savePath = dir.filePath(QStringLiteral("report.txt"));
+        w.text1()->setText(dir.path());
+        w.click(w.next());
+        w.command3(0);
+        w.click(w.next());
+        w.text2()->setText(QStringLiteral("1"));
+        w.click(w.next());
+        auto* save = w.get<QPushButton>("Command4");
+        QVERIFY(save->isVisibleTo(&w.form));
+        w.click(save);
+        QCOMPARE(w.platform.suggested, QDir::home().filePath(QStringLiteral("code-inserter-report.txt")));
+        QCOMPARE(contents(w.platform.savePath),
+                 QByteArray("inserted  " + QFile::encodeName(dir.filePath(QStringLiteral("a.htm"))) +
+                            "\ninserted  " + QFile::encodeName(dir.filePath(QStringLiteral("b.htm"))) +
+                            "\nskipped   " + QFile::encodeName(dir.filePath(QStringLiteral("c.gif"))) +
+                            ": a binary file, not a web page\n"
+                            "2 inserted, 0 replaced, 0 removed, 0 unchanged, 1 skipped, 0 failed\n"));
+    }
+
     void foldersThatCannotBeListedAreRefused_data() {
         QTest::addColumn<QString>("folder");
         QTest::addColumn<bool>("refused");
