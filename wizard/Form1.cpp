@@ -398,8 +398,8 @@ Form1::Form1(platform::Platform& platform, QWidget* parent)
     List2->setGeometry(twipsRect(240, 1650, 3735, 690));
     List2->setSelectionMode(QAbstractItemView::ExtendedSelection);
     List2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    List2->setTextElideMode(Qt::ElideMiddle);
-    List2->setUniformItemSizes(true);
+    List2->setWordWrap(true); // each line whole: the page and why
+    List2->setTextElideMode(Qt::ElideNone);
     List2->setAccessibleName(QStringLiteral("Pages not changed"));
     List2->hide();
     Command4 = button(page, QStringLiteral("Command4"), QStringLiteral("Save &Report..."),

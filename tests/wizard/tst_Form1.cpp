@@ -762,6 +762,8 @@ private Q_SLOTS:
                           {QStringLiteral("insert"), QStringLiteral("-r"), QStringLiteral("--site=12345"),
                            site + QStringLiteral("/blog")});
         QFile::setPermissions(site + QStringLiteral("/contact.html"), QFile::ReadOwner);
+        write(site + QStringLiteral("/about/history.html"),
+              "<body><!-- START OF TRAFALYTIC CODE --><!-- START OF TRAFALYTIC CODE --></body>");
         Wizard w;
         const auto shoot = [&](const QString& name) {
             QApplication::processEvents();
