@@ -145,6 +145,9 @@ private Q_SLOTS:
         QCOMPARE(w.third()->text(), QStringLiteral("&Cancel"));
         QVERIFY(QTest::qWaitForWindowActive(&w.form));
         QCOMPARE(QApplication::focusWidget(), w.next());
+        // "Next" keeps the default frame wherever the focus goes.
+        w.get<QPushButton>("Command2")->setFocus();
+        QVERIFY(w.next()->isDefault() && !w.get<QPushButton>("Command2")->isDefault());
         QCOMPARE(w.get<QComboBox>("Combo1")->currentText(), QStringLiteral("Normal (http://...)"));
         QCOMPARE(w.get<QComboBox>("Combo1")->count(), 2);
         QCOMPARE(w.label("Label15")->text(), QStringLiteral("2.0.4"));
@@ -483,12 +486,19 @@ private Q_SLOTS:
         QCOMPARE(w.platform.quits, 1);
     }
 
+    void nothingSelectedCompletesWithoutTouchingFiles_data() {
+        QTest::addColumn<QString>("number");
+        QTest::newRow("a number") << QStringLiteral("1");
+        QTest::newRow("a number too large to use, never judged") << QStringLiteral("99999999999999999999999");
+    }
+
     void nothingSelectedCompletesWithoutTouchingFiles() {
+        QFETCH(QString, number);
         QTemporaryDir dir;
         write(dir.filePath(QStringLiteral("a.htm")), Page);
         Wizard w;
         w.toPage2(dir.path(), {});
-        w.text2()->setText(QStringLiteral("1"));
+        w.text2()->setText(number);
         w.click(w.next());
         QCOMPARE(w.label("Label12")->text(), QStringLiteral("Changes Complete!"));
         QCOMPARE(w.platform.eventRounds, 0);
