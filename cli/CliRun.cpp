@@ -15,6 +15,7 @@
 #include <csignal>
 #include <memory>
 #include <string>
+#include <unistd.h>
 
 namespace cli {
 
@@ -101,6 +102,7 @@ public:
         bool json = false;
         bool recursive = false;
         bool pageNameByPath = false;
+        bool diff = false;
     };
 
     // `listing` is what a first walk of the tree found (the folders it could not
@@ -190,6 +192,9 @@ public:
                 object.insert(QStringLiteral("website"), shown(page.website));
                 object.insert(QStringLiteral("protocol"), QString::fromStdString(page.protocol));
             }
+            if (!page.diff.empty())
+                object.insert(QStringLiteral("diff"),
+                              QString::fromUtf8(page.diff.data(), qsizetype(page.diff.size())));
             m_pending += QJsonDocument(object).toJson(QJsonDocument::Compact).toStdString() + '\n';
             return;
         }
@@ -202,6 +207,8 @@ public:
         if (!page.reason.empty())
             text += ": " + engine::reportText(page.reason);
         m_pending += text + '\n';
+        // The page's own bytes, so that patch gives exactly the page the run writes.
+        m_pending += page.diff;
     }
 
 private:
@@ -258,6 +265,9 @@ int run(const QStringList& arguments, std::FILE* out, std::FILE* err) {
                        "path (its path beneath FOLDER, so that pages of the same name in other folders\n"
                        "are told apart)."),
         QStringLiteral("file|path"), QStringLiteral("file"));
+    const QCommandLineOption diffOption(
+        QStringLiteral("diff"),
+        QStringLiteral("After each changed page's line, its change as a unified diff (insert and remove)."));
     const QCommandLineOption jsonOption(
         QStringLiteral("json"), QStringLiteral("One JSON object a line for each page, then the summary."));
     // For the benchmark only: how the new texts are made durable ("none" gives it up).
@@ -265,7 +275,7 @@ int run(const QStringList& arguments, std::FILE* out, std::FILE* err) {
                                        QStringLiteral("HOW"));
     benchSyncOption.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOptions({siteOption, protocolOption, pageNameOption, allOption, recursiveOption, dryRunOption,
-                       jsonOption, benchSyncOption});
+                       diffOption, jsonOption, benchSyncOption});
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
 
@@ -316,6 +326,9 @@ int run(const QStringList& arguments, std::FILE* out, std::FILE* err) {
     if (settings.command == Command::Status && parser.isSet(dryRunOption))
         return usage(err, QStringLiteral("status writes nothing: --dry-run does not go with it"));
     settings.dryRun = parser.isSet(dryRunOption);
+    if (parser.isSet(diffOption) && settings.command == Command::Status)
+        return usage(err, QStringLiteral("status changes nothing: --diff goes with insert and remove"));
+    settings.diff = parser.isSet(diffOption);
     const QString pageName = parser.value(pageNameOption);
     if (pageName != QLatin1String("file") && pageName != QLatin1String("path"))
         return usage(err, QStringLiteral("--page-name takes file or path"));
@@ -363,6 +376,9 @@ int run(const QStringList& arguments, std::FILE* out, std::FILE* err) {
 
     engine::BatchOptions options{settings.dryRun};
     options.keepPages = false;
+    options.diff = settings.diff;
+    // Controls in a diff are shown escaped only to a person at a terminal.
+    options.escapeDiff = ::isatty(::fileno(out)) != 0;
     if (parser.isSet(benchSyncOption)) {
         const QString how = parser.value(benchSyncOption);
         options.sync = how == QLatin1String("none")   ? engine::RunFiles::Sync::None

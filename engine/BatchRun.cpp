@@ -3,6 +3,7 @@
 #include "engine/ReportText.h"
 #include "engine/TextScan.h"
 #include "engine/TrackingBlock.h"
+#include "engine/UnifiedDiff.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -205,6 +206,8 @@ bool rewriteOne(PageFiles& files, const std::string& entryName, const PageSettin
                         " other hard link(s); rewriting it would split them";
         return false;
     }
+    if (options.diff)
+        result.diff = unifiedDiff(entryName, contents, plan, options.escapeDiff);
     if (!options.dryRun) {
         const std::string failure = files.stage(read, plan.pieces(contents));
         if (!failure.empty()) {
@@ -328,7 +331,7 @@ bool startRun(BatchHost& host, PageFiles& files, RunFiles how, bool keep, BatchR
     total = host.selectedCount();
     const std::string folder = host.folder();
     const auto tell = [&](const std::string& relative, Outcome outcome, const std::string& reason) {
-        PageResult page{joinPath(folder, relative), outcome, reason, {}, {}, {}};
+        PageResult page{joinPath(folder, relative), outcome, reason, {}, {}, {}, {}};
         host.pageFinished(page, 0, total);
         result.record(std::move(page), keep);
     };
@@ -352,6 +355,7 @@ PageResult unlistedResult(const std::string& folder, const Entry& entry) {
     return PageResult{joinPath(folder, entry.name),
                       Outcome::Failed,
                       "this folder cannot be listed: " + entry.unlistedReason,
+                      {},
                       {},
                       {},
                       {}};
@@ -447,6 +451,7 @@ BatchResult runBatch(BatchHost& host, PageFiles& files, BatchOptions options) {
                 if (!reason.empty()) {
                     pending[staged[k]].outcome = Outcome::Failed;
                     pending[staged[k]].reason = reason;
+                    pending[staged[k]].diff.clear();
                 }
             }
         }
@@ -471,8 +476,9 @@ BatchResult runBatch(BatchHost& host, PageFiles& files, BatchOptions options) {
         }
         const std::string& name = entry.name;
         host.pageStarting(joinPath(folder, name), done, total);
-        const PageSettings settings{host.websiteNumber(), host.protocolText(), host.mode(), host.pageNameByPath()};
-        pending.push_back(PageResult{joinPath(folder, name), Outcome::Failed, {}, {}, {}, {}});
+        const PageSettings settings{host.websiteNumber(), host.protocolText(), host.mode(),
+                                    host.pageNameByPath()};
+        pending.push_back(PageResult{joinPath(folder, name), Outcome::Failed, {}, {}, {}, {}, {}});
         if (rewriteOne(files, name, settings, options, seen, pending.back()))
             staged.push_back(pending.size() - 1);
         ++done;
@@ -515,7 +521,7 @@ BatchResult runStatus(BatchHost& host, PageFiles& files, const StatusOptions& op
         }
         const std::string path = joinPath(folder, entry.name);
         host.pageStarting(path, done, total);
-        PageResult page{path, Outcome::Failed, {}, {}, {}, {}};
+        PageResult page{path, Outcome::Failed, {}, {}, {}, {}, {}};
         inspectOne(files, entry.name, options, seen, page);
         host.pageFinished(page, ++done, total);
         result.record(std::move(page), options.keepPages);

@@ -24,6 +24,9 @@ struct PageResult {
     std::string state;
     std::string website;
     std::string protocol;
+    // With BatchOptions::diff: the page's change as a unified diff, for pages
+    // inserted, replaced or removed (or that would be, in a dry run).
+    std::string diff;
 };
 
 struct BatchResult {
@@ -113,7 +116,9 @@ private:
 struct BatchOptions {
     bool dryRun = false; // decide every page's outcome but write nothing
     RunFiles::Sync sync = RunFiles::Sync::FileSystem;
-    bool keepPages = true; // keep every page's result in BatchResult::pages
+    bool keepPages = true;   // keep every page's result in BatchResult::pages
+    bool diff = false;       // give each changed page's unified diff (PageResult::diff)
+    bool escapeDiff = false; // with controls escaped, for a terminal
 };
 
 // Rewrites every selected entry of the host's list in the host's folder.

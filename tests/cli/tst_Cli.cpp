@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QMap>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -126,6 +127,13 @@ private Q_SLOTS:
                            QStringLiteral("--protocol=ftp"), QStringLiteral("FOLDER")};
         QTest::newRow("remove with --site")
             << QStringList{QStringLiteral("remove"), QStringLiteral("--site=1"), QStringLiteral("FOLDER")};
+        QTest::newRow("status with --diff")
+            << QStringList{QStringLiteral("status"), QStringLiteral("--diff"), QStringLiteral("FOLDER")};
+        QTest::newRow("remove with --page-name") << QStringList{
+            QStringLiteral("remove"), QStringLiteral("--page-name=path"), QStringLiteral("FOLDER")};
+        QTest::newRow("unknown --page-name")
+            << QStringList{QStringLiteral("insert"), QStringLiteral("--site=1"),
+                           QStringLiteral("--page-name=url"), QStringLiteral("FOLDER")};
         QTest::newRow("no folder") << QStringList{QStringLiteral("remove")};
         QTest::newRow("--all with names")
             << QStringList{QStringLiteral("remove"), QStringLiteral("--all"), QStringLiteral("FOLDER"),
@@ -270,6 +278,74 @@ private Q_SLOTS:
         if (qEnvironmentVariableIsSet("INSERTER_WRITE_GOLDEN"))
             write(golden, report);
         QCOMPARE(report, contents(golden));
+    }
+
+    // Each changed page's diff, applied to its old text by patch, gives exactly the
+    // page the run wrote; for a plain insert it is what diff -u writes.
+    void diffsPatchTheOldPageIntoTheNew_data() {
+        QTest::addColumn<QString>("command");
+        QTest::newRow("insert") << QStringLiteral("insert");
+        QTest::newRow("insert over another website's block") << QStringLiteral("replace");
+        QTest::newRow("remove") << QStringLiteral("remove");
+    }
+
+    void diffsPatchTheOldPageIntoTheNew() {
+        QFETCH(QString, command);
+        QTemporaryDir dir;
+        const QDir samples(QStringLiteral(INSERTER_TEST_DATA "/pages"));
+        for (const QString& name : samples.entryList(QDir::Files))
+            QVERIFY(QFile::copy(samples.filePath(name), dir.filePath(name)));
+        write(dir.filePath(QStringLiteral("no-line-end.html")), "  <p>x</p>  ");
+        if (command != QLatin1String("insert"))
+            cli({QStringLiteral("insert"), QStringLiteral("--all"), QStringLiteral("--site=99"), dir.path()});
+        QMap<QString, QByteArray> old;
+        for (const QString& name : QDir(dir.path()).entryList(QDir::Files))
+            old[name] = contents(dir.filePath(name));
+        QStringList arguments{command == QLatin1String("remove") ? command : QStringLiteral("insert"),
+                              QStringLiteral("--all"), QStringLiteral("--diff"), dir.path()};
+        if (command != QLatin1String("remove"))
+            arguments << QStringLiteral("--site=7");
+        const Run json =
+            cli(QStringList(arguments) << QStringLiteral("--json") << QStringLiteral("--dry-run"));
+        const Run run = cli(arguments);
+        // Each report line, with the diff lines that follow it (which never start with a letter).
+        QMap<QString, QByteArray> diffs;
+        QString page;
+        for (const QByteArray& line : run.out.split('\n')) {
+            if (!line.isEmpty() && QChar::fromLatin1(line[0]).isLetter())
+                page = QFileInfo(QString::fromUtf8(line.mid(line.indexOf(' ')).trimmed())).fileName();
+            else if (!line.isEmpty() && !QChar::fromLatin1(line[0]).isDigit())
+                diffs[page] += line + '\n';
+        }
+        int patched = 0;
+        for (auto it = diffs.cbegin(); it != diffs.cend(); ++it) {
+            const QString& name = it.key();
+            const QString patchedFile = dir.filePath(QStringLiteral("patched"));
+            write(patchedFile, old[name]);
+            QProcess patch;
+            patch.start(QStringLiteral("patch"), {QStringLiteral("-s"), patchedFile});
+            patch.write(it.value());
+            patch.closeWriteChannel();
+            QVERIFY(patch.waitForFinished());
+            if (!name.startsWith(QLatin1String("utf16"))) { // UTF-16 pages are shown as UTF-8
+                QVERIFY2(patch.exitCode() == 0, qPrintable(name + QString::fromUtf8(patch.readAll())));
+                QVERIFY2(contents(patchedFile) == contents(dir.filePath(name)), qPrintable(name));
+                ++patched;
+            }
+            if (command == QLatin1String("insert") && name.startsWith(QLatin1String("plain"))) {
+                write(dir.filePath(QStringLiteral("old")), old[name]);
+                QProcess diff;
+                diff.start(QStringLiteral("diff"),
+                           {QStringLiteral("-u"), QStringLiteral("--label"), QStringLiteral("a/") + name,
+                            QStringLiteral("--label"), QStringLiteral("b/") + name,
+                            dir.filePath(QStringLiteral("old")), dir.filePath(name)});
+                QVERIFY(diff.waitForFinished());
+                QCOMPARE(diff.readAllStandardOutput(), it.value());
+            }
+        }
+        // A dry run in JSON carried a diff for the same pages.
+        QCOMPARE(json.out.count("\"diff\":"), diffs.size());
+        QVERIFY(patched >= 10);
     }
 
     // A recursive run gives every file the bytes a run in its own folder gives it.
