@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+class QDialog;
 class QWidget;
 
 namespace platform {
@@ -45,6 +46,8 @@ public:
     virtual void warn(QWidget* parent, const QString& title, const QString& text) = 0;
     // A modal question with the exclamation icon, Yes and No; true for Yes.
     virtual bool ask(QWidget* parent, const QString& title, const QString& text) = 0;
+    // Shows a dialog modally; returns when it is closed.
+    virtual void showModal(QDialog& dialog) = 0;
     // A file dialog for saving, opened on `suggested`; the chosen path, or empty.
     virtual QString askSaveFile(QWidget* parent, const QString& title, const QString& suggested) = 0;
     // Handles the window events queued so far, then returns.

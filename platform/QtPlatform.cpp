@@ -74,6 +74,10 @@ QString QtPlatform::askSaveFile(QWidget* parent, const QString& title, const QSt
                                         QStringLiteral("Text files (*.txt);;All files (*)"));
 }
 
+void QtPlatform::showModal(QDialog& dialog) {
+    dialog.exec();
+}
+
 void QtPlatform::processEvents() {
     QCoreApplication::processEvents();
 }

@@ -14,6 +14,7 @@ public:
     void warn(QWidget* parent, const QString& title, const QString& text) override;
     bool ask(QWidget* parent, const QString& title, const QString& text) override;
     QString askSaveFile(QWidget* parent, const QString& title, const QString& suggested) override;
+    void showModal(QDialog& dialog) override;
     void processEvents() override;
     void quit() override;
 

@@ -8,6 +8,7 @@
 #include "wizard/LineControl.h"
 #include "wizard/PageListModel.h"
 #include "wizard/PageMarks.h"
+#include "wizard/PreviewDialog.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -76,11 +77,11 @@ void fitText(QLabel* label) {
 }
 
 // The same for a button's caption.
-void fitCaption(QPushButton* button) {
+// (`margin`: pixels beside it, an option button's indicator).
+void fitCaption(QAbstractButton* button, int margin = twips(150), qreal smallest = 6.5) {
     QFont font = button->font();
     const QString text = QString(button->text()).remove(QLatin1Char('&'));
-    while (QFontMetrics(font).horizontalAdvance(text) + twips(150) > button->width() &&
-           font.pointSizeF() > 6.5)
+    while (QFontMetrics(font).horizontalAdvance(text) + margin > button->width() && font.pointSizeF() > smallest)
         font.setPointSizeF(font.pointSizeF() - 0.25);
     button->setFont(font);
 }
@@ -365,13 +366,25 @@ Form1::Form1(platform::Platform& platform, QWidget* parent)
                     twipsRect(240, 2040, 5175, 255));
     Option1 = new QRadioButton(QStringLiteral("I am inserting the Trafalytic code."), page);
     Option1->setObjectName(QStringLiteral("Option1"));
-    Option1->setGeometry(twipsRect(1320, 2400, 3255, 255));
+    Option1->setGeometry(twipsRect(1320, 2400, 2775, 255));
     Option1->setAccessibleName(Option1->text());
     Option1->setChecked(true);
     Option2 = new QRadioButton(QStringLiteral("I am removing the Trafalytic code."), page);
     Option2->setObjectName(QStringLiteral("Option2"));
-    Option2->setGeometry(twipsRect(1320, 2760, 3255, 255));
+    Option2->setGeometry(twipsRect(1320, 2760, 2775, 255));
     Option2->setAccessibleName(Option2->text());
+    // Narrowed beside "Preview...": the captions may take a smaller size.
+    fitCaption(Option1, twips(360), 5.5);
+    fitCaption(Option2, twips(360), 5.5);
+    // Both in one size, the smaller.
+    if (Option1->font().pointSizeF() < Option2->font().pointSizeF())
+        Option2->setFont(Option1->font());
+    else
+        Option1->setFont(Option2->font());
+    Command5 = button(page, QStringLiteral("Command5"), QStringLiteral("Pre&view..."),
+                      twipsRect(4215, 2730, 1200, 315));
+    connect(Command5, &QPushButton::clicked, this, [this] { showPreview(); });
+    fitCaption(Command5);
 
     // Page 3: progress and outcome.
     page = Frame1[3];
@@ -414,7 +427,7 @@ Form1::Form1(platform::Platform& platform, QWidget* parent)
     // Tab order: the navigation buttons, then each page's controls in the order they are read.
     QWidget* order[] = {Command1[0], Command1[1], Command1[2], Text1,       Command2, Check1,
                         Check2,      List1,       Command3[0], Command3[1], Text2,    Combo1,
-                        Option1,     Option2,     Command3[2], List2,       Command4};
+                        Option1,     Option2,     Command5,    Command3[2], List2,    Command4};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
         setTabOrder(order[i], order[i + 1]);
 
@@ -775,7 +788,21 @@ engine::Mode Form1::mode() {
     return Option1->isChecked() ? engine::Mode::Insert : engine::Mode::Remove;
 }
 
+// What a run with the settings of page 2 would do, page by page, before it is made.
+void Form1::showPreview() {
+    engine::BatchOptions options;
+    options.dryRun = true;
+    options.diff = true;
+    m_previewing = true;
+    const engine::BatchResult run = engine::runBatch(*this, m_platform.pageFiles(), options);
+    m_previewing = false;
+    PreviewDialog dialog(run, windowTitle(), this);
+    m_platform.showModal(dialog);
+}
+
 void Form1::pageStarting(const std::string& path, int done, int total) {
+    if (m_previewing)
+        return;
     m_pageInHand = shown(path);
     m_pagesDone = done;
     m_pagesTotal = total;

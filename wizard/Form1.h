@@ -75,6 +75,7 @@ private:
     void showTickedCount();
     void showProgress();
     void saveReport();
+    void showPreview();
     bool askToStop();
 
     // engine::BatchHost: the settings are read from the controls afresh each time.
@@ -143,6 +144,8 @@ private:
     QLabel* Label10 = nullptr;
     QRadioButton* Option1 = nullptr;
     QRadioButton* Option2 = nullptr;
+    QPushButton* Command5 = nullptr; // preview
+    bool m_previewing = false;       // a dry run for the preview: page 3 is not touched
 
     QLabel* Label11 = nullptr;
     QLabel* Label12 = nullptr;

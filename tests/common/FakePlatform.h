@@ -57,6 +57,11 @@ public:
         questions.append({title, text});
         return answer;
     }
+    std::function<void(QDialog&)> onModal; // looks at a modal dialog instead of running it
+    void showModal(QDialog& dialog) override {
+        if (onModal)
+            onModal(dialog);
+    }
     QString askSaveFile(QWidget*, const QString&, const QString& offered) override {
         suggested = offered;
         return savePath;

@@ -15,6 +15,7 @@
 #include <QListView>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
@@ -264,6 +265,34 @@ private Q_SLOTS:
                     .toString()
                     .contains(QStringLiteral("website 5 (http)")));
         QVERIFY(!w.entry(QStringLiteral("notes.txt")).data(Qt::AccessibleDescriptionRole).isValid());
+    }
+
+    // "Preview..." shows what a run would do and each page's change, and changes nothing.
+    void preview() {
+        QTemporaryDir dir;
+        for (const char* name : {"a.htm", "b.htm"})
+            write(dir.filePath(QLatin1String(name)), Page);
+        Wizard w;
+        w.toPage2(dir.path(), {QStringLiteral("a.htm")});
+        w.text2()->setText(QStringLiteral("42"));
+        int shown = 0;
+        w.platform.onModal = [&](QDialog& dialog) {
+            ++shown;
+            auto* list = dialog.findChild<QListWidget*>(QStringLiteral("List3"));
+            auto* diff = dialog.findChild<QPlainTextEdit*>(QStringLiteral("Text3"));
+            QCOMPARE(list->count(), 1);
+            QCOMPARE(list->item(0)->text(),
+                     QStringLiteral("would be inserted  ") + dir.filePath(QStringLiteral("a.htm")));
+            QVERIFY(diff->toPlainText().startsWith(QStringLiteral("--- a/a.htm\n+++ b/a.htm\n@@")));
+            QVERIFY(diff->toPlainText().contains(QStringLiteral("/script/42.js")));
+            QCOMPARE(QApplication::focusWidget() == list || !dialog.isVisible(), true);
+            QTest::keyClick(list, Qt::Key_Escape);
+            QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        };
+        w.click(w.get<QPushButton>("Command5"));
+        QCOMPARE(shown, 1);
+        QCOMPARE(contents(dir.filePath(QStringLiteral("a.htm"))), Page);
+        QCOMPARE(w.form.CurFrNo(), 2);
     }
 
     // "Save Report..." writes every page with its outcome, as the command-line tool reports them.
@@ -792,6 +821,14 @@ private Q_SLOTS:
         w.click(w.next());
         w.text2()->setText(QStringLiteral("12345"));
         shoot(QStringLiteral("page2"));
+        w.platform.onModal = [&](QDialog& dialog) {
+            dialog.show();
+            dialog.findChild<QListWidget*>(QStringLiteral("List3"))->setCurrentRow(1);
+            QApplication::processEvents();
+            QVERIFY(dialog.grab().save(shots + QStringLiteral("/preview.png")));
+            dialog.hide();
+        };
+        w.click(w.get<QPushButton>("Command5"));
         w.platform.onProcessEvents = [&] {
             if (w.platform.eventRounds == 2)
                 shoot(QStringLiteral("page3-running"));
