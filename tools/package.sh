@@ -18,3 +18,16 @@ appstreamcli validate --no-net packaging/com.trafalytic.CodeInserter.metainfo.xm
 echo "== desktop-file-validate"
 desktop-file-validate packaging/com.trafalytic.CodeInserter.desktop
 echo "packages: $(cd "$build" && ls code-inserter*.deb | tr '\n' ' ')"
+echo "== the Ansible collection"
+if ! command -v ansible-galaxy >/dev/null; then
+  echo "ansible-galaxy is missing: install ansible-core (tools/setup.sh test does) to build the collection" >&2
+  exit 1
+fi
+rm -f "$build"/trafalytic-code_inserter-*.tar.gz
+ansible-galaxy collection build --force --output-path "$build" ansible
+# The tarball installs as a user would install it.
+collections=$(mktemp -d)
+trap 'rm -rf "$collections"' EXIT
+ansible-galaxy collection install --collections-path "$collections" "$build"/trafalytic-code_inserter-*.tar.gz
+ANSIBLE_COLLECTIONS_PATH="$collections" ansible-doc trafalytic.code_inserter.code_inserter >/dev/null
+echo "collection: $(cd "$build" && ls trafalytic-code_inserter-*.tar.gz)"

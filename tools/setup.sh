@@ -2,7 +2,8 @@
 # Installs the Debian packages that are missing, and says which.
 #   tools/setup.sh        what building and running the wizard and the CLI needs
 #   tools/setup.sh test   that, and what the tests, the fault matrix, the fuzzing,
-#                         the benchmarks, the screenshots and the packages need
+#                         the benchmarks, the screenshots, the packages and the
+#                         Ansible collection need
 set -euo pipefail
 
 packages=(
@@ -15,6 +16,7 @@ if [ "${1:-}" = "test" ]; then
     strace e2fsprogs util-linux acl attr              # the fault matrix: injected faults, chattr, setpriv, flock, ACLs
     clang libclang-rt-dev                             # the fuzz target (libFuzzer)
     dpkg-dev file lintian appstream desktop-file-utils  # the packages and their checks
+    ansible-core                                      # the Ansible collection's plays
   )
 fi
 
