@@ -5,13 +5,18 @@
 #include "engine/TrackingBlock.h"
 #include "platform/FolderListing.h"
 #include "platform/QtPageFiles.h"
+#include "platform/RunJournal.h"
 
 #include <QCommandLineParser>
+#include <QDir>
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLocale>
 #include <QSet>
 
+#include <algorithm>
 #include <csignal>
 #include <memory>
 #include <string>
@@ -21,7 +26,7 @@ namespace cli {
 
 namespace {
 
-enum class Command { Insert, Remove, Status };
+enum class Command { Insert, Remove, Status, Undo };
 
 std::string local(const QString& text) {
     return QFile::encodeName(text).toStdString();
@@ -231,17 +236,152 @@ int usage(std::FILE* err, const QString& message) {
     return UsageError;
 }
 
+// The exit status of a run that changes pages, once its summary is written.
+int batchStatus(const engine::BatchResult& result) {
+    // Stopped by a signal: the pages done so far are told; the status says which signal.
+    if (result.stopped && stopSignal != 0)
+        return 128 + static_cast<int>(stopSignal);
+    return result.allHandled() ? Success : PageFailed;
+}
+
+QJsonObject outcomeCounts(const engine::BatchResult& result,
+                          std::initializer_list<engine::Outcome> outcomes) {
+    QJsonObject summary;
+    for (const auto outcome : outcomes)
+        summary.insert(QLatin1String(engine::outcomeWord(outcome)),
+                       static_cast<qint64>(result.count(outcome)));
+    if (result.stopped)
+        summary.insert(QStringLiteral("stopped"), true);
+    return summary;
+}
+
+QString sizeText(std::uint64_t bytes) {
+    return QLocale::c().formattedDataSize(qint64(bytes), 1, QLocale::DataSizeSIFormat);
+}
+
+// `runs`: the journal's runs, oldest first.
+int listRuns(bool json, std::FILE* out) {
+    for (const platform::JournalRun& run : platform::journalRuns()) {
+        const QString folder = shown(run.folder.toStdString());
+        if (json) {
+            QJsonObject object{{QStringLiteral("id"), run.id},
+                               {QStringLiteral("time"), run.time},
+                               {QStringLiteral("command"), run.command},
+                               {QStringLiteral("folder"), folder},
+                               {QStringLiteral("pages"), qint64(run.changed)},
+                               {QStringLiteral("bytes"), qint64(run.bytes)},
+                               {QStringLiteral("undone"), !run.undoneBy.isEmpty()}};
+            if (!run.undoneBy.isEmpty())
+                object.insert(QStringLiteral("undone_by"), run.undoneBy);
+            if (!run.undoes.isEmpty())
+                object.insert(QStringLiteral("undoes"), run.undoes);
+            jsonLine(out, object);
+            continue;
+        }
+        QString text = run.id.leftJustified(18) + run.time.leftJustified(21) + run.command.leftJustified(7) +
+                       QStringLiteral("%1 page(s)").arg(run.changed).leftJustified(12) +
+                       sizeText(run.bytes).leftJustified(10) + folder;
+        if (!run.undoes.isEmpty())
+            text += QStringLiteral(" (undoes %1)").arg(run.undoes);
+        if (!run.undoneBy.isEmpty())
+            text += QStringLiteral(" (undone by %1)").arg(run.undoneBy);
+        line(out, local(text));
+    }
+    return Success;
+}
+
+// `undo [RUN]`: the run's pages get their old texts back where they still hold
+// what it wrote.
+int undoRun(const QString& runId, CliHost::Settings settings, bool journaled, engine::BatchOptions options,
+            std::FILE* out, std::FILE* err) {
+    std::vector<platform::JournalRun> runs = platform::journalRuns();
+    const platform::JournalRun* chosen = nullptr;
+    if (runId.isEmpty()) {
+        chosen = platform::runToUndo(runs);
+        if (!chosen) {
+            line(err, "code-inserter-cli: nothing to undo in the journal " +
+                          local(QDir::toNativeSeparators(platform::journalFolder())));
+            return PageFailed;
+        }
+    } else {
+        const auto found = std::find_if(runs.begin(), runs.end(),
+                                        [&](const platform::JournalRun& run) { return run.id == runId; });
+        if (found == runs.end())
+            return usage(
+                err, QStringLiteral("no run \"%1\" in the journal (see code-inserter-cli runs)").arg(runId));
+        chosen = &*found;
+    }
+    const QString id = chosen->id;
+    std::vector<platform::JournalRun> withPages = platform::journalRuns(true);
+    const auto full = std::find_if(withPages.begin(), withPages.end(),
+                                   [&](const platform::JournalRun& run) { return run.id == id; });
+    if (full == withPages.end()) {
+        line(err, "code-inserter-cli: the run " + local(id) + " cannot be read from the journal");
+        return PageFailed;
+    }
+    platform::JournalReader record(std::move(*full));
+    const platform::JournalRun& run = record.run();
+    const QString folderName = QFile::decodeName(run.folder);
+
+    const StopOnSignals stopOnSignals;
+    std::unique_ptr<platform::JournalWriter> journal;
+    if (journaled && !settings.dryRun) {
+        journal = std::make_unique<platform::JournalWriter>("use --no-journal");
+        platform::JournalRun header;
+        header.command = QStringLiteral("undo");
+        header.folder = run.folder;
+        header.root = run.root;
+        header.undoes = run.id;
+        if (const std::string reason = journal->begin(header); !reason.empty()) {
+            line(err, "code-inserter-cli: " + reason);
+            return PageFailed;
+        }
+        options.journal = journal.get();
+    }
+    platform::FolderListing listing;
+    listing.id = run.root;
+    settings.command = Command::Undo;
+    CliHost host(folderName, std::move(listing), {}, 0, settings, out);
+    platform::QtPageFiles files;
+    const engine::BatchResult result = engine::runUndo(host, files, record, options);
+    if (journal)
+        journal->finish();
+    if (!result.error.empty()) {
+        line(err, "code-inserter-cli: " + result.error);
+        return PageFailed;
+    }
+    if (!settings.dryRun && !result.stopped)
+        platform::markUndone(run, journal && journal->pagesKept() > 0 ? journal->id() : QStringLiteral("-"));
+    if (settings.json) {
+        QJsonObject summary = outcomeCounts(result, {engine::Outcome::Restored, engine::Outcome::Unchanged,
+                                                     engine::Outcome::Skipped, engine::Outcome::Failed});
+        summary.insert(QStringLiteral("run"), run.id);
+        summary.insert(QStringLiteral("dry_run"), settings.dryRun);
+        jsonLine(out, QJsonObject{{QStringLiteral("summary"), summary}});
+    } else {
+        line(out, (settings.dryRun ? "dry run: " : "") + std::string(result.stopped ? "stopped: " : "") +
+                      "undo of " + local(run.id) + ": " + result.undoSummary());
+    }
+    return batchStatus(result);
+}
+
 } // namespace
 
 int run(const QStringList& arguments, std::FILE* out, std::FILE* err) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "Inserts the Trafalytic tracking code into the web pages of a folder, removes it, or tells which\n"
-        "pages carry it.\n\n"
+        "pages carry it. Each run that changes pages is kept in a journal, from which undo takes it back.\n\n"
+        "  code-inserter-cli insert|remove|status [options] FOLDER [NAME...]\n"
+        "  code-inserter-cli undo [--dry-run] [--json] [RUN]\n"
+        "  code-inserter-cli runs [--json]\n\n"
         "Without NAMEs the .htm, .html, .shtm and .shtml files of FOLDER are taken; with --all every file.\n"
         "Exit status: 0 when no page failed, 1 when a page failed or nothing could be done (status with\n"
         "--site: when a page is not current), 2 for a usage error."));
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("insert, remove or status"));
+    parser.addPositionalArgument(
+        QStringLiteral("command"),
+        QStringLiteral("insert, remove, status, undo (the newest run not undone, or\n"
+                       "RUN) or runs (the journal's runs)"));
     parser.addPositionalArgument(QStringLiteral("FOLDER"),
                                  QStringLiteral("The folder that holds the web pages."));
     parser.addPositionalArgument(QStringLiteral("NAME"),
@@ -268,6 +408,9 @@ int run(const QStringList& arguments, std::FILE* out, std::FILE* err) {
     const QCommandLineOption diffOption(
         QStringLiteral("diff"),
         QStringLiteral("After each changed page's line, its change as a unified diff (insert and remove)."));
+    const QCommandLineOption noJournalOption(
+        QStringLiteral("no-journal"),
+        QStringLiteral("Keep no journal of this run's changes (it cannot be undone)."));
     const QCommandLineOption jsonOption(
         QStringLiteral("json"), QStringLiteral("One JSON object a line for each page, then the summary."));
     // For the benchmark only: how the new texts are made durable ("none" gives it up).
@@ -275,7 +418,7 @@ int run(const QStringList& arguments, std::FILE* out, std::FILE* err) {
                                        QStringLiteral("HOW"));
     benchSyncOption.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOptions({siteOption, protocolOption, pageNameOption, allOption, recursiveOption, dryRunOption,
-                       diffOption, jsonOption, benchSyncOption});
+                       diffOption, noJournalOption, jsonOption, benchSyncOption});
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
 
@@ -297,6 +440,29 @@ int run(const QStringList& arguments, std::FILE* out, std::FILE* err) {
         return usage(err, QStringLiteral("missing command: insert, remove or status"));
     CliHost::Settings settings;
     const QString command = positional.front();
+    if (command == QLatin1String("runs") || command == QLatin1String("undo")) {
+        for (const QCommandLineOption* option :
+             {&siteOption, &protocolOption, &pageNameOption, &allOption, &recursiveOption, &diffOption}) {
+            if (parser.isSet(*option))
+                return usage(
+                    err,
+                    QStringLiteral("--%1 does not go with %2").arg(option->names().constLast(), command));
+        }
+        const bool runs = command == QLatin1String("runs");
+        if (positional.size() > (runs ? 1 : 2))
+            return usage(err, runs ? QStringLiteral("runs takes no FOLDER")
+                                   : QStringLiteral("undo takes one RUN"));
+        if (runs && (parser.isSet(dryRunOption) || parser.isSet(noJournalOption)))
+            return usage(err, QStringLiteral("runs changes nothing: it takes --json alone"));
+        if (runs)
+            return listRuns(parser.isSet(jsonOption), out);
+        settings.dryRun = parser.isSet(dryRunOption);
+        settings.json = parser.isSet(jsonOption);
+        engine::BatchOptions options{settings.dryRun};
+        options.keepPages = false;
+        return undoRun(positional.size() > 1 ? positional.at(1) : QString(), settings,
+                       !parser.isSet(noJournalOption), options, out, err);
+    }
     if (command == QLatin1String("insert"))
         settings.command = Command::Insert;
     else if (command == QLatin1String("remove"))
@@ -304,8 +470,9 @@ int run(const QStringList& arguments, std::FILE* out, std::FILE* err) {
     else if (command == QLatin1String("status"))
         settings.command = Command::Status;
     else
-        return usage(err,
-                     QStringLiteral("unknown command \"%1\": use insert, remove or status").arg(command));
+        return usage(
+            err,
+            QStringLiteral("unknown command \"%1\": use insert, remove, status, undo or runs").arg(command));
     if (positional.size() < 2)
         return usage(err, QStringLiteral("missing FOLDER"));
 
@@ -323,6 +490,8 @@ int run(const QStringList& arguments, std::FILE* out, std::FILE* err) {
     } else if (parser.isSet(siteOption) || parser.isSet(protocolOption)) {
         return usage(err, QStringLiteral("--site and --protocol go with insert and status only"));
     }
+    if (settings.command == Command::Status && parser.isSet(noJournalOption))
+        return usage(err, QStringLiteral("status changes nothing: --no-journal does not go with it"));
     if (settings.command == Command::Status && parser.isSet(dryRunOption))
         return usage(err, QStringLiteral("status writes nothing: --dry-run does not go with it"));
     settings.dryRun = parser.isSet(dryRunOption);
@@ -386,6 +555,26 @@ int run(const QStringList& arguments, std::FILE* out, std::FILE* err) {
                                                       : engine::RunFiles::Sync::FileSystem;
     }
 
+    // The journal is made before any page is touched; a run that cannot keep one does not start.
+    std::unique_ptr<platform::JournalWriter> journal;
+    if (settings.command != Command::Status && !settings.dryRun && !parser.isSet(noJournalOption)) {
+        journal = std::make_unique<platform::JournalWriter>("use --no-journal");
+        platform::JournalRun header;
+        header.command = command;
+        header.folder = QFile::encodeName(folder);
+        header.root = walk.listing().id;
+        if (settings.command == Command::Insert) {
+            header.website = QString::fromStdString(settings.site);
+            header.protocol = settings.protocol == engine::SecureProtocol ? QStringLiteral("secure")
+                                                                          : QStringLiteral("normal");
+        }
+        if (const std::string reason = journal->begin(header); !reason.empty()) {
+            line(err, "code-inserter-cli: " + reason);
+            return PageFailed;
+        }
+        options.journal = journal.get();
+    }
+
     const bool json = settings.json;
     const bool dryRun = settings.dryRun;
     CliHost host(folder, walk.listing(), std::move(selection), selected, settings, out);
@@ -396,6 +585,8 @@ int run(const QStringList& arguments, std::FILE* out, std::FILE* err) {
                                 engine::StatusOptions{compare, settings.site, settings.protocol, false,
                                                       settings.pageNameByPath})
             : engine::runBatch(host, files, options);
+    if (journal)
+        journal->finish();
     if (!result.error.empty()) {
         line(err, "code-inserter-cli: " + result.error);
         return PageFailed;
@@ -431,24 +622,16 @@ int run(const QStringList& arguments, std::FILE* out, std::FILE* err) {
     }
 
     if (json) {
-        QJsonObject summary;
-        for (const auto outcome :
-             {engine::Outcome::Inserted, engine::Outcome::Replaced, engine::Outcome::Removed,
-              engine::Outcome::Unchanged, engine::Outcome::Skipped, engine::Outcome::Failed})
-            summary.insert(QLatin1String(engine::outcomeWord(outcome)),
-                           static_cast<qint64>(result.count(outcome)));
+        QJsonObject summary = outcomeCounts(result, {engine::Outcome::Inserted, engine::Outcome::Replaced,
+                                                     engine::Outcome::Removed, engine::Outcome::Unchanged,
+                                                     engine::Outcome::Skipped, engine::Outcome::Failed});
         summary.insert(QStringLiteral("dry_run"), dryRun);
-        if (result.stopped)
-            summary.insert(QStringLiteral("stopped"), true);
         jsonLine(out, QJsonObject{{QStringLiteral("summary"), summary}});
     } else {
         line(out,
              (dryRun ? "dry run: " : "") + (result.stopped ? "stopped: " : std::string()) + result.summary());
     }
-    // Stopped by a signal: the pages done so far are told; the status says which signal.
-    if (result.stopped && stopSignal != 0)
-        return 128 + static_cast<int>(stopSignal);
-    return result.allHandled() ? Success : PageFailed;
+    return batchStatus(result);
 }
 
 } // namespace cli

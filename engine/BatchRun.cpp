@@ -166,10 +166,45 @@ bool refused(const RewritePlan& plan, Mode mode, const std::string& name, std::s
     return false;
 }
 
+// Whether a page that a run means to change may be replaced: false with the
+// result saying why not.
+bool replaceable(const PageRead& read, PageResult& result) {
+    if (!read.writable) {
+        result.reason = "the page is read-only";
+        return false;
+    }
+    if (read.links > 1) {
+        result.reason = "the page has " + std::to_string(read.links - 1) +
+                        " other hard link(s); rewriting it would split them";
+        return false;
+    }
+    return true;
+}
+
+// Stages the page's new text and keeps its old one in the journal. Returns
+// whether the text is staged; a journal that failed is told in `journalFailure`
+// (the text is staged, and its group must not be committed).
+bool stageAndKeep(PageFiles& files, const PageRead& read, const std::string& path, std::string_view oldText,
+                  const std::vector<std::string_view>& pieces, Journal* journal, PageResult& result,
+                  std::string& journalFailure) {
+    if (const std::string failure = files.stage(read, pieces); !failure.empty()) {
+        result.reason = failure;
+        return false;
+    }
+    if (journal)
+        journalFailure = journal->keep(path, oldText, pieces);
+    return true;
+}
+
+// The page's path beneath the folder: a link to a page of the folder stands for that page.
+std::string pathOf(const std::string& entryName, const PageRead& read) {
+    return read.pagePath.empty() ? entryName : read.pagePath;
+}
+
 // Reads, plans and stages one page. Returns true when its new text is staged and
 // only the commit is left; the result then holds the outcome it will have.
 bool rewriteOne(PageFiles& files, const std::string& entryName, const PageSettings& settings,
-                BatchOptions options, SeenPages& seen, PageResult& result) {
+                BatchOptions options, SeenPages& seen, PageResult& result, std::string& journalFailure) {
     const Mode mode = settings.mode;
     std::string contents;
     PageRead read;
@@ -197,30 +232,137 @@ bool rewriteOne(PageFiles& files, const std::string& entryName, const PageSettin
         result.outcome = Outcome::Unchanged;
         return false;
     }
-    if (!read.writable) {
-        result.reason = "the page is read-only";
+    if (!replaceable(read, result))
         return false;
-    }
-    if (read.links > 1) {
-        result.reason = "the page has " + std::to_string(read.links - 1) +
-                        " other hard link(s); rewriting it would split them";
-        return false;
-    }
     if (options.diff)
         result.diff = unifiedDiff(entryName, contents, plan, options.escapeDiff);
-    if (!options.dryRun) {
-        const std::string failure = files.stage(read, plan.pieces(contents));
-        if (!failure.empty()) {
-            result.reason = failure;
-            return false;
-        }
-    }
+    if (!options.dryRun && !stageAndKeep(files, read, pathOf(entryName, read), contents,
+                                         plan.pieces(contents), options.journal, result, journalFailure))
+        return false;
     if (mode == Mode::Remove)
         result.outcome = Outcome::Removed;
     else
         result.outcome = plan.blocksRemoved > 0 ? Outcome::Replaced : Outcome::Inserted;
     return !options.dryRun;
 }
+
+// Reads one page of a journal's record and, when it holds what the run wrote,
+// stages its old text. Returns true when it is staged.
+bool restoreOne(PageFiles& files, JournalRecord& record, std::size_t index, const BatchOptions& options,
+                PageResult& result, std::string& journalFailure) {
+    const std::string path = record.pagePath(index);
+    std::string contents;
+    PageRead read;
+    try {
+        read = files.read(path, contents);
+    } catch (const std::bad_alloc&) {
+        result.reason = "the page is too large to hold in memory";
+        return false;
+    }
+    if (read.status != PageRead::Status::Ok) {
+        result.reason = read.reason;
+        return false;
+    }
+    switch (record.compare(index, contents)) {
+    case JournalRecord::Holds::WhatItHeldBefore:
+        result.outcome = Outcome::Unchanged;
+        return false;
+    case JournalRecord::Holds::SomethingElse:
+        result.outcome = Outcome::Skipped;
+        result.reason = "changed since the run: left as it is";
+        return false;
+    case JournalRecord::Holds::WhatTheRunWrote:
+        break;
+    }
+    std::string old;
+    if (const std::string failure = record.oldText(index, old); !failure.empty()) {
+        result.reason = "its old text cannot be read from the journal: " + failure;
+        return false;
+    }
+    if (!replaceable(read, result))
+        return false;
+    if (!options.dryRun &&
+        !stageAndKeep(files, read, path, contents, {old}, options.journal, result, journalFailure))
+        return false;
+    result.outcome = Outcome::Restored;
+    return !options.dryRun;
+}
+
+// The pages of a run that changes them, a group at a time: pages are staged and
+// the group committed at once, so that one wait for the disk serves many pages,
+// with the journal made durable before. Outcomes are told in order once the
+// group in hand is committed.
+class Groups {
+public:
+    Groups(BatchHost& host, PageFiles& files, BatchResult& result, const BatchOptions& options, int total)
+        : m_host(host)
+        , m_files(files)
+        , m_result(result)
+        , m_options(options)
+        , m_total(total) {}
+
+    PageResult& add(const std::string& path) {
+        m_pending.push_back(PageResult{path, Outcome::Failed, {}, {}, {}, {}, {}});
+        return m_pending.back();
+    }
+    void addDone(PageResult page) { m_pending.push_back(std::move(page)); }
+
+    // Once the journal failed, no page takes a new text any more.
+    const std::string& journalFailure() const { return m_journalFailure; }
+    std::string& journalFailureToSet() { return m_journalFailure; }
+
+    // The page added last was staged (or not); commits when the group is full.
+    void pageDone(bool staged) {
+        if (staged)
+            m_staged.push_back(m_pending.size() - 1);
+        if (m_staged.empty() || !m_journalFailure.empty() || m_files.groupFull())
+            tell();
+    }
+
+    void tell() {
+        if (!m_staged.empty())
+            commitStaged();
+        for (PageResult& page : m_pending) {
+            m_host.pageFinished(page, ++m_told, m_total);
+            m_result.record(std::move(page), m_options.keepPages);
+        }
+        m_pending.clear();
+        m_staged.clear();
+        m_host.flush();
+    }
+
+private:
+    void commitStaged() {
+        if (m_journalFailure.empty() && m_options.journal)
+            m_journalFailure = m_options.journal->seal();
+        std::vector<std::string> reasons;
+        if (m_journalFailure.empty()) {
+            reasons = m_files.commit();
+        } else {
+            m_files.discard();
+            reasons.assign(m_staged.size(), m_journalFailure);
+        }
+        for (std::size_t k = 0; k < m_staged.size(); ++k) {
+            const std::string reason = k < reasons.size() ? reasons[k] : "the new text was not saved";
+            if (!reason.empty()) {
+                PageResult& page = m_pending[m_staged[k]];
+                page.outcome = Outcome::Failed;
+                page.reason = reason;
+                page.diff.clear();
+            }
+        }
+    }
+
+    BatchHost& m_host;
+    PageFiles& m_files;
+    BatchResult& m_result;
+    const BatchOptions& m_options;
+    int m_total;
+    int m_told = 0;
+    std::vector<PageResult> m_pending;
+    std::vector<std::size_t> m_staged; // indices into m_pending
+    std::string m_journalFailure;
+};
 
 // The page's text with one byte a character, for reading the block: UTF-16 pages
 // are narrowed, characters beyond ASCII read as '?'.
@@ -377,6 +519,8 @@ const char* outcomeWord(Outcome outcome) {
         return "skipped";
     case Outcome::Failed:
         return "failed";
+    case Outcome::Restored:
+        return "restored";
     }
     return "failed";
 }
@@ -394,6 +538,18 @@ std::string BatchResult::summary() const {
         text += std::to_string(count(outcome)) + " " + outcomeWord(outcome);
     }
     return text;
+}
+
+std::string BatchResult::undoSummary() const {
+    std::string text;
+    for (const auto outcome : {Outcome::Restored, Outcome::Unchanged, Outcome::Skipped, Outcome::Failed})
+        text += (text.empty() ? "" : ", ") + std::to_string(count(outcome)) + " " + outcomeWord(outcome);
+    return text;
+}
+
+std::size_t BatchResult::changed() const {
+    return count(Outcome::Inserted) + count(Outcome::Replaced) + count(Outcome::Removed) +
+           count(Outcome::Restored);
 }
 
 bool BatchResult::allHandled() const {
@@ -434,35 +590,11 @@ BatchResult runBatch(BatchHost& host, PageFiles& files, BatchOptions options) {
         return result;
     }
     const std::string folder = host.folder();
-
-    // Pages are staged a group at a time and the group committed at once, so that
-    // one wait for the disk serves many pages. Outcomes are told in list order once
-    // the group in hand is committed.
+    if (options.dryRun)
+        options.journal = nullptr;
     SeenPages seen(total);
-    std::vector<PageResult> pending;
-    std::vector<std::size_t> staged; // indices into pending
+    Groups groups(host, files, result, options, total);
     int done = 0;
-    int told = 0;
-    const auto tell = [&] {
-        if (!staged.empty()) {
-            const std::vector<std::string> reasons = files.commit();
-            for (std::size_t k = 0; k < staged.size(); ++k) {
-                const std::string reason = k < reasons.size() ? reasons[k] : "the new text was not saved";
-                if (!reason.empty()) {
-                    pending[staged[k]].outcome = Outcome::Failed;
-                    pending[staged[k]].reason = reason;
-                    pending[staged[k]].diff.clear();
-                }
-            }
-        }
-        for (PageResult& page : pending) {
-            host.pageFinished(page, ++told, total);
-            result.record(std::move(page), options.keepPages);
-        }
-        pending.clear();
-        staged.clear();
-        host.flush();
-    };
     for (Entry entry; host.nextEntry(entry);) {
         // A stop asked for at any time, even before the first page, ends the run
         // here, once the pages before are committed and told.
@@ -471,21 +603,62 @@ BatchResult runBatch(BatchHost& host, PageFiles& files, BatchOptions options) {
             break;
         }
         if (!entry.unlistedReason.empty()) {
-            pending.push_back(unlistedResult(folder, entry));
+            groups.addDone(unlistedResult(folder, entry));
             continue;
         }
-        const std::string& name = entry.name;
-        host.pageStarting(joinPath(folder, name), done, total);
+        const std::string path = joinPath(folder, entry.name);
+        host.pageStarting(path, done++, total);
+        PageResult& page = groups.add(path);
+        if (!groups.journalFailure().empty()) {
+            page.reason = groups.journalFailure(); // left as it is
+            groups.pageDone(false);
+            continue;
+        }
         const PageSettings settings{host.websiteNumber(), host.protocolText(), host.mode(),
                                     host.pageNameByPath()};
-        pending.push_back(PageResult{joinPath(folder, name), Outcome::Failed, {}, {}, {}, {}, {}});
-        if (rewriteOne(files, name, settings, options, seen, pending.back()))
-            staged.push_back(pending.size() - 1);
-        ++done;
-        if (staged.empty() || files.groupFull())
-            tell();
+        groups.pageDone(
+            rewriteOne(files, entry.name, settings, options, seen, page, groups.journalFailureToSet()));
     }
-    tell();
+    groups.tell();
+    files.close();
+    return result;
+}
+
+BatchResult runUndo(BatchHost& host, PageFiles& files, JournalRecord& record, BatchOptions options) {
+    BatchResult result;
+    const int total = static_cast<int>(record.pageCount());
+    RunFiles how;
+    how.dryRun = options.dryRun;
+    how.sync = options.sync;
+    how.beforeWait = [&host] {
+        host.flush();
+    };
+    const std::string folder = host.folder();
+    if (const std::string reason = files.open(folder, host.listedFolder(), std::move(how)); !reason.empty()) {
+        result.error =
+            "The folder " + reportText(folder) + " cannot be used: " + reason + ". No page was changed.";
+        host.flush();
+        return result;
+    }
+    if (options.dryRun)
+        options.journal = nullptr;
+    Groups groups(host, files, result, options, total);
+    for (std::size_t index = 0; index < record.pageCount(); ++index) {
+        if (host.stopRequested()) {
+            result.stopped = true;
+            break;
+        }
+        const std::string path = joinPath(folder, record.pagePath(index));
+        host.pageStarting(path, static_cast<int>(index), total);
+        PageResult& page = groups.add(path);
+        if (!groups.journalFailure().empty()) {
+            page.reason = groups.journalFailure();
+            groups.pageDone(false);
+            continue;
+        }
+        groups.pageDone(restoreOne(files, record, index, options, page, groups.journalFailureToSet()));
+    }
+    groups.tell();
     files.close();
     return result;
 }

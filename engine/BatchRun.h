@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/Journal.h"
 #include "engine/PageFiles.h"
 #include "engine/PageRewriter.h"
 
@@ -9,7 +10,7 @@
 
 namespace engine {
 
-enum class Outcome { Inserted, Replaced, Removed, Unchanged, Skipped, Failed };
+enum class Outcome { Inserted, Replaced, Removed, Unchanged, Skipped, Failed, Restored };
 
 // The word for an outcome, as reports print it ("inserted", "skipped", ...).
 const char* outcomeWord(Outcome outcome);
@@ -44,13 +45,17 @@ struct BatchResult {
     bool allHandled() const; // no error and no failed page
     // "3 inserted, 0 replaced, 0 removed, 1 unchanged, 2 skipped, 0 failed"
     std::string summary() const;
+    // Runs that take a run back: "3 restored, 1 unchanged, 0 skipped, 0 failed"
+    std::string undoSummary() const;
+    // Pages that were (or in a dry run would be) changed.
+    std::size_t changed() const;
     // Status runs: "2 code, 1 none, 0 broken, 1 skipped, 0 failed" (with current
     // and stale in place of code where pages were compared).
     std::string stateSummary(bool compared) const;
     std::size_t countState(const std::string& state) const;
 
 private:
-    std::size_t m_outcomes[6] = {};
+    std::size_t m_outcomes[7] = {};
     std::size_t m_states[5] = {}; // code, current, stale, none, broken
     std::size_t m_skippedWithoutState = 0;
     std::size_t m_failedWithoutState = 0;
@@ -119,10 +124,19 @@ struct BatchOptions {
     bool keepPages = true;   // keep every page's result in BatchResult::pages
     bool diff = false;       // give each changed page's unified diff (PageResult::diff)
     bool escapeDiff = false; // with controls escaped, for a terminal
+    // Where each changed page's old text is kept before the page takes its new
+    // one; none keeps no journal. Not used by dry runs.
+    Journal* journal = nullptr;
 };
 
 // Rewrites every selected entry of the host's list in the host's folder.
 BatchResult runBatch(BatchHost& host, PageFiles& files, BatchOptions options = {});
+
+// Takes a run back: each page of the record that holds what the run wrote gets
+// its old text again ("restored"); one that holds its old text already is left
+// ("unchanged"), as is one changed since the run ("skipped"). The host gives the
+// folder and hears the outcomes; its entries and settings are not asked.
+BatchResult runUndo(BatchHost& host, PageFiles& files, JournalRecord& record, BatchOptions options = {});
 
 // What a status run compares each page with: the block insert would write.
 struct StatusOptions {

@@ -96,6 +96,9 @@ public:
     // in staging order: empty where the page was replaced.
     virtual std::vector<std::string> commit() = 0;
 
+    // Drops the texts staged since the last commit: their pages keep their texts.
+    virtual void discard() = 0;
+
     // Ends the run: makes the replacements durable in the folders' own records of
     // names and lets go of the folders.
     virtual void close() {}

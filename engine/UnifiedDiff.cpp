@@ -81,7 +81,8 @@ std::vector<Change> lineChanges(const std::vector<ByteChange>& bytes, const Line
         line.newEnd = aligned ? now.lineOf(c.newEnd) : now.lineOf(c.newEnd) + 1;
         line.oldEnd = std::min(line.oldEnd, old.count());
         line.newEnd = std::min(line.newEnd, now.count());
-        if (!changes.empty() && (line.oldBegin < changes.back().oldEnd || line.newBegin < changes.back().newEnd)) {
+        if (!changes.empty() &&
+            (line.oldBegin < changes.back().oldEnd || line.newBegin < changes.back().newEnd)) {
             changes.back().oldEnd = std::max(changes.back().oldEnd, line.oldEnd);
             changes.back().newEnd = std::max(changes.back().newEnd, line.newEnd);
         } else {

@@ -25,6 +25,7 @@ public:
     std::string stage(const engine::PageRead& read, const std::vector<std::string_view>& pieces) override;
     bool groupFull() const override;
     std::vector<std::string> commit() override;
+    void discard() override;
     void close() override;
 
     struct State;

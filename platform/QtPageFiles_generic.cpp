@@ -126,10 +126,14 @@ std::vector<std::string> QtPageFiles::commit() {
     return reasons;
 }
 
-void QtPageFiles::close() {
+void QtPageFiles::discard() {
     for (auto& file : m_state->staged)
         file->cancelWriting();
     m_state->staged.clear();
+}
+
+void QtPageFiles::close() {
+    discard();
     m_state->open = false;
 }
 

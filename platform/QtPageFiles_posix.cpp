@@ -823,11 +823,17 @@ std::vector<std::string> QtPageFiles::commit() {
     return reasons;
 }
 
-void QtPageFiles::close() {
+void QtPageFiles::discard() {
     State& s = *m_state;
     for (Staged& page : s.staged)
         s.drop(page);
     s.staged.clear();
+    s.stagedBytes = 0;
+}
+
+void QtPageFiles::close() {
+    State& s = *m_state;
+    discard();
     if (s.sync != engine::RunFiles::Sync::None) {
         for (const auto& [key, folder] : s.toSync)
             ::fsync(folder->fd.get());

@@ -80,6 +80,9 @@ public:
         staged.clear();
         return reasons;
     }
+    void discard() override {
+        staged.clear();
+    }
 
 private:
     std::vector<std::string> tokens;

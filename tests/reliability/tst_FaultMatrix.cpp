@@ -261,6 +261,7 @@ public:
         return real.stage(read, pieces);
     }
     std::vector<std::string> commit() override { return real.commit(); }
+    void discard() override { real.discard(); }
     void close() override { real.close(); }
 };
 

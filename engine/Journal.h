@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace engine {
+
+// Where a run keeps what each page held before it, so that the run can be taken
+// back. Implemented beside the file layer; the engine only feeds it.
+class Journal {
+public:
+    virtual ~Journal() = default;
+
+    // Keeps the old text of the page at `path` (beneath the run's folder) and
+    // what the run is about to write there, once the new text is staged. Returns
+    // an empty string on success, else the reason.
+    virtual std::string keep(const std::string& path, std::string_view oldText,
+                             const std::vector<std::string_view>& newText) = 0;
+
+    // Makes everything kept so far durable. Called before the pages kept since the
+    // last call take their new texts; on failure none of them may.
+    virtual std::string seal() = 0;
+};
+
+// A run's journal read back, to take the run back page by page.
+class JournalRecord {
+public:
+    virtual ~JournalRecord() = default;
+
+    virtual std::size_t pageCount() const = 0;
+    // The page's path beneath the run's folder, with '/' between folders.
+    virtual std::string pagePath(std::size_t page) const = 0;
+
+    enum class Holds { WhatTheRunWrote, WhatItHeldBefore, SomethingElse };
+    virtual Holds compare(std::size_t page, std::string_view contents) const = 0;
+
+    // The page's text before the run. Pages are asked for in order. Returns an
+    // empty string on success, else the reason.
+    virtual std::string oldText(std::size_t page, std::string& text) = 0;
+};
+
+} // namespace engine

@@ -1,0 +1,504 @@
+#include "platform/RunJournal.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <algorithm>
+#include <openssl/evp.h>
+#include <zstd.h>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <pwd.h>
+#include <unistd.h>
+#endif
+
+namespace platform {
+
+namespace {
+
+constexpr auto Manifest = "manifest";
+constexpr auto OldTexts = "old.zst";
+constexpr auto Undone = "undone";
+constexpr QFileDevice::Permissions OwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+constexpr QFileDevice::Permissions OwnerFolder = OwnerOnly | QFileDevice::ExeOwner;
+
+QString inRun(const QString& id, const char* name) {
+    return journalFolder() + QLatin1Char('/') + id + QLatin1Char('/') + QLatin1String(name);
+}
+
+// SHA-256 of the pieces one after another: libcrypto's, which uses the
+// processor's own instructions where it has them.
+QByteArray sha256(const std::vector<std::string_view>& pieces) {
+    unsigned char digest[EVP_MAX_MD_SIZE];
+    unsigned int length = 0;
+    EVP_MD_CTX* context = EVP_MD_CTX_new();
+    bool ok = context && EVP_DigestInit_ex(context, EVP_sha256(), nullptr) == 1;
+    for (const std::string_view piece : pieces)
+        ok = ok && EVP_DigestUpdate(context, piece.data(), piece.size()) == 1;
+    ok = ok && EVP_DigestFinal_ex(context, digest, &length) == 1;
+    EVP_MD_CTX_free(context);
+    return ok ? QByteArray(reinterpret_cast<const char*>(digest), int(length)) : QByteArray();
+}
+
+// Data and the folder entry that names it reach the disk.
+bool syncFile(QFile& file) {
+#ifdef Q_OS_UNIX
+    return ::fdatasync(file.handle()) == 0;
+#else
+    return file.flush();
+#endif
+}
+
+void syncFolder(const QString& path) {
+#ifdef Q_OS_UNIX
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+#else
+    (void)path;
+#endif
+}
+
+bool isRoot() {
+#ifdef Q_OS_UNIX
+    return ::geteuid() == 0;
+#else
+    return false;
+#endif
+}
+
+uint runner() {
+#ifdef Q_OS_UNIX
+    return ::geteuid();
+#else
+    return uint(-2);
+#endif
+}
+
+QString homeFolder() {
+#ifdef Q_OS_UNIX
+    // Root's journal is root's own, whatever home the account it came from left set.
+    if (isRoot()) {
+        if (const passwd* entry = ::getpwuid(0); entry && entry->pw_dir)
+            return QFile::decodeName(entry->pw_dir);
+    }
+#endif
+    return QDir::homePath();
+}
+
+// The folder, or the nearest folder above it that exists, made canonical, with
+// the rest of the path after it.
+QString canonicalBeyond(const QString& path) {
+    QString existing = QDir::cleanPath(path);
+    QString rest;
+    while (!QFileInfo::exists(existing) && existing != QDir::rootPath() && !existing.isEmpty()) {
+        const qsizetype slash = existing.lastIndexOf(QLatin1Char('/'));
+        rest = existing.mid(slash) + rest;
+        existing = slash <= 0 ? QDir::rootPath() : existing.left(slash);
+    }
+    const QString canonical = QFileInfo(existing).canonicalFilePath();
+    return QDir::cleanPath((canonical.isEmpty() ? existing : canonical) + rest);
+}
+
+bool isInside(const QString& path, const QString& folder) {
+    if (folder.isEmpty())
+        return false;
+    const QString prefix = folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
+    return path == folder || path.startsWith(prefix);
+}
+
+// Makes the folder and those above it that are missing, each readable by its owner alone.
+bool makeFolders(const QString& path) {
+    if (QFileInfo(path).isDir())
+        return true;
+    const QString parent = QFileInfo(path).absolutePath();
+    if (parent != path && !makeFolders(parent))
+        return false;
+    return QDir().mkdir(path, OwnerFolder) || QFileInfo(path).isDir();
+}
+
+// Runs' folders sort by the time in their names, then by the number after it.
+bool earlier(const QString& a, const QString& b) {
+    const QString timeA = a.left(15);
+    const QString timeB = b.left(15);
+    if (timeA != timeB)
+        return timeA < timeB;
+    return a.mid(16).toInt() < b.mid(16).toInt();
+}
+
+std::uint64_t folderBytes(const QString& path) {
+    std::uint64_t bytes = 0;
+    for (const QFileInfo& file : QDir(path).entryInfoList(QDir::Files | QDir::Hidden))
+        bytes += std::uint64_t(file.size());
+    return bytes;
+}
+
+QString pathText(const std::string& path) {
+    return QString::fromLatin1(QByteArray::fromStdString(path).toPercentEncoding("/"));
+}
+
+bool readRun(const QString& id, bool withPages, JournalRun& run) {
+    QFile manifest(inRun(id, Manifest));
+    if (!manifest.open(QIODevice::ReadOnly))
+        return false;
+    const QJsonObject header = QJsonDocument::fromJson(manifest.readLine()).object();
+    if (header.value(QLatin1String("format")).toInt() != 1)
+        return false;
+    run.id = id;
+    run.time = header.value(QLatin1String("time")).toString();
+    run.command = header.value(QLatin1String("command")).toString();
+    run.website = header.value(QLatin1String("website")).toString();
+    run.protocol = header.value(QLatin1String("protocol")).toString();
+    run.folder = QByteArray::fromPercentEncoding(header.value(QLatin1String("folder")).toString().toLatin1());
+    run.root.device = std::uint64_t(header.value(QLatin1String("device")).toInteger());
+    run.root.inode = std::uint64_t(header.value(QLatin1String("inode")).toInteger());
+    run.undoes = header.value(QLatin1String("undoes")).toString();
+    // A line cut short by a run that was killed while writing it is not the run's.
+    while (!manifest.atEnd()) {
+        const QByteArray line = manifest.readLine();
+        if (!line.endsWith('\n'))
+            break;
+        const QJsonObject entry = QJsonDocument::fromJson(line).object();
+        JournalPage page;
+        page.path = QByteArray::fromPercentEncoding(entry.value(QLatin1String("path")).toString().toLatin1())
+                        .toStdString();
+        page.offset = std::uint64_t(entry.value(QLatin1String("offset")).toInteger());
+        page.length = std::uint64_t(entry.value(QLatin1String("length")).toInteger());
+        page.oldSha = QByteArray::fromHex(entry.value(QLatin1String("old_sha256")).toString().toLatin1());
+        page.newSha = QByteArray::fromHex(entry.value(QLatin1String("new_sha256")).toString().toLatin1());
+        if (page.path.empty() || page.oldSha.size() != 32 || page.newSha.size() != 32)
+            break;
+        ++run.changed;
+        if (withPages)
+            run.pages.push_back(std::move(page));
+    }
+    QFile undone(inRun(id, Undone));
+    if (undone.open(QIODevice::ReadOnly))
+        run.undoneBy = QString::fromUtf8(undone.readAll()).trimmed();
+    run.bytes = folderBytes(journalFolder() + QLatin1Char('/') + id);
+    return true;
+}
+
+std::vector<QString> runIds() {
+    QStringList names = QDir(journalFolder()).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    std::vector<QString> ids(names.begin(), names.end());
+    std::sort(ids.begin(), ids.end(), earlier);
+    return ids;
+}
+
+} // namespace
+
+QString journalFolder() {
+    QString state = qEnvironmentVariable("XDG_STATE_HOME");
+    // A root run uses a state folder that was set only when root owns it.
+    if (state.isEmpty() || QDir::isRelativePath(state) ||
+        (isRoot() && QFileInfo::exists(state) && QFileInfo(state).ownerId() != 0))
+        state = homeFolder() + QLatin1String("/.local/state");
+    return QDir::cleanPath(state + QLatin1String("/code-inserter/journal"));
+}
+
+std::vector<JournalRun> journalRuns(bool withPages) {
+    std::vector<JournalRun> runs;
+    for (const QString& id : runIds()) {
+        JournalRun run;
+        if (readRun(id, withPages, run))
+            runs.push_back(std::move(run));
+    }
+    return runs;
+}
+
+const JournalRun* runToUndo(const std::vector<JournalRun>& runs) {
+    for (auto run = runs.rbegin(); run != runs.rend(); ++run) {
+        if (run->command != QLatin1String("undo") && run->undoneBy.isEmpty())
+            return &*run;
+    }
+    return nullptr;
+}
+
+void markUndone(const JournalRun& run, const QString& undo) {
+    QFile mark(inRun(run.id, Undone));
+    if (mark.open(QIODevice::WriteOnly | QIODevice::Truncate, OwnerOnly)) {
+        mark.write(undo.toUtf8() + '\n');
+        syncFile(mark);
+    }
+    if (run.command == QLatin1String("undo") && !run.undoes.isEmpty())
+        QFile::remove(inRun(run.undoes, Undone));
+    syncFolder(journalFolder() + QLatin1Char('/') + run.id);
+}
+
+// --- Writing -----------------------------------------------------------------
+
+struct JournalWriter::State {
+    std::string hint;
+    QString folder; // the run's
+    QString id;
+    QFile manifest;
+    QFile oldTexts;
+    ZSTD_CCtx* compressor = nullptr;
+    std::vector<char> out = std::vector<char>(ZSTD_CStreamOutSize());
+    std::uint64_t offset = 0;
+    QByteArray lines; // the pages kept since the last seal
+    std::size_t keptSinceSeal = 0;
+    std::size_t sealed = 0;
+    std::string failure;
+
+    std::string failed(const QString& why) {
+        if (failure.empty())
+            failure =
+                "the journal cannot be written: " + why.toStdString() + (hint.empty() ? "" : "; " + hint);
+        return failure;
+    }
+    bool writeOut(const ZSTD_outBuffer& buffer) {
+        return buffer.pos == 0 ||
+               oldTexts.write(static_cast<const char*>(buffer.dst), qint64(buffer.pos)) == qint64(buffer.pos);
+    }
+    // Feeds the text to the stream (or, with no text, flushes it).
+    bool compress(std::string_view text, ZSTD_EndDirective how) {
+        ZSTD_inBuffer in{text.data(), text.size(), 0};
+        for (;;) {
+            ZSTD_outBuffer buffer{out.data(), out.size(), 0};
+            const std::size_t left = ZSTD_compressStream2(compressor, &buffer, &in, how);
+            if (ZSTD_isError(left) || !writeOut(buffer))
+                return false;
+            if (how == ZSTD_e_continue ? in.pos == in.size : left == 0)
+                return true;
+        }
+    }
+};
+
+JournalWriter::JournalWriter(std::string hint)
+    : m_state(std::make_unique<State>()) {
+    m_state->hint = std::move(hint);
+}
+
+JournalWriter::~JournalWriter() {
+    ZSTD_freeCCtx(m_state->compressor);
+}
+
+QString JournalWriter::id() const {
+    return m_state->id;
+}
+
+std::size_t JournalWriter::pagesKept() const {
+    return m_state->sealed;
+}
+
+std::string JournalWriter::begin(const JournalRun& header) {
+    State& s = *m_state;
+    const QString journal = journalFolder();
+    const std::string hint = s.hint.empty() ? std::string() : " " + s.hint + ".";
+    const QString site = QFileInfo(QFile::decodeName(header.folder)).canonicalFilePath();
+    if (isInside(canonicalBeyond(journal), site))
+        return "The journal folder " + QDir::toNativeSeparators(journal).toStdString() +
+               " lies inside the chosen folder, where the site would serve it: no page was changed. Set "
+               "XDG_STATE_HOME to a folder outside the site" +
+               (s.hint.empty() ? std::string(".") : ", or " + s.hint + ".");
+    const auto cannot = [&](const QString& why) {
+        return "The journal cannot be made in " + QDir::toNativeSeparators(journal).toStdString() + ": " +
+               why.toStdString() + ". No page was changed." + hint;
+    };
+    if (!makeFolders(journal))
+        return cannot(QStringLiteral("the folder cannot be created"));
+    if (QFileInfo(journal).ownerId() != runner() && runner() != uint(-2))
+        return cannot(QStringLiteral("the folder belongs to another account"));
+
+    const QString time = QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    for (int n = 1; s.folder.isEmpty() && n < 1000; ++n) {
+        const QString id = n == 1 ? time : time + QLatin1Char('-') + QString::number(n);
+        if (QDir().mkdir(journal + QLatin1Char('/') + id, OwnerFolder)) {
+            s.id = id;
+            s.folder = journal + QLatin1Char('/') + id;
+        } else if (!QFileInfo::exists(journal + QLatin1Char('/') + id)) {
+            return cannot(QStringLiteral("a folder for the run cannot be created there"));
+        }
+    }
+    s.manifest.setFileName(s.folder + QLatin1Char('/') + QLatin1String(Manifest));
+    s.oldTexts.setFileName(s.folder + QLatin1Char('/') + QLatin1String(OldTexts));
+    const auto mode = QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered;
+    if (!s.manifest.open(mode, OwnerOnly) || !s.oldTexts.open(mode, OwnerOnly))
+        return cannot(s.manifest.isOpen() ? s.oldTexts.errorString() : s.manifest.errorString());
+    s.compressor = ZSTD_createCCtx();
+    if (!s.compressor || ZSTD_isError(ZSTD_CCtx_setParameter(s.compressor, ZSTD_c_compressionLevel, 1)))
+        return cannot(QStringLiteral("the compressor cannot be set up"));
+
+    QJsonObject line{{QStringLiteral("format"), 1},
+                     {QStringLiteral("id"), s.id},
+                     {QStringLiteral("time"), QDateTime::currentDateTimeUtc().toString(Qt::ISODate)},
+                     {QStringLiteral("command"), header.command},
+                     {QStringLiteral("folder"), QString::fromLatin1(header.folder.toPercentEncoding("/"))},
+                     {QStringLiteral("device"), qint64(header.root.device)},
+                     {QStringLiteral("inode"), qint64(header.root.inode)}};
+    if (!header.website.isEmpty())
+        line.insert(QStringLiteral("website"), header.website);
+    if (!header.protocol.isEmpty())
+        line.insert(QStringLiteral("protocol"), header.protocol);
+    if (!header.undoes.isEmpty())
+        line.insert(QStringLiteral("undoes"), header.undoes);
+    const QByteArray text = QJsonDocument(line).toJson(QJsonDocument::Compact) + '\n';
+    if (s.manifest.write(text) != text.size() || !syncFile(s.manifest))
+        return cannot(s.manifest.errorString());
+    syncFolder(s.folder);
+    syncFolder(journal);
+    return {};
+}
+
+std::string JournalWriter::keep(const std::string& path, std::string_view oldText,
+                                const std::vector<std::string_view>& newText) {
+    State& s = *m_state;
+    if (!s.failure.empty())
+        return s.failure;
+    if (!s.compress(oldText, ZSTD_e_continue))
+        return s.failed(s.oldTexts.errorString());
+    const QJsonObject line{{QStringLiteral("path"), pathText(path)},
+                           {QStringLiteral("offset"), qint64(s.offset)},
+                           {QStringLiteral("length"), qint64(oldText.size())},
+                           {QStringLiteral("old_sha256"), QString::fromLatin1(sha256({oldText}).toHex())},
+                           {QStringLiteral("new_sha256"), QString::fromLatin1(sha256(newText).toHex())}};
+    s.lines += QJsonDocument(line).toJson(QJsonDocument::Compact) + '\n';
+    s.offset += oldText.size();
+    ++s.keptSinceSeal;
+    return {};
+}
+
+std::string JournalWriter::seal() {
+    State& s = *m_state;
+    if (!s.failure.empty())
+        return s.failure;
+    if (s.keptSinceSeal == 0)
+        return {};
+    // The old texts first: a page the manifest names has its old text on disk.
+    if (!s.compress({}, ZSTD_e_flush) || !syncFile(s.oldTexts))
+        return s.failed(s.oldTexts.errorString());
+    if (s.manifest.write(s.lines) != s.lines.size() || !syncFile(s.manifest))
+        return s.failed(s.manifest.errorString());
+    s.lines.clear();
+    s.sealed += s.keptSinceSeal;
+    s.keptSinceSeal = 0;
+    return {};
+}
+
+void JournalWriter::finish() {
+    State& s = *m_state;
+    if (s.folder.isEmpty())
+        return;
+    s.manifest.close();
+    s.oldTexts.close();
+    const QString journal = journalFolder();
+    if (s.sealed == 0) {
+        QDir(s.folder).removeRecursively();
+    } else {
+        // The oldest runs go first, until the journal is within its limits; this
+        // run stays, however large it is.
+        std::vector<QString> ids = runIds();
+        std::vector<std::uint64_t> sizes;
+        std::uint64_t total = 0;
+        for (const QString& id : ids) {
+            sizes.push_back(folderBytes(journal + QLatin1Char('/') + id));
+            total += sizes.back();
+        }
+        for (std::size_t i = 0; i < ids.size() && ids[i] != s.id; ++i) {
+            if (ids.size() - i <= std::size_t(JournalRuns) && total <= JournalBytes)
+                break;
+            QDir(journal + QLatin1Char('/') + ids[i]).removeRecursively();
+            total -= sizes[i];
+        }
+    }
+    syncFolder(journal);
+    s.folder.clear();
+}
+
+// --- Reading -----------------------------------------------------------------
+
+struct JournalReader::State {
+    JournalRun run;
+    QFile oldTexts;
+    ZSTD_DCtx* decompressor = nullptr;
+    std::vector<char> in = std::vector<char>(ZSTD_DStreamInSize());
+    ZSTD_inBuffer input{nullptr, 0, 0};
+
+    bool hungry = true; // the decoder gave all it could from the input it has
+    std::uint64_t decoded = 0;
+
+    // The next `size` bytes of the stream into `to` (or dropped, with none).
+    bool produce(char* to, std::uint64_t size) {
+        std::vector<char> scratch(to ? 0 : std::min<std::uint64_t>(size, 1 << 20));
+        for (std::uint64_t done = 0; done < size;) {
+            if (hungry && input.pos == input.size) {
+                const qint64 got = oldTexts.read(in.data(), qint64(in.size()));
+                if (got <= 0)
+                    return false;
+                input = ZSTD_inBuffer{in.data(), std::size_t(got), 0};
+            }
+            const std::uint64_t room =
+                to ? size - done : std::min<std::uint64_t>(size - done, scratch.size());
+            ZSTD_outBuffer output{to ? to + done : scratch.data(), std::size_t(room), 0};
+            if (ZSTD_isError(ZSTD_decompressStream(decompressor, &output, &input)))
+                return false;
+            hungry = output.pos < output.size;
+            done += output.pos;
+        }
+        decoded += size;
+        return true;
+    }
+};
+
+JournalReader::JournalReader(JournalRun run)
+    : m_state(std::make_unique<State>()) {
+    m_state->run = std::move(run);
+}
+
+JournalReader::~JournalReader() {
+    ZSTD_freeDCtx(m_state->decompressor);
+}
+
+const JournalRun& JournalReader::run() const {
+    return m_state->run;
+}
+
+std::size_t JournalReader::pageCount() const {
+    return m_state->run.pages.size();
+}
+
+std::string JournalReader::pagePath(std::size_t page) const {
+    return m_state->run.pages.at(page).path;
+}
+
+engine::JournalRecord::Holds JournalReader::compare(std::size_t page, std::string_view contents) const {
+    const JournalPage& entry = m_state->run.pages.at(page);
+    const QByteArray digest = sha256({contents});
+    if (digest == entry.newSha)
+        return Holds::WhatTheRunWrote;
+    return digest == entry.oldSha && contents.size() == entry.length ? Holds::WhatItHeldBefore
+                                                                     : Holds::SomethingElse;
+}
+
+std::string JournalReader::oldText(std::size_t page, std::string& text) {
+    State& s = *m_state;
+    const JournalPage& entry = s.run.pages.at(page);
+    if (!s.decompressor || entry.offset < s.decoded) {
+        ZSTD_freeDCtx(s.decompressor);
+        s.decompressor = ZSTD_createDCtx();
+        s.oldTexts.close();
+        s.oldTexts.setFileName(inRun(s.run.id, OldTexts));
+        if (!s.decompressor || !s.oldTexts.open(QIODevice::ReadOnly))
+            return s.oldTexts.errorString().toStdString();
+        s.input = ZSTD_inBuffer{nullptr, 0, 0};
+        s.hungry = true;
+        s.decoded = 0;
+    }
+    text.resize(entry.length);
+    if (!s.produce(nullptr, entry.offset - s.decoded) || !s.produce(text.data(), entry.length))
+        return "the journal ends before it";
+    if (sha256({text}) != entry.oldSha)
+        return "the journal's copy is damaged";
+    return {};
+}
+
+} // namespace platform
