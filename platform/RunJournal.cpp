@@ -309,8 +309,13 @@ std::string JournalWriter::begin(const JournalRun& header) {
     if (QFileInfo(journal).ownerId() != runner() && runner() != uint(-2))
         return cannot(QStringLiteral("the folder belongs to another account"));
 
+    // A run's name is the time it began, numbered after the runs of the same second
+    // (a name freed by dropping an old run is not taken again).
     const QString time = QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    for (int n = 1; s.folder.isEmpty() && n < 1000; ++n) {
+    int last = 0;
+    for (const QString& name : QDir(journal).entryList({time + QLatin1Char('*')}, QDir::Dirs))
+        last = std::max(last, name == time ? 1 : name.mid(16).toInt());
+    for (int n = last + 1; s.folder.isEmpty() && n < last + 1000; ++n) {
         const QString id = n == 1 ? time : time + QLatin1Char('-') + QString::number(n);
         if (QDir().mkdir(journal + QLatin1Char('/') + id, OwnerFolder)) {
             s.id = id;
@@ -319,6 +324,8 @@ std::string JournalWriter::begin(const JournalRun& header) {
             return cannot(QStringLiteral("a folder for the run cannot be created there"));
         }
     }
+    if (s.folder.isEmpty())
+        return cannot(QStringLiteral("a folder for the run cannot be created there"));
     s.manifest.setFileName(s.folder + QLatin1Char('/') + QLatin1String(Manifest));
     s.oldTexts.setFileName(s.folder + QLatin1Char('/') + QLatin1String(OldTexts));
     const auto mode = QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered;

@@ -9,6 +9,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ qt6-base-dev libxkbcommon-dev  # build
   fonts-liberation2 fonts-dejavu-core                 # legible small labels
+  pkg-config libzstd-dev libssl-dev                   # the journal: Zstandard and SHA-256
 )
 if [ "${1:-}" = "test" ]; then
   packages+=(
@@ -17,6 +18,7 @@ if [ "${1:-}" = "test" ]; then
     clang libclang-rt-dev                             # the fuzz target (libFuzzer)
     dpkg-dev file lintian appstream desktop-file-utils  # the packages and their checks
     ansible-core                                      # the Ansible collection's plays
+    patch                                             # diffs applied in the tests
   )
 fi
 

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMap>
@@ -39,6 +40,33 @@ void makeSite(const QTemporaryDir& dir) {
         write(dir.filePath(QString::fromLatin1(name)), Page);
     write(dir.filePath(QStringLiteral("style.css")), "p { }");
     write(dir.filePath(QStringLiteral("logo.gif")), QByteArray("GIF89a\0", 7));
+}
+
+// A block of another site, in an older layout, between spaces the runs trim.
+const QByteArray OldBlockPage = "\r\n  <html><body>x\r\n<!-- START OF TRAFALYTIC CODE -->\r\n<script "
+                                "src=\"http://db2.trafalytic.com/script/99.js\"></script>\r\n<!-- END OF "
+                                "TRAFALYTIC CODE -->\r\n</body></html>  \r\n";
+
+QByteArray utf16(const QByteArray& text) {
+    QByteArray bytes("\xFF\xFE", 2);
+    for (const char c : text)
+        bytes += QByteArray(1, c) + QByteArray(1, '\0');
+    return bytes;
+}
+
+// Points the tool at a journal of the test's own for as long as it lives.
+struct JournalHome {
+    QTemporaryDir state;
+    JournalHome() { qputenv("XDG_STATE_HOME", QFile::encodeName(state.path())); }
+    QString journal() const { return state.filePath(QStringLiteral("code-inserter/journal")); }
+    QStringList runs() const { return QDir(journal()).entryList(QDir::Dirs | QDir::NoDotAndDotDot); }
+};
+
+QMap<QString, QByteArray> pagesOf(const QTemporaryDir& dir, const QStringList& names) {
+    QMap<QString, QByteArray> pages;
+    for (const QString& name : names)
+        pages[name] = contents(dir.filePath(name));
+    return pages;
 }
 
 } // namespace
@@ -138,6 +166,9 @@ private Q_SLOTS:
         QTest::newRow("--all with names")
             << QStringList{QStringLiteral("remove"), QStringLiteral("--all"), QStringLiteral("FOLDER"),
                            QStringLiteral("index.html")};
+        QTest::newRow("runs with a folder") << QStringList{QStringLiteral("runs"), QStringLiteral("FOLDER")};
+        QTest::newRow("undo with --site") << QStringList{QStringLiteral("undo"), QStringLiteral("--site=1")};
+        QTest::newRow("undo of no such run") << QStringList{QStringLiteral("undo"), QStringLiteral("19990101-000000")};
         QTest::newRow("unknown option")
             << QStringList{QStringLiteral("remove"), QStringLiteral("--force"), QStringLiteral("FOLDER")};
     }
@@ -349,6 +380,85 @@ private Q_SLOTS:
     }
 
     // A recursive run gives every file the bytes a run in its own folder gives it.
+    // Undo gives every page the run changed its bytes back, and leaves alone a
+    // page changed since; undoing the undo does the run again.
+    void undoGivesEveryPageBack_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("insert over another site's block") << QStringList{
+            QStringLiteral("insert"), QStringLiteral("--site=12345"), QStringLiteral("--protocol=secure")};
+        QTest::newRow("remove") << QStringList{QStringLiteral("remove")};
+    }
+
+    void undoGivesEveryPageBack() {
+        QFETCH(QStringList, arguments);
+        const JournalHome home;
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("sub")));
+        const QStringList names{QStringLiteral("a.html"), QStringLiteral("sub/b.html"),
+                                QStringLiteral("c.html"), QStringLiteral("d.html")};
+        write(dir.filePath(names[0]), OldBlockPage);
+        write(dir.filePath(names[1]), "\n<html><body>y</body></html>\n\n");
+        write(dir.filePath(names[2]), utf16(OldBlockPage));
+        write(dir.filePath(names[3]), OldBlockPage);
+        const QMap<QString, QByteArray> before = pagesOf(dir, names);
+        QCOMPARE(cli(arguments + QStringList{QStringLiteral("-r"), dir.path()}).status, 0);
+        const QMap<QString, QByteArray> after = pagesOf(dir, names);
+        write(dir.filePath(names[3]), "changed by hand");
+
+        const Run undo = cli({QStringLiteral("undo")});
+        QCOMPARE(undo.status, 0);
+        QVERIFY2(undo.out.contains("d.html: changed since the run: left as it is\n"), undo.out.constData());
+        QCOMPARE(contents(dir.filePath(names[3])), QByteArray("changed by hand"));
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(contents(dir.filePath(names[i])), before[names[i]]);
+
+        const QStringList runs = home.runs();
+        QCOMPARE(runs.size(), 2);
+        QCOMPARE(cli({QStringLiteral("undo"), runs.last()}).status, 0);
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(contents(dir.filePath(names[i])), after[names[i]]);
+        QCOMPARE(cli({QStringLiteral("undo")}).status, 0); // the first run is done again: undone again
+        QCOMPARE(contents(dir.filePath(names[0])), before[names[0]]);
+        const Run nothing = cli({QStringLiteral("undo")});
+        QCOMPARE(nothing.status, 1);
+        QVERIFY(nothing.err.contains("nothing to undo"));
+    }
+
+    // The journal is its owner's alone, keeps the newest runs, and a run that
+    // cannot keep one changes nothing.
+    void journalRules() {
+        JournalHome home;
+        QTemporaryDir dir;
+        makeSite(dir);
+        const QStringList insert{QStringLiteral("insert"), QStringLiteral("--site=1"), dir.path()};
+        QCOMPARE(cli(insert).status, 0);
+        const QString run = home.journal() + QLatin1Char('/') + home.runs().first();
+        QCOMPARE(QFileInfo(run).permissions() & 0x0FFF, QFile::ReadUser | QFile::WriteUser | QFile::ExeUser);
+        for (const QFileInfo& file : QDir(run).entryInfoList(QDir::Files))
+            QCOMPARE(file.permissions() & 0x0FFF, QFile::ReadUser | QFile::WriteUser);
+        for (int i = 2; i <= 22; ++i)
+            QCOMPARE(cli({QStringLiteral("insert"), QStringLiteral("--site=%1").arg(i), dir.path()}).status,
+                     0);
+        QCOMPARE(home.runs().size(), 20);
+        QVERIFY(!home.runs().contains(QFileInfo(run).fileName()));
+        QCOMPARE(cli({QStringLiteral("runs"), QStringLiteral("--json")}).out.count('\n'), 20);
+
+        const QByteArray page = contents(dir.filePath(QStringLiteral("index.html")));
+        write(home.state.filePath(QStringLiteral("file")), "x");
+        qputenv("XDG_STATE_HOME", QFile::encodeName(home.state.filePath(QStringLiteral("file"))));
+        const Run cannot = cli(insert);
+        QCOMPARE(cannot.status, 1);
+        QVERIFY(cannot.err.contains("No page was changed") && cannot.err.contains("--no-journal"));
+        qputenv("XDG_STATE_HOME", QFile::encodeName(dir.filePath(QStringLiteral("state"))));
+        const Run inside = cli(insert);
+        QCOMPARE(inside.status, 1);
+        QVERIFY(inside.err.contains("XDG_STATE_HOME") && inside.err.contains("--no-journal"));
+        QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("state"))));
+        QCOMPARE(contents(dir.filePath(QStringLiteral("index.html"))), page);
+        QCOMPARE(cli(insert + QStringList{QStringLiteral("--no-journal")}).status, 0);
+        QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("state"))));
+    }
+
     void recursiveEqualsOneRunPerFolder() {
         QTemporaryDir tree;
         QTemporaryDir separate;

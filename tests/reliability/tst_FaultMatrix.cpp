@@ -10,6 +10,7 @@
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSet>
 #include <QStorageInfo>
 #include <QTemporaryDir>
@@ -1325,6 +1326,77 @@ private Q_SLOTS:
         QCOMPARE(run.status, 0);
         QCOMPARE(linesSaying(run.out, "not a web folder: a system file system"), 1);
         QCOMPARE(run.out.count('\n'), 3); // the folder, the page, the summary
+    }
+
+    // A run killed between a group's journal entry and its renames, then undone:
+    // every page is as it was before the run, and nothing is left beside them.
+    void journalKilledThenUndone() {
+        NEED_TOOL("strace");
+        Site site;
+        for (int i = 0; i < 400; ++i)
+            site.page("page" + QByteArray::number(i) + ".html", 6000, i);
+        const Snapshot before = snapshot(site.path);
+        for (const int when : {1, 170}) {
+            const Run run = runCli(site.insert(QString::number(when)),
+                                   straced(QStringLiteral("inject=renameat:signal=KILL:when=%1").arg(when)));
+            QVERIFY(run.killed);
+            const Run undo = runCli({QStringLiteral("undo")});
+            QCOMPARE(undo.status, 0);
+            QVERIFY(undo.out.contains(when == 1 ? "0 restored" : "169 restored"));
+            const Snapshot after = snapshot(site.path);
+            QCOMPARE(after.keys(), before.keys());
+            for (auto it = before.begin(); it != before.end(); ++it)
+                QVERIFY2(after.value(it.key()).bytes == it->bytes, it.key().constData());
+        }
+    }
+
+    // A journal disk that fills part way: that group and every later page fail,
+    // each as it was; the pages before are changed and can be undone.
+    void journalDiskFull() {
+        NEED_ROOT();
+        Site site;
+        QTemporaryDir state;
+        const QByteArray statePath = QFile::encodeName(state.path());
+        if (::mount("tmpfs", statePath.constData(), "tmpfs", 0, "size=1200k") != 0)
+            QSKIP("cannot mount a tmpfs here");
+        const auto unmount = qScopeGuard([&] { ::umount2(statePath.constData(), MNT_DETACH); });
+        for (int i = 0; i < 300; ++i) {
+            QByteArray noise(6000, '\0');
+            QRandomGenerator(quint32(i))
+                .fillRange(reinterpret_cast<quint32*>(noise.data()), noise.size() / 4);
+            writeFile(site.file("p" + QByteArray::number(1000 + i) + ".html"),
+                      "<html><body><p>" + noise.toBase64() + "</p></body></html>");
+        }
+        const Snapshot before = snapshot(site.path);
+        const QByteArray saved = qgetenv("XDG_STATE_HOME");
+        qputenv("XDG_STATE_HOME", statePath);
+        const Run run = runCli(site.insert());
+        qputenv("XDG_STATE_HOME", saved);
+        QCOMPARE(run.status, 1);
+        int inserted = 0;
+        int refused = 0;
+        for (const QByteArray& line : run.out.split('\n')) {
+            const QByteArray name = line.mid(line.lastIndexOf('/') + 1).split(':').front();
+            if (line.startsWith("inserted")) {
+                QVERIFY2(refused == 0, line.constData());
+                ++inserted;
+            } else if (line.startsWith("failed")) {
+                QVERIFY2(line.contains("the journal cannot be written: ") &&
+                             line.endsWith("; use --no-journal"),
+                         line.constData());
+                QCOMPARE(snapshot(site.path).value(name).bytes, before.value(name).bytes);
+                ++refused;
+            }
+        }
+        QVERIFY2(inserted > 0 && refused > 0, run.out.constData());
+        qputenv("XDG_STATE_HOME", statePath);
+        // The journal's disk is full: the undo keeps none of its own.
+        const Run undo = runCli({QStringLiteral("undo"), QStringLiteral("--no-journal")});
+        qputenv("XDG_STATE_HOME", saved);
+        QCOMPARE(undo.status, 0);
+        const Snapshot after = snapshot(site.path);
+        for (auto it = before.begin(); it != before.end(); ++it)
+            QVERIFY2(after.value(it.key()).bytes == it->bytes, it.key().constData());
     }
 
 private:
