@@ -2,10 +2,14 @@
 
 #include "engine/PageFiles.h"
 #include "platform/FolderListing.h"
+#include "platform/RunJournal.h"
 
 #include <QList>
 #include <QString>
 #include <QStringList>
+
+#include <memory>
+#include <string>
 
 class QDialog;
 class QWidget;
@@ -35,6 +39,14 @@ public:
 
     virtual engine::PageFiles& pageFiles() = 0;
     virtual FolderListing listFolder(const QString& folder, bool subfolders) = 0;
+
+    // The journal of a run that changes pages, begun before any page is touched:
+    // null, with the reason, when it cannot be kept.
+    virtual std::unique_ptr<JournalWriter> beginJournal(const JournalRun& header, std::string& reason) = 0;
+    // A run of the journal read back whole, for undo: null when it is not there.
+    virtual std::unique_ptr<JournalReader> journalRun(const QString& id) = 0;
+    // `run` was taken back by `undo`.
+    virtual void markUndone(const JournalRun& run, const QString& undo) = 0;
 
     // The machine's volumes; the first entry is the root volume, which stands
     // for drive C.

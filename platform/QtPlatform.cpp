@@ -13,6 +13,24 @@ FolderListing QtPlatform::listFolder(const QString& folder, bool subfolders) {
     return platform::listFolder(folder, subfolders);
 }
 
+std::unique_ptr<JournalWriter> QtPlatform::beginJournal(const JournalRun& header, std::string& reason) {
+    auto journal = std::make_unique<JournalWriter>(std::string());
+    reason = journal->begin(header);
+    return reason.empty() ? std::move(journal) : nullptr;
+}
+
+std::unique_ptr<JournalReader> QtPlatform::journalRun(const QString& id) {
+    for (JournalRun& run : journalRuns(true)) {
+        if (run.id == id)
+            return std::make_unique<JournalReader>(std::move(run));
+    }
+    return nullptr;
+}
+
+void QtPlatform::markUndone(const JournalRun& run, const QString& undo) {
+    platform::markUndone(run, undo);
+}
+
 QList<Volume> QtPlatform::volumes() {
     QList<Volume> result;
     const QString rootPath = QDir::rootPath();

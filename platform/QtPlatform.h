@@ -9,6 +9,9 @@ class QtPlatform final : public Platform {
 public:
     engine::PageFiles& pageFiles() override { return m_files; }
     FolderListing listFolder(const QString& folder, bool subfolders) override;
+    std::unique_ptr<JournalWriter> beginJournal(const JournalRun& header, std::string& reason) override;
+    std::unique_ptr<JournalReader> journalRun(const QString& id) override;
+    void markUndone(const JournalRun& run, const QString& undo) override;
     QList<Volume> volumes() override;
     Directory openDirectory(const QString& path) override;
     void warn(QWidget* parent, const QString& title, const QString& text) override;

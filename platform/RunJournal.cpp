@@ -8,6 +8,7 @@
 #include <QJsonObject>
 
 #include <algorithm>
+#include <openssl/crypto.h>
 #include <openssl/evp.h>
 #include <zstd.h>
 
@@ -34,6 +35,9 @@ QString inRun(const QString& id, const char* name) {
 // SHA-256 of the pieces one after another: libcrypto's, which uses the
 // processor's own instructions where it has them.
 QByteArray sha256(const std::vector<std::string_view>& pieces) {
+    // No configuration file of the system's is read: nothing beyond the digest is wanted.
+    static const bool initialized = OPENSSL_init_crypto(OPENSSL_INIT_NO_LOAD_CONFIG, nullptr) == 1;
+    (void)initialized;
     unsigned char digest[EVP_MAX_MD_SIZE];
     unsigned int length = 0;
     EVP_MD_CTX* context = EVP_MD_CTX_new();

@@ -81,7 +81,8 @@ void fitText(QLabel* label) {
 void fitCaption(QAbstractButton* button, int margin = twips(150), qreal smallest = 6.5) {
     QFont font = button->font();
     const QString text = QString(button->text()).remove(QLatin1Char('&'));
-    while (QFontMetrics(font).horizontalAdvance(text) + margin > button->width() && font.pointSizeF() > smallest)
+    while (QFontMetrics(font).horizontalAdvance(text) + margin > button->width() &&
+           font.pointSizeF() > smallest)
         font.setPointSizeF(font.pointSizeF() - 0.25);
     button->setFont(font);
 }
@@ -420,14 +421,19 @@ Form1::Form1(platform::Platform& platform, QWidget* parent)
     connect(Command4, &QPushButton::clicked, this, [this] { saveReport(); });
     fitCaption(Command4);
     Command4->hide();
+    Command7 = button(page, QStringLiteral("Command7"), QStringLiteral("&Undo Changes"),
+                      twipsRect(4095, 2025, 1320, 315));
+    connect(Command7, &QPushButton::clicked, this, [this] { undoRun(); });
+    fitCaption(Command7);
+    Command7->hide();
     Label14 =
         label(page, "Label14", QStringLiteral("Click on 'Close' to finish. Thank you For using Trafalytic."),
               twipsRect(240, 2400, 5175, 255));
 
     // Tab order: the navigation buttons, then each page's controls in the order they are read.
-    QWidget* order[] = {Command1[0], Command1[1], Command1[2], Text1,       Command2, Check1,
-                        Check2,      List1,       Command3[0], Command3[1], Text2,    Combo1,
-                        Option1,     Option2,     Command5,    Command3[2], List2,    Command4};
+    QWidget* order[] = {Command1[0], Command1[1], Command1[2], Text1,    Command2, Check1,  Check2,
+                        List1,       Command3[0], Command3[1], Text2,    Combo1,   Option1, Option2,
+                        Command5,    Command3[2], List2,       Command4, Command7};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
         setTabOrder(order[i], order[i + 1]);
 
@@ -591,19 +597,94 @@ void Form1::Command3_Click(int Index) {
         m_pageList->tickAll(Index == 0);
 }
 
-void Form1::DoMods() {
+// Page 3 as a run starts: the path in hand and the bar, nothing of the last outcome.
+void Form1::startRunView() {
     Label14->hide();
     Label16->hide();
     List2->hide();
     Command4->hide();
+    Command7->hide();
+    Label12->setText(QStringLiteral("Now modifying web page:"));
+    fitText(Label12);
+    Label13->show();
     ProgressBar1->show();
     m_marks->stop();
-    m_running = true;
     m_lastShown.invalidate();
-    m_lastRun = engine::runBatch(*this, m_platform.pageFiles());
+}
+
+// Options for a run whose changes the journal keeps: the journal is begun before any
+// page is touched, and a run that cannot keep one says so and changes nothing.
+engine::BatchOptions Form1::journaled(std::unique_ptr<platform::JournalWriter>& journal,
+                                      platform::JournalRun header) {
+    engine::BatchOptions options;
+    std::string reason;
+    journal = m_platform.beginJournal(header, reason);
+    options.journal = journal.get();
+    if (!journal)
+        m_lastRun.error = reason;
+    return options;
+}
+
+void Form1::DoMods() {
+    startRunView();
+    m_lastJournal.clear();
+    m_lastWasUndo = false;
+    m_lastRun = engine::BatchResult();
+    std::unique_ptr<platform::JournalWriter> journal;
+    engine::BatchOptions options;
+    if (selectedCount() > 0) {
+        platform::JournalRun header;
+        header.command = mode() == engine::Mode::Insert ? QStringLiteral("insert") : QStringLiteral("remove");
+        if (mode() == engine::Mode::Insert) {
+            header.website = Text2->text();
+            header.protocol = engine::isNormalProtocol(protocolText()) ? QStringLiteral("normal")
+                                                                       : QStringLiteral("secure");
+        }
+        header.folder = QFile::encodeName(m_file1Path);
+        header.root = m_file1Id;
+        options = journaled(journal, header);
+    }
+    m_running = true;
+    if (m_lastRun.error.empty())
+        m_lastRun = engine::runBatch(*this, m_platform.pageFiles(), options);
+    if (journal) {
+        journal->finish();
+        m_lastJournal = journal->pagesKept() > 0 ? journal->id() : QString();
+    }
     m_running = false;
     showRunOutcome();
     Command1[2]->setEnabled(true);
+    Command1[2]->setFocus();
+}
+
+void Form1::undoRun() {
+    Command7->setEnabled(false);
+    const std::unique_ptr<platform::JournalReader> record = m_platform.journalRun(m_lastJournal);
+    if (!record) {
+        m_platform.warn(this, windowTitle(),
+                        QStringLiteral("The journal of this run is gone: its changes cannot be undone."));
+        return;
+    }
+    startRunView();
+    m_lastWasUndo = true;
+    m_lastRun = engine::BatchResult();
+    platform::JournalRun header;
+    header.command = QStringLiteral("undo");
+    header.folder = record->run().folder;
+    header.root = record->run().root;
+    header.undoes = record->run().id;
+    std::unique_ptr<platform::JournalWriter> journal;
+    const engine::BatchOptions options = journaled(journal, header);
+    m_running = true;
+    if (m_lastRun.error.empty())
+        m_lastRun = engine::runUndo(*this, m_platform.pageFiles(), *record, options);
+    if (journal)
+        journal->finish();
+    if (m_lastRun.error.empty() && !m_lastRun.stopped)
+        m_platform.markUndone(record->run(),
+                              journal && journal->pagesKept() > 0 ? journal->id() : QStringLiteral("-"));
+    m_running = false;
+    showRunOutcome();
     Command1[2]->setFocus();
 }
 
@@ -618,12 +699,14 @@ void Form1::showRunOutcome() {
         Label12->resize(Label12->width(), twips(495));
         Label12->setText(QString::fromStdString(run.error));
     } else if (run.stopped) {
-        const int done = static_cast<int>(run.pages.size()) -
-                         static_cast<int>(m_file1Unlisted.size() + m_file1Skipped.size());
+        const int done =
+            static_cast<int>(run.pages.size()) -
+            (m_lastWasUndo ? 0 : static_cast<int>(m_file1Unlisted.size() + m_file1Skipped.size()));
         Label12->setText(
             QStringLiteral("Stopped: %1 of %2 pages done, the rest not:").arg(done).arg(m_pagesTotal));
     } else if (failed == 0 && skipped == 0) {
-        Label12->setText(QStringLiteral("Changes Complete!"));
+        Label12->setText(m_lastWasUndo ? QStringLiteral("Changes Undone!")
+                                       : QStringLiteral("Changes Complete!"));
     } else {
         // The heading counts what the list below it holds, and names both kinds.
         QStringList kinds;
@@ -639,7 +722,8 @@ void Form1::showRunOutcome() {
     }
     fitText(Label12);
 
-    Label16->setText(QString::fromStdString(run.summary()) + QLatin1Char('.'));
+    Label16->setText(QString::fromStdString(m_lastWasUndo ? run.undoSummary() : run.summary()) +
+                     QLatin1Char('.'));
     fitText(Label16);
     Label16->setVisible(run.error.empty());
 
@@ -656,7 +740,7 @@ void Form1::showRunOutcome() {
         }
     }
     // After a stop, the pages the run never reached.
-    if (run.stopped) {
+    if (run.stopped && !m_lastWasUndo) {
         QSet<QString> reached;
         for (const auto& page : run.pages)
             reached.insert(shown(page.path));
@@ -668,6 +752,9 @@ void Form1::showRunOutcome() {
     }
     List2->setVisible(List2->count() > 0);
     Command4->setVisible(run.error.empty() && !run.pages.empty());
+    // The run just made can be taken back once; the button stays, disabled, after.
+    Command7->setVisible(m_lastWasUndo || !m_lastJournal.isEmpty());
+    Command7->setEnabled(!m_lastWasUndo);
     Label14->show();
 }
 
@@ -687,7 +774,8 @@ void Form1::saveReport() {
             line += QStringLiteral(": ") + shown(page.reason);
         report += line + QLatin1Char('\n');
     }
-    report += QString::fromStdString(m_lastRun.summary()) + QLatin1Char('\n');
+    report += QString::fromStdString(m_lastWasUndo ? m_lastRun.undoSummary() : m_lastRun.summary()) +
+              QLatin1Char('\n');
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(report.toUtf8()) < 0 ||
         !file.flush())

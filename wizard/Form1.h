@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/BatchRun.h"
+#include "platform/RunJournal.h"
 
 #include <QElapsedTimer>
 #include <QStringList>
@@ -50,6 +51,8 @@ public:
     void LoadList();
     // Rewrites every selected page; page 3 shows each path and then the outcome.
     void DoMods();
+    // Takes the run just made back (page 3's "Undo Changes").
+    void undoRun();
 
     int CurFrNo() const { return m_curFrNo; }
     // The folder of the last fill of the page list; empty when it could not be listed.
@@ -76,6 +79,9 @@ private:
     void showProgress();
     void saveReport();
     void showPreview();
+    void startRunView();
+    engine::BatchOptions journaled(std::unique_ptr<platform::JournalWriter>& journal,
+                                   platform::JournalRun header);
     bool askToStop();
 
     // engine::BatchHost: the settings are read from the controls afresh each time.
@@ -154,6 +160,9 @@ private:
     QLabel* Label16 = nullptr;       // the run's summary
     QListWidget* List2 = nullptr;    // pages not changed, with their reasons
     QPushButton* Command4 = nullptr; // save the report
+    QPushButton* Command7 = nullptr; // undo the run just made
+    QString m_lastJournal;           // the journal's name of the run just made, when it changed pages
+    bool m_lastWasUndo = false;
     QLabel* Label14 = nullptr;
 
     picker::Form2* m_form2 = nullptr;

@@ -25,6 +25,16 @@ public:
     QSet<QString> notReady; // roots (native form) whose volume is not ready
 
     engine::PageFiles& pageFiles() override { return m_real.pageFiles(); }
+    std::unique_ptr<platform::JournalWriter> beginJournal(const platform::JournalRun& header,
+                                                          std::string& reason) override {
+        return m_real.beginJournal(header, reason);
+    }
+    std::unique_ptr<platform::JournalReader> journalRun(const QString& id) override {
+        return m_real.journalRun(id);
+    }
+    void markUndone(const platform::JournalRun& run, const QString& undo) override {
+        m_real.markUndone(run, undo);
+    }
     platform::FolderListing listFolder(const QString& folder, bool subfolders) override {
         return m_real.listFolder(folder, subfolders);
     }

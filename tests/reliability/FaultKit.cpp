@@ -10,6 +10,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTemporaryFile>
 
 #include <csignal>
@@ -90,6 +91,14 @@ Run runCli(const QStringList& arguments, const QStringList& wrapper, int killAft
     QProcess process;
     QStringList all = wrapper;
     all << QStringLiteral(INSERTER_CLI) << arguments;
+    // Another account keeps its journal in a folder it may write.
+    QTemporaryDir state;
+    if (wrapper.contains(QStringLiteral("setpriv"))) {
+        ::chmod(QFile::encodeName(state.path()).constData(), 01777);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_STATE_HOME"), state.path());
+        process.setProcessEnvironment(environment);
+    }
     process.start(all.front(), all.mid(1));
     if (!process.waitForStarted(10000))
         return run;

@@ -295,6 +295,39 @@ private Q_SLOTS:
         QCOMPARE(w.form.CurFrNo(), 2);
     }
 
+    // "Undo Changes" on page 3 gives every changed page its old text back, says so
+    // truthfully, and is then disabled; "Preview..." opens by its access key.
+    void undoChanges() {
+        QTemporaryDir dir;
+        const QByteArray spaced = "  \r\n" + Page + "\r\n  ";
+        write(dir.filePath(QStringLiteral("a.htm")), spaced);
+        write(dir.filePath(QStringLiteral("b.htm")), Page);
+        Wizard w;
+        QVERIFY(QTest::qWaitForWindowActive(&w.form));
+        w.toPage2(dir.path(), {QStringLiteral("a.htm"), QStringLiteral("b.htm")});
+        w.text2()->setText(QStringLiteral("7"));
+        int previews = 0;
+        w.platform.onModal = [&](QDialog& dialog) {
+            ++previews;
+            dialog.reject();
+        };
+        QTest::keyClick(&w.form, Qt::Key_V, Qt::AltModifier);
+        QTRY_COMPARE(previews, 1);
+        w.click(w.next());
+        auto* undo = w.get<QPushButton>("Command7");
+        QVERIFY(undo->isVisibleTo(&w.form) && undo->isEnabled());
+        write(dir.filePath(QStringLiteral("b.htm")), "changed by hand");
+        w.click(undo);
+        QCOMPARE(contents(dir.filePath(QStringLiteral("a.htm"))), spaced);
+        QCOMPARE(contents(dir.filePath(QStringLiteral("b.htm"))), QByteArray("changed by hand"));
+        QCOMPARE(w.label("Label12")->text(), QStringLiteral("1 page not changed (1 skipped):"));
+        QCOMPARE(w.label("Label16")->text(), QStringLiteral("1 restored, 0 unchanged, 1 skipped, 0 failed."));
+        auto* list = w.get<QListWidget>("List2");
+        QCOMPARE(list->count(), 1);
+        QVERIFY(list->item(0)->text().endsWith(QStringLiteral("changed since the run: left as it is)")));
+        QVERIFY(undo->isVisibleTo(&w.form) && !undo->isEnabled());
+    }
+
     // "Save Report..." writes every page with its outcome, as the command-line tool reports them.
     void saveReport() {
         QTemporaryDir dir;
