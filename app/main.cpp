@@ -1,4 +1,5 @@
 #include "platform/QtPlatform.h"
+#include "version/Version.h"
 #include "wizard/Form1.h"
 
 #include <QApplication>
@@ -6,7 +7,7 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("code-inserter"));
-    QApplication::setApplicationVersion(QStringLiteral(INSERTER_VERSION_TEXT));
+    QApplication::setApplicationVersion(QString::fromLatin1(version::text()));
     QApplication::setDesktopFileName(QStringLiteral("code-inserter"));
 
     platform::QtPlatform platform;

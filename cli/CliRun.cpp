@@ -6,6 +6,7 @@
 #include "platform/FolderListing.h"
 #include "platform/QtPageFiles.h"
 #include "platform/RunJournal.h"
+#include "version/Version.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -311,15 +312,12 @@ int undoRun(const QString& runId, CliHost::Settings settings, bool journaled, en
                 err, QStringLiteral("no run \"%1\" in the journal (see code-inserter-cli runs)").arg(runId));
         chosen = &*found;
     }
-    const QString id = chosen->id;
-    std::vector<platform::JournalRun> withPages = platform::journalRuns(true);
-    const auto full = std::find_if(withPages.begin(), withPages.end(),
-                                   [&](const platform::JournalRun& run) { return run.id == id; });
-    if (full == withPages.end()) {
-        line(err, "code-inserter-cli: the run " + local(id) + " cannot be read from the journal");
+    platform::JournalRun full;
+    if (!platform::journalRun(chosen->id, full)) {
+        line(err, "code-inserter-cli: the run " + local(chosen->id) + " cannot be read from the journal");
         return PageFailed;
     }
-    platform::JournalReader record(std::move(*full));
+    platform::JournalReader record(std::move(full));
     const platform::JournalRun& run = record.run();
     const QString folderName = QFile::decodeName(run.folder);
 
@@ -431,7 +429,7 @@ int run(const QStringList& arguments, std::FILE* out, std::FILE* err) {
         return Success;
     }
     if (parser.isSet(versionOption)) {
-        line(out, "code-inserter-cli " INSERTER_VERSION_TEXT);
+        line(out, std::string("code-inserter-cli ") + version::text());
         return Success;
     }
 

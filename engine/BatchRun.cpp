@@ -186,13 +186,13 @@ bool replaceable(const PageRead& read, PageResult& result) {
 // (the text is staged, and its group must not be committed).
 bool stageAndKeep(PageFiles& files, const PageRead& read, const std::string& path, std::string_view oldText,
                   const std::vector<std::string_view>& pieces, Journal* journal, PageResult& result,
-                  std::string& journalFailure) {
+                  std::string& journalFailure, const Journal::Digests* known = nullptr) {
     if (const std::string failure = files.stage(read, pieces); !failure.empty()) {
         result.reason = failure;
         return false;
     }
     if (journal)
-        journalFailure = journal->keep(path, oldText, pieces);
+        journalFailure = journal->keep(path, oldText, pieces, known);
     return true;
 }
 
@@ -281,8 +281,11 @@ bool restoreOne(PageFiles& files, JournalRecord& record, std::size_t index, cons
     }
     if (!replaceable(read, result))
         return false;
+    // Taking the page back writes its old text over what the run wrote.
+    const Journal::Digests recorded = record.digests(index);
+    const Journal::Digests known{recorded.newText, recorded.oldText};
     if (!options.dryRun &&
-        !stageAndKeep(files, read, path, contents, {old}, options.journal, result, journalFailure))
+        !stageAndKeep(files, read, path, contents, {old}, options.journal, result, journalFailure, &known))
         return false;
     result.outcome = Outcome::Restored;
     return !options.dryRun;

@@ -16,8 +16,15 @@ public:
     // Keeps the old text of the page at `path` (beneath the run's folder) and
     // what the run is about to write there, once the new text is staged. Returns
     // an empty string on success, else the reason.
+    // `known` holds the texts' digests when they are known already (as the
+    // journal's own `JournalRecord` gives them), so that they are not worked out again.
+    struct Digests {
+        std::string oldText;
+        std::string newText;
+    };
     virtual std::string keep(const std::string& path, std::string_view oldText,
-                             const std::vector<std::string_view>& newText) = 0;
+                             const std::vector<std::string_view>& newText,
+                             const Digests* known = nullptr) = 0;
 
     // Makes everything kept so far durable. Called before the pages kept since the
     // last call take their new texts; on failure none of them may.
@@ -39,6 +46,10 @@ public:
     // The page's text before the run. Pages are asked for in order. Returns an
     // empty string on success, else the reason.
     virtual std::string oldText(std::size_t page, std::string& text) = 0;
+
+    // The digests of the page's text before the run and of what the run wrote, as
+    // `Journal::keep` takes them.
+    virtual Journal::Digests digests(std::size_t page) const = 0;
 };
 
 } // namespace engine

@@ -38,6 +38,8 @@ public:
     virtual ~Platform() = default;
 
     virtual engine::PageFiles& pageFiles() = 0;
+    // Page files of their own, for a run on another thread.
+    virtual std::unique_ptr<engine::PageFiles> newPageFiles() = 0;
     virtual FolderListing listFolder(const QString& folder, bool subfolders) = 0;
 
     // The journal of a run that changes pages, begun before any page is touched:

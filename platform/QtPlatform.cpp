@@ -20,11 +20,8 @@ std::unique_ptr<JournalWriter> QtPlatform::beginJournal(const JournalRun& header
 }
 
 std::unique_ptr<JournalReader> QtPlatform::journalRun(const QString& id) {
-    for (JournalRun& run : journalRuns(true)) {
-        if (run.id == id)
-            return std::make_unique<JournalReader>(std::move(run));
-    }
-    return nullptr;
+    JournalRun run;
+    return platform::journalRun(id, run) ? std::make_unique<JournalReader>(std::move(run)) : nullptr;
 }
 
 void QtPlatform::markUndone(const JournalRun& run, const QString& undo) {

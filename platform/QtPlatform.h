@@ -8,6 +8,7 @@ namespace platform {
 class QtPlatform final : public Platform {
 public:
     engine::PageFiles& pageFiles() override { return m_files; }
+    std::unique_ptr<engine::PageFiles> newPageFiles() override { return std::make_unique<QtPageFiles>(); }
     FolderListing listFolder(const QString& folder, bool subfolders) override;
     std::unique_ptr<JournalWriter> beginJournal(const JournalRun& header, std::string& reason) override;
     std::unique_ptr<JournalReader> journalRun(const QString& id) override;

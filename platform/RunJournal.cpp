@@ -8,6 +8,8 @@
 #include <QJsonObject>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <openssl/crypto.h>
 #include <openssl/evp.h>
 #include <zstd.h>
@@ -33,20 +35,23 @@ QString inRun(const QString& id, const char* name) {
 }
 
 // SHA-256 of the pieces one after another: libcrypto's, which uses the
-// processor's own instructions where it has them.
+// processor's own instructions where it has them. The digest is fetched once and
+// each thread keeps its context.
 QByteArray sha256(const std::vector<std::string_view>& pieces) {
-    // No configuration file of the system's is read: nothing beyond the digest is wanted.
-    static const bool initialized = OPENSSL_init_crypto(OPENSSL_INIT_NO_LOAD_CONFIG, nullptr) == 1;
-    (void)initialized;
-    unsigned char digest[EVP_MAX_MD_SIZE];
+    static const EVP_MD* const digest = [] {
+        // No configuration file of the system's is read: nothing beyond the digest is wanted.
+        OPENSSL_init_crypto(OPENSSL_INIT_NO_LOAD_CONFIG, nullptr);
+        return EVP_MD_fetch(nullptr, "SHA256", nullptr);
+    }();
+    thread_local const std::unique_ptr<EVP_MD_CTX, void (*)(EVP_MD_CTX*)> context(EVP_MD_CTX_new(),
+                                                                                  EVP_MD_CTX_free);
+    unsigned char out[EVP_MAX_MD_SIZE];
     unsigned int length = 0;
-    EVP_MD_CTX* context = EVP_MD_CTX_new();
-    bool ok = context && EVP_DigestInit_ex(context, EVP_sha256(), nullptr) == 1;
+    bool ok = digest && context && EVP_DigestInit_ex(context.get(), digest, nullptr) == 1;
     for (const std::string_view piece : pieces)
-        ok = ok && EVP_DigestUpdate(context, piece.data(), piece.size()) == 1;
-    ok = ok && EVP_DigestFinal_ex(context, digest, &length) == 1;
-    EVP_MD_CTX_free(context);
-    return ok ? QByteArray(reinterpret_cast<const char*>(digest), int(length)) : QByteArray();
+        ok = ok && EVP_DigestUpdate(context.get(), piece.data(), piece.size()) == 1;
+    ok = ok && EVP_DigestFinal_ex(context.get(), out, &length) == 1;
+    return ok ? QByteArray(reinterpret_cast<const char*>(out), int(length)) : QByteArray();
 }
 
 // Data and the folder entry that names it reach the disk.
@@ -55,6 +60,17 @@ bool syncFile(QFile& file) {
     return ::fdatasync(file.handle()) == 0;
 #else
     return file.flush();
+#endif
+}
+
+// Both files of a run's journal reach the disk. On Linux one sync of their file
+// system does it, and it also writes out the pages staged there, which the page
+// files would sync next in any case.
+bool syncBoth(QFile& first, QFile& second) {
+#ifdef Q_OS_LINUX
+    return ::syncfs(first.handle()) == 0 || (syncFile(first) && syncFile(second));
+#else
+    return syncFile(first) && syncFile(second);
 #endif
 }
 
@@ -144,10 +160,6 @@ std::uint64_t folderBytes(const QString& path) {
     return bytes;
 }
 
-QString pathText(const std::string& path) {
-    return QString::fromLatin1(QByteArray::fromStdString(path).toPercentEncoding("/"));
-}
-
 bool readRun(const QString& id, bool withPages, JournalRun& run) {
     QFile manifest(inRun(id, Manifest));
     if (!manifest.open(QIODevice::ReadOnly))
@@ -165,6 +177,10 @@ bool readRun(const QString& id, bool withPages, JournalRun& run) {
     run.root.inode = std::uint64_t(header.value(QLatin1String("inode")).toInteger());
     run.undoes = header.value(QLatin1String("undoes")).toString();
     // A line cut short by a run that was killed while writing it is not the run's.
+    if (!withPages) {
+        const QByteArray rest = manifest.readAll();
+        run.changed = std::size_t(rest.count('\n'));
+    }
     while (!manifest.atEnd()) {
         const QByteArray line = manifest.readLine();
         if (!line.endsWith('\n'))
@@ -180,8 +196,7 @@ bool readRun(const QString& id, bool withPages, JournalRun& run) {
         if (page.path.empty() || page.oldSha.size() != 32 || page.newSha.size() != 32)
             break;
         ++run.changed;
-        if (withPages)
-            run.pages.push_back(std::move(page));
+        run.pages.push_back(std::move(page));
     }
     QFile undone(inRun(id, Undone));
     if (undone.open(QIODevice::ReadOnly))
@@ -206,6 +221,10 @@ QString journalFolder() {
         (isRoot() && QFileInfo::exists(state) && QFileInfo(state).ownerId() != 0))
         state = homeFolder() + QLatin1String("/.local/state");
     return QDir::cleanPath(state + QLatin1String("/code-inserter/journal"));
+}
+
+bool journalRun(const QString& id, JournalRun& run) {
+    return readRun(id, true, run);
 }
 
 std::vector<JournalRun> journalRuns(bool withPages) {
@@ -361,18 +380,20 @@ std::string JournalWriter::begin(const JournalRun& header) {
 }
 
 std::string JournalWriter::keep(const std::string& path, std::string_view oldText,
-                                const std::vector<std::string_view>& newText) {
+                                const std::vector<std::string_view>& newText, const Digests* known) {
     State& s = *m_state;
     if (!s.failure.empty())
         return s.failure;
     if (!s.compress(oldText, ZSTD_e_continue))
         return s.failed(s.oldTexts.errorString());
-    const QJsonObject line{{QStringLiteral("path"), pathText(path)},
-                           {QStringLiteral("offset"), qint64(s.offset)},
-                           {QStringLiteral("length"), qint64(oldText.size())},
-                           {QStringLiteral("old_sha256"), QString::fromLatin1(sha256({oldText}).toHex())},
-                           {QStringLiteral("new_sha256"), QString::fromLatin1(sha256(newText).toHex())}};
-    s.lines += QJsonDocument(line).toJson(QJsonDocument::Compact) + '\n';
+    // One JSON object a line, written out by hand: the path is percent-encoded, so
+    // it needs no escapes of JSON's.
+    s.lines += "{\"path\":\"" + QByteArray::fromStdString(path).toPercentEncoding("/") +
+               "\",\"offset\":" + QByteArray::number(qulonglong(s.offset)) +
+               ",\"length\":" + QByteArray::number(qulonglong(oldText.size())) + ",\"old_sha256\":\"" +
+               (known ? QByteArray::fromStdString(known->oldText) : sha256({oldText})).toHex() +
+               "\",\"new_sha256\":\"" +
+               (known ? QByteArray::fromStdString(known->newText) : sha256(newText)).toHex() + "\"}\n";
     s.offset += oldText.size();
     ++s.keptSinceSeal;
     return {};
@@ -385,10 +406,12 @@ std::string JournalWriter::seal() {
     if (s.keptSinceSeal == 0)
         return {};
     // The old texts first: a page the manifest names has its old text on disk.
-    if (!s.compress({}, ZSTD_e_flush) || !syncFile(s.oldTexts))
+    if (!s.compress({}, ZSTD_e_flush))
         return s.failed(s.oldTexts.errorString());
-    if (s.manifest.write(s.lines) != s.lines.size() || !syncFile(s.manifest))
+    if (s.manifest.write(s.lines) != s.lines.size())
         return s.failed(s.manifest.errorString());
+    if (!syncBoth(s.oldTexts, s.manifest))
+        return s.failed(QString::fromLocal8Bit(std::strerror(errno)));
     s.lines.clear();
     s.sealed += s.keptSinceSeal;
     s.keptSinceSeal = 0;
@@ -488,6 +511,11 @@ engine::JournalRecord::Holds JournalReader::compare(std::size_t page, std::strin
         return Holds::WhatTheRunWrote;
     return digest == entry.oldSha && contents.size() == entry.length ? Holds::WhatItHeldBefore
                                                                      : Holds::SomethingElse;
+}
+
+engine::Journal::Digests JournalReader::digests(std::size_t page) const {
+    const JournalPage& entry = m_state->run.pages.at(page);
+    return {entry.oldSha.toStdString(), entry.newSha.toStdString()};
 }
 
 std::string JournalReader::oldText(std::size_t page, std::string& text) {

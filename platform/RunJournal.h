@@ -52,6 +52,8 @@ struct JournalRun {
 
 // The runs the journal holds, oldest first (their pages only when asked).
 std::vector<JournalRun> journalRuns(bool withPages = false);
+// One run with its pages; false when it is not there.
+bool journalRun(const QString& id, JournalRun& run);
 
 // The run an undo takes back when none is named: the newest that is neither
 // undone nor an undo itself. Null when there is none.
@@ -76,7 +78,7 @@ public:
     std::string begin(const JournalRun& header);
 
     std::string keep(const std::string& path, std::string_view oldText,
-                     const std::vector<std::string_view>& newText) override;
+                     const std::vector<std::string_view>& newText, const Digests* known = nullptr) override;
     std::string seal() override;
 
     // Ends the run's record: a run that changed no page leaves none, and the oldest
@@ -106,6 +108,7 @@ public:
     std::string pagePath(std::size_t page) const override;
     Holds compare(std::size_t page, std::string_view contents) const override;
     std::string oldText(std::size_t page, std::string& text) override;
+    engine::Journal::Digests digests(std::size_t page) const override;
 
     struct State;
 

@@ -5,6 +5,7 @@
 #include "picker/Form2.h"
 #include "platform/Platform.h"
 #include "platform/Twips.h"
+#include "version/Version.h"
 #include "wizard/LineControl.h"
 #include "wizard/PageListModel.h"
 #include "wizard/PageMarks.h"
@@ -231,7 +232,28 @@ Form1::Form1(platform::Platform& platform, QWidget* parent)
     setWindowIcon(icon);
     setMinimumSize(twips(ClientWidth), twips(ClientHeight));
     setFont(platform::dialogFont());
+    buildBanner();
+    buildNavigation();
+    buildFolderPage(Frame1[0]);
+    buildPagesPage(Frame1[1]);
+    buildSettingsPage(Frame1[2]);
+    buildRunPage(Frame1[3]);
 
+    // Tab order: the navigation buttons, then each page's controls in the order they are read.
+    QWidget* order[] = {Command1[0], Command1[1], Command1[2], Text1,    Command2, Check1,  Check2,
+                        List1,       Command3[0], Command3[1], Text2,    Combo1,   Option1, Option2,
+                        Command5,    Command3[2], List2,       Command4, Command7};
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
+        setTabOrder(order[i], order[i + 1]);
+
+    Shape1->lower();
+    for (QLabel* l : {Label1, Label2, Label3, Label4, Label5, Label6, Label7, Label8, Label9, Label10,
+                      Label11, Label12, Label14})
+        fitText(l);
+}
+
+// The white banner with the picture and the version, and the separator lines.
+void Form1::buildBanner() {
     // The white banner lies behind the picture and the version label.
     Shape1 = new QWidget(this);
     Shape1->setObjectName(QStringLiteral("Shape1"));
@@ -267,7 +289,10 @@ Form1::Form1(platform::Platform& platform, QWidget* parent)
     Line2 = new LineControl(QPalette::Light, this);
     Line2->setObjectName(QStringLiteral("Line2"));
     Line2->setEnds(120, 4080, 5040, 4080);
+}
 
+// "Prev", "Next" and "Cancel", and the four pages' frames.
+void Form1::buildNavigation() {
     const QString captions[] = {QStringLiteral("&Prev"), QStringLiteral("&Next"), QStringLiteral("&Cancel")};
     const int lefts[] = {2760, 3720, 4800};
     for (int i = 0; i < 3; ++i) {
@@ -285,9 +310,10 @@ Form1::Form1(platform::Platform& platform, QWidget* parent)
         Frame1[i]->setObjectName(QStringLiteral("Frame1_%1").arg(i));
         Frame1[i]->setGeometry(twipsRect(120, frameTops[i], 5655, frameHeights[i]));
     }
+}
 
-    // Page 0: the folder.
-    QWidget* page = Frame1[0];
+// Page 0: the folder.
+void Form1::buildFolderPage(QWidget* page) {
     Label1 = label(
         page, "Label1",
         QStringLiteral("The Trafalytic Code Inserter Wizard makes it quick and easy to insert or remove the "
@@ -310,9 +336,10 @@ Form1::Form1(platform::Platform& platform, QWidget* parent)
     connect(Check1, &QCheckBox::toggled, Check2, &QWidget::setEnabled);
     Label3 = label(page, "Label3", QStringLiteral("Then click on 'Next' to continue."),
                    twipsRect(240, 2460, 4095, 255));
+}
 
-    // Page 1: the pages to change.
-    page = Frame1[1];
+// Page 1: the pages to change.
+void Form1::buildPagesPage(QWidget* page) {
     Label4 =
         label(page, "Label4",
               QStringLiteral(
@@ -330,7 +357,7 @@ Form1::Form1(platform::Platform& platform, QWidget* parent)
     List1->setTextElideMode(Qt::ElideMiddle);
     List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     List1->setIconSize(QSize(twips(165), twips(165)));
-    m_marks = new PageMarks(this);
+    m_marks = new PageMarks(m_platform, this);
     connect(m_marks, &PageMarks::marked, this, &Form1::showMark);
     connect(m_pageList, &PageListModel::tickedCountChanged, this, &Form1::showTickedCount);
     const QString commands[] = {QStringLiteral("&Select All"), QStringLiteral("&UnSelect All"),
@@ -344,9 +371,10 @@ Form1::Form1(platform::Platform& platform, QWidget* parent)
     Label17->setAccessibleName(QStringLiteral("Pages ticked"));
     Label5 = label(page, "Label5", QStringLiteral("Then click on 'Next' to continue."),
                    twipsRect(240, 2880, 4095, 255));
+}
 
-    // Page 2: website number, protocol and mode.
-    page = Frame1[2];
+// Page 2: website number, protocol and mode.
+void Form1::buildSettingsPage(QWidget* page) {
     Label6 =
         label(page, "Label6",
               QStringLiteral("Please enter your website number that has been assigned to you by Trafalytic."),
@@ -386,9 +414,10 @@ Form1::Form1(platform::Platform& platform, QWidget* parent)
                       twipsRect(4215, 2730, 1200, 315));
     connect(Command5, &QPushButton::clicked, this, [this] { showPreview(); });
     fitCaption(Command5);
+}
 
-    // Page 3: progress and outcome.
-    page = Frame1[3];
+// Page 3: progress and outcome.
+void Form1::buildRunPage(QWidget* page) {
     Label11 = label(
         page, "Label11",
         QStringLiteral("The Trafalytic Code Inserter Wizard is now applying your changes, please wait."),
@@ -429,18 +458,6 @@ Form1::Form1(platform::Platform& platform, QWidget* parent)
     Label14 =
         label(page, "Label14", QStringLiteral("Click on 'Close' to finish. Thank you For using Trafalytic."),
               twipsRect(240, 2400, 5175, 255));
-
-    // Tab order: the navigation buttons, then each page's controls in the order they are read.
-    QWidget* order[] = {Command1[0], Command1[1], Command1[2], Text1,    Command2, Check1,  Check2,
-                        List1,       Command3[0], Command3[1], Text2,    Combo1,   Option1, Option2,
-                        Command5,    Command3[2], List2,       Command4, Command7};
-    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
-        setTabOrder(order[i], order[i + 1]);
-
-    Shape1->lower();
-    for (QLabel* l : {Label1, Label2, Label3, Label4, Label5, Label6, Label7, Label8, Label9, Label10,
-                      Label11, Label12, Label14})
-        fitText(l);
 }
 
 Form1::~Form1() {
@@ -454,7 +471,7 @@ QString Form1::versionText(int major, int minor, int revision) {
 
 void Form1::Form_Load() {
     resize(twips(ClientWidth), twips(ClientHeight));
-    Label15->setText(versionText(INSERTER_VERSION_MAJOR, INSERTER_VERSION_MINOR, INSERTER_VERSION_PATCH));
+    Label15->setText(versionText(version::major(), version::minor(), version::patch()));
     Combo1->clear();
     Combo1->addItem(QString::fromLatin1(engine::NormalProtocol.data(), engine::NormalProtocol.size()));
     Combo1->addItem(QString::fromLatin1(engine::SecureProtocol.data(), engine::SecureProtocol.size()));

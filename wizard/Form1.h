@@ -68,6 +68,12 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void buildBanner();
+    void buildNavigation();
+    void buildFolderPage(QWidget* page);
+    void buildPagesPage(QWidget* page);
+    void buildSettingsPage(QWidget* page);
+    void buildRunPage(QWidget* page);
     void Command1_Click(int Index);
     void Command2_Click();
     void Command3_Click(int Index);

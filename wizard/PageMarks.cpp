@@ -1,7 +1,6 @@
 #include "wizard/PageMarks.h"
 
 #include "engine/BatchRun.h"
-#include "platform/QtPageFiles.h"
 
 #include <QFile>
 
@@ -51,8 +50,9 @@ private:
 
 } // namespace
 
-PageMarks::PageMarks(QObject* parent)
-    : QObject(parent) {}
+PageMarks::PageMarks(platform::Platform& platform, QObject* parent)
+    : QObject(parent)
+    , m_platform(platform) {}
 
 PageMarks::~PageMarks() {
     stop();
@@ -67,12 +67,11 @@ void PageMarks::start(const QString& folder, engine::FolderId listed, const QLis
     for (const QByteArray& name : names)
         entries.push_back(name.toStdString());
     m_thread = std::thread([this, round, folder = QFile::encodeName(folder).toStdString(), listed,
-                            entries = std::move(entries)]() mutable {
+                            entries = std::move(entries), files = m_platform.newPageFiles()]() mutable {
         MarksHost host(*this, round, folder, listed, std::move(entries), m_stop);
-        platform::QtPageFiles files;
         engine::StatusOptions options;
         options.keepPages = false;
-        engine::runStatus(host, files, options);
+        engine::runStatus(host, *files, options);
         if (!m_stop)
             Q_EMIT finished(round);
     });

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/PageFiles.h"
+#include "platform/Platform.h"
 
 #include <QByteArray>
 #include <QList>
@@ -19,7 +20,8 @@ class PageMarks final : public QObject {
     Q_OBJECT
 
 public:
-    explicit PageMarks(QObject* parent = nullptr);
+    // Each reading reaches the files through page files of its own from `platform`.
+    explicit PageMarks(platform::Platform& platform, QObject* parent = nullptr);
     ~PageMarks() override;
 
     // Starts reading the entries (paths relative to folder); stops the last reading.
@@ -37,6 +39,7 @@ public:
     int round() const { return m_round; }
 
 private:
+    platform::Platform& m_platform;
     std::thread m_thread;
     std::atomic<bool> m_stop{false};
     int m_round = 0;

@@ -25,6 +25,7 @@ public:
     QSet<QString> notReady; // roots (native form) whose volume is not ready
 
     engine::PageFiles& pageFiles() override { return m_real.pageFiles(); }
+    std::unique_ptr<engine::PageFiles> newPageFiles() override { return m_real.newPageFiles(); }
     std::unique_ptr<platform::JournalWriter> beginJournal(const platform::JournalRun& header,
                                                           std::string& reason) override {
         return m_real.beginJournal(header, reason);
