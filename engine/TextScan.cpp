@@ -24,8 +24,10 @@ std::size_t reachOf(std::initializer_list<Follower> followers) {
 std::size_t scalarFrom(const char* data, std::size_t at, std::size_t end, char lead,
                        std::initializer_list<Follower> followers, std::size_t reach) {
     for (; at < end; ++at) {
-        if (data[at] != lead)
-            continue;
+        const void* found = std::memchr(data + at, lead, end - at);
+        if (!found)
+            return npos;
+        at = static_cast<std::size_t>(static_cast<const char*>(found) - data);
         if (at + reach >= end)
             return at;
         for (const Follower& f : followers) {
