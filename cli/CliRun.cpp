@@ -3,9 +3,9 @@
 #include "engine/BatchRun.h"
 #include "engine/ReportText.h"
 #include "engine/TrackingBlock.h"
-#include "platform/FolderListing.h"
-#include "platform/QtPageFiles.h"
-#include "platform/RunJournal.h"
+#include "files/FolderListing.h"
+#include "files/QtPageFiles.h"
+#include "files/RunJournal.h"
 #include "version/Version.h"
 
 #include <QCommandLineParser>
@@ -113,7 +113,7 @@ public:
 
     // `listing` is what a first walk of the tree found (the folders it could not
     // list or did not enter), `selected` how many entries it selected.
-    CliHost(QString folder, platform::FolderListing listing, Selection selection, int selected,
+    CliHost(QString folder, files::FolderListing listing, Selection selection, int selected,
             Settings settings, std::FILE* out)
         : m_folderName(std::move(folder))
         , m_folder(local(m_folderName))
@@ -136,7 +136,7 @@ public:
     bool entrySelected(int) override { return false; }
     int selectedCount() override { return m_selected; }
     void startEntries() override {
-        m_walk = std::make_unique<platform::FolderWalk>(m_folderName, m_settings.recursive);
+        m_walk = std::make_unique<files::FolderWalk>(m_folderName, m_settings.recursive);
         m_names.clear();
         m_next = 0;
         m_unlistedTold = 0;
@@ -220,13 +220,13 @@ public:
 private:
     QString m_folderName;
     std::string m_folder;
-    platform::FolderListing m_listing;
+    files::FolderListing m_listing;
     Selection m_selection;
     int m_selected;
     Settings m_settings;
     std::FILE* m_out;
     std::string m_pending; // lines told, not yet written
-    std::unique_ptr<platform::FolderWalk> m_walk;
+    std::unique_ptr<files::FolderWalk> m_walk;
     QList<QByteArray> m_names; // the files of the folder in hand
     qsizetype m_next = 0;
     qsizetype m_unlistedTold = 0;
@@ -262,7 +262,7 @@ QString sizeText(std::uint64_t bytes) {
 
 // `runs`: the journal's runs, oldest first.
 int listRuns(bool json, std::FILE* out) {
-    for (const platform::JournalRun& run : platform::journalRuns()) {
+    for (const files::JournalRun& run : files::journalRuns()) {
         const QString folder = shown(run.folder.toStdString());
         if (json) {
             QJsonObject object{{QStringLiteral("id"), run.id},
@@ -295,37 +295,37 @@ int listRuns(bool json, std::FILE* out) {
 // what it wrote.
 int undoRun(const QString& runId, CliHost::Settings settings, bool journaled, engine::BatchOptions options,
             std::FILE* out, std::FILE* err) {
-    std::vector<platform::JournalRun> runs = platform::journalRuns();
-    const platform::JournalRun* chosen = nullptr;
+    std::vector<files::JournalRun> runs = files::journalRuns();
+    const files::JournalRun* chosen = nullptr;
     if (runId.isEmpty()) {
-        chosen = platform::runToUndo(runs);
+        chosen = files::runToUndo(runs);
         if (!chosen) {
             line(err, "code-inserter-cli: nothing to undo in the journal " +
-                          local(QDir::toNativeSeparators(platform::journalFolder())));
+                          local(QDir::toNativeSeparators(files::journalFolder())));
             return PageFailed;
         }
     } else {
         const auto found = std::find_if(runs.begin(), runs.end(),
-                                        [&](const platform::JournalRun& run) { return run.id == runId; });
+                                        [&](const files::JournalRun& run) { return run.id == runId; });
         if (found == runs.end())
             return usage(
                 err, QStringLiteral("no run \"%1\" in the journal (see code-inserter-cli runs)").arg(runId));
         chosen = &*found;
     }
-    platform::JournalRun full;
-    if (!platform::journalRun(chosen->id, full)) {
+    files::JournalRun full;
+    if (!files::journalRun(chosen->id, full)) {
         line(err, "code-inserter-cli: the run " + local(chosen->id) + " cannot be read from the journal");
         return PageFailed;
     }
-    platform::JournalReader record(std::move(full));
-    const platform::JournalRun& run = record.run();
+    files::JournalReader record(std::move(full));
+    const files::JournalRun& run = record.run();
     const QString folderName = QFile::decodeName(run.folder);
 
     const StopOnSignals stopOnSignals;
-    std::unique_ptr<platform::JournalWriter> journal;
+    std::unique_ptr<files::JournalWriter> journal;
     if (journaled && !settings.dryRun) {
-        journal = std::make_unique<platform::JournalWriter>("use --no-journal");
-        platform::JournalRun header;
+        journal = std::make_unique<files::JournalWriter>("use --no-journal");
+        files::JournalRun header;
         header.command = QStringLiteral("undo");
         header.folder = run.folder;
         header.root = run.root;
@@ -336,11 +336,11 @@ int undoRun(const QString& runId, CliHost::Settings settings, bool journaled, en
         }
         options.journal = journal.get();
     }
-    platform::FolderListing listing;
+    files::FolderListing listing;
     listing.id = run.root;
     settings.command = Command::Undo;
     CliHost host(folderName, std::move(listing), {}, 0, settings, out);
-    platform::QtPageFiles files;
+    files::QtPageFiles files;
     const engine::BatchResult result = engine::runUndo(host, files, record, options);
     if (journal)
         journal->finish();
@@ -349,7 +349,7 @@ int undoRun(const QString& runId, CliHost::Settings settings, bool journaled, en
         return PageFailed;
     }
     if (!settings.dryRun && !result.stopped)
-        platform::markUndone(run, journal && journal->pagesKept() > 0 ? journal->id() : QStringLiteral("-"));
+        files::markUndone(run, journal && journal->pagesKept() > 0 ? journal->id() : QStringLiteral("-"));
     if (settings.json) {
         QJsonObject summary = outcomeCounts(result, {engine::Outcome::Restored, engine::Outcome::Unchanged,
                                                      engine::Outcome::Skipped, engine::Outcome::Failed});
@@ -521,7 +521,7 @@ int run(const QStringList& arguments, std::FILE* out, std::FILE* err) {
     settings.recursive = parser.isSet(recursiveOption);
     int selected = 0;
     QSet<QByteArray> found;
-    platform::FolderWalk walk(folder, settings.recursive);
+    files::FolderWalk walk(folder, settings.recursive);
     if (!walk.listing().ok) {
         line(err, "code-inserter-cli: " + local(walk.listing().reason));
         return PageFailed;
@@ -538,7 +538,7 @@ int run(const QStringList& arguments, std::FILE* out, std::FILE* err) {
         if (!found.contains(bytes))
             return usage(
                 err, QStringLiteral("\"%1\" is not a file listed in %2")
-                         .arg(platform::shownName(bytes), platform::shownName(QFile::encodeName(folder))));
+                         .arg(files::shownName(bytes), files::shownName(QFile::encodeName(folder))));
     }
 
     engine::BatchOptions options{settings.dryRun};
@@ -554,10 +554,10 @@ int run(const QStringList& arguments, std::FILE* out, std::FILE* err) {
     }
 
     // The journal is made before any page is touched; a run that cannot keep one does not start.
-    std::unique_ptr<platform::JournalWriter> journal;
+    std::unique_ptr<files::JournalWriter> journal;
     if (settings.command != Command::Status && !settings.dryRun && !parser.isSet(noJournalOption)) {
-        journal = std::make_unique<platform::JournalWriter>("use --no-journal");
-        platform::JournalRun header;
+        journal = std::make_unique<files::JournalWriter>("use --no-journal");
+        files::JournalRun header;
         header.command = command;
         header.folder = QFile::encodeName(folder);
         header.root = walk.listing().id;
@@ -576,7 +576,7 @@ int run(const QStringList& arguments, std::FILE* out, std::FILE* err) {
     const bool json = settings.json;
     const bool dryRun = settings.dryRun;
     CliHost host(folder, walk.listing(), std::move(selection), selected, settings, out);
-    platform::QtPageFiles files;
+    files::QtPageFiles files;
     const engine::BatchResult result =
         compare || settings.command == Command::Status
             ? engine::runStatus(host, files,

@@ -1,7 +1,7 @@
 #include "picker/Form2.h"
 
-#include "platform/DirListBox.h"
-#include "platform/DriveListBox.h"
+#include "picker/DirListBox.h"
+#include "picker/DriveListBox.h"
 #include "platform/Platform.h"
 #include "platform/Twips.h"
 
@@ -24,19 +24,19 @@ Form2::Form2(platform::Platform& platform, const QString& mainCaption, QWidget* 
     setSizeGripEnabled(false);
     setFont(platform::dialogFont());
 
-    Drive1 = new platform::DriveListBox(platform, this);
+    Drive1 = new picker::DriveListBox(platform, this);
     Drive1->setObjectName(QStringLiteral("Drive1"));
     Drive1->setGeometry(twipsRect(120, 120, 4455, 315));
     Drive1->setAccessibleName(QStringLiteral("Drive"));
-    connect(Drive1, &platform::DriveListBox::driveChanged, this, [this] { Drive1_Change(); });
+    connect(Drive1, &picker::DriveListBox::driveChanged, this, [this] { Drive1_Change(); });
 
-    Dir1 = new platform::DirListBox(platform, this);
+    Dir1 = new picker::DirListBox(platform, this);
     Dir1->setObjectName(QStringLiteral("Dir1"));
     Dir1->setGeometry(twipsRect(120, 480, 4455, 2115));
     Dir1->setAccessibleName(QStringLiteral("Folders"));
-    connect(Dir1, &platform::DirListBox::mouseButton, this, [this] { Dir1_MouseButton(); });
+    connect(Dir1, &picker::DirListBox::mouseButton, this, [this] { Dir1_MouseButton(); });
     // The label follows the folder the list has opened, however it was opened.
-    connect(Dir1, &platform::DirListBox::pathMaybeChanged, this, [this] { Dir1_MouseButton(); });
+    connect(Dir1, &picker::DirListBox::pathMaybeChanged, this, [this] { Dir1_MouseButton(); });
 
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));

@@ -8,12 +8,13 @@ class QLabel;
 class QPushButton;
 
 namespace platform {
-class DirListBox;
-class DriveListBox;
 class Platform;
 } // namespace platform
 
 namespace picker {
+
+class DirListBox;
+class DriveListBox;
 
 // The folder picker "Select Folder": a drive list, a directory list and a path
 // label. "&OK" and "&Cancel" only hide it, so that it keeps its drive, directory
@@ -45,8 +46,8 @@ private:
     QString m_mainCaption;
     QString m_chosen;
 
-    platform::DriveListBox* Drive1 = nullptr;
-    platform::DirListBox* Dir1 = nullptr;
+    picker::DriveListBox* Drive1 = nullptr;
+    picker::DirListBox* Dir1 = nullptr;
     QLabel* Label1 = nullptr;
     std::array<QPushButton*, 2> Command1{};
 };

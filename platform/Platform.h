@@ -1,8 +1,8 @@
 #pragma once
 
 #include "engine/PageFiles.h"
-#include "platform/FolderListing.h"
-#include "platform/RunJournal.h"
+#include "files/FolderListing.h"
+#include "files/RunJournal.h"
 
 #include <QList>
 #include <QString>
@@ -15,6 +15,12 @@ class QDialog;
 class QWidget;
 
 namespace platform {
+
+// What the file layer gives the windows, by the names they use.
+using files::FolderListing;
+using files::JournalReader;
+using files::JournalRun;
+using files::JournalWriter;
 
 // A mounted volume as the drive list offers it.
 struct Volume {

@@ -10,7 +10,7 @@
 namespace platform {
 
 FolderListing QtPlatform::listFolder(const QString& folder, bool subfolders) {
-    return platform::listFolder(folder, subfolders);
+    return files::listFolder(folder, subfolders);
 }
 
 std::unique_ptr<JournalWriter> QtPlatform::beginJournal(const JournalRun& header, std::string& reason) {
@@ -21,11 +21,11 @@ std::unique_ptr<JournalWriter> QtPlatform::beginJournal(const JournalRun& header
 
 std::unique_ptr<JournalReader> QtPlatform::journalRun(const QString& id) {
     JournalRun run;
-    return platform::journalRun(id, run) ? std::make_unique<JournalReader>(std::move(run)) : nullptr;
+    return files::journalRun(id, run) ? std::make_unique<JournalReader>(std::move(run)) : nullptr;
 }
 
 void QtPlatform::markUndone(const JournalRun& run, const QString& undo) {
-    platform::markUndone(run, undo);
+    files::markUndone(run, undo);
 }
 
 QList<Volume> QtPlatform::volumes() {

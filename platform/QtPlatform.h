@@ -1,14 +1,16 @@
 #pragma once
 
+#include "files/QtPageFiles.h"
 #include "platform/Platform.h"
-#include "platform/QtPageFiles.h"
 
 namespace platform {
 
 class QtPlatform final : public Platform {
 public:
     engine::PageFiles& pageFiles() override { return m_files; }
-    std::unique_ptr<engine::PageFiles> newPageFiles() override { return std::make_unique<QtPageFiles>(); }
+    std::unique_ptr<engine::PageFiles> newPageFiles() override {
+        return std::make_unique<files::QtPageFiles>();
+    }
     FolderListing listFolder(const QString& folder, bool subfolders) override;
     std::unique_ptr<JournalWriter> beginJournal(const JournalRun& header, std::string& reason) override;
     std::unique_ptr<JournalReader> journalRun(const QString& id) override;
@@ -23,7 +25,7 @@ public:
     void quit() override;
 
 private:
-    QtPageFiles m_files;
+    files::QtPageFiles m_files;
 };
 
 } // namespace platform

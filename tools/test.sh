@@ -18,6 +18,11 @@ cmake --build --preset "$preset"
 ctest --preset "$preset"
 if $quick; then exit 0; fi
 
+echo "== the generic file layer (QDir and QSaveFile), built and tested on this system"
+cmake --preset generic
+cmake --build --preset generic
+ctest --preset generic
+
 echo "== the Debian packages, checked by lintian, appstreamcli and desktop-file-validate"
 tools/package.sh "$preset"
 

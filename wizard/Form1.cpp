@@ -565,7 +565,7 @@ void Form1::LoadList() {
     m_marks->stop();
     // A folder that cannot be listed leaves the list empty and stands for no folder,
     // so that the batch can never rewrite the files of another one.
-    platform::FolderListing listing = m_platform.listFolder(Text1->text(), Check1->isChecked());
+    files::FolderListing listing = m_platform.listFolder(Text1->text(), Check1->isChecked());
     m_file1Path = listing.ok ? Text1->text() : QString();
     m_file1Names = listing.names;
     m_file1Id = listing.id;
@@ -631,8 +631,8 @@ void Form1::startRunView() {
 
 // Options for a run whose changes the journal keeps: the journal is begun before any
 // page is touched, and a run that cannot keep one says so and changes nothing.
-engine::BatchOptions Form1::journaled(std::unique_ptr<platform::JournalWriter>& journal,
-                                      platform::JournalRun header) {
+engine::BatchOptions Form1::journaled(std::unique_ptr<files::JournalWriter>& journal,
+                                      files::JournalRun header) {
     engine::BatchOptions options;
     std::string reason;
     journal = m_platform.beginJournal(header, reason);
@@ -647,10 +647,10 @@ void Form1::DoMods() {
     m_lastJournal.clear();
     m_lastWasUndo = false;
     m_lastRun = engine::BatchResult();
-    std::unique_ptr<platform::JournalWriter> journal;
+    std::unique_ptr<files::JournalWriter> journal;
     engine::BatchOptions options;
     if (selectedCount() > 0) {
-        platform::JournalRun header;
+        files::JournalRun header;
         header.command = mode() == engine::Mode::Insert ? QStringLiteral("insert") : QStringLiteral("remove");
         if (mode() == engine::Mode::Insert) {
             header.website = Text2->text();
@@ -676,7 +676,7 @@ void Form1::DoMods() {
 
 void Form1::undoRun() {
     Command7->setEnabled(false);
-    const std::unique_ptr<platform::JournalReader> record = m_platform.journalRun(m_lastJournal);
+    const std::unique_ptr<files::JournalReader> record = m_platform.journalRun(m_lastJournal);
     if (!record) {
         m_platform.warn(this, windowTitle(),
                         QStringLiteral("The journal of this run is gone: its changes cannot be undone."));
@@ -685,12 +685,12 @@ void Form1::undoRun() {
     startRunView();
     m_lastWasUndo = true;
     m_lastRun = engine::BatchResult();
-    platform::JournalRun header;
+    files::JournalRun header;
     header.command = QStringLiteral("undo");
     header.folder = record->run().folder;
     header.root = record->run().root;
     header.undoes = record->run().id;
-    std::unique_ptr<platform::JournalWriter> journal;
+    std::unique_ptr<files::JournalWriter> journal;
     const engine::BatchOptions options = journaled(journal, header);
     m_running = true;
     if (m_lastRun.error.empty())

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/BatchRun.h"
-#include "platform/RunJournal.h"
+#include "files/RunJournal.h"
 
 #include <QElapsedTimer>
 #include <QStringList>
@@ -86,8 +86,8 @@ private:
     void saveReport();
     void showPreview();
     void startRunView();
-    engine::BatchOptions journaled(std::unique_ptr<platform::JournalWriter>& journal,
-                                   platform::JournalRun header);
+    engine::BatchOptions journaled(std::unique_ptr<files::JournalWriter>& journal,
+                                   files::JournalRun header);
     bool askToStop();
 
     // engine::BatchHost: the settings are read from the controls afresh each time.

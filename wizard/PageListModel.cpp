@@ -3,7 +3,7 @@
 #include "engine/BatchRun.h"
 #include "engine/PageRewriter.h"
 #include "engine/ReportText.h"
-#include "platform/FolderListing.h"
+#include "files/FolderListing.h"
 
 #include <QFile>
 #include <QPainter>
@@ -63,7 +63,7 @@ void PageListModel::reset(const QString& folder, const QList<QByteArray>& names)
     for (const QByteArray& name : names) {
         m_entries.append(
             Entry{name,
-                  platform::shownName(name),
+                  files::shownName(name),
                   QString::fromStdString(engine::reportText(engine::joinPath(base, name.toStdString()))),
                   false,
                   Mark::None,

@@ -168,7 +168,8 @@ private Q_SLOTS:
                            QStringLiteral("index.html")};
         QTest::newRow("runs with a folder") << QStringList{QStringLiteral("runs"), QStringLiteral("FOLDER")};
         QTest::newRow("undo with --site") << QStringList{QStringLiteral("undo"), QStringLiteral("--site=1")};
-        QTest::newRow("undo of no such run") << QStringList{QStringLiteral("undo"), QStringLiteral("19990101-000000")};
+        QTest::newRow("undo of no such run")
+            << QStringList{QStringLiteral("undo"), QStringLiteral("19990101-000000")};
         QTest::newRow("unknown option")
             << QStringList{QStringLiteral("remove"), QStringLiteral("--force"), QStringLiteral("FOLDER")};
     }
@@ -422,6 +423,24 @@ private Q_SLOTS:
         const Run nothing = cli({QStringLiteral("undo")});
         QCOMPARE(nothing.status, 1);
         QVERIFY(nothing.err.contains("nothing to undo"));
+    }
+
+    // A journal damaged on disk never gives a page a wrong text: that page fails.
+    void damagedJournalRestoresNothingWrong() {
+        const JournalHome home;
+        QTemporaryDir dir;
+        makeSite(dir);
+        QCOMPARE(cli({QStringLiteral("insert"), QStringLiteral("--site=1"), dir.path()}).status, 0);
+        QFile old(home.journal() + QLatin1Char('/') + home.runs().first() + QStringLiteral("/old.zst"));
+        QVERIFY(old.open(QIODevice::ReadWrite));
+        QByteArray bytes = old.readAll();
+        bytes[bytes.size() / 2] = char(bytes[bytes.size() / 2] ^ 0x55);
+        QVERIFY(old.seek(0) && old.write(bytes) == bytes.size());
+        old.close();
+        const Run undo = cli({QStringLiteral("undo")});
+        QCOMPARE(undo.status, 1);
+        QVERIFY2(undo.out.contains("the journal's copy is damaged") && undo.out.contains("2 restored"),
+                 undo.out.constData());
     }
 
     // The journal is its owner's alone, keeps the newest runs, and a run that

@@ -26,17 +26,17 @@ public:
 
     engine::PageFiles& pageFiles() override { return m_real.pageFiles(); }
     std::unique_ptr<engine::PageFiles> newPageFiles() override { return m_real.newPageFiles(); }
-    std::unique_ptr<platform::JournalWriter> beginJournal(const platform::JournalRun& header,
+    std::unique_ptr<files::JournalWriter> beginJournal(const files::JournalRun& header,
                                                           std::string& reason) override {
         return m_real.beginJournal(header, reason);
     }
-    std::unique_ptr<platform::JournalReader> journalRun(const QString& id) override {
+    std::unique_ptr<files::JournalReader> journalRun(const QString& id) override {
         return m_real.journalRun(id);
     }
-    void markUndone(const platform::JournalRun& run, const QString& undo) override {
+    void markUndone(const files::JournalRun& run, const QString& undo) override {
         m_real.markUndone(run, undo);
     }
-    platform::FolderListing listFolder(const QString& folder, bool subfolders) override {
+    files::FolderListing listFolder(const QString& folder, bool subfolders) override {
         return m_real.listFolder(folder, subfolders);
     }
 

@@ -1,7 +1,7 @@
 #include "FakePlatform.h"
 #include "picker/Form2.h"
-#include "platform/DirListBox.h"
-#include "platform/DriveListBox.h"
+#include "picker/DirListBox.h"
+#include "picker/DriveListBox.h"
 #include "wizard/Form1.h"
 
 #include <QApplication>
@@ -46,11 +46,11 @@ struct Dialog {
         form.show();
     }
 
-    platform::DriveListBox* drive() const {
-        return form.findChild<platform::DriveListBox*>(QStringLiteral("Drive1"));
+    picker::DriveListBox* drive() const {
+        return form.findChild<picker::DriveListBox*>(QStringLiteral("Drive1"));
     }
-    platform::DirListBox* dir() const {
-        return form.findChild<platform::DirListBox*>(QStringLiteral("Dir1"));
+    picker::DirListBox* dir() const {
+        return form.findChild<picker::DirListBox*>(QStringLiteral("Dir1"));
     }
     QLabel* label() const { return form.findChild<QLabel*>(QStringLiteral("Label1")); }
     QPushButton* ok() const { return form.findChild<QPushButton*>(QStringLiteral("Command1_1")); }
@@ -274,12 +274,12 @@ private Q_SLOTS:
             browse->click();
         };
         answer([&](Form2* dialog) {
-            dialog->findChild<platform::DriveListBox*>(QStringLiteral("Drive1"))->setCurrentIndex(1);
+            dialog->findChild<picker::DriveListBox*>(QStringLiteral("Drive1"))->setCurrentIndex(1);
             dialog->findChild<QPushButton*>(QStringLiteral("Command1_0"))->click();
         });
         QCOMPARE(text1->text(), QStringLiteral("typed"));
         answer([&](Form2* dialog) {
-            QCOMPARE(dialog->findChild<platform::DirListBox*>(QStringLiteral("Dir1"))->path(),
+            QCOMPARE(dialog->findChild<picker::DirListBox*>(QStringLiteral("Dir1"))->path(),
                      QDir::toNativeSeparators(m.data.path()));
             dialog->findChild<QPushButton*>(QStringLiteral("Command1_1"))->click();
         });

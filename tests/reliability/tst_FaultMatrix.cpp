@@ -1,6 +1,6 @@
 #include "FaultKit.h"
 #include "engine/BatchRun.h"
-#include "platform/QtPageFiles.h"
+#include "files/QtPageFiles.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -246,7 +246,7 @@ public:
 
 class HookedFiles final : public engine::PageFiles {
 public:
-    platform::QtPageFiles real;
+    files::QtPageFiles real;
     std::function<void(const std::string& name)> betweenReadAndReplace;
     std::string lastName;
     std::string open(const std::string& folder, engine::FolderId listed, engine::RunFiles how) override {
@@ -617,7 +617,7 @@ private Q_SLOTS:
         Host host;
         host.folderPath = site.path;
         host.entries = entries;
-        platform::QtPageFiles files;
+        files::QtPageFiles files;
         const engine::BatchResult result = engine::runBatch(host, files);
         for (std::size_t i = 1; i < result.pages.size(); ++i) {
             QCOMPARE(result.pages[i].outcome, engine::Outcome::Skipped);

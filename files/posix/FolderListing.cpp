@@ -1,5 +1,6 @@
+#include "files/FolderListing.h"
+
 #include "engine/ReportText.h"
-#include "platform/FolderListing.h"
 
 #include <QFile>
 
@@ -17,7 +18,7 @@
 #include <unistd.h>
 #include <vector>
 
-namespace platform {
+namespace files {
 
 QString shownName(const QByteArray& name) {
     return QString::fromStdString(engine::reportText(std::string_view(name.constData(), name.size())));
@@ -340,4 +341,4 @@ FolderListing listFolder(const QString& folder, bool subfolders) {
     return listing;
 }
 
-} // namespace platform
+} // namespace files

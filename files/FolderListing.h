@@ -9,7 +9,7 @@
 
 #include <memory>
 
-namespace platform {
+namespace files {
 
 // The files of a folder as the page list shows them: files only (links to
 // files included), no hidden or system files, read-only files listed, sorted
@@ -60,4 +60,4 @@ private:
 // that are not UTF-8 and bidirectional controls escaped.
 QString shownName(const QByteArray& name);
 
-} // namespace platform
+} // namespace files

@@ -1,11 +1,12 @@
+#include "files/FolderListing.h"
+
 #include "engine/ReportText.h"
-#include "platform/FolderListing.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
-namespace platform {
+namespace files {
 
 QString shownName(const QByteArray& name) {
     return QString::fromStdString(engine::reportText(std::string_view(name.constData(), name.size())));
@@ -78,4 +79,4 @@ bool FolderWalk::next(QList<QByteArray>& names) {
     return true;
 }
 
-} // namespace platform
+} // namespace files

@@ -1,17 +1,17 @@
-#include "platform/DirListBox.h"
+#include "picker/DirListBox.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QKeyEvent>
 #include <QStyle>
 
-namespace platform {
+namespace picker {
 
 namespace {
 constexpr int PathRole = Qt::UserRole;
 }
 
-DirListBox::DirListBox(Platform& platform, QWidget* parent)
+DirListBox::DirListBox(platform::Platform& platform, QWidget* parent)
     : QListWidget(parent)
     , m_platform(platform) {
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -20,7 +20,7 @@ DirListBox::DirListBox(Platform& platform, QWidget* parent)
 }
 
 QString DirListBox::setPath(const QString& path) {
-    const Directory dir = m_platform.openDirectory(path);
+    const platform::Directory dir = m_platform.openDirectory(path);
     if (!dir.ok)
         return dir.reason.isEmpty() ? QStringLiteral("not available") : dir.reason;
 
@@ -107,4 +107,4 @@ void DirListBox::keyboardSearch(const QString& search) {
     }
 }
 
-} // namespace platform
+} // namespace picker

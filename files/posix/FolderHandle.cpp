@@ -1,4 +1,4 @@
-#include "platform/posix/FolderHandle.h"
+#include "files/posix/FolderHandle.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -9,7 +9,7 @@
 #include <unistd.h>
 #include <vector>
 
-namespace platform::posix {
+namespace files::posix {
 
 Fd& Fd::operator=(Fd&& other) noexcept {
     if (this != &other) {
@@ -246,4 +246,4 @@ std::string logicalPath(const std::string& path) {
     return result.empty() ? "/" : result;
 }
 
-} // namespace platform::posix
+} // namespace files::posix

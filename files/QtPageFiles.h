@@ -4,7 +4,7 @@
 
 #include <memory>
 
-namespace platform {
+namespace files {
 
 // Page files on the real file system.
 //
@@ -34,4 +34,4 @@ private:
     std::unique_ptr<State> m_state;
 };
 
-} // namespace platform
+} // namespace files

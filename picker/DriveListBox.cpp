@@ -1,10 +1,10 @@
-#include "platform/DriveListBox.h"
+#include "picker/DriveListBox.h"
 
 #include <QDir>
 
-namespace platform {
+namespace picker {
 
-DriveListBox::DriveListBox(Platform& platform, QWidget* parent)
+DriveListBox::DriveListBox(platform::Platform& platform, QWidget* parent)
     : QComboBox(parent)
     , m_platform(platform) {
     refresh();
@@ -17,7 +17,7 @@ void DriveListBox::refresh() {
     const QSignalBlocker quiet(this);
     m_volumes = m_platform.volumes();
     clear();
-    for (const Volume& v : m_volumes)
+    for (const platform::Volume& v : m_volumes)
         addItem(v.entry, v.root);
     const int at = selected.isEmpty() ? 0 : findData(selected);
     setCurrentIndex(at < 0 ? 0 : at);
@@ -49,4 +49,4 @@ void DriveListBox::setDrive(const QString& drive) {
         setCurrentIndex(at); // raises driveChanged when the selection changes
 }
 
-} // namespace platform
+} // namespace picker

@@ -1,5 +1,6 @@
-#include "platform/QtPageFiles.h"
-#include "platform/posix/FolderHandle.h"
+#include "files/QtPageFiles.h"
+
+#include "files/posix/FolderHandle.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -21,7 +22,7 @@
 #include <thread>
 #include <unistd.h>
 
-namespace platform {
+namespace files {
 
 using namespace posix;
 
@@ -848,4 +849,4 @@ void QtPageFiles::close() {
     s.root.reset();
 }
 
-} // namespace platform
+} // namespace files

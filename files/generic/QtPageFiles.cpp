@@ -1,4 +1,4 @@
-#include "platform/QtPageFiles.h"
+#include "files/QtPageFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,7 +10,7 @@
 // Systems without POSIX folder handles: pages are reached by path and replaced
 // through QSaveFile, which writes a temporary file beside the page and renames it.
 
-namespace platform {
+namespace files {
 
 namespace {
 
@@ -85,7 +85,8 @@ engine::PageRead QtPageFiles::read(const std::string& name, std::string& content
     contents.assign(bytes.constData(), static_cast<std::size_t>(bytes.size()));
     result.stamp.size = static_cast<std::uint64_t>(info.size());
     result.stamp.modifiedNs = info.lastModified().toMSecsSinceEpoch() * 1000000;
-    result.writable = info.isWritable();
+    // A page its owner may not write is read-only, also to an account that could.
+    result.writable = info.isWritable() && info.permission(QFileDevice::WriteOwner);
     result.identity = QFile::encodeName(info.canonicalFilePath()).toStdString();
     result.token = s.nextToken++;
     result.status = Status::Ok;
@@ -137,4 +138,4 @@ void QtPageFiles::close() {
     m_state->open = false;
 }
 
-} // namespace platform
+} // namespace files

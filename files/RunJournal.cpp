@@ -1,4 +1,4 @@
-#include "platform/RunJournal.h"
+#include "files/RunJournal.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -20,7 +20,7 @@
 #include <unistd.h>
 #endif
 
-namespace platform {
+namespace files {
 
 namespace {
 
@@ -266,8 +266,8 @@ struct JournalWriter::State {
     QFile oldTexts;
     ZSTD_CCtx* compressor = nullptr;
     std::vector<char> out = std::vector<char>(ZSTD_CStreamOutSize());
-    std::uint64_t offset = 0;
-    QByteArray lines; // the pages kept since the last seal
+    std::uint64_t offset = 0; // where the next frame begins in the file
+    QByteArray lines;         // the pages kept since the last seal
     std::size_t keptSinceSeal = 0;
     std::size_t sealed = 0;
     std::string failure;
@@ -279,18 +279,21 @@ struct JournalWriter::State {
         return failure;
     }
     bool writeOut(const ZSTD_outBuffer& buffer) {
-        return buffer.pos == 0 ||
-               oldTexts.write(static_cast<const char*>(buffer.dst), qint64(buffer.pos)) == qint64(buffer.pos);
+        if (buffer.pos != 0 &&
+            oldTexts.write(static_cast<const char*>(buffer.dst), qint64(buffer.pos)) != qint64(buffer.pos))
+            return false;
+        offset += buffer.pos;
+        return true;
     }
-    // Feeds the text to the stream (or, with no text, flushes it).
-    bool compress(std::string_view text, ZSTD_EndDirective how) {
+    // The text as a frame of its own, which carries its checksum.
+    bool compress(std::string_view text) {
         ZSTD_inBuffer in{text.data(), text.size(), 0};
         for (;;) {
             ZSTD_outBuffer buffer{out.data(), out.size(), 0};
-            const std::size_t left = ZSTD_compressStream2(compressor, &buffer, &in, how);
+            const std::size_t left = ZSTD_compressStream2(compressor, &buffer, &in, ZSTD_e_end);
             if (ZSTD_isError(left) || !writeOut(buffer))
                 return false;
-            if (how == ZSTD_e_continue ? in.pos == in.size : left == 0)
+            if (left == 0)
                 return true;
         }
     }
@@ -355,7 +358,8 @@ std::string JournalWriter::begin(const JournalRun& header) {
     if (!s.manifest.open(mode, OwnerOnly) || !s.oldTexts.open(mode, OwnerOnly))
         return cannot(s.manifest.isOpen() ? s.oldTexts.errorString() : s.manifest.errorString());
     s.compressor = ZSTD_createCCtx();
-    if (!s.compressor || ZSTD_isError(ZSTD_CCtx_setParameter(s.compressor, ZSTD_c_compressionLevel, 1)))
+    if (!s.compressor || ZSTD_isError(ZSTD_CCtx_setParameter(s.compressor, ZSTD_c_compressionLevel, 1)) ||
+        ZSTD_isError(ZSTD_CCtx_setParameter(s.compressor, ZSTD_c_checksumFlag, 1)))
         return cannot(QStringLiteral("the compressor cannot be set up"));
 
     QJsonObject line{{QStringLiteral("format"), 1},
@@ -384,17 +388,17 @@ std::string JournalWriter::keep(const std::string& path, std::string_view oldTex
     State& s = *m_state;
     if (!s.failure.empty())
         return s.failure;
-    if (!s.compress(oldText, ZSTD_e_continue))
+    const std::uint64_t frame = s.offset;
+    if (!s.compress(oldText))
         return s.failed(s.oldTexts.errorString());
     // One JSON object a line, written out by hand: the path is percent-encoded, so
     // it needs no escapes of JSON's.
     s.lines += "{\"path\":\"" + QByteArray::fromStdString(path).toPercentEncoding("/") +
-               "\",\"offset\":" + QByteArray::number(qulonglong(s.offset)) +
+               "\",\"offset\":" + QByteArray::number(qulonglong(frame)) +
                ",\"length\":" + QByteArray::number(qulonglong(oldText.size())) + ",\"old_sha256\":\"" +
                (known ? QByteArray::fromStdString(known->oldText) : sha256({oldText})).toHex() +
                "\",\"new_sha256\":\"" +
                (known ? QByteArray::fromStdString(known->newText) : sha256(newText)).toHex() + "\"}\n";
-    s.offset += oldText.size();
     ++s.keptSinceSeal;
     return {};
 }
@@ -406,8 +410,6 @@ std::string JournalWriter::seal() {
     if (s.keptSinceSeal == 0)
         return {};
     // The old texts first: a page the manifest names has its old text on disk.
-    if (!s.compress({}, ZSTD_e_flush))
-        return s.failed(s.oldTexts.errorString());
     if (s.manifest.write(s.lines) != s.lines.size())
         return s.failed(s.manifest.errorString());
     if (!syncBoth(s.oldTexts, s.manifest))
@@ -455,31 +457,33 @@ struct JournalReader::State {
     QFile oldTexts;
     ZSTD_DCtx* decompressor = nullptr;
     std::vector<char> in = std::vector<char>(ZSTD_DStreamInSize());
-    ZSTD_inBuffer input{nullptr, 0, 0};
 
-    bool hungry = true; // the decoder gave all it could from the input it has
-    std::uint64_t decoded = 0;
-
-    // The next `size` bytes of the stream into `to` (or dropped, with none).
-    bool produce(char* to, std::uint64_t size) {
-        std::vector<char> scratch(to ? 0 : std::min<std::uint64_t>(size, 1 << 20));
-        for (std::uint64_t done = 0; done < size;) {
-            if (hungry && input.pos == input.size) {
+    // The frame that begins at `offset` into `to`, which holds exactly its text;
+    // the library checks the frame's checksum as it reaches its end.
+    std::string frame(std::uint64_t offset, std::string& to) {
+        if (!oldTexts.seek(qint64(offset)) ||
+            ZSTD_isError(ZSTD_DCtx_reset(decompressor, ZSTD_reset_session_only)))
+            return "the journal ends before it";
+        ZSTD_outBuffer output{to.data(), to.size(), 0};
+        ZSTD_inBuffer input{in.data(), 0, 0};
+        for (std::size_t left = 1; left != 0;) {
+            if (input.pos == input.size) {
                 const qint64 got = oldTexts.read(in.data(), qint64(in.size()));
                 if (got <= 0)
-                    return false;
+                    return "the journal ends before it";
                 input = ZSTD_inBuffer{in.data(), std::size_t(got), 0};
             }
-            const std::uint64_t room =
-                to ? size - done : std::min<std::uint64_t>(size - done, scratch.size());
-            ZSTD_outBuffer output{to ? to + done : scratch.data(), std::size_t(room), 0};
-            if (ZSTD_isError(ZSTD_decompressStream(decompressor, &output, &input)))
-                return false;
-            hungry = output.pos < output.size;
-            done += output.pos;
+            const std::size_t read = input.pos;
+            const std::size_t written = output.pos;
+            left = ZSTD_decompressStream(decompressor, &output, &input);
+            if (ZSTD_isError(left))
+                return "the journal's copy is damaged";
+            // No room left and no progress: the frame holds more than the page did.
+            if (left != 0 && output.pos == output.size && input.pos == read && output.pos == written &&
+                input.pos < input.size)
+                return "the journal's copy is damaged";
         }
-        decoded += size;
-        return true;
+        return output.pos == output.size ? std::string() : "the journal's copy is damaged";
     }
 };
 
@@ -521,23 +525,14 @@ engine::Journal::Digests JournalReader::digests(std::size_t page) const {
 std::string JournalReader::oldText(std::size_t page, std::string& text) {
     State& s = *m_state;
     const JournalPage& entry = s.run.pages.at(page);
-    if (!s.decompressor || entry.offset < s.decoded) {
-        ZSTD_freeDCtx(s.decompressor);
+    if (!s.decompressor) {
         s.decompressor = ZSTD_createDCtx();
-        s.oldTexts.close();
         s.oldTexts.setFileName(inRun(s.run.id, OldTexts));
         if (!s.decompressor || !s.oldTexts.open(QIODevice::ReadOnly))
             return s.oldTexts.errorString().toStdString();
-        s.input = ZSTD_inBuffer{nullptr, 0, 0};
-        s.hungry = true;
-        s.decoded = 0;
     }
     text.resize(entry.length);
-    if (!s.produce(nullptr, entry.offset - s.decoded) || !s.produce(text.data(), entry.length))
-        return "the journal ends before it";
-    if (sha256({text}) != entry.oldSha)
-        return "the journal's copy is damaged";
-    return {};
+    return s.frame(entry.offset, text);
 }
 
-} // namespace platform
+} // namespace files

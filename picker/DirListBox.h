@@ -5,7 +5,7 @@
 #include <QElapsedTimer>
 #include <QListWidget>
 
-namespace platform {
+namespace picker {
 
 // The directory list: the open directory with its chain of parents above it and
 // its subdirectories below. A double-click (or Enter) opens an entry; a single
@@ -14,7 +14,7 @@ class DirListBox final : public QListWidget {
     Q_OBJECT
 
 public:
-    DirListBox(Platform& platform, QWidget* parent = nullptr);
+    DirListBox(platform::Platform& platform, QWidget* parent = nullptr);
 
     // The open directory's full path, native separators; a root keeps its separator.
     QString path() const { return m_path; }
@@ -41,10 +41,10 @@ public:
 private:
     void openItem(QListWidgetItem* item);
 
-    Platform& m_platform;
+    platform::Platform& m_platform;
     QString m_path;
     QString m_typed;
     QElapsedTimer m_typing;
 };
 
-} // namespace platform
+} // namespace picker

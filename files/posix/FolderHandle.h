@@ -11,7 +11,7 @@
 #include <sys/stat.h>
 #include <vector>
 
-namespace platform::posix {
+namespace files::posix {
 
 // An owned file descriptor.
 class Fd {
@@ -99,4 +99,4 @@ std::string logicalPath(const std::string& path);
 
 std::string errnoText(int error);
 
-} // namespace platform::posix
+} // namespace files::posix

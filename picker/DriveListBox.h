@@ -4,7 +4,7 @@
 
 #include <QComboBox>
 
-namespace platform {
+namespace picker {
 
 // The drop-down list of the machine's volumes. Its notification `driveChanged`
 // is raised at once, before setDrive returns, whenever the selection changes,
@@ -13,7 +13,7 @@ class DriveListBox final : public QComboBox {
     Q_OBJECT
 
 public:
-    DriveListBox(Platform& platform, QWidget* parent = nullptr);
+    DriveListBox(platform::Platform& platform, QWidget* parent = nullptr);
 
     // The selected entry's text: "c:" or a mount point, then the label if any.
     QString drive() const;
@@ -30,8 +30,8 @@ Q_SIGNALS:
     void driveChanged();
 
 private:
-    Platform& m_platform;
-    QList<Volume> m_volumes;
+    platform::Platform& m_platform;
+    QList<platform::Volume> m_volumes;
 };
 
-} // namespace platform
+} // namespace picker

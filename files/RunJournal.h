@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-namespace platform {
+namespace files {
 
 // The journal keeps what each run changed, so that the run can be taken back:
 // a folder per run under $XDG_STATE_HOME/code-inserter/journal (by default
@@ -116,4 +116,4 @@ private:
     std::unique_ptr<State> m_state;
 };
 
-} // namespace platform
+} // namespace files

@@ -1,11 +1,11 @@
-#include "platform/FolderListing.h"
+#include "files/FolderListing.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
-using namespace platform;
+using namespace files;
 
 class TestFolderListing : public QObject {
     Q_OBJECT

@@ -1,6 +1,6 @@
 #include "TestFiles.h"
 #include "engine/BatchRun.h"
-#include "platform/QtPageFiles.h"
+#include "files/QtPageFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,9 +13,17 @@
 #include <sys/types.h>
 #include <unistd.h>
 
-using namespace platform;
+using namespace files;
 using engine::Outcome;
 using engine::PageRead;
+
+// What the generic file layer (QDir and QSaveFile) does not promise: races with
+// other programs, and hard links, which Qt cannot count.
+#ifdef INSERTER_FILES_GENERIC
+#define NOT_PROMISED_BY_GENERIC_FILES() QSKIP("not a promise of the generic file layer")
+#else
+#define NOT_PROMISED_BY_GENERIC_FILES()
+#endif
 
 namespace {
 
@@ -53,7 +61,7 @@ private:
 
 engine::BatchResult runOn(const QString& folder, const QStringList& names) {
     Host host(folder, names);
-    QtPageFiles files;
+    files::QtPageFiles files;
     return engine::runBatch(host, files);
 }
 
@@ -67,6 +75,7 @@ private Q_SLOTS:
     // it stood: the pages are reached through their folder's handle, never by
     // their old path, and the run reports them rather than write elsewhere.
     void parentRenamedDuringTheRun() {
+        NOT_PROMISED_BY_GENERIC_FILES();
         QTemporaryDir dir;
         QDir site(dir.path());
         const QStringList names{QStringLiteral("a/b/p1.html"), QStringLiteral("a/b/p2.html"),
@@ -84,7 +93,7 @@ private Q_SLOTS:
             for (const QString& name : names)
                 write(site.filePath(name), "decoy");
         };
-        QtPageFiles files;
+        files::QtPageFiles files;
         const engine::BatchResult result = engine::runBatch(host, files);
         QCOMPARE(result.pages.size(), std::size_t(3));
         for (int i = 0; i < 3; ++i) {
@@ -142,6 +151,7 @@ private Q_SLOTS:
     }
 
     void hardLinkedPageIsNotSplit() {
+        NOT_PROMISED_BY_GENERIC_FILES();
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("a.htm"));
         write(path, Page);
@@ -195,10 +205,11 @@ private Q_SLOTS:
     }
 
     void pageChangedBetweenReadAndReplaceIsLeftAlone() {
+        NOT_PROMISED_BY_GENERIC_FILES();
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("a.htm"));
         write(path, Page);
-        QtPageFiles files;
+        files::QtPageFiles files;
         QVERIFY(files.open(local(dir.path()), {}, {}).empty());
         std::string text;
         const PageRead read = files.read("a.htm", text);
