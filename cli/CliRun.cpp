@@ -4,6 +4,7 @@
 #include "engine/ReportText.h"
 #include "engine/TrackingBlock.h"
 #include "files/FolderListing.h"
+#include "files/Names.h"
 #include "files/QtPageFiles.h"
 #include "files/RunJournal.h"
 #include "version/Version.h"
@@ -20,6 +21,7 @@
 #include <algorithm>
 #include <csignal>
 #include <memory>
+#include <optional>
 #include <string>
 #include <unistd.h>
 
@@ -27,21 +29,15 @@ namespace cli {
 
 namespace {
 
-enum class Command { Insert, Remove, Status, Undo };
+using files::localName;
+using files::shownText;
 
-std::string local(const QString& text) {
-    return QFile::encodeName(text).toStdString();
-}
+enum class Command { Insert, Remove, Status, Undo };
 
 void line(std::FILE* stream, const std::string& text) {
     std::fwrite(text.data(), 1, text.size(), stream);
     std::fputc('\n', stream);
     std::fflush(stream);
-}
-
-// Text for a report, escaped so that no file name can break a line or forge another.
-QString shown(const std::string& text) {
-    return QString::fromStdString(engine::reportText(text));
 }
 
 // SIGINT or SIGTERM: the run stops once the group of pages in hand is committed.
@@ -75,7 +71,7 @@ std::vector<std::pair<std::string, std::string>>
 folderLines(const QList<QPair<QByteArray, QString>>& folders) {
     std::vector<std::pair<std::string, std::string>> lines;
     for (const auto& [path, reason] : folders)
-        lines.emplace_back(path.toStdString(), local(reason));
+        lines.emplace_back(path.toStdString(), localName(reason));
     return lines;
 }
 
@@ -116,7 +112,7 @@ public:
     CliHost(QString folder, files::FolderListing listing, Selection selection, int selected,
             Settings settings, std::FILE* out)
         : m_folderName(std::move(folder))
-        , m_folder(local(m_folderName))
+        , m_folder(localName(m_folderName))
         , m_listing(std::move(listing))
         , m_selection(std::move(selection))
         , m_selected(selected)
@@ -148,7 +144,7 @@ public:
             while (m_unlistedTold < unlisted.size()) {
                 const auto& [path, reason] = unlisted.at(m_unlistedTold++);
                 if (!m_listing.unlisted.contains({path, reason})) {
-                    entry = engine::Entry{path.toStdString(), local(reason)};
+                    entry = engine::Entry{path.toStdString(), localName(reason)};
                     return true;
                 }
             }
@@ -181,21 +177,22 @@ public:
 
     void pageFinished(const engine::PageResult& page, int, int) override {
         const bool status = m_settings.command == Command::Status;
-        const std::string word =
-            status && !page.state.empty() ? page.state : engine::outcomeWord(page.outcome);
+        const std::string word = status && page.state != engine::PageState::Unknown
+                                     ? engine::stateWord(page.state)
+                                     : engine::outcomeWord(page.outcome);
         const bool would = m_settings.dryRun && page.outcome != engine::Outcome::Skipped &&
                            page.outcome != engine::Outcome::Failed &&
                            page.outcome != engine::Outcome::Unchanged;
         if (m_settings.json) {
-            QJsonObject object{{QStringLiteral("path"), shown(page.path)}};
+            QJsonObject object{{QStringLiteral("path"), shownText(page.path)}};
             object.insert(status ? QStringLiteral("state") : QStringLiteral("outcome"),
                           QString::fromStdString(word));
             if (m_settings.dryRun)
                 object.insert(QStringLiteral("dry_run"), true);
             if (!page.reason.empty())
-                object.insert(QStringLiteral("reason"), shown(page.reason));
+                object.insert(QStringLiteral("reason"), shownText(page.reason));
             if (!page.website.empty()) {
-                object.insert(QStringLiteral("website"), shown(page.website));
+                object.insert(QStringLiteral("website"), shownText(page.website));
                 object.insert(QStringLiteral("protocol"), QString::fromStdString(page.protocol));
             }
             if (!page.diff.empty())
@@ -233,7 +230,7 @@ private:
 };
 
 int usage(std::FILE* err, const QString& message) {
-    line(err, "code-inserter-cli: " + local(message) + " (see --help)");
+    line(err, "code-inserter-cli: " + localName(message) + " (see --help)");
     return UsageError;
 }
 
@@ -263,7 +260,7 @@ QString sizeText(std::uint64_t bytes) {
 // `runs`: the journal's runs, oldest first.
 int listRuns(bool json, std::FILE* out) {
     for (const files::JournalRun& run : files::journalRuns()) {
-        const QString folder = shown(run.folder.toStdString());
+        const QString folder = shownText(run.folder.toStdString());
         if (json) {
             QJsonObject object{{QStringLiteral("id"), run.id},
                                {QStringLiteral("time"), run.time},
@@ -286,7 +283,7 @@ int listRuns(bool json, std::FILE* out) {
             text += QStringLiteral(" (undoes %1)").arg(run.undoes);
         if (!run.undoneBy.isEmpty())
             text += QStringLiteral(" (undone by %1)").arg(run.undoneBy);
-        line(out, local(text));
+        line(out, localName(text));
     }
     return Success;
 }
@@ -301,7 +298,7 @@ int undoRun(const QString& runId, CliHost::Settings settings, bool journaled, en
         chosen = files::runToUndo(runs);
         if (!chosen) {
             line(err, "code-inserter-cli: nothing to undo in the journal " +
-                          local(QDir::toNativeSeparators(files::journalFolder())));
+                          localName(QDir::toNativeSeparators(files::journalFolder())));
             return PageFailed;
         }
     } else {
@@ -314,7 +311,7 @@ int undoRun(const QString& runId, CliHost::Settings settings, bool journaled, en
     }
     files::JournalRun full;
     if (!files::journalRun(chosen->id, full)) {
-        line(err, "code-inserter-cli: the run " + local(chosen->id) + " cannot be read from the journal");
+        line(err, "code-inserter-cli: the run " + localName(chosen->id) + " cannot be read from the journal");
         return PageFailed;
     }
     files::JournalReader record(std::move(full));
@@ -358,174 +355,165 @@ int undoRun(const QString& runId, CliHost::Settings settings, bool journaled, en
         jsonLine(out, QJsonObject{{QStringLiteral("summary"), summary}});
     } else {
         line(out, (settings.dryRun ? "dry run: " : "") + std::string(result.stopped ? "stopped: " : "") +
-                      "undo of " + local(run.id) + ": " + result.undoSummary());
+                      "undo of " + localName(run.id) + ": " + result.undoSummary());
     }
     return batchStatus(result);
 }
 
-} // namespace
-
-int run(const QStringList& arguments, std::FILE* out, std::FILE* err) {
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Inserts the Trafalytic tracking code into the web pages of a folder, removes it, or tells which\n"
-        "pages carry it. Each run that changes pages is kept in a journal, from which undo takes it back.\n\n"
-        "  code-inserter-cli insert|remove|status [options] FOLDER [NAME...]\n"
-        "  code-inserter-cli undo [--dry-run] [--json] [RUN]\n"
-        "  code-inserter-cli runs [--json]\n\n"
-        "Without NAMEs the .htm, .html, .shtm and .shtml files of FOLDER are taken; with --all every file.\n"
-        "Exit status: 0 when no page failed, 1 when a page failed or nothing could be done (status with\n"
-        "--site: when a page is not current), 2 for a usage error."));
-    parser.addPositionalArgument(
-        QStringLiteral("command"),
-        QStringLiteral("insert, remove, status, undo (the newest run not undone, or\n"
-                       "RUN) or runs (the journal's runs)"));
-    parser.addPositionalArgument(QStringLiteral("FOLDER"),
-                                 QStringLiteral("The folder that holds the web pages."));
-    parser.addPositionalArgument(QStringLiteral("NAME"),
-                                 QStringLiteral("Files in FOLDER to take (paths relative to it with -r)."),
-                                 QStringLiteral("[NAME...]"));
-    const QCommandLineOption siteOption(
+// The tool's options, made once.
+struct Options {
+    const QCommandLineOption site{
         QStringLiteral("site"),
         QStringLiteral("The website number Trafalytic assigned (insert; status compares with it)."),
-        QStringLiteral("NUMBER"));
-    const QCommandLineOption protocolOption(QStringLiteral("protocol"),
-                                            QStringLiteral("normal (http, the default) or secure (https)."),
-                                            QStringLiteral("normal|secure"), QStringLiteral("normal"));
-    const QCommandLineOption allOption(QStringLiteral("all"), QStringLiteral("Take every file of FOLDER."));
-    const QCommandLineOption recursiveOption({QStringLiteral("r"), QStringLiteral("recursive")},
-                                             QStringLiteral("Take the folders beneath FOLDER too."));
-    const QCommandLineOption dryRunOption(
-        QStringLiteral("dry-run"), QStringLiteral("Report what would happen to each page; write nothing."));
-    const QCommandLineOption pageNameOption(
+        QStringLiteral("NUMBER")};
+    const QCommandLineOption protocol{QStringLiteral("protocol"),
+                                      QStringLiteral("normal (http, the default) or secure (https)."),
+                                      QStringLiteral("normal|secure"), QStringLiteral("normal")};
+    const QCommandLineOption all{QStringLiteral("all"), QStringLiteral("Take every file of FOLDER.")};
+    const QCommandLineOption recursive{{QStringLiteral("r"), QStringLiteral("recursive")},
+                                       QStringLiteral("Take the folders beneath FOLDER too.")};
+    const QCommandLineOption dryRun{QStringLiteral("dry-run"),
+                                    QStringLiteral("Report what would happen to each page; write nothing.")};
+    const QCommandLineOption pageName{
         QStringLiteral("page-name"),
         QStringLiteral("How the code names each page to the service: file (its file name, the default) or\n"
                        "path (its path beneath FOLDER, so that pages of the same name in other folders\n"
                        "are told apart)."),
-        QStringLiteral("file|path"), QStringLiteral("file"));
-    const QCommandLineOption diffOption(
+        QStringLiteral("file|path"), QStringLiteral("file")};
+    const QCommandLineOption diff{
         QStringLiteral("diff"),
-        QStringLiteral("After each changed page's line, its change as a unified diff (insert and remove)."));
-    const QCommandLineOption noJournalOption(
+        QStringLiteral("After each changed page's line, its change as a unified diff (insert and remove).")};
+    const QCommandLineOption noJournal{
         QStringLiteral("no-journal"),
-        QStringLiteral("Keep no journal of this run's changes (it cannot be undone)."));
-    const QCommandLineOption jsonOption(
-        QStringLiteral("json"), QStringLiteral("One JSON object a line for each page, then the summary."));
+        QStringLiteral("Keep no journal of this run's changes (it cannot be undone).")};
+    const QCommandLineOption json{QStringLiteral("json"),
+                                  QStringLiteral("One JSON object a line for each page, then the summary.")};
     // For the benchmark only: how the new texts are made durable ("none" gives it up).
-    QCommandLineOption benchSyncOption(QStringLiteral("bench-sync"), QStringLiteral("each|filesystem|none"),
-                                       QStringLiteral("HOW"));
-    benchSyncOption.setFlags(QCommandLineOption::HiddenFromHelp);
-    parser.addOptions({siteOption, protocolOption, pageNameOption, allOption, recursiveOption, dryRunOption,
-                       diffOption, noJournalOption, jsonOption, benchSyncOption});
-    const QCommandLineOption helpOption = parser.addHelpOption();
-    const QCommandLineOption versionOption = parser.addVersionOption();
+    QCommandLineOption benchSync{QStringLiteral("bench-sync"), QStringLiteral("each|filesystem|none"),
+                                 QStringLiteral("HOW")};
+    QCommandLineOption help{QStringLiteral("help")};
+    QCommandLineOption version{QStringLiteral("version")};
 
-    if (!parser.parse(arguments))
-        return usage(err, parser.errorText());
-    // --help-all, which the parser offers beside --help, shows the same: the tool has
-    // no options of Qt's own.
-    if (parser.isSet(helpOption) || parser.isSet(QStringLiteral("help-all"))) {
-        line(out, local(parser.helpText()));
-        return Success;
+    explicit Options(QCommandLineParser& parser) {
+        parser.setApplicationDescription(QStringLiteral(
+            "Inserts the Trafalytic tracking code into the web pages of a folder, removes it, or tells "
+            "which\n"
+            "pages carry it. Each run that changes pages is kept in a journal, from which undo takes it "
+            "back.\n\n"
+            "  code-inserter-cli insert|remove|status [options] FOLDER [NAME...]\n"
+            "  code-inserter-cli undo [--dry-run] [--json] [RUN]\n"
+            "  code-inserter-cli runs [--json]\n\n"
+            "Without NAMEs the .htm, .html, .shtm and .shtml files of FOLDER are taken; with --all every "
+            "file.\n"
+            "Exit status: 0 when no page failed, 1 when a page failed or nothing could be done (status with\n"
+            "--site: when a page is not current), 2 for a usage error."));
+        parser.addPositionalArgument(
+            QStringLiteral("command"),
+            QStringLiteral("insert, remove, status, undo (the newest run not undone, or\n"
+                           "RUN) or runs (the journal's runs)"));
+        parser.addPositionalArgument(QStringLiteral("FOLDER"),
+                                     QStringLiteral("The folder that holds the web pages."));
+        parser.addPositionalArgument(
+            QStringLiteral("NAME"), QStringLiteral("Files in FOLDER to take (paths relative to it with -r)."),
+            QStringLiteral("[NAME...]"));
+        benchSync.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOptions(
+            {site, protocol, pageName, all, recursive, dryRun, diff, noJournal, json, benchSync});
+        help = parser.addHelpOption();
+        version = parser.addVersionOption();
     }
-    if (parser.isSet(versionOption)) {
-        line(out, std::string("code-inserter-cli ") + version::text());
-        return Success;
-    }
+};
 
+// `runs` and `undo`: the arguments checked, then the command.
+int journalCommand(const QCommandLineParser& parser, const Options& options, std::FILE* out, std::FILE* err) {
     const QStringList positional = parser.positionalArguments();
-    if (positional.isEmpty())
-        return usage(err, QStringLiteral("missing command: insert, remove or status"));
-    CliHost::Settings settings;
     const QString command = positional.front();
-    if (command == QLatin1String("runs") || command == QLatin1String("undo")) {
-        for (const QCommandLineOption* option :
-             {&siteOption, &protocolOption, &pageNameOption, &allOption, &recursiveOption, &diffOption}) {
-            if (parser.isSet(*option))
-                return usage(
-                    err,
-                    QStringLiteral("--%1 does not go with %2").arg(option->names().constLast(), command));
-        }
-        const bool runs = command == QLatin1String("runs");
-        if (positional.size() > (runs ? 1 : 2))
-            return usage(err, runs ? QStringLiteral("runs takes no FOLDER")
-                                   : QStringLiteral("undo takes one RUN"));
-        if (runs && (parser.isSet(dryRunOption) || parser.isSet(noJournalOption)))
-            return usage(err, QStringLiteral("runs changes nothing: it takes --json alone"));
-        if (runs)
-            return listRuns(parser.isSet(jsonOption), out);
-        settings.dryRun = parser.isSet(dryRunOption);
-        settings.json = parser.isSet(jsonOption);
-        engine::BatchOptions options{settings.dryRun};
-        options.keepPages = false;
-        return undoRun(positional.size() > 1 ? positional.at(1) : QString(), settings,
-                       !parser.isSet(noJournalOption), options, out, err);
+    for (const QCommandLineOption* option : {&options.site, &options.protocol, &options.pageName,
+                                             &options.all, &options.recursive, &options.diff}) {
+        if (parser.isSet(*option))
+            return usage(
+                err, QStringLiteral("--%1 does not go with %2").arg(option->names().constLast(), command));
     }
-    if (command == QLatin1String("insert"))
-        settings.command = Command::Insert;
-    else if (command == QLatin1String("remove"))
-        settings.command = Command::Remove;
-    else if (command == QLatin1String("status"))
-        settings.command = Command::Status;
-    else
-        return usage(
-            err,
-            QStringLiteral("unknown command \"%1\": use insert, remove, status, undo or runs").arg(command));
-    if (positional.size() < 2)
-        return usage(err, QStringLiteral("missing FOLDER"));
+    const bool runs = command == QLatin1String("runs");
+    if (positional.size() > (runs ? 1 : 2))
+        return usage(err,
+                     runs ? QStringLiteral("runs takes no FOLDER") : QStringLiteral("undo takes one RUN"));
+    if (runs && (parser.isSet(options.dryRun) || parser.isSet(options.noJournal)))
+        return usage(err, QStringLiteral("runs changes nothing: it takes --json alone"));
+    if (runs)
+        return listRuns(parser.isSet(options.json), out);
+    CliHost::Settings settings;
+    settings.dryRun = parser.isSet(options.dryRun);
+    settings.json = parser.isSet(options.json);
+    engine::BatchOptions batch{settings.dryRun};
+    batch.keepPages = false;
+    return undoRun(positional.size() > 1 ? positional.at(1) : QString(), settings,
+                   !parser.isSet(options.noJournal), batch, out, err);
+}
 
+// The website number and protocol of insert, or of status with --site: a usage
+// error's words, or empty.
+QString readSite(const QCommandLineParser& parser, const Options& options, CliHost::Settings& settings) {
+    const QString command = parser.positionalArguments().front();
     settings.protocol = engine::NormalProtocol;
-    const bool compare = settings.command == Command::Status && parser.isSet(siteOption);
+    const bool compare = settings.command == Command::Status && parser.isSet(options.site);
     if (settings.command == Command::Insert || compare) {
-        if (!parser.isSet(siteOption) || !engine::hasWebsiteNumber(local(parser.value(siteOption))))
-            return usage(err, QStringLiteral("%1 needs --site NUMBER").arg(command));
-        settings.site = local(parser.value(siteOption));
-        const QString choice = parser.value(protocolOption).toLower();
+        if (!parser.isSet(options.site) || !engine::hasWebsiteNumber(localName(parser.value(options.site))))
+            return QStringLiteral("%1 needs --site NUMBER").arg(command);
+        settings.site = localName(parser.value(options.site));
+        const QString choice = parser.value(options.protocol).toLower();
         if (choice == QLatin1String("secure"))
             settings.protocol = engine::SecureProtocol;
         else if (choice != QLatin1String("normal"))
-            return usage(err, QStringLiteral("--protocol takes normal or secure"));
-    } else if (parser.isSet(siteOption) || parser.isSet(protocolOption)) {
-        return usage(err, QStringLiteral("--site and --protocol go with insert and status only"));
+            return QStringLiteral("--protocol takes normal or secure");
+    } else if (parser.isSet(options.site) || parser.isSet(options.protocol)) {
+        return QStringLiteral("--site and --protocol go with insert and status only");
     }
-    if (settings.command == Command::Status && parser.isSet(noJournalOption))
-        return usage(err, QStringLiteral("status changes nothing: --no-journal does not go with it"));
-    if (settings.command == Command::Status && parser.isSet(dryRunOption))
-        return usage(err, QStringLiteral("status writes nothing: --dry-run does not go with it"));
-    settings.dryRun = parser.isSet(dryRunOption);
-    if (parser.isSet(diffOption) && settings.command == Command::Status)
-        return usage(err, QStringLiteral("status changes nothing: --diff goes with insert and remove"));
-    settings.diff = parser.isSet(diffOption);
-    const QString pageName = parser.value(pageNameOption);
+    return {};
+}
+
+// The settings of insert, remove and status: a usage error's words, or empty.
+QString readSettings(const QCommandLineParser& parser, const Options& options, CliHost::Settings& settings) {
+    const QString command = parser.positionalArguments().front();
+    settings.command = command == QLatin1String("insert")   ? Command::Insert
+                       : command == QLatin1String("remove") ? Command::Remove
+                                                            : Command::Status;
+    if (parser.positionalArguments().size() < 2)
+        return QStringLiteral("missing FOLDER");
+    if (const QString problem = readSite(parser, options, settings); !problem.isEmpty())
+        return problem;
+    const bool status = settings.command == Command::Status;
+    if (status && parser.isSet(options.noJournal))
+        return QStringLiteral("status changes nothing: --no-journal does not go with it");
+    if (status && parser.isSet(options.dryRun))
+        return QStringLiteral("status writes nothing: --dry-run does not go with it");
+    if (status && parser.isSet(options.diff))
+        return QStringLiteral("status changes nothing: --diff goes with insert and remove");
+    const QString pageName = parser.value(options.pageName);
     if (pageName != QLatin1String("file") && pageName != QLatin1String("path"))
-        return usage(err, QStringLiteral("--page-name takes file or path"));
-    if (parser.isSet(pageNameOption) && settings.command == Command::Remove)
-        return usage(err, QStringLiteral("--page-name goes with insert and status only"));
+        return QStringLiteral("--page-name takes file or path");
+    if (parser.isSet(options.pageName) && settings.command == Command::Remove)
+        return QStringLiteral("--page-name goes with insert and status only");
+    if (parser.isSet(options.all) && parser.positionalArguments().size() > 2)
+        return QStringLiteral("give either --all or NAMEs, not both");
+    settings.dryRun = parser.isSet(options.dryRun);
+    settings.diff = parser.isSet(options.diff);
     settings.pageNameByPath = pageName == QLatin1String("path");
-    settings.json = parser.isSet(jsonOption);
+    settings.json = parser.isSet(options.json);
+    settings.recursive = parser.isSet(options.recursive);
+    return {};
+}
 
-    const QString folder = positional.at(1);
-    const QStringList names = positional.mid(2);
-    if (parser.isSet(allOption) && !names.isEmpty())
-        return usage(err, QStringLiteral("give either --all or NAMEs, not both"));
-
-    // From here on a stop is told truthfully, however early it comes.
-    const StopOnSignals stopOnSignals;
-    // A first walk of the tree: that the folder can be listed, which NAMEs stand in
-    // it, how many entries the run takes, and the folders it cannot list or enter,
-    // which are told before the pages. No name is kept.
-    Selection selection;
-    selection.all = parser.isSet(allOption);
-    for (const QString& name : names)
-        selection.names.insert(QFile::encodeName(name));
-    settings.recursive = parser.isSet(recursiveOption);
-    int selected = 0;
-    QSet<QByteArray> found;
-    files::FolderWalk walk(folder, settings.recursive);
+// A first walk of the tree: that the folder can be listed, which NAMEs stand in
+// it, and how many entries the run takes. No name is kept. Returns the exit
+// status when the run cannot go on.
+std::optional<int> firstWalk(files::FolderWalk& walk, const QString& folder, const QStringList& names,
+                             const Selection& selection, int& selected, std::FILE* err) {
     if (!walk.listing().ok) {
-        line(err, "code-inserter-cli: " + local(walk.listing().reason));
+        line(err, "code-inserter-cli: " + localName(walk.listing().reason));
         return PageFailed;
     }
+    QSet<QByteArray> found;
     for (QList<QByteArray> files; walk.next(files);) {
         for (const QByteArray& name : files) {
             selected += selection(name) ? 1 : 0;
@@ -534,91 +522,69 @@ int run(const QStringList& arguments, std::FILE* out, std::FILE* err) {
         }
     }
     for (const QString& name : names) {
-        const QByteArray bytes = QFile::encodeName(name);
-        if (!found.contains(bytes))
-            return usage(
-                err, QStringLiteral("\"%1\" is not a file listed in %2")
-                         .arg(files::shownName(bytes), files::shownName(QFile::encodeName(folder))));
+        if (!found.contains(QFile::encodeName(name)))
+            return usage(err, QStringLiteral("\"%1\" is not a file listed in %2")
+                                  .arg(files::shownName(QFile::encodeName(name)),
+                                       files::shownName(QFile::encodeName(folder))));
     }
+    return std::nullopt;
+}
 
-    engine::BatchOptions options{settings.dryRun};
-    options.keepPages = false;
-    options.diff = settings.diff;
-    // Controls in a diff are shown escaped only to a person at a terminal.
-    options.escapeDiff = ::isatty(::fileno(out)) != 0;
-    if (parser.isSet(benchSyncOption)) {
-        const QString how = parser.value(benchSyncOption);
-        options.sync = how == QLatin1String("none")   ? engine::RunFiles::Sync::None
-                       : how == QLatin1String("each") ? engine::RunFiles::Sync::EachFile
-                                                      : engine::RunFiles::Sync::FileSystem;
+// The journal of insert or remove, begun before any page is touched: a run that
+// cannot keep one does not start (the exit status, with the journal reset).
+std::optional<int> beginJournal(const CliHost::Settings& settings, const QString& folder,
+                                engine::FolderId root, std::unique_ptr<files::JournalWriter>& journal,
+                                std::FILE* err) {
+    journal = std::make_unique<files::JournalWriter>("use --no-journal");
+    files::JournalRun header;
+    header.command =
+        settings.command == Command::Insert ? QStringLiteral("insert") : QStringLiteral("remove");
+    header.folder = QFile::encodeName(folder);
+    header.root = root;
+    if (settings.command == Command::Insert) {
+        header.website = QString::fromStdString(settings.site);
+        header.protocol =
+            settings.protocol == engine::SecureProtocol ? QStringLiteral("secure") : QStringLiteral("normal");
     }
-
-    // The journal is made before any page is touched; a run that cannot keep one does not start.
-    std::unique_ptr<files::JournalWriter> journal;
-    if (settings.command != Command::Status && !settings.dryRun && !parser.isSet(noJournalOption)) {
-        journal = std::make_unique<files::JournalWriter>("use --no-journal");
-        files::JournalRun header;
-        header.command = command;
-        header.folder = QFile::encodeName(folder);
-        header.root = walk.listing().id;
-        if (settings.command == Command::Insert) {
-            header.website = QString::fromStdString(settings.site);
-            header.protocol = settings.protocol == engine::SecureProtocol ? QStringLiteral("secure")
-                                                                          : QStringLiteral("normal");
-        }
-        if (const std::string reason = journal->begin(header); !reason.empty()) {
-            line(err, "code-inserter-cli: " + reason);
-            return PageFailed;
-        }
-        options.journal = journal.get();
-    }
-
-    const bool json = settings.json;
-    const bool dryRun = settings.dryRun;
-    CliHost host(folder, walk.listing(), std::move(selection), selected, settings, out);
-    files::QtPageFiles files;
-    const engine::BatchResult result =
-        compare || settings.command == Command::Status
-            ? engine::runStatus(host, files,
-                                engine::StatusOptions{compare, settings.site, settings.protocol, false,
-                                                      settings.pageNameByPath})
-            : engine::runBatch(host, files, options);
-    if (journal)
-        journal->finish();
-    if (!result.error.empty()) {
-        line(err, "code-inserter-cli: " + result.error);
+    if (const std::string reason = journal->begin(header); !reason.empty()) {
+        journal.reset();
+        line(err, "code-inserter-cli: " + reason);
         return PageFailed;
     }
+    return std::nullopt;
+}
 
-    if (settings.command == Command::Status) {
-        const std::size_t current = result.countState("current");
-        std::size_t judged = 0; // every page told but the skipped ones
-        for (const auto outcome :
-             {engine::Outcome::Inserted, engine::Outcome::Replaced, engine::Outcome::Removed,
-              engine::Outcome::Unchanged, engine::Outcome::Failed})
-            judged += result.count(outcome);
-        const bool allCurrent = current == judged;
-        if (json) {
-            QJsonObject summary;
-            for (const char* state : {"code", "current", "stale", "none", "broken"})
-                summary.insert(QLatin1String(state), static_cast<qint64>(result.countState(state)));
-            summary.insert(QStringLiteral("skipped"),
-                           static_cast<qint64>(result.count(engine::Outcome::Skipped)));
-            summary.insert(QStringLiteral("failed"),
-                           static_cast<qint64>(result.count(engine::Outcome::Failed)));
-            if (result.stopped)
-                summary.insert(QStringLiteral("stopped"), true);
-            jsonLine(out, QJsonObject{{QStringLiteral("summary"), summary}});
-        } else {
-            line(out, (result.stopped ? "stopped: " : std::string()) + result.stateSummary(compare));
-        }
-        if (result.stopped && stopSignal != 0)
-            return 128 + static_cast<int>(stopSignal);
-        if (compare)
-            return allCurrent ? Success : PageFailed;
-        return result.count(engine::Outcome::Failed) > 0 ? PageFailed : Success;
+// The summary of a status run, and its exit status.
+int statusSummary(const engine::BatchResult& result, bool compare, bool json, std::FILE* out) {
+    std::size_t judged = 0; // every page told but the skipped ones
+    for (const auto outcome : {engine::Outcome::Inserted, engine::Outcome::Replaced, engine::Outcome::Removed,
+                               engine::Outcome::Unchanged, engine::Outcome::Failed})
+        judged += result.count(outcome);
+    if (json) {
+        QJsonObject summary;
+        for (const auto state :
+             {engine::PageState::Code, engine::PageState::Current, engine::PageState::Stale,
+              engine::PageState::None, engine::PageState::Broken})
+            summary.insert(QLatin1String(engine::stateWord(state)),
+                           static_cast<qint64>(result.countState(state)));
+        summary.insert(QStringLiteral("skipped"),
+                       static_cast<qint64>(result.count(engine::Outcome::Skipped)));
+        summary.insert(QStringLiteral("failed"), static_cast<qint64>(result.count(engine::Outcome::Failed)));
+        if (result.stopped)
+            summary.insert(QStringLiteral("stopped"), true);
+        jsonLine(out, QJsonObject{{QStringLiteral("summary"), summary}});
+    } else {
+        line(out, (result.stopped ? "stopped: " : std::string()) + result.stateSummary(compare));
     }
+    if (result.stopped && stopSignal != 0)
+        return 128 + static_cast<int>(stopSignal);
+    if (compare)
+        return result.countState(engine::PageState::Current) == judged ? Success : PageFailed;
+    return result.count(engine::Outcome::Failed) > 0 ? PageFailed : Success;
+}
 
+// The summary of insert or remove, and its exit status.
+int batchSummary(const engine::BatchResult& result, bool dryRun, bool json, std::FILE* out) {
     if (json) {
         QJsonObject summary = outcomeCounts(result, {engine::Outcome::Inserted, engine::Outcome::Replaced,
                                                      engine::Outcome::Removed, engine::Outcome::Unchanged,
@@ -630,6 +596,97 @@ int run(const QStringList& arguments, std::FILE* out, std::FILE* err) {
              (dryRun ? "dry run: " : "") + (result.stopped ? "stopped: " : std::string()) + result.summary());
     }
     return batchStatus(result);
+}
+
+engine::BatchOptions batchOptions(const QCommandLineParser& parser, const Options& options,
+                                  const CliHost::Settings& settings, std::FILE* out) {
+    engine::BatchOptions batch{settings.dryRun};
+    batch.keepPages = false;
+    batch.diff = settings.diff;
+    // Controls in a diff are shown escaped only to a person at a terminal.
+    batch.escapeDiff = ::isatty(::fileno(out)) != 0;
+    if (parser.isSet(options.benchSync)) {
+        const QString how = parser.value(options.benchSync);
+        batch.sync = how == QLatin1String("none")   ? engine::RunFiles::Sync::None
+                     : how == QLatin1String("each") ? engine::RunFiles::Sync::EachFile
+                                                    : engine::RunFiles::Sync::FileSystem;
+    }
+    return batch;
+}
+
+// insert, remove and status: the arguments checked, the tree walked once to
+// check them, then the run with each page's line and the summary.
+int pageCommand(const QCommandLineParser& parser, const Options& options, std::FILE* out, std::FILE* err) {
+    CliHost::Settings settings;
+    if (const QString problem = readSettings(parser, options, settings); !problem.isEmpty())
+        return usage(err, problem);
+    const QString folder = parser.positionalArguments().at(1);
+    const QStringList names = parser.positionalArguments().mid(2);
+    // From here on a stop is told truthfully, however early it comes.
+    const StopOnSignals stopOnSignals;
+    Selection selection;
+    selection.all = parser.isSet(options.all);
+    for (const QString& name : names)
+        selection.names.insert(QFile::encodeName(name));
+    int selected = 0;
+    files::FolderWalk walk(folder, settings.recursive);
+    if (const auto status = firstWalk(walk, folder, names, selection, selected, err))
+        return *status;
+
+    engine::BatchOptions batch = batchOptions(parser, options, settings, out);
+    const bool status = settings.command == Command::Status;
+    std::unique_ptr<files::JournalWriter> journal;
+    if (!status && !settings.dryRun && !parser.isSet(options.noJournal)) {
+        if (const auto failed = beginJournal(settings, folder, walk.listing().id, journal, err))
+            return *failed;
+        batch.journal = journal.get();
+    }
+    const bool compare = status && parser.isSet(options.site);
+    CliHost host(folder, walk.listing(), std::move(selection), selected, settings, out);
+    files::QtPageFiles files;
+    const engine::BatchResult result =
+        status ? engine::runStatus(host, files,
+                                   engine::StatusOptions{compare, settings.site, settings.protocol, false,
+                                                         settings.pageNameByPath})
+               : engine::runBatch(host, files, batch);
+    if (journal)
+        journal->finish();
+    if (!result.error.empty()) {
+        line(err, "code-inserter-cli: " + result.error);
+        return PageFailed;
+    }
+    return status ? statusSummary(result, compare, settings.json, out)
+                  : batchSummary(result, settings.dryRun, settings.json, out);
+}
+
+} // namespace
+
+int run(const QStringList& arguments, std::FILE* out, std::FILE* err) {
+    QCommandLineParser parser;
+    const Options options(parser);
+    if (!parser.parse(arguments))
+        return usage(err, parser.errorText());
+    // --help-all, which the parser offers beside --help, shows the same: the tool has
+    // no options of Qt's own.
+    if (parser.isSet(options.help) || parser.isSet(QStringLiteral("help-all"))) {
+        line(out, localName(parser.helpText()));
+        return Success;
+    }
+    if (parser.isSet(options.version)) {
+        line(out, std::string("code-inserter-cli ") + version::text());
+        return Success;
+    }
+    const QStringList positional = parser.positionalArguments();
+    if (positional.isEmpty())
+        return usage(err, QStringLiteral("missing command: insert, remove or status"));
+    const QString command = positional.front();
+    if (command == QLatin1String("runs") || command == QLatin1String("undo"))
+        return journalCommand(parser, options, out, err);
+    if (command == QLatin1String("insert") || command == QLatin1String("remove") ||
+        command == QLatin1String("status"))
+        return pageCommand(parser, options, out, err);
+    return usage(
+        err, QStringLiteral("unknown command \"%1\": use insert, remove, status, undo or runs").arg(command));
 }
 
 } // namespace cli

@@ -4,6 +4,7 @@
 #include "engine/TextScan.h"
 #include "engine/TrackingBlock.h"
 #include "engine/UnifiedDiff.h"
+#include "engine/Utf16.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -305,7 +306,7 @@ public:
         , m_total(total) {}
 
     PageResult& add(const std::string& path) {
-        m_pending.push_back(PageResult{path, Outcome::Failed, {}, {}, {}, {}, {}});
+        m_pending.push_back(PageResult{path, Outcome::Failed, {}, PageState::Unknown, {}, {}, {}});
         return m_pending.back();
     }
     void addDone(PageResult page) { m_pending.push_back(std::move(page)); }
@@ -370,27 +371,14 @@ private:
 // The page's text with one byte a character, for reading the block: UTF-16 pages
 // are narrowed, characters beyond ASCII read as '?'.
 std::string narrowed(const std::string& contents) {
-    const bool le = contents.size() >= 2 && contents[0] == '\xFF' && contents[1] == '\xFE';
-    const bool be = contents.size() >= 2 && contents[0] == '\xFE' && contents[1] == '\xFF';
-    if (!le && !be)
+    const ByteOrderMark mark = byteOrderMark(contents);
+    if (mark == ByteOrderMark::None)
         return contents;
     std::string text;
-    for (std::size_t i = 2; i + 1 < contents.size(); i += 2) {
-        const auto lo = static_cast<unsigned char>(contents[le ? i : i + 1]);
-        const auto hi = static_cast<unsigned char>(contents[le ? i + 1 : i]);
-        text.push_back(hi == 0 && lo < 0x80 ? static_cast<char>(lo) : '?');
-    }
+    for (const char16_t unit :
+         decodeUtf16(std::string_view(contents).substr(2), mark == ByteOrderMark::Utf16BE))
+        text.push_back(unit < 0x80 ? static_cast<char>(unit) : '?');
     return text;
-}
-
-// The text between `before` and the first `after` that follows it, in [from, to).
-std::string between(std::string_view text, std::string_view before, std::string_view after) {
-    const std::size_t at = text.find(before);
-    if (at == std::string_view::npos)
-        return {};
-    const std::size_t from = at + before.size();
-    const std::size_t end = text.find(after, from);
-    return end == std::string_view::npos ? std::string() : std::string(text.substr(from, end - from));
 }
 
 // What one entry carries, for a status run.
@@ -411,7 +399,7 @@ void inspectOne(PageFiles& files, const std::string& entryName, const StatusOpti
     if (insert.status == RewritePlan::Status::EndsInside) {
         // No block can run there, whatever markers the page holds.
         result.outcome = Outcome::Unchanged;
-        result.state = "none";
+        result.state = PageState::None;
         result.reason = "the page ends inside " + insert.endsInside + ", where the code would not run";
         return;
     }
@@ -436,28 +424,29 @@ void inspectOne(PageFiles& files, const std::string& entryName, const StatusOpti
     const bool oneBlock = starts == 1 && ends == 1 && insert.status == RewritePlan::Status::Rewritten &&
                           insert.blocksRemoved == 1;
     if (starts == 0 && ends == 0) {
-        result.state = "none";
+        result.state = PageState::None;
     } else if (!oneBlock) {
-        result.state = "broken";
+        result.state = PageState::Broken;
         result.reason = "its markers form no single block (" + std::to_string(starts) + " start, " +
                         std::to_string(ends) + " end)";
     } else {
         const std::string_view blockText =
             std::string_view(text).substr(firstStart, all.findKey(EndMarker, firstStart) - firstStart);
-        result.state = "code";
-        result.website = between(blockText, "/script/", ".js");
-        result.protocol = blockText.find("src=\"https://") != std::string_view::npos ? "secure" : "normal";
+        const BlockFields block = readTrackingBlock(blockText);
+        result.state = PageState::Code;
+        result.website = block.website;
+        result.protocol = block.secure ? "secure" : "normal";
         if (options.compare) {
             if (!insert.changed) {
-                result.state = "current";
+                result.state = PageState::Current;
             } else {
-                result.state = "stale";
+                result.state = PageState::Stale;
                 std::vector<std::string> differs;
                 if (result.website != siteNo(options.websiteNumber))
                     differs.emplace_back("website number");
                 if ((result.protocol == "normal") != isNormalProtocol(options.protocolText))
                     differs.emplace_back("protocol");
-                if (between(blockText, "&page=", "&javascript") != pageName(name))
+                if (block.pageName != pageName(name))
                     differs.emplace_back("page name");
                 if (differs.empty())
                     differs.emplace_back("the block's place");
@@ -710,20 +699,28 @@ BatchResult runStatus(BatchHost& host, PageFiles& files, const StatusOptions& op
     return result;
 }
 
-namespace {
-constexpr const char* States[] = {"code", "current", "stale", "none", "broken"};
-} // namespace
+const char* stateWord(PageState state) {
+    switch (state) {
+    case PageState::Unknown:
+        return "";
+    case PageState::Code:
+        return "code";
+    case PageState::Current:
+        return "current";
+    case PageState::Stale:
+        return "stale";
+    case PageState::None:
+        return "none";
+    case PageState::Broken:
+        return "broken";
+    }
+    return "";
+}
 
 void BatchResult::record(PageResult page, bool keep) {
     ++m_outcomes[static_cast<int>(page.outcome)];
-    bool stated = false;
-    for (std::size_t i = 0; i < std::size(States); ++i) {
-        if (page.state == States[i]) {
-            ++m_states[i];
-            stated = true;
-        }
-    }
-    if (!stated && page.state.empty()) {
+    ++m_states[static_cast<int>(page.state)];
+    if (page.state == PageState::Unknown) {
         m_skippedWithoutState += page.outcome == Outcome::Skipped ? 1 : 0;
         m_failedWithoutState += page.outcome == Outcome::Failed ? 1 : 0;
     }
@@ -731,22 +728,18 @@ void BatchResult::record(PageResult page, bool keep) {
         pages.push_back(std::move(page));
 }
 
-std::size_t BatchResult::countState(const std::string& state) const {
-    for (std::size_t i = 0; i < std::size(States); ++i) {
-        if (state == States[i])
-            return m_states[i];
-    }
-    return 0;
+std::size_t BatchResult::countState(PageState state) const {
+    return m_states[static_cast<int>(state)];
 }
 
 std::string BatchResult::stateSummary(bool compared) const {
     std::string text;
-    for (const char* state : States) {
+    for (const PageState state :
+         {PageState::Code, PageState::Current, PageState::Stale, PageState::None, PageState::Broken}) {
         const bool wanted =
-            compared ? std::string_view(state) != "code"
-                     : (std::string_view(state) != "current" && std::string_view(state) != "stale");
+            compared ? state != PageState::Code : (state != PageState::Current && state != PageState::Stale);
         if (wanted)
-            text += std::to_string(countState(state)) + " " + state + ", ";
+            text += std::to_string(countState(state)) + " " + stateWord(state) + ", ";
     }
     // Pages without a state were skipped or failed.
     return text + std::to_string(m_skippedWithoutState) + " skipped, " +

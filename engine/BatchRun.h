@@ -15,14 +15,21 @@ enum class Outcome { Inserted, Replaced, Removed, Unchanged, Skipped, Failed, Re
 // The word for an outcome, as reports print it ("inserted", "skipped", ...).
 const char* outcomeWord(Outcome outcome);
 
+// What a status run finds a page to carry: one block (compared with what insert
+// would write: current or stale), no markers, or markers that form no block.
+// Unknown where the outcome says it: skipped or failed.
+enum class PageState { Unknown, Code, Current, Stale, None, Broken };
+
+// The word for a state, as reports print it ("code", "stale", ...); empty for Unknown.
+const char* stateWord(PageState state);
+
 struct PageResult {
     std::string path;
     Outcome outcome = Outcome::Failed;
     std::string reason; // for skipped and failed pages
-    // Status runs only: what the page carries ("code", "none", "broken", "current",
-    // "stale", or empty where the outcome says it: skipped or failed), and for a
-    // block its website number and protocol ("normal" or "secure").
-    std::string state;
+    // Status runs only: what the page carries, and for a block its website number
+    // and protocol ("normal" or "secure").
+    PageState state = PageState::Unknown;
     std::string website;
     std::string protocol;
     // With BatchOptions::diff: the page's change as a unified diff, for pages
@@ -52,11 +59,11 @@ struct BatchResult {
     // Status runs: "2 code, 1 none, 0 broken, 1 skipped, 0 failed" (with current
     // and stale in place of code where pages were compared).
     std::string stateSummary(bool compared) const;
-    std::size_t countState(const std::string& state) const;
+    std::size_t countState(PageState state) const;
 
 private:
     std::size_t m_outcomes[7] = {};
-    std::size_t m_states[5] = {}; // code, current, stale, none, broken
+    std::size_t m_states[6] = {}; // by PageState
     std::size_t m_skippedWithoutState = 0;
     std::size_t m_failedWithoutState = 0;
 };

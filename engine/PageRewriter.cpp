@@ -3,6 +3,7 @@
 #include "engine/HtmlScan.h"
 #include "engine/TextScan.h"
 #include "engine/TrackingBlock.h"
+#include "engine/Utf16.h"
 
 #include <algorithm>
 #include <cstring>
@@ -243,23 +244,6 @@ template <typename C> Core<C> rewriteCore(std::basic_string_view<C> page, Mode m
     return core;
 }
 
-std::u16string decodeUtf16(std::string_view bytes, bool bigEndian) {
-    std::u16string units(bytes.size() / 2, u'\0');
-    for (std::size_t i = 0; i < units.size(); ++i) {
-        const auto b0 = static_cast<unsigned char>(bytes[2 * i]);
-        const auto b1 = static_cast<unsigned char>(bytes[2 * i + 1]);
-        units[i] = static_cast<char16_t>(bigEndian ? (b0 << 8) | b1 : (b1 << 8) | b0);
-    }
-    return units;
-}
-
-void appendUtf16(std::string& out, char16_t unit, bool bigEndian) {
-    const auto high = static_cast<char>(unit >> 8);
-    const auto low = static_cast<char>(unit & 0xFF);
-    out.push_back(bigEndian ? high : low);
-    out.push_back(bigEndian ? low : high);
-}
-
 } // namespace
 
 namespace {
@@ -307,14 +291,9 @@ bool isWebPage(std::string_view fileName, std::string_view contents) {
                      ".TPL", ".TWIG", ".ERB", ".EJS", ".HBS", ".MUSTACHE", ".NJK", ".LIQUID"}))
         return true;
     const std::string_view head = contents.substr(0, 4096);
-    const bool le = head.substr(0, 2) == "\xFF\xFE";
-    if (le || head.substr(0, 2) == "\xFE\xFF") {
-        std::u16string units;
-        for (std::size_t i = 2; i + 1 < head.size(); i += 2) {
-            const auto b0 = static_cast<unsigned char>(head[i]);
-            const auto b1 = static_cast<unsigned char>(head[i + 1]);
-            units.push_back(static_cast<char16_t>(le ? (b1 << 8) | b0 : (b0 << 8) | b1));
-        }
+    const ByteOrderMark mark = byteOrderMark(head);
+    if (mark == ByteOrderMark::Utf16LE || mark == ByteOrderMark::Utf16BE || mark == ByteOrderMark::Utf32LE) {
+        const std::u16string units = decodeUtf16(head.substr(2), mark == ByteOrderMark::Utf16BE);
         return opensWith<char16_t>(units, "<!doctype html") || opensWith<char16_t>(units, "<html");
     }
     const std::string_view text = head.substr(0, 3) == "\xEF\xBB\xBF" ? head.substr(3) : head;
@@ -346,10 +325,11 @@ std::string RewritePlan::text(std::string_view page) const {
 
 RewritePlan planRewrite(std::string_view page, Mode mode, std::string_view block, bool appendWithoutBody) {
     RewritePlan plan;
-    const bool le = page.size() >= 2 && page[0] == '\xFF' && page[1] == '\xFE';
-    const bool be = page.size() >= 2 && page[0] == '\xFE' && page[1] == '\xFF';
+    const ByteOrderMark mark = byteOrderMark(page);
+    const bool le = mark == ByteOrderMark::Utf16LE;
+    const bool be = mark == ByteOrderMark::Utf16BE;
 
-    if (page.size() >= 4 && page.substr(0, 4) == std::string_view("\xFF\xFE\0\0", 4)) {
+    if (mark == ByteOrderMark::Utf32LE) {
         plan.status = RewritePlan::Status::Utf32;
         return plan;
     }

@@ -158,4 +158,23 @@ bool hasWebsiteNumber(std::string_view websiteNumber) {
     return websiteNumber.find_first_not_of(" \t\n\r") != std::string_view::npos;
 }
 
+namespace {
+
+// The text between `before` and the first `after` that follows it.
+std::string between(std::string_view text, std::string_view before, std::string_view after) {
+    const std::size_t at = text.find(before);
+    if (at == std::string_view::npos)
+        return {};
+    const std::size_t from = at + before.size();
+    const std::size_t end = text.find(after, from);
+    return end == std::string_view::npos ? std::string() : std::string(text.substr(from, end - from));
+}
+
+} // namespace
+
+BlockFields readTrackingBlock(std::string_view blockText) {
+    return BlockFields{between(blockText, "/script/", ".js"), between(blockText, "&page=", "&javascript"),
+                       blockText.find("src=\"https://") != std::string_view::npos};
+}
+
 } // namespace engine

@@ -51,4 +51,14 @@ bool isNormalProtocol(std::string_view protocolText);
 std::optional<std::string> buildTrackingBlock(std::string_view websiteNumber, std::string_view protocolText,
                                               std::string_view fileName);
 
+// What a block in a page names, read back from its text (from its start marker
+// up to its end marker): the website number and page name as written into its
+// addresses, and whether they go by https.
+struct BlockFields {
+    std::string website;
+    std::string pageName;
+    bool secure = false;
+};
+BlockFields readTrackingBlock(std::string_view blockText);
+
 } // namespace engine

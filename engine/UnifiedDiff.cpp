@@ -1,6 +1,7 @@
 #include "engine/UnifiedDiff.h"
 
 #include "engine/ReportText.h"
+#include "engine/Utf16.h"
 
 #include <algorithm>
 #include <vector>
@@ -168,38 +169,8 @@ std::string hunks(const std::vector<Change>& changes, const Lines& old, const Li
 }
 
 // UTF-16 text (after its byte-order mark) as UTF-8.
-std::string utf8Of(std::string_view bytes, bool bigEndian) {
-    std::u16string units;
-    for (std::size_t i = 2; i + 1 < bytes.size(); i += 2) {
-        const auto b0 = static_cast<unsigned char>(bytes[i]);
-        const auto b1 = static_cast<unsigned char>(bytes[i + 1]);
-        units.push_back(static_cast<char16_t>(bigEndian ? (b0 << 8) | b1 : (b1 << 8) | b0));
-    }
-    std::string out;
-    for (std::size_t i = 0; i < units.size(); ++i) {
-        char32_t cp = units[i];
-        if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < units.size() && units[i + 1] >= 0xDC00 &&
-            units[i + 1] <= 0xDFFF)
-            cp = 0x10000 + ((cp - 0xD800) << 10) + (units[++i] - 0xDC00);
-        else if (cp >= 0xD800 && cp <= 0xDFFF)
-            cp = 0xFFFD;
-        if (cp < 0x80) {
-            out += static_cast<char>(cp);
-        } else if (cp < 0x800) {
-            out += static_cast<char>(0xC0 | (cp >> 6));
-            out += static_cast<char>(0x80 | (cp & 0x3F));
-        } else if (cp < 0x10000) {
-            out += static_cast<char>(0xE0 | (cp >> 12));
-            out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (cp & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | (cp >> 18));
-            out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (cp & 0x3F));
-        }
-    }
-    return out;
+std::string utf8OfPage(std::string_view bytes, bool bigEndian) {
+    return utf8Of(decodeUtf16(bytes.substr(std::min<std::size_t>(2, bytes.size())), bigEndian));
 }
 
 } // namespace
@@ -212,8 +183,8 @@ std::string unifiedDiff(std::string_view name, std::string_view oldText, const R
     const std::string label(name);
     if (plan.encoding != PageEncoding::Bytes) {
         const bool big = plan.encoding == PageEncoding::Utf16BE;
-        const std::string before = utf8Of(oldText, big);
-        const std::string after = utf8Of(newText, big);
+        const std::string before = utf8OfPage(oldText, big);
+        const std::string after = utf8OfPage(newText, big);
         const Lines old(before);
         const Lines now(after);
         return "--- a/" + label + " (UTF-16, shown as UTF-8)\n+++ b/" + label +

@@ -2,6 +2,7 @@
 
 #include "engine/ReportText.h"
 #include "engine/TrackingBlock.h"
+#include "files/Names.h"
 #include "picker/Form2.h"
 #include "platform/Platform.h"
 #include "platform/Twips.h"
@@ -39,6 +40,9 @@ using platform::twips;
 using platform::twipsRect;
 
 namespace {
+
+using files::localName;
+using files::shownText;
 
 const QString Caption = QStringLiteral("Trafalytic - Code Inserter");
 constexpr int InViewTop = 840;
@@ -141,14 +145,6 @@ QPushButton* button(QWidget* parent, const QString& name, const QString& caption
     // button still presses that button (see Form1::keyPressEvent).
     b->setAutoDefault(false);
     return b;
-}
-
-std::string local(const QString& text) {
-    return QFile::encodeName(text).toStdString();
-}
-// Paths and reasons as the user sees them: one line, nothing hidden or reordered.
-QString shown(const std::string& text) {
-    return QString::fromStdString(engine::reportText(text));
 }
 
 // Lists of more pages than this show a wait cursor while a command works on them.
@@ -752,7 +748,7 @@ void Form1::showRunOutcome() {
             const QString what =
                 wanted == engine::Outcome::Failed ? QStringLiteral("not changed") : QStringLiteral("skipped");
             auto* item = new QListWidgetItem(
-                QStringLiteral("%1 (%2: %3)").arg(shown(page.path), what, shown(page.reason)), List2);
+                QStringLiteral("%1 (%2: %3)").arg(shownText(page.path), what, shownText(page.reason)), List2);
             item->setToolTip(item->text());
         }
     }
@@ -760,9 +756,9 @@ void Form1::showRunOutcome() {
     if (run.stopped && !m_lastWasUndo) {
         QSet<QString> reached;
         for (const auto& page : run.pages)
-            reached.insert(shown(page.path));
+            reached.insert(shownText(page.path));
         for (int i = 0; i < m_pageList->rowCount(); ++i) {
-            const QString path = shown(engine::joinPath(folder(), m_pageList->rawName(i).toStdString()));
+            const QString path = shownText(engine::joinPath(folder(), m_pageList->rawName(i).toStdString()));
             if (m_pageList->ticked(i) && !reached.contains(path))
                 List2->addItem(QStringLiteral("%1 (not done)").arg(path));
         }
@@ -786,9 +782,9 @@ void Form1::saveReport() {
     for (const auto& page : m_lastRun.pages) {
         QString line = QString::fromLatin1(engine::outcomeWord(page.outcome));
         line = line.leftJustified(std::max(static_cast<int>(line.size()) + 1, 10));
-        line += shown(page.path);
+        line += shownText(page.path);
         if (!page.reason.empty())
-            line += QStringLiteral(": ") + shown(page.reason);
+            line += QStringLiteral(": ") + shownText(page.reason);
         report += line + QLatin1Char('\n');
     }
     report += QString::fromStdString(m_lastWasUndo ? m_lastRun.undoSummary() : m_lastRun.summary()) +
@@ -850,7 +846,7 @@ void Form1::keyPressEvent(QKeyEvent* event) {
 }
 
 std::string Form1::folder() {
-    return local(m_file1Path);
+    return localName(m_file1Path);
 }
 engine::FolderId Form1::listedFolder() {
     return m_file1Id;
@@ -908,7 +904,7 @@ void Form1::showPreview() {
 void Form1::pageStarting(const std::string& path, int done, int total) {
     if (m_previewing)
         return;
-    m_pageInHand = shown(path);
+    m_pageInHand = shownText(path);
     m_pagesDone = done;
     m_pagesTotal = total;
     // At the screen's pace, and at once on the last page and once a stop is asked.

@@ -346,10 +346,10 @@ private Q_SLOTS:
         QVERIFY2(written.contains(named), qPrintable(written));
         // Status compares with the choice made.
         StatusOptions options{true, host.site, host.protocol, true, byPath};
-        QCOMPARE(runStatus(host, files, options).pages[0].state, std::string("current"));
+        QCOMPARE(runStatus(host, files, options).pages[0].state, PageState::Current);
         options.pageNameByPath = !byPath;
         QCOMPARE(runStatus(host, files, options).pages[0].state,
-                 std::string(entry.contains(QLatin1Char('/')) ? "stale" : "current"));
+                 entry.contains(QLatin1Char('/')) ? PageState::Stale : PageState::Current);
     }
 
     void replacedRemovedAndUnchanged() {
