@@ -240,12 +240,14 @@ int main(int argc, char* argv[]) {
         // Undo of the whole batch against the batch, and a dry run's diffs against a
         // dry run, on fresh copies, in interleaved rounds.
         std::vector<double> batch, undo, dry, diff;
-        for (int round = 0; round < 3; ++round) {
+        for (int round = 0; round < 5; ++round) {
             const fs::path dir = root / "round";
             runChild({"rm -rf '" + dir.string() + "' && cp -r '" + corpus.string() + "' '" + dir.string() +
                       "' && sync"},
                      true);
             batch.push_back(runChild(contenders[0].command(dir)).seconds);
+            // Each starts from a synced disk, as every contender above does.
+            runChild({"sync"}, true);
             undo.push_back(runChild({cli, "undo"}).seconds);
             dry.push_back(runChild({cli, "insert", "--site", "12345", "--dry-run", dir.string()}).seconds);
             diff.push_back(

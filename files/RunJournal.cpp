@@ -287,6 +287,9 @@ struct JournalWriter::State {
     }
     // The text as a frame of its own, which carries its checksum.
     bool compress(std::string_view text) {
+        // Told the size, the library fits its tables to the page: small pages start quickly.
+        if (ZSTD_isError(ZSTD_CCtx_setPledgedSrcSize(compressor, text.size())))
+            return false;
         ZSTD_inBuffer in{text.data(), text.size(), 0};
         for (;;) {
             ZSTD_outBuffer buffer{out.data(), out.size(), 0};
@@ -458,20 +461,33 @@ struct JournalReader::State {
     ZSTD_DCtx* decompressor = nullptr;
     std::vector<char> in = std::vector<char>(ZSTD_DStreamInSize());
 
+    // What of the file the input buffer holds: frames of small pages lie many to
+    // a read.
+    std::uint64_t bufferStart = 0;
+    std::size_t bufferSize = 0;
+
     // The frame that begins at `offset` into `to`, which holds exactly its text;
     // the library checks the frame's checksum as it reaches its end.
     std::string frame(std::uint64_t offset, std::string& to) {
-        if (!oldTexts.seek(qint64(offset)) ||
-            ZSTD_isError(ZSTD_DCtx_reset(decompressor, ZSTD_reset_session_only)))
-            return "the journal ends before it";
+        if (ZSTD_isError(ZSTD_DCtx_reset(decompressor, ZSTD_reset_session_only)))
+            return "the journal's copy is damaged";
+        ZSTD_inBuffer input{in.data(), bufferSize, std::size_t(offset - bufferStart)};
+        if (offset < bufferStart || offset >= bufferStart + bufferSize) {
+            if (!oldTexts.seek(qint64(offset)))
+                return "the journal ends before it";
+            bufferStart = offset;
+            bufferSize = 0;
+            input = ZSTD_inBuffer{in.data(), 0, 0};
+        }
         ZSTD_outBuffer output{to.data(), to.size(), 0};
-        ZSTD_inBuffer input{in.data(), 0, 0};
         for (std::size_t left = 1; left != 0;) {
             if (input.pos == input.size) {
                 const qint64 got = oldTexts.read(in.data(), qint64(in.size()));
                 if (got <= 0)
                     return "the journal ends before it";
-                input = ZSTD_inBuffer{in.data(), std::size_t(got), 0};
+                bufferStart += bufferSize;
+                bufferSize = std::size_t(got);
+                input = ZSTD_inBuffer{in.data(), bufferSize, 0};
             }
             const std::size_t read = input.pos;
             const std::size_t written = output.pos;
