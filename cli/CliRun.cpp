@@ -288,11 +288,23 @@ int listRuns(bool json, std::FILE* out) {
     return Success;
 }
 
-// `undo [RUN]`: the run's pages get their old texts back where they still hold
-// what it wrote.
-int undoRun(const QString& runId, CliHost::Settings settings, bool journaled, engine::BatchOptions options,
-            std::FILE* out, std::FILE* err) {
-    std::vector<files::JournalRun> runs = files::journalRuns();
+// The journal of a run that changes pages, begun before any page is touched: a
+// run that cannot keep one does not start (its exit status, with none begun).
+std::optional<int> beginJournal(const files::JournalRun& header,
+                                std::unique_ptr<files::JournalWriter>& journal, std::FILE* err) {
+    journal = std::make_unique<files::JournalWriter>("use --no-journal");
+    if (const std::string reason = journal->begin(header); !reason.empty()) {
+        journal.reset();
+        line(err, "code-inserter-cli: " + reason);
+        return PageFailed;
+    }
+    return std::nullopt;
+}
+
+// The run `undo` takes back, read whole: the one named, or the newest that is
+// neither undone nor an undo. Its exit status when there is none.
+std::optional<int> chooseRun(const QString& runId, files::JournalRun& run, std::FILE* err) {
+    const std::vector<files::JournalRun> runs = files::journalRuns(files::Detail::Header);
     const files::JournalRun* chosen = nullptr;
     if (runId.isEmpty()) {
         chosen = files::runToUndo(runs);
@@ -309,34 +321,38 @@ int undoRun(const QString& runId, CliHost::Settings settings, bool journaled, en
                 err, QStringLiteral("no run \"%1\" in the journal (see code-inserter-cli runs)").arg(runId));
         chosen = &*found;
     }
-    files::JournalRun full;
-    if (!files::journalRun(chosen->id, full)) {
+    if (!files::journalRun(chosen->id, run)) {
         line(err, "code-inserter-cli: the run " + localName(chosen->id) + " cannot be read from the journal");
         return PageFailed;
     }
-    files::JournalReader record(std::move(full));
-    const files::JournalRun& run = record.run();
-    const QString folderName = QFile::decodeName(run.folder);
+    return std::nullopt;
+}
 
+// `undo [RUN]`: the run's pages get their old texts back where they still hold
+// what it wrote; the run is then marked undone.
+int undoRun(const QString& runId, CliHost::Settings settings, bool journaled, engine::BatchOptions options,
+            std::FILE* out, std::FILE* err) {
+    files::JournalRun chosen;
+    if (const auto status = chooseRun(runId, chosen, err))
+        return *status;
+    files::JournalReader record(std::move(chosen));
+    const files::JournalRun& run = record.run();
     const StopOnSignals stopOnSignals;
     std::unique_ptr<files::JournalWriter> journal;
     if (journaled && !settings.dryRun) {
-        journal = std::make_unique<files::JournalWriter>("use --no-journal");
         files::JournalRun header;
         header.command = QStringLiteral("undo");
         header.folder = run.folder;
         header.root = run.root;
         header.undoes = run.id;
-        if (const std::string reason = journal->begin(header); !reason.empty()) {
-            line(err, "code-inserter-cli: " + reason);
-            return PageFailed;
-        }
+        if (const auto failed = beginJournal(header, journal, err))
+            return *failed;
         options.journal = journal.get();
     }
     files::FolderListing listing;
     listing.id = run.root;
     settings.command = Command::Undo;
-    CliHost host(folderName, std::move(listing), {}, 0, settings, out);
+    CliHost host(QFile::decodeName(run.folder), std::move(listing), {}, 0, settings, out);
     files::QtPageFiles files;
     const engine::BatchResult result = engine::runUndo(host, files, record, options);
     if (journal)
@@ -530,12 +546,9 @@ std::optional<int> firstWalk(files::FolderWalk& walk, const QString& folder, con
     return std::nullopt;
 }
 
-// The journal of insert or remove, begun before any page is touched: a run that
-// cannot keep one does not start (the exit status, with the journal reset).
-std::optional<int> beginJournal(const CliHost::Settings& settings, const QString& folder,
-                                engine::FolderId root, std::unique_ptr<files::JournalWriter>& journal,
-                                std::FILE* err) {
-    journal = std::make_unique<files::JournalWriter>("use --no-journal");
+// What the journal of insert or remove says of the run.
+files::JournalRun journalHeader(const CliHost::Settings& settings, const QString& folder,
+                                engine::FolderId root) {
     files::JournalRun header;
     header.command =
         settings.command == Command::Insert ? QStringLiteral("insert") : QStringLiteral("remove");
@@ -546,12 +559,7 @@ std::optional<int> beginJournal(const CliHost::Settings& settings, const QString
         header.protocol =
             settings.protocol == engine::SecureProtocol ? QStringLiteral("secure") : QStringLiteral("normal");
     }
-    if (const std::string reason = journal->begin(header); !reason.empty()) {
-        journal.reset();
-        line(err, "code-inserter-cli: " + reason);
-        return PageFailed;
-    }
-    return std::nullopt;
+    return header;
 }
 
 // The summary of a status run, and its exit status.
@@ -637,7 +645,8 @@ int pageCommand(const QCommandLineParser& parser, const Options& options, std::F
     const bool status = settings.command == Command::Status;
     std::unique_ptr<files::JournalWriter> journal;
     if (!status && !settings.dryRun && !parser.isSet(options.noJournal)) {
-        if (const auto failed = beginJournal(settings, folder, walk.listing().id, journal, err))
+        if (const auto failed =
+                beginJournal(journalHeader(settings, folder, walk.listing().id), journal, err))
             return *failed;
         batch.journal = journal.get();
     }

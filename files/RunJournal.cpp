@@ -160,7 +160,44 @@ std::uint64_t folderBytes(const QString& path) {
     return bytes;
 }
 
-bool readRun(const QString& id, bool withPages, JournalRun& run) {
+// The value after `key` in one of the journal's own page lines, which hold no
+// escapes (paths are percent-encoded): read directly, not as JSON, since a run
+// may have a million of them.
+QByteArray valueOf(const QByteArray& line, const char* key) {
+    const QByteArray tag = QByteArray("\"") + key + "\":";
+    const qsizetype at = line.indexOf(tag);
+    if (at < 0)
+        return {};
+    qsizetype from = at + tag.size();
+    const bool quoted = from < line.size() && line[from] == '"';
+    from += quoted ? 1 : 0;
+    qsizetype end = from;
+    while (end < line.size() && line[end] != (quoted ? '"' : ',') && line[end] != '}')
+        ++end;
+    return line.mid(from, end - from);
+}
+
+// The run's pages, as far as their lines are whole: a line cut short by a run
+// that was killed while writing it is not the run's.
+void readPages(QFile& manifest, JournalRun& run) {
+    while (!manifest.atEnd()) {
+        const QByteArray line = manifest.readLine();
+        if (!line.endsWith('\n'))
+            break;
+        JournalPage page;
+        page.path = QByteArray::fromPercentEncoding(valueOf(line, "path")).toStdString();
+        page.offset = valueOf(line, "offset").toULongLong();
+        page.length = valueOf(line, "length").toULongLong();
+        page.oldSha = QByteArray::fromHex(valueOf(line, "old_sha256"));
+        page.newSha = QByteArray::fromHex(valueOf(line, "new_sha256"));
+        if (page.path.empty() || page.oldSha.size() != 32 || page.newSha.size() != 32)
+            break;
+        run.pages.push_back(std::move(page));
+    }
+    run.changed = run.pages.size();
+}
+
+bool readRun(const QString& id, Detail detail, JournalRun& run) {
     QFile manifest(inRun(id, Manifest));
     if (!manifest.open(QIODevice::ReadOnly))
         return false;
@@ -176,32 +213,15 @@ bool readRun(const QString& id, bool withPages, JournalRun& run) {
     run.root.device = std::uint64_t(header.value(QLatin1String("device")).toInteger());
     run.root.inode = std::uint64_t(header.value(QLatin1String("inode")).toInteger());
     run.undoes = header.value(QLatin1String("undoes")).toString();
-    // A line cut short by a run that was killed while writing it is not the run's.
-    if (!withPages) {
-        const QByteArray rest = manifest.readAll();
-        run.changed = std::size_t(rest.count('\n'));
-    }
-    while (!manifest.atEnd()) {
-        const QByteArray line = manifest.readLine();
-        if (!line.endsWith('\n'))
-            break;
-        const QJsonObject entry = QJsonDocument::fromJson(line).object();
-        JournalPage page;
-        page.path = QByteArray::fromPercentEncoding(entry.value(QLatin1String("path")).toString().toLatin1())
-                        .toStdString();
-        page.offset = std::uint64_t(entry.value(QLatin1String("offset")).toInteger());
-        page.length = std::uint64_t(entry.value(QLatin1String("length")).toInteger());
-        page.oldSha = QByteArray::fromHex(entry.value(QLatin1String("old_sha256")).toString().toLatin1());
-        page.newSha = QByteArray::fromHex(entry.value(QLatin1String("new_sha256")).toString().toLatin1());
-        if (page.path.empty() || page.oldSha.size() != 32 || page.newSha.size() != 32)
-            break;
-        ++run.changed;
-        run.pages.push_back(std::move(page));
-    }
+    if (detail == Detail::Pages)
+        readPages(manifest, run);
+    else if (detail == Detail::Counted)
+        run.changed = std::size_t(manifest.readAll().count('\n'));
     QFile undone(inRun(id, Undone));
     if (undone.open(QIODevice::ReadOnly))
         run.undoneBy = QString::fromUtf8(undone.readAll()).trimmed();
-    run.bytes = folderBytes(journalFolder() + QLatin1Char('/') + id);
+    if (detail != Detail::Header)
+        run.bytes = folderBytes(journalFolder() + QLatin1Char('/') + id);
     return true;
 }
 
@@ -224,14 +244,14 @@ QString journalFolder() {
 }
 
 bool journalRun(const QString& id, JournalRun& run) {
-    return readRun(id, true, run);
+    return readRun(id, Detail::Pages, run);
 }
 
-std::vector<JournalRun> journalRuns(bool withPages) {
+std::vector<JournalRun> journalRuns(Detail detail) {
     std::vector<JournalRun> runs;
     for (const QString& id : runIds()) {
         JournalRun run;
-        if (readRun(id, withPages, run))
+        if (readRun(id, detail, run))
             runs.push_back(std::move(run));
     }
     return runs;

@@ -50,8 +50,10 @@ struct JournalRun {
     std::vector<JournalPage> pages; // those made durable before their renames
 };
 
-// The runs the journal holds, oldest first (their pages only when asked).
-std::vector<JournalRun> journalRuns(bool withPages = false);
+// The runs the journal holds, oldest first: their headers and marks, with the
+// pages they changed counted and the bytes they take, or with their pages.
+enum class Detail { Header, Counted, Pages };
+std::vector<JournalRun> journalRuns(Detail detail = Detail::Counted);
 // One run with its pages; false when it is not there.
 bool journalRun(const QString& id, JournalRun& run);
 
