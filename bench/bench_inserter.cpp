@@ -268,10 +268,10 @@ int main(int argc, char* argv[]) {
                      true);
             const std::string writer = "dd if=/dev/zero of='" + (root / "other-program").string() +
                                        "' bs=1M count=1024 conv=fsync status=none & sleep 0.3; ";
-            const std::vector<std::string> ours = contenders[k].command(dir);
+            const std::vector<std::string> command = contenders[k].command(dir);
             const fs::path timing = root / "timing";
             std::string line = writer + "s=$(date +%s.%N); ";
-            for (const std::string& word : ours)
+            for (const std::string& word : command)
                 line += "'" + word + "' ";
             line +=
                 ">/dev/null; awk \"BEGIN { print $(date +%s.%N) - $s }\" > '" + timing.string() + "'; wait";

@@ -315,7 +315,7 @@ std::optional<int> chooseRun(const QString& runId, files::JournalRun& run, std::
         }
     } else {
         const auto found = std::find_if(runs.begin(), runs.end(),
-                                        [&](const files::JournalRun& run) { return run.id == runId; });
+                                        [&](const files::JournalRun& each) { return each.id == runId; });
         if (found == runs.end())
             return usage(
                 err, QStringLiteral("no run \"%1\" in the journal (see code-inserter-cli runs)").arg(runId));

@@ -5,7 +5,8 @@ target_compile_features(inserter_settings INTERFACE cxx_std_20)
 set(CMAKE_CXX_EXTENSIONS OFF)
 
 if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
-  target_compile_options(inserter_settings INTERFACE -Wall -Wextra -Wpedantic)
+  target_compile_options(inserter_settings INTERFACE -Wall -Wextra -Wpedantic -Wcast-qual -Woverloaded-virtual
+                                                     -Wold-style-cast -Wnon-virtual-dtor -Wshadow)
   if(INSERTER_WARNINGS_AS_ERRORS)
     target_compile_options(inserter_settings INTERFACE -Werror)
   endif()

@@ -432,10 +432,10 @@ void inspectOne(PageFiles& files, const std::string& entryName, const StatusOpti
     } else {
         const std::string_view blockText =
             std::string_view(text).substr(firstStart, all.findKey(EndMarker, firstStart) - firstStart);
-        const BlockFields block = readTrackingBlock(blockText);
+        const BlockFields carried = readTrackingBlock(blockText);
         result.state = PageState::Code;
-        result.website = block.website;
-        result.protocol = block.secure ? "secure" : "normal";
+        result.website = carried.website;
+        result.protocol = carried.secure ? "secure" : "normal";
         if (options.compare) {
             if (!insert.changed) {
                 result.state = PageState::Current;
@@ -446,7 +446,7 @@ void inspectOne(PageFiles& files, const std::string& entryName, const StatusOpti
                     differs.emplace_back("website number");
                 if ((result.protocol == "normal") != isNormalProtocol(options.protocolText))
                     differs.emplace_back("protocol");
-                if (block.pageName != pageName(name))
+                if (carried.pageName != pageName(name))
                     differs.emplace_back("page name");
                 if (differs.empty())
                     differs.emplace_back("the block's place");

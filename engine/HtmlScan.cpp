@@ -121,11 +121,11 @@ public:
 
 template <typename C> class Tokenizer {
 public:
-    Tokenizer(std::basic_string_view<C> text, scan::MarkupSkip skip)
+    Tokenizer(std::basic_string_view<C> text, scan::MarkupSkip markupSkip)
         : t(text)
         , n(text.size())
         , marks(text.data(), text.size())
-        , skip(skip) {}
+        , skip(markupSkip) {}
 
     // What the skip passed over, in order (noted when notePassed is set), and
     // whether any of it held a NUL byte or "<!".

@@ -493,8 +493,8 @@ std::string QtPageFiles::State::lock(FolderPtr& folder) {
     // of those used least recently, so that the handles held stay few.
     for (std::size_t i = 0; locked.size() > maxFolders && i + 1 < locked.size();) {
         // Only folders that no staged page and no later read still needs.
-        const long held = 1 + (toSync.count(locked[i].first) ? 1 : 0);
-        if (locked[i].second.use_count() == held)
+        const long users = 1 + (toSync.count(locked[i].first) ? 1 : 0);
+        if (locked[i].second.use_count() == users)
             release(i);
         else
             ++i;
@@ -719,9 +719,9 @@ std::string QtPageFiles::stage(const engine::PageRead& read, const std::vector<s
                 break;
         }
         if (!staged.fd.valid()) {
-            const int error = errno;
+            const int failure = errno;
             staged.tempName.clear();
-            return "cannot create a temporary file beside the page: " + errnoText(error);
+            return "cannot create a temporary file beside the page: " + errnoText(failure);
         }
     }
     // A folder's default ACL is asked for once; new files inherit it, and the

@@ -307,10 +307,10 @@ QList<QByteArray> syscallTargets(const QStringList& arguments, const char* sysca
             const QByteArray name = m.captured(2).toUtf8();
             const QByteArray in = open.value(m.captured(1).toInt());
             open[m.captured(3).toInt()] = name.startsWith('/') || in.isEmpty() ? name : in + '/' + name;
-        } else if (auto m = call.match(line); m.hasMatch()) {
-            targets << open.value(m.captured(1).toInt());
-        } else if (auto m = close.match(line); m.hasMatch()) {
-            open.remove(m.captured(1).toInt());
+        } else if (auto called = call.match(line); called.hasMatch()) {
+            targets << open.value(called.captured(1).toInt());
+        } else if (auto closed = close.match(line); closed.hasMatch()) {
+            open.remove(closed.captured(1).toInt());
         }
     }
     return targets;
