@@ -339,54 +339,30 @@ std::size_t JournalWriter::pagesKept() const {
     return m_state->sealed;
 }
 
-std::string JournalWriter::begin(const JournalRun& header) {
-    State& s = *m_state;
-    const QString journal = journalFolder();
-    const std::string hint = s.hint.empty() ? std::string() : " " + s.hint + ".";
-    const QString site = QFileInfo(QFile::decodeName(header.folder)).canonicalFilePath();
-    if (isInside(canonicalBeyond(journal), site))
-        return "The journal folder " + QDir::toNativeSeparators(journal).toStdString() +
-               " lies inside the chosen folder, where the site would serve it: no page was changed. Set "
-               "XDG_STATE_HOME to a folder outside the site" +
-               (s.hint.empty() ? std::string(".") : ", or " + s.hint + ".");
-    const auto cannot = [&](const QString& why) {
-        return "The journal cannot be made in " + QDir::toNativeSeparators(journal).toStdString() + ": " +
-               why.toStdString() + ". No page was changed." + hint;
-    };
-    if (!makeFolders(journal))
-        return cannot(QStringLiteral("the folder cannot be created"));
-    if (QFileInfo(journal).ownerId() != runner() && runner() != uint(-2))
-        return cannot(QStringLiteral("the folder belongs to another account"));
+namespace {
 
-    // A run's name is the time it began, numbered after the runs of the same second
-    // (a name freed by dropping an old run is not taken again).
+// A folder of its own for a run in the journal: named by the time it began,
+// numbered after the runs of the same second (a name freed by dropping an old run
+// is not taken again). Empty when none can be made.
+QString makeRunFolder(const QString& journal) {
     const QString time = QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     int last = 0;
     for (const QString& name : QDir(journal).entryList({time + QLatin1Char('*')}, QDir::Dirs))
         last = std::max(last, name == time ? 1 : name.mid(16).toInt());
-    for (int n = last + 1; s.folder.isEmpty() && n < last + 1000; ++n) {
+    for (int n = last + 1; n < last + 1000; ++n) {
         const QString id = n == 1 ? time : time + QLatin1Char('-') + QString::number(n);
-        if (QDir().mkdir(journal + QLatin1Char('/') + id, OwnerFolder)) {
-            s.id = id;
-            s.folder = journal + QLatin1Char('/') + id;
-        } else if (!QFileInfo::exists(journal + QLatin1Char('/') + id)) {
-            return cannot(QStringLiteral("a folder for the run cannot be created there"));
-        }
+        if (QDir().mkdir(journal + QLatin1Char('/') + id, OwnerFolder))
+            return id;
+        if (!QFileInfo::exists(journal + QLatin1Char('/') + id))
+            return {};
     }
-    if (s.folder.isEmpty())
-        return cannot(QStringLiteral("a folder for the run cannot be created there"));
-    s.manifest.setFileName(s.folder + QLatin1Char('/') + QLatin1String(Manifest));
-    s.oldTexts.setFileName(s.folder + QLatin1Char('/') + QLatin1String(OldTexts));
-    const auto mode = QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered;
-    if (!s.manifest.open(mode, OwnerOnly) || !s.oldTexts.open(mode, OwnerOnly))
-        return cannot(s.manifest.isOpen() ? s.oldTexts.errorString() : s.manifest.errorString());
-    s.compressor = ZSTD_createCCtx();
-    if (!s.compressor || ZSTD_isError(ZSTD_CCtx_setParameter(s.compressor, ZSTD_c_compressionLevel, 1)) ||
-        ZSTD_isError(ZSTD_CCtx_setParameter(s.compressor, ZSTD_c_checksumFlag, 1)))
-        return cannot(QStringLiteral("the compressor cannot be set up"));
+    return {};
+}
 
+// The manifest's first line: what the run is.
+QByteArray headerLine(const QString& id, const JournalRun& header) {
     QJsonObject line{{QStringLiteral("format"), 1},
-                     {QStringLiteral("id"), s.id},
+                     {QStringLiteral("id"), id},
                      {QStringLiteral("time"), QDateTime::currentDateTimeUtc().toString(Qt::ISODate)},
                      {QStringLiteral("command"), header.command},
                      {QStringLiteral("folder"), QString::fromLatin1(header.folder.toPercentEncoding("/"))},
@@ -398,7 +374,42 @@ std::string JournalWriter::begin(const JournalRun& header) {
         line.insert(QStringLiteral("protocol"), header.protocol);
     if (!header.undoes.isEmpty())
         line.insert(QStringLiteral("undoes"), header.undoes);
-    const QByteArray text = QJsonDocument(line).toJson(QJsonDocument::Compact) + '\n';
+    return QJsonDocument(line).toJson(QJsonDocument::Compact) + '\n';
+}
+
+} // namespace
+
+std::string JournalWriter::begin(const JournalRun& header) {
+    State& s = *m_state;
+    const QString journal = journalFolder();
+    const QString site = QFileInfo(QFile::decodeName(header.folder)).canonicalFilePath();
+    if (isInside(canonicalBeyond(journal), site))
+        return "The journal folder " + QDir::toNativeSeparators(journal).toStdString() +
+               " lies inside the chosen folder, where the site would serve it: no page was changed. Set "
+               "XDG_STATE_HOME to a folder outside the site" +
+               (s.hint.empty() ? std::string(".") : ", or " + s.hint + ".");
+    const auto cannot = [&](const QString& why) {
+        return "The journal cannot be made in " + QDir::toNativeSeparators(journal).toStdString() + ": " +
+               why.toStdString() + ". No page was changed." + (s.hint.empty() ? "" : " " + s.hint + ".");
+    };
+    if (!makeFolders(journal))
+        return cannot(QStringLiteral("the folder cannot be created"));
+    if (QFileInfo(journal).ownerId() != runner() && runner() != uint(-2))
+        return cannot(QStringLiteral("the folder belongs to another account"));
+    s.id = makeRunFolder(journal);
+    if (s.id.isEmpty())
+        return cannot(QStringLiteral("a folder for the run cannot be created there"));
+    s.folder = journal + QLatin1Char('/') + s.id;
+    s.manifest.setFileName(s.folder + QLatin1Char('/') + QLatin1String(Manifest));
+    s.oldTexts.setFileName(s.folder + QLatin1Char('/') + QLatin1String(OldTexts));
+    const auto mode = QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered;
+    if (!s.manifest.open(mode, OwnerOnly) || !s.oldTexts.open(mode, OwnerOnly))
+        return cannot(s.manifest.isOpen() ? s.oldTexts.errorString() : s.manifest.errorString());
+    s.compressor = ZSTD_createCCtx();
+    if (!s.compressor || ZSTD_isError(ZSTD_CCtx_setParameter(s.compressor, ZSTD_c_compressionLevel, 1)) ||
+        ZSTD_isError(ZSTD_CCtx_setParameter(s.compressor, ZSTD_c_checksumFlag, 1)))
+        return cannot(QStringLiteral("the compressor cannot be set up"));
+    const QByteArray text = headerLine(s.id, header);
     if (s.manifest.write(text) != text.size() || !syncFile(s.manifest))
         return cannot(s.manifest.errorString());
     syncFolder(s.folder);

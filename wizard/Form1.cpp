@@ -701,45 +701,38 @@ void Form1::undoRun() {
     Command1[2]->setFocus();
 }
 
-void Form1::showRunOutcome() {
+// The heading of page 3 once a run has ended: its error, a stop, success, or how
+// many pages the list below holds.
+QString Form1::outcomeHeading() const {
     const engine::BatchResult& run = m_lastRun;
-    Label13->hide();
-    ProgressBar1->hide();
     const auto failed = static_cast<int>(run.count(engine::Outcome::Failed));
     const auto skipped = static_cast<int>(run.count(engine::Outcome::Skipped));
-    if (!run.error.empty()) {
-        Label12->setWordWrap(true);
-        Label12->resize(Label12->width(), twips(495));
-        Label12->setText(QString::fromStdString(run.error));
-    } else if (run.stopped) {
+    if (!run.error.empty())
+        return QString::fromStdString(run.error);
+    if (run.stopped) {
         const int done =
             static_cast<int>(run.pages.size()) -
             (m_lastWasUndo ? 0 : static_cast<int>(m_file1Unlisted.size() + m_file1Skipped.size()));
-        Label12->setText(
-            QStringLiteral("Stopped: %1 of %2 pages done, the rest not:").arg(done).arg(m_pagesTotal));
-    } else if (failed == 0 && skipped == 0) {
-        Label12->setText(m_lastWasUndo ? QStringLiteral("Changes Undone!")
-                                       : QStringLiteral("Changes Complete!"));
-    } else {
-        // The heading counts what the list below it holds, and names both kinds.
-        QStringList kinds;
-        if (skipped > 0)
-            kinds << QStringLiteral("%1 skipped").arg(skipped);
-        if (failed > 0)
-            kinds << QStringLiteral("%1 failed").arg(failed);
-        const int listed = failed + skipped;
-        Label12->setText(QStringLiteral("%1 %2 not changed (%3):")
-                             .arg(listed)
-                             .arg(listed == 1 ? QStringLiteral("page") : QStringLiteral("pages"),
-                                  kinds.join(QStringLiteral(", "))));
+        return QStringLiteral("Stopped: %1 of %2 pages done, the rest not:").arg(done).arg(m_pagesTotal);
     }
-    fitText(Label12);
+    if (failed == 0 && skipped == 0)
+        return m_lastWasUndo ? QStringLiteral("Changes Undone!") : QStringLiteral("Changes Complete!");
+    // The heading counts what the list below it holds, and names both kinds.
+    QStringList kinds;
+    if (skipped > 0)
+        kinds << QStringLiteral("%1 skipped").arg(skipped);
+    if (failed > 0)
+        kinds << QStringLiteral("%1 failed").arg(failed);
+    const int listed = failed + skipped;
+    return QStringLiteral("%1 %2 not changed (%3):")
+        .arg(listed)
+        .arg(listed == 1 ? QStringLiteral("page") : QStringLiteral("pages"),
+             kinds.join(QStringLiteral(", ")));
+}
 
-    Label16->setText(QString::fromStdString(m_lastWasUndo ? run.undoSummary() : run.summary()) +
-                     QLatin1Char('.'));
-    fitText(Label16);
-    Label16->setVisible(run.error.empty());
-
+// The pages not changed, with the reasons; after a stop, those never reached.
+void Form1::listPagesNotChanged() {
+    const engine::BatchResult& run = m_lastRun;
     List2->clear();
     for (const auto wanted : {engine::Outcome::Failed, engine::Outcome::Skipped}) {
         for (const auto& page : run.pages) {
@@ -752,7 +745,6 @@ void Form1::showRunOutcome() {
             item->setToolTip(item->text());
         }
     }
-    // After a stop, the pages the run never reached.
     if (run.stopped && !m_lastWasUndo) {
         QSet<QString> reached;
         for (const auto& page : run.pages)
@@ -764,6 +756,25 @@ void Form1::showRunOutcome() {
         }
     }
     List2->setVisible(List2->count() > 0);
+}
+
+void Form1::showRunOutcome() {
+    const engine::BatchResult& run = m_lastRun;
+    Label13->hide();
+    ProgressBar1->hide();
+    if (!run.error.empty()) {
+        Label12->setWordWrap(true);
+        Label12->resize(Label12->width(), twips(495));
+    }
+    Label12->setText(outcomeHeading());
+    fitText(Label12);
+
+    Label16->setText(QString::fromStdString(m_lastWasUndo ? run.undoSummary() : run.summary()) +
+                     QLatin1Char('.'));
+    fitText(Label16);
+    Label16->setVisible(run.error.empty());
+
+    listPagesNotChanged();
     Command4->setVisible(run.error.empty() && !run.pages.empty());
     // The run just made can be taken back once; the button stays, disabled, after.
     Command7->setVisible(m_lastWasUndo || !m_lastJournal.isEmpty());

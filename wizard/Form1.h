@@ -80,14 +80,15 @@ private:
     void Form_Resize();
     void focusPage();
     void showRunOutcome();
+    QString outcomeHeading() const;
+    void listPagesNotChanged();
     void showMark(int round, int index, bool tangled, const QString& website, const QString& protocol);
     void showTickedCount();
     void showProgress();
     void saveReport();
     void showPreview();
     void startRunView();
-    engine::BatchOptions journaled(std::unique_ptr<files::JournalWriter>& journal,
-                                   files::JournalRun header);
+    engine::BatchOptions journaled(std::unique_ptr<files::JournalWriter>& journal, files::JournalRun header);
     bool askToStop();
 
     // engine::BatchHost: the settings are read from the controls afresh each time.
