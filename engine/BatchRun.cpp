@@ -381,6 +381,66 @@ std::string narrowed(const std::string& contents) {
     return text;
 }
 
+// What differs between the page's one block and the block insert would write.
+std::string whatDiffers(const PageResult& result, const BlockFields& carried, const StatusOptions& options,
+                        const std::string& name) {
+    std::vector<std::string> differs;
+    if (result.website != siteNo(options.websiteNumber))
+        differs.emplace_back("website number");
+    if ((result.protocol == "normal") != isNormalProtocol(options.protocolText))
+        differs.emplace_back("protocol");
+    if (carried.pageName != pageName(name))
+        differs.emplace_back("page name");
+    if (differs.empty())
+        differs.emplace_back("the block's place");
+    std::string reason = "differs in ";
+    for (std::size_t i = 0; i < differs.size(); ++i)
+        reason += (i == 0 ? "" : i + 1 == differs.size() ? " and " : ", ") + differs[i];
+    return reason;
+}
+
+// What the page's markers make of it: none, one block (compared when asked), or
+// markers that form no block.
+void readMarkers(const std::string& contents, const RewritePlan& insert, const StatusOptions& options,
+                 const std::string& name, PageResult& result) {
+    const std::string text = narrowed(contents);
+    const scan::Segmented<char> all(text, {scan::Range{0, text.size()}});
+    std::size_t starts = 0;
+    std::size_t ends = 0;
+    std::size_t firstStart = std::string::npos;
+    for (std::size_t at = all.findKey(SearchKey, 0); at != std::string::npos;
+         at = all.findKey(SearchKey, at + 1)) {
+        firstStart = std::min(firstStart, at);
+        ++starts;
+    }
+    for (std::size_t at = all.findKey(EndMarker, 0); at != std::string::npos;
+         at = all.findKey(EndMarker, at + 1))
+        ++ends;
+    const bool oneBlock = starts == 1 && ends == 1 && insert.status == RewritePlan::Status::Rewritten &&
+                          insert.blocksRemoved == 1;
+    if (starts == 0 && ends == 0) {
+        result.state = PageState::None;
+        return;
+    }
+    if (!oneBlock) {
+        result.state = PageState::Broken;
+        result.reason = "its markers form no single block (" + std::to_string(starts) + " start, " +
+                        std::to_string(ends) + " end)";
+        return;
+    }
+    const std::string_view blockText =
+        std::string_view(text).substr(firstStart, all.findKey(EndMarker, firstStart) - firstStart);
+    const BlockFields carried = readTrackingBlock(blockText);
+    result.state = PageState::Code;
+    result.website = carried.website;
+    result.protocol = carried.secure ? "secure" : "normal";
+    if (options.compare) {
+        result.state = insert.changed ? PageState::Stale : PageState::Current;
+        if (insert.changed)
+            result.reason = whatDiffers(result, carried, options, name);
+    }
+}
+
 // What one entry carries, for a status run.
 void inspectOne(PageFiles& files, const std::string& entryName, const StatusOptions& options, SeenPages& seen,
                 PageResult& result) {
@@ -407,55 +467,7 @@ void inspectOne(PageFiles& files, const std::string& entryName, const StatusOpti
         refused(insert, Mode::Insert, name, contents, result))
         return;
     result.outcome = Outcome::Unchanged;
-
-    const std::string text = narrowed(contents);
-    const scan::Segmented<char> all(text, {scan::Range{0, text.size()}});
-    std::size_t starts = 0;
-    std::size_t ends = 0;
-    std::size_t firstStart = std::string::npos;
-    for (std::size_t at = all.findKey(SearchKey, 0); at != std::string::npos;
-         at = all.findKey(SearchKey, at + 1)) {
-        firstStart = std::min(firstStart, at);
-        ++starts;
-    }
-    for (std::size_t at = all.findKey(EndMarker, 0); at != std::string::npos;
-         at = all.findKey(EndMarker, at + 1))
-        ++ends;
-    const bool oneBlock = starts == 1 && ends == 1 && insert.status == RewritePlan::Status::Rewritten &&
-                          insert.blocksRemoved == 1;
-    if (starts == 0 && ends == 0) {
-        result.state = PageState::None;
-    } else if (!oneBlock) {
-        result.state = PageState::Broken;
-        result.reason = "its markers form no single block (" + std::to_string(starts) + " start, " +
-                        std::to_string(ends) + " end)";
-    } else {
-        const std::string_view blockText =
-            std::string_view(text).substr(firstStart, all.findKey(EndMarker, firstStart) - firstStart);
-        const BlockFields carried = readTrackingBlock(blockText);
-        result.state = PageState::Code;
-        result.website = carried.website;
-        result.protocol = carried.secure ? "secure" : "normal";
-        if (options.compare) {
-            if (!insert.changed) {
-                result.state = PageState::Current;
-            } else {
-                result.state = PageState::Stale;
-                std::vector<std::string> differs;
-                if (result.website != siteNo(options.websiteNumber))
-                    differs.emplace_back("website number");
-                if ((result.protocol == "normal") != isNormalProtocol(options.protocolText))
-                    differs.emplace_back("protocol");
-                if (carried.pageName != pageName(name))
-                    differs.emplace_back("page name");
-                if (differs.empty())
-                    differs.emplace_back("the block's place");
-                result.reason = "differs in ";
-                for (std::size_t i = 0; i < differs.size(); ++i)
-                    result.reason += (i == 0 ? "" : i + 1 == differs.size() ? " and " : ", ") + differs[i];
-            }
-        }
-    }
+    readMarkers(contents, insert, options, name, result);
 }
 
 // Opens the folder for the host's selected entries, after telling the folders
