@@ -446,6 +446,8 @@ struct QtPageFiles::State {
     void clearLeftovers(const FolderPtr& folder);
     void drop(Staged& staged);
     void makeDurable();
+    bool locate(const std::string& name, Resolved& where, engine::PageRead& result);
+    Fd openPage(const Resolved& where, struct stat& opened, engine::PageRead& result);
     std::size_t handlesHeld() const { return 1 + locked.size() + staged.size(); }
 };
 
@@ -588,8 +590,80 @@ std::string QtPageFiles::open(const std::string& folder, engine::FolderId listed
     return {};
 }
 
-engine::PageRead QtPageFiles::read(const std::string& name, std::string& contents) {
+// Where the page at `name` is, found through the last page's folder when it is
+// in the same one: false, with the result saying why, when it is no page to read.
+bool QtPageFiles::State::locate(const std::string& name, Resolved& where, engine::PageRead& result) {
     using Status = engine::PageRead::Status;
+    const std::size_t slash = name.rfind('/');
+    const std::string dir = slash == std::string::npos ? std::string() : name.substr(0, slash);
+    const bool sameFolder = lastFolder && dir == lastDir;
+    where = sameFolder ? resolve(root, rootPaths, std::string_view(name).substr(slash + 1), lastFolder)
+                       : resolve(root, rootPaths, name);
+    switch (where.kind) {
+    case Resolved::Kind::Entry:
+        break;
+    case Resolved::Kind::Folder:
+        result.status = Status::NotRegular;
+        result.reason = "a folder, not a web page";
+        return false;
+    case Resolved::Kind::Outside:
+        result.status = Status::OutsideFolder;
+        result.reason = "a symbolic link to " +
+                        (where.linkText.empty() ? std::string("a file") : where.linkText) +
+                        ", outside the chosen folder";
+        return false;
+    case Resolved::Kind::Failed:
+        result.reason = where.reason;
+        return false;
+    }
+    if (!dryRun) {
+        if (std::string reason = lock(where.parent); !reason.empty()) {
+            result.reason = reason;
+            return false;
+        }
+    }
+    if (!where.viaLink) {
+        lastDir = dir;
+        lastFolder = where.parent;
+    }
+    return true;
+}
+
+// Opens the page found, checking that it is still the regular file the walk saw;
+// an invalid handle, with the result saying why, when it is not.
+Fd QtPageFiles::State::openPage(const Resolved& where, struct stat& opened, engine::PageRead& result) {
+    using Status = engine::PageRead::Status;
+    const int dirFd = where.parent->fd.get();
+    // What the walk saw of the name holds unless the run waited for a lock since.
+    struct stat st = where.st;
+    if ((!where.found || (!dryRun && freshLock)) &&
+        ::fstatat(dirFd, where.name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
+        const int error = errno;
+        result.reason =
+            error == ENOENT && where.viaLink ? "a symbolic link that leads to no file" : errnoText(error);
+        return Fd();
+    }
+    if (!S_ISREG(st.st_mode)) {
+        result.status = S_ISLNK(st.st_mode) ? Status::Failed : Status::NotRegular;
+        result.reason = S_ISLNK(st.st_mode) ? "the page changed while it was being read"
+                                            : kindOf(st.st_mode) + ", not a web page";
+        return Fd();
+    }
+    // O_NONBLOCK: should the name have turned into a pipe since, opening must not hang.
+    Fd fd(::openat(dirFd, where.name.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
+    if (!fd.valid()) {
+        result.reason = errno == ELOOP ? "the page changed while it was being read" : errnoText(errno);
+        return Fd();
+    }
+    if (::fstat(fd.get(), &opened) != 0 || opened.st_dev != st.st_dev || opened.st_ino != st.st_ino ||
+        !S_ISREG(opened.st_mode)) {
+        result.reason = "the page changed while it was being read";
+        return Fd();
+    }
+    return fd;
+}
+
+engine::PageRead QtPageFiles::read(const std::string& name, std::string& contents) {
     State& s = *m_state;
     engine::PageRead result;
     s.last = LastRead{};
@@ -597,83 +671,25 @@ engine::PageRead QtPageFiles::read(const std::string& name, std::string& content
         result.reason = "no folder is open";
         return result;
     }
-    // A page in the folder of the last one is reached through that folder's handle.
-    const std::size_t slash = name.rfind('/');
-    const std::string dir = slash == std::string::npos ? std::string() : name.substr(0, slash);
-    const bool sameFolder = s.lastFolder && dir == s.lastDir;
-    Resolved where =
-        sameFolder ? resolve(s.root, s.rootPaths, std::string_view(name).substr(slash + 1), s.lastFolder)
-                   : resolve(s.root, s.rootPaths, name);
-    switch (where.kind) {
-    case Resolved::Kind::Entry:
-        break;
-    case Resolved::Kind::Folder:
-        result.status = Status::NotRegular;
-        result.reason = "a folder, not a web page";
+    Resolved where;
+    if (!s.locate(name, where, result))
         return result;
-    case Resolved::Kind::Outside:
-        result.status = Status::OutsideFolder;
-        result.reason = "a symbolic link to " +
-                        (where.linkText.empty() ? std::string("a file") : where.linkText) +
-                        ", outside the chosen folder";
-        return result;
-    case Resolved::Kind::Failed:
-        result.reason = where.reason;
-        return result;
-    }
-    if (!s.dryRun) {
-        if (std::string reason = s.lock(where.parent); !reason.empty()) {
-            result.reason = reason;
-            return result;
-        }
-    }
-    if (!where.viaLink) {
-        s.lastDir = dir;
-        s.lastFolder = where.parent;
-    }
-    const int dirFd = where.parent->fd.get();
-
-    // What the walk saw of the name holds unless the run waited for a lock since.
-    struct stat st = where.st;
-    if ((!where.found || (!s.dryRun && s.freshLock)) &&
-        ::fstatat(dirFd, where.name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
-        const int error = errno;
-        result.reason =
-            error == ENOENT && where.viaLink ? "a symbolic link that leads to no file" : errnoText(error);
-        return result;
-    }
-    if (!S_ISREG(st.st_mode)) {
-        result.status = S_ISLNK(st.st_mode) ? Status::Failed : Status::NotRegular;
-        result.reason = S_ISLNK(st.st_mode) ? "the page changed while it was being read"
-                                            : kindOf(st.st_mode) + ", not a web page";
-        return result;
-    }
-    // O_NONBLOCK: should the name have turned into a pipe since, opening must not hang.
-    Fd fd(::openat(dirFd, where.name.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
-    if (!fd.valid()) {
-        result.reason = errno == ELOOP ? "the page changed while it was being read" : errnoText(errno);
-        return result;
-    }
     struct stat opened {};
-    if (::fstat(fd.get(), &opened) != 0 || opened.st_dev != st.st_dev || opened.st_ino != st.st_ino ||
-        !S_ISREG(opened.st_mode)) {
-        result.reason = "the page changed while it was being read";
-        return result;
-    }
+    const Fd fd = s.openPage(where, opened, result);
     // Read whole, to its end as it stood when opened: the stamp taken on opening
     // is the page's as read (a change in place since shows at the commit).
-    if (!readBounded(fd.get(), opened, contents, result))
+    if (!fd.valid() || !readBounded(fd.get(), opened, contents, result))
         return result;
-    const struct stat& after = opened;
     std::string reason;
     if (!s.readOnly && !readAttributes(fd.get(), s.last.attributes, reason)) {
         result.reason = "its extended attributes cannot be read: " + reason;
         return result;
     }
-    result.stamp = stampOf(after);
-    result.links = static_cast<std::uint64_t>(after.st_nlink);
-    result.writable = !s.readOnly && (after.st_mode & S_IWUSR) != 0 &&
-                      ::faccessat(dirFd, where.name.c_str(), W_OK, AT_EACCESS | AT_SYMLINK_NOFOLLOW) == 0;
+    result.stamp = stampOf(opened);
+    result.links = static_cast<std::uint64_t>(opened.st_nlink);
+    result.writable =
+        !s.readOnly && (opened.st_mode & S_IWUSR) != 0 &&
+        ::faccessat(where.parent->fd.get(), where.name.c_str(), W_OK, AT_EACCESS | AT_SYMLINK_NOFOLLOW) == 0;
     // Where the page stands, which stays the same when it is replaced.
     result.identity = folderKey(where.parent->device, where.parent->inode) + "/" + where.name;
     if (where.viaLink) {
@@ -683,11 +699,11 @@ engine::PageRead QtPageFiles::read(const std::string& name, std::string& content
         result.pagePath += where.name;
     }
     result.token = s.nextToken++;
-    result.status = Status::Ok;
+    result.status = engine::PageRead::Status::Ok;
     s.last.token = result.token;
     s.last.parent = where.parent;
     s.last.name = where.name;
-    s.last.st = after;
+    s.last.st = opened;
     return result;
 }
 
