@@ -323,91 +323,82 @@ std::string RewritePlan::text(std::string_view page) const {
     return out;
 }
 
-RewritePlan planRewrite(std::string_view page, Mode mode, std::string_view block, bool appendWithoutBody) {
+namespace {
+
+// The plan's status when the core found the page not to be rewritten; false when it may be.
+template <typename C> bool refusedByCore(const Core<C>& core, RewritePlan& plan) {
+    if (core.tangled)
+        plan.status = RewritePlan::Status::TangledMarkers;
+    else if (core.noBody)
+        plan.status = RewritePlan::Status::NoClosingBody;
+    else if (!core.endsInside.empty())
+        plan.status = RewritePlan::Status::EndsInside;
+    else
+        return false;
+    if (plan.status == RewritePlan::Status::EndsInside)
+        plan.endsInside = core.endsInside;
+    return true;
+}
+
+// A page of bytes: its new text as pieces of the old one and the block.
+RewritePlan planBytes(std::string_view page, Mode mode, std::string_view block, bool appendWithoutBody) {
     RewritePlan plan;
-    const ByteOrderMark mark = byteOrderMark(page);
-    const bool le = mark == ByteOrderMark::Utf16LE;
-    const bool be = mark == ByteOrderMark::Utf16BE;
-
-    if (mark == ByteOrderMark::Utf32LE) {
-        plan.status = RewritePlan::Status::Utf32;
+    const Core<char> core = rewriteCore<char>(page, mode, appendWithoutBody);
+    if (core.binary) {
+        plan.status = RewritePlan::Status::Binary;
         return plan;
     }
-    if (!le && !be) {
-        const Core<char> core = rewriteCore<char>(page, mode, appendWithoutBody);
-        if (core.binary) {
-            plan.status = RewritePlan::Status::Binary;
-            return plan;
-        }
-        if (core.tangled) {
-            plan.status = RewritePlan::Status::TangledMarkers;
-            return plan;
-        }
-        if (core.noBody) {
-            plan.status = RewritePlan::Status::NoClosingBody;
-            return plan;
-        }
-        if (!core.endsInside.empty()) {
-            plan.status = RewritePlan::Status::EndsInside;
-            plan.endsInside = core.endsInside;
-            return plan;
-        }
-        plan.blocksRemoved = core.blocksRemoved;
-        plan.blockInserted = core.blockInserted;
-        plan.m_owned = std::string(block);
-        std::size_t compared = 0;
-        bool same = true;
-        for (const Range& r : core.out) {
-            const bool isBlock = r.begin == npos;
-            const RewritePlan::Piece piece{isBlock, isBlock ? 0 : r.begin, isBlock ? block.size() : r.size()};
-            if (piece.size == 0)
-                continue;
-            plan.m_pieces.push_back(piece);
-            if (same) {
-                // Pieces taken from where they stood are equal by construction.
-                if (compared + piece.size > page.size())
-                    same = false;
-                else if (isBlock || r.begin != compared)
-                    same = page.substr(compared, piece.size) ==
-                           (isBlock ? block : page.substr(piece.begin, piece.size));
-                compared += piece.size;
-            }
-        }
-        plan.changed = !(same && compared == page.size());
-        // Never turn a page of bytes into one that the next run would read as UTF-16.
-        const auto views = plan.pieces(page);
-        std::string opening;
-        for (auto v = views.begin(); v != views.end() && opening.size() < 2; ++v)
-            opening += v->substr(0, 2 - opening.size());
-        if (opening == "\xFF\xFE" || opening == "\xFE\xFF") {
-            RewritePlan refused;
-            refused.status = RewritePlan::Status::WouldTurnUtf16;
-            return refused;
-        }
+    if (refusedByCore(core, plan))
         return plan;
+    plan.blocksRemoved = core.blocksRemoved;
+    plan.blockInserted = core.blockInserted;
+    plan.m_owned = std::string(block);
+    std::size_t compared = 0;
+    bool same = true;
+    for (const Range& r : core.out) {
+        const bool isBlock = r.begin == npos;
+        const RewritePlan::Piece piece{isBlock, isBlock ? 0 : r.begin, isBlock ? block.size() : r.size()};
+        if (piece.size == 0)
+            continue;
+        plan.m_pieces.push_back(piece);
+        if (same) {
+            // Pieces taken from where they stood are equal by construction.
+            if (compared + piece.size > page.size())
+                same = false;
+            else if (isBlock || r.begin != compared)
+                same = page.substr(compared, piece.size) ==
+                       (isBlock ? block : page.substr(piece.begin, piece.size));
+            compared += piece.size;
+        }
     }
+    plan.changed = !(same && compared == page.size());
+    // Never turn a page of bytes into one that the next run would read as UTF-16.
+    const auto views = plan.pieces(page);
+    std::string opening;
+    for (auto v = views.begin(); v != views.end() && opening.size() < 2; ++v)
+        opening += v->substr(0, 2 - opening.size());
+    if (opening == "\xFF\xFE" || opening == "\xFE\xFF") {
+        RewritePlan refused;
+        refused.status = RewritePlan::Status::WouldTurnUtf16;
+        return refused;
+    }
+    return plan;
+}
 
+// A UTF-16 page: its byte-order mark kept, the text after it rewritten, the new
+// text held whole in the plan.
+RewritePlan planUtf16(std::string_view page, Mode mode, std::string_view block, bool appendWithoutBody,
+                      bool be) {
+    RewritePlan plan;
     plan.encoding = be ? PageEncoding::Utf16BE : PageEncoding::Utf16LE;
     if (page.size() % 2 != 0) {
         plan.status = RewritePlan::Status::BadUtf16;
         return plan;
     }
-    // The byte-order mark is no part of the text: it is kept, and the text after it rewritten.
     const std::u16string units = decodeUtf16(page.substr(2), be);
     const Core<char16_t> core = rewriteCore<char16_t>(units, mode, appendWithoutBody);
-    if (core.tangled) {
-        plan.status = RewritePlan::Status::TangledMarkers;
+    if (refusedByCore(core, plan))
         return plan;
-    }
-    if (core.noBody) {
-        plan.status = RewritePlan::Status::NoClosingBody;
-        return plan;
-    }
-    if (!core.endsInside.empty()) {
-        plan.status = RewritePlan::Status::EndsInside;
-        plan.endsInside = core.endsInside;
-        return plan;
-    }
     plan.blocksRemoved = core.blocksRemoved;
     plan.blockInserted = core.blockInserted;
     std::string& out = plan.m_owned;
@@ -426,6 +417,25 @@ RewritePlan planRewrite(std::string_view page, Mode mode, std::string_view block
         plan.m_pieces.push_back(RewritePlan::Piece{true, 0, out.size()});
     plan.changed = std::string_view(out) != page;
     return plan;
+}
+
+} // namespace
+
+RewritePlan planRewrite(std::string_view page, Mode mode, std::string_view block, bool appendWithoutBody) {
+    switch (byteOrderMark(page)) {
+    case ByteOrderMark::Utf32LE: {
+        RewritePlan plan;
+        plan.status = RewritePlan::Status::Utf32;
+        return plan;
+    }
+    case ByteOrderMark::Utf16LE:
+        return planUtf16(page, mode, block, appendWithoutBody, false);
+    case ByteOrderMark::Utf16BE:
+        return planUtf16(page, mode, block, appendWithoutBody, true);
+    case ByteOrderMark::None:
+        break;
+    }
+    return planBytes(page, mode, block, appendWithoutBody);
 }
 
 } // namespace engine
