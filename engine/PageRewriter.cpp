@@ -131,38 +131,12 @@ bool isMarkerAt(std::string_view text, std::size_t at) {
     return t.matchesAt(at, SearchKey) || t.matchesAt(at, EndMarker);
 }
 
-template <typename C> Core<C> rewriteCore(std::basic_string_view<C> page, Mode mode, bool appendWithoutBody) {
-    Core<C> core;
-
-    // Only spaces are trimmed; tabs and line ends at either end stay.
-    std::size_t lo = 0;
-    std::size_t hi = page.size();
-    while (lo < hi && page[lo] == C(' '))
-        ++lo;
-    while (hi > lo && page[hi - 1] == C(' '))
-        --hi;
-    // Bytes that read as a UTF-16 byte-order mark once the spaces before them are
-    // gone would make the next run take the page for UTF-16: keep those spaces.
-    if (opensLikeUtf16(Segmented<C>(page, {Range{lo, hi}})))
-        lo = 0;
-
-    if constexpr (sizeof(C) == 1) {
-        // Most pages hold no old block and no NUL: one pass reads such a page as
-        // HTML and makes sure of that.
-        if (mode == Mode::Insert && hi > lo) {
-            BodyTagSweep sweep = sweepForClosingBodyTag(page.substr(lo, hi - lo), &isMarkerAt);
-            if (sweep.clean) {
-                placeBlock(core, {Range{lo, hi}}, sweep.body == npos ? npos : lo + sweep.body,
-                           appendWithoutBody, std::move(sweep.endsInside));
-                return core;
-            }
-        }
-    }
-
-    // Every start key and end marker, in one pass.
+// Every start key and end marker of the trimmed text, in one pass; for bytes the
+// same pass finds a NUL, which makes the page no text at all (then false).
+template <typename C>
+bool findMarkers(std::basic_string_view<C> page, std::size_t lo, std::size_t hi,
+                 std::vector<std::size_t>& starts, std::vector<std::size_t>& ends) {
     const Segmented<C> trimmed(page, {Range{lo, hi}});
-    std::vector<std::size_t> starts;
-    std::vector<std::size_t> ends;
     const auto marker = [&](std::size_t at) {
         if (trimmed.matchesAt(at, SearchKey))
             starts.push_back(at);
@@ -170,13 +144,10 @@ template <typename C> Core<C> rewriteCore(std::basic_string_view<C> page, Mode m
             ends.push_back(at);
     };
     if constexpr (sizeof(C) == 1) {
-        // Bytes: the same pass finds a NUL, which makes the page no text at all.
         for (std::size_t at = scan::findMarkupOrNul(page.data(), lo, hi); at != npos;
              at = scan::findMarkupOrNul(page.data(), at + 1, hi)) {
-            if (page[at] == '\0') {
-                core.binary = true;
-                return core;
-            }
+            if (page[at] == '\0')
+                return false;
             marker(at - lo);
         }
     } else {
@@ -184,50 +155,47 @@ template <typename C> Core<C> rewriteCore(std::basic_string_view<C> page, Mode m
              at = trimmed.findLead(C('<'), {{1, '!', false}}, at + 1))
             marker(at);
     }
+    return true;
+}
 
-    std::vector<Range> kept;
-    if (hi > lo)
-        kept.push_back(Range{lo, hi});
-    const std::vector<Range> blocks = pairBlocks(trimmed, starts, ends);
-    core.blocksRemoved = blocks.size();
-    if (!blocks.empty()) {
-        kept = cut(trimmed, blocks);
-        // One pass takes out every block. A start marker still before an end marker
-        // (left over, or formed where a block was cut out) means the markers were
-        // nested or crossed: which text is the user's cannot be told, so the page
-        // is left for its owner to tidy.
-        const Segmented<C> rest(page, kept);
-        const std::size_t firstStart = rest.findKey(SearchKey, 0);
-        if (firstStart != npos && rest.findKey(EndMarker, firstStart) != npos) {
-            core.tangled = true;
-            return core;
-        }
+// The text with every old block cut out, and the spaces around a block at either
+// end trimmed as well, so that the next run finds nothing more to trim. Sets
+// `tangled` when start markers are still left before end markers.
+template <typename C>
+std::vector<Range> withoutBlocks(std::basic_string_view<C> page, std::size_t lo, std::size_t hi,
+                                 const std::vector<Range>& blocks, bool& tangled) {
+    const Segmented<C> trimmed(page, {Range{lo, hi}});
+    std::vector<Range> kept = cut(trimmed, blocks);
+    // One pass takes out every block. A start marker still before an end marker
+    // (left over, or formed where a block was cut out) means the markers were
+    // nested or crossed: which text is the user's cannot be told, so the page is
+    // left for its owner to tidy.
+    const Segmented<C> rest(page, kept);
+    const std::size_t firstStart = rest.findKey(SearchKey, 0);
+    if (firstStart != npos && rest.findKey(EndMarker, firstStart) != npos) {
+        tangled = true;
+        return kept;
     }
-    const bool removedAny = core.blocksRemoved > 0;
-    if (removedAny) {
-        // A block at either end may have had spaces before or after it; they are
-        // trimmed as well, so that the next run finds nothing more to trim.
-        std::vector<Range> front = kept;
-        while (!front.empty() && page[front.front().begin] == C(' ')) {
-            if (++front.front().begin == front.front().end)
-                front.erase(front.begin());
-        }
-        if (!opensLikeUtf16(Segmented<C>(page, front)))
-            kept = std::move(front);
-        while (!kept.empty() && page[kept.back().end - 1] == C(' ')) {
-            if (--kept.back().end == kept.back().begin)
-                kept.pop_back();
-        }
+    std::vector<Range> front = kept;
+    while (!front.empty() && page[front.front().begin] == C(' ')) {
+        if (++front.front().begin == front.front().end)
+            front.erase(front.begin());
     }
+    if (!opensLikeUtf16(Segmented<C>(page, front)))
+        kept = std::move(front);
+    while (!kept.empty() && page[kept.back().end - 1] == C(' ')) {
+        if (--kept.back().end == kept.back().begin)
+            kept.pop_back();
+    }
+    return kept;
+}
 
-    if (mode == Mode::Remove) {
-        core.out = std::move(kept);
-        return core;
-    }
-
-    // The closing body tag as HTML reads what is left of the page.
-    std::size_t bodyAt = npos;
+// The closing body tag as HTML reads what is kept of the page, as a place in the page.
+template <typename C>
+std::size_t closingBodyOf(std::basic_string_view<C> page, const std::vector<Range>& kept,
+                          std::string& endsInside) {
     ClosingBody found{npos, {}};
+    std::size_t bodyAt = npos;
     if (kept.size() == 1) {
         found = findClosingBody(page.substr(kept.front().begin, kept.front().size()));
         bodyAt = found.at == npos ? npos : kept.front().begin + found.at;
@@ -240,7 +208,57 @@ template <typename C> Core<C> rewriteCore(std::basic_string_view<C> page, Mode m
         found = findClosingBody(std::basic_string_view<C>(joined));
         bodyAt = found.at == npos ? npos : text.pagePos(found.at);
     }
-    placeBlock(core, std::move(kept), bodyAt, appendWithoutBody, std::move(found.endsInside));
+    endsInside = std::move(found.endsInside);
+    return bodyAt;
+}
+
+template <typename C> Core<C> rewriteCore(std::basic_string_view<C> page, Mode mode, bool appendWithoutBody) {
+    Core<C> core;
+    // Only spaces are trimmed; tabs and line ends at either end stay.
+    std::size_t lo = 0;
+    std::size_t hi = page.size();
+    while (lo < hi && page[lo] == C(' '))
+        ++lo;
+    while (hi > lo && page[hi - 1] == C(' '))
+        --hi;
+    // Bytes that read as a UTF-16 byte-order mark once the spaces before them are
+    // gone would make the next run take the page for UTF-16: keep those spaces.
+    if (opensLikeUtf16(Segmented<C>(page, {Range{lo, hi}})))
+        lo = 0;
+    if constexpr (sizeof(C) == 1) {
+        // Most pages hold no old block and no NUL: one pass reads such a page as
+        // HTML and makes sure of that.
+        if (mode == Mode::Insert && hi > lo) {
+            BodyTagSweep sweep = sweepForClosingBodyTag(page.substr(lo, hi - lo), &isMarkerAt);
+            if (sweep.clean) {
+                placeBlock(core, {Range{lo, hi}}, sweep.body == npos ? npos : lo + sweep.body,
+                           appendWithoutBody, std::move(sweep.endsInside));
+                return core;
+            }
+        }
+    }
+    std::vector<std::size_t> starts;
+    std::vector<std::size_t> ends;
+    if (!findMarkers(page, lo, hi, starts, ends)) {
+        core.binary = true;
+        return core;
+    }
+    std::vector<Range> kept;
+    if (hi > lo)
+        kept.push_back(Range{lo, hi});
+    const std::vector<Range> blocks = pairBlocks(Segmented<C>(page, {Range{lo, hi}}), starts, ends);
+    core.blocksRemoved = blocks.size();
+    if (!blocks.empty())
+        kept = withoutBlocks(page, lo, hi, blocks, core.tangled);
+    if (core.tangled)
+        return core;
+    if (mode == Mode::Remove) {
+        core.out = std::move(kept);
+        return core;
+    }
+    std::string endsInside;
+    const std::size_t bodyAt = closingBodyOf(page, kept, endsInside);
+    placeBlock(core, std::move(kept), bodyAt, appendWithoutBody, std::move(endsInside));
     return core;
 }
 
