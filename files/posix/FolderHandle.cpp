@@ -129,88 +129,121 @@ bool readLink(int dirFd, const std::string& name, std::string& text) {
 
 } // namespace
 
-Resolved resolve(const FolderPtr& root, const std::vector<std::string>& rootPaths, std::string_view relative,
-                 const FolderPtr& start) {
-    Resolved result;
-    FolderPtr here = start ? start : root; // the folder in hand; those above it are known by its chain
-    std::deque<std::string> todo = split(relative);
+namespace {
+
+// One walk of a path beneath the chosen folder, a name at a time.
+struct Walk {
+    const FolderPtr& root;
+    const std::vector<std::string>& rootPaths;
+    FolderPtr here; // the folder in hand; those above it are known by its chain
+    std::deque<std::string> todo;
     int linksFollowed = 0;
     std::string lastLink;
-    while (!todo.empty()) {
-        std::string name = std::move(todo.front());
-        todo.pop_front();
-        if (name == "..") {
-            if (here->chain.empty()) {
+    Resolved result;
+
+    // "..": up one folder, never above the chosen one. False when the walk ends here.
+    bool up() {
+        if (here->chain.empty()) {
+            result.kind = Resolved::Kind::Outside;
+            result.linkText = lastLink;
+            return false;
+        }
+        std::vector<Step> steps = here->chain;
+        steps.pop_back();
+        here = reopen(root, std::move(steps));
+        if (!here)
+            result.reason = "a folder on its path changed while it was read";
+        return here != nullptr;
+    }
+
+    // A symbolic link: its text walked in its place. False when the walk ends here.
+    bool follow(const std::string& name) {
+        std::string text;
+        if (++linksFollowed > 40 || !readLink(here->fd.get(), name, text)) {
+            result.reason = linksFollowed > 40 ? "too many levels of symbolic links" : errnoText(errno);
+            return false;
+        }
+        result.viaLink = true;
+        lastLink = text;
+        std::deque<std::string> parts;
+        if (!text.empty() && text.front() == '/') {
+            if (!beneathRoot(text, rootPaths, parts)) {
                 result.kind = Resolved::Kind::Outside;
-                result.linkText = lastLink;
-                return result;
+                result.linkText = text;
+                return false;
             }
-            std::vector<Step> up = here->chain;
-            up.pop_back();
-            here = reopen(root, std::move(up));
-            if (!here) {
-                result.reason = "a folder on its path changed while it was read";
-                return result;
-            }
-            continue;
+            here = root;
+        } else {
+            parts = split(text);
         }
-        struct stat st {};
-        if (::fstatat(here->fd.get(), name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
-            if (todo.empty() && errno == ENOENT) {
-                // The reader tells a page that is gone from a link that leads nowhere.
-                result.kind = Resolved::Kind::Entry;
-                result.parent = here;
-                result.name = std::move(name);
-                return result;
-            }
-            result.reason = errnoText(errno);
-            return result;
-        }
-        if (S_ISLNK(st.st_mode)) {
-            std::string text;
-            if (++linksFollowed > 40 || !readLink(here->fd.get(), name, text)) {
-                result.reason = linksFollowed > 40 ? "too many levels of symbolic links" : errnoText(errno);
-                return result;
-            }
-            result.viaLink = true;
-            lastLink = text;
-            std::deque<std::string> parts;
-            if (!text.empty() && text.front() == '/') {
-                if (!beneathRoot(text, rootPaths, parts)) {
-                    result.kind = Resolved::Kind::Outside;
-                    result.linkText = text;
-                    return result;
-                }
-                here = root;
-            } else {
-                parts = split(text);
-            }
-            todo.insert(todo.begin(), parts.begin(), parts.end());
-            continue;
-        }
-        if (todo.empty()) {
-            result.kind = Resolved::Kind::Entry;
-            result.parent = here;
-            result.name = std::move(name);
-            result.found = true;
-            result.st = st;
-            return result;
-        }
+        todo.insert(todo.begin(), parts.begin(), parts.end());
+        return true;
+    }
+
+    // The last name: the entry found (or, gone, the name a reader tells apart).
+    void found(std::string name, const struct stat* st) {
+        result.kind = Resolved::Kind::Entry;
+        result.parent = here;
+        result.name = std::move(name);
+        result.found = st != nullptr;
+        if (st)
+            result.st = *st;
+    }
+
+    // Into the next folder. False when the walk ends here.
+    bool down(const std::string& name, const struct stat& st) {
         if (!S_ISDIR(st.st_mode)) {
             result.reason = "a part of its path is not a folder";
-            return result;
+            return false;
         }
         FolderPtr next = openSubfolder(here, name);
         if (!next) {
             result.reason = errno == ELOOP || errno == ENOTDIR
                                 ? "a folder on its path changed while it was read"
                                 : errnoText(errno);
-            return result;
+            return false;
         }
         here = std::move(next);
+        return true;
     }
-    result.kind = Resolved::Kind::Folder;
-    return result;
+};
+
+} // namespace
+
+Resolved resolve(const FolderPtr& root, const std::vector<std::string>& rootPaths, std::string_view relative,
+                 const FolderPtr& start) {
+    Walk walk{root, rootPaths, start ? start : root, split(relative), 0, {}, {}};
+    while (!walk.todo.empty()) {
+        std::string name = std::move(walk.todo.front());
+        walk.todo.pop_front();
+        if (name == "..") {
+            if (!walk.up())
+                return walk.result;
+            continue;
+        }
+        struct stat st {};
+        if (::fstatat(walk.here->fd.get(), name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
+            // The reader tells a page that is gone from a link that leads nowhere.
+            if (walk.todo.empty() && errno == ENOENT)
+                walk.found(std::move(name), nullptr);
+            else
+                walk.result.reason = errnoText(errno);
+            return walk.result;
+        }
+        if (S_ISLNK(st.st_mode)) {
+            if (!walk.follow(name))
+                return walk.result;
+            continue;
+        }
+        if (walk.todo.empty()) {
+            walk.found(std::move(name), &st);
+            return walk.result;
+        }
+        if (!walk.down(name, st))
+            return walk.result;
+    }
+    walk.result.kind = Resolved::Kind::Folder;
+    return walk.result;
 }
 
 std::string logicalPath(const std::string& path) {
