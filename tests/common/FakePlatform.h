@@ -27,7 +27,7 @@ public:
     engine::PageFiles& pageFiles() override { return m_real.pageFiles(); }
     std::unique_ptr<engine::PageFiles> newPageFiles() override { return m_real.newPageFiles(); }
     std::unique_ptr<files::JournalWriter> beginJournal(const files::JournalRun& header,
-                                                          std::string& reason) override {
+                                                       std::string& reason) override {
         return m_real.beginJournal(header, reason);
     }
     std::unique_ptr<files::JournalReader> journalRun(const QString& id) override {

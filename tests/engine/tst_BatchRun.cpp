@@ -80,9 +80,7 @@ public:
         staged.clear();
         return reasons;
     }
-    void discard() override {
-        staged.clear();
-    }
+    void discard() override { staged.clear(); }
 
 private:
     std::vector<std::string> tokens;

@@ -1,7 +1,7 @@
 #include "FakePlatform.h"
-#include "picker/Form2.h"
 #include "picker/DirListBox.h"
 #include "picker/DriveListBox.h"
+#include "picker/Form2.h"
 #include "wizard/Form1.h"
 
 #include <QApplication>
@@ -49,9 +49,7 @@ struct Dialog {
     picker::DriveListBox* drive() const {
         return form.findChild<picker::DriveListBox*>(QStringLiteral("Drive1"));
     }
-    picker::DirListBox* dir() const {
-        return form.findChild<picker::DirListBox*>(QStringLiteral("Dir1"));
-    }
+    picker::DirListBox* dir() const { return form.findChild<picker::DirListBox*>(QStringLiteral("Dir1")); }
     QLabel* label() const { return form.findChild<QLabel*>(QStringLiteral("Label1")); }
     QPushButton* ok() const { return form.findChild<QPushButton*>(QStringLiteral("Command1_1")); }
     QPushButton* cancel() const { return form.findChild<QPushButton*>(QStringLiteral("Command1_0")); }
