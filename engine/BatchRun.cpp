@@ -507,6 +507,31 @@ PageResult unlistedResult(const std::string& folder, const Entry& entry) {
                       {}};
 }
 
+// How a run that changes pages uses the files: the host shows what it has so far
+// before the run waits for another run's lock.
+RunFiles runFilesFor(BatchHost& host, const BatchOptions& options) {
+    RunFiles how;
+    how.dryRun = options.dryRun;
+    how.sync = options.sync;
+    how.beforeWait = [&host] {
+        host.flush();
+    };
+    return how;
+}
+
+// Why no page may be changed with these settings: an overflowing website number
+// would fail on every page, a missing one would write blocks that never work.
+// Empty when they may; with nothing selected there is nothing to judge.
+std::string settingsRefused(BatchHost& host) {
+    if (host.selectedCount() == 0)
+        return {};
+    if (!serverDigit(host.websiteNumber()))
+        return "The website number is too large to use: no page was changed.";
+    if (host.mode() == Mode::Insert && !hasWebsiteNumber(host.websiteNumber()))
+        return "No website number was given: no page was changed.";
+    return {};
+}
+
 } // namespace
 
 const char* outcomeWord(Outcome outcome) {
@@ -568,28 +593,11 @@ std::string joinPath(const std::string& folder, const std::string& name) {
 
 BatchResult runBatch(BatchHost& host, PageFiles& files, BatchOptions options) {
     BatchResult result;
-
-    // An overflowing website number would fail on every page: say so once, touch
-    // nothing. With nothing selected there is nothing to judge it for.
-    const bool anySelected = host.selectedCount() > 0;
-    if (anySelected && !serverDigit(host.websiteNumber())) {
-        result.error = "The website number is too large to use: no page was changed.";
+    result.error = settingsRefused(host);
+    if (!result.error.empty())
         return result;
-    }
-
-    if (anySelected && host.mode() == Mode::Insert && !hasWebsiteNumber(host.websiteNumber())) {
-        result.error = "No website number was given: no page was changed.";
-        return result;
-    }
-
     int total = 0;
-    RunFiles how;
-    how.dryRun = options.dryRun;
-    how.sync = options.sync;
-    how.beforeWait = [&host] {
-        host.flush();
-    };
-    if (!startRun(host, files, std::move(how), options.keepPages, result, total)) {
+    if (!startRun(host, files, runFilesFor(host, options), options.keepPages, result, total)) {
         host.flush();
         return result;
     }
@@ -631,14 +639,9 @@ BatchResult runBatch(BatchHost& host, PageFiles& files, BatchOptions options) {
 BatchResult runUndo(BatchHost& host, PageFiles& files, JournalRecord& record, BatchOptions options) {
     BatchResult result;
     const int total = static_cast<int>(record.pageCount());
-    RunFiles how;
-    how.dryRun = options.dryRun;
-    how.sync = options.sync;
-    how.beforeWait = [&host] {
-        host.flush();
-    };
     const std::string folder = host.folder();
-    if (const std::string reason = files.open(folder, host.listedFolder(), std::move(how)); !reason.empty()) {
+    if (const std::string reason = files.open(folder, host.listedFolder(), runFilesFor(host, options));
+        !reason.empty()) {
         result.error =
             "The folder " + reportText(folder) + " cannot be used: " + reason + ". No page was changed.";
         host.flush();
