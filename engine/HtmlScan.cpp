@@ -140,14 +140,13 @@ public:
     std::size_t closingBody() {
         std::size_t pos = 0;
         int templateDepth = 0;
-        const char* unended = ""; // what stays open when the '>' is not found
         while (true) {
             const std::size_t lt = templateDepth == 0 ? nextMarkup(pos) : nextLt(pos);
             if (lt == npos || lt + 1 >= n)
                 return endsIn(templateDepth > 0 ? "a <template> element" : "");
             const C next = t[lt + 1];
-            std::size_t gt = npos; // the '>' that ends what opened at lt
-            unended = "an unfinished tag";
+            std::size_t gt = npos;                     // the '>' that ends what opened at lt
+            const char* unended = "an unfinished tag"; // what stays open when the '>' is not found
             if (next == C('!')) {
                 gt = startsWith(lt + 2, "--") ? commentEnd(lt + 4) : find(C('>'), lt + 2);
                 unended = "a comment";
@@ -157,54 +156,18 @@ public:
             } else if (next == C('/')) {
                 if (lt + 2 >= n)
                     return endsIn(unended);
-                if (!isLetter(t[lt + 2])) {
-                    unended = "a comment";
-                    // "</>" is dropped; anything else is a bogus comment up to '>'.
-                    gt = t[lt + 2] == C('>') ? lt + 2 : find(C('>'), lt + 2);
-                } else if (const C first = lower(t[lt + 2]); first != C('b') && first != C('t')) {
-                    gt = tagEnd(endOfName(lt + 3)); // neither body nor template: only where it ends counts
-                } else {
-                    const std::size_t nameEnd = endOfName(lt + 2);
-                    gt = tagEnd(nameEnd);
-                    if (gt != npos && templateDepth == 0 && nameEnd - lt == 6 &&
-                        nameIs(lt + 2, nameEnd, "body"))
-                        return lt;
-                    if (templateDepth > 0 && nameIs(lt + 2, nameEnd, "template"))
-                        --templateDepth;
-                }
+                bool body = false;
+                gt = endTagEnd(lt, templateDepth, unended, body);
+                if (body)
+                    return lt;
             } else if (const C first = lower(next); isLetter(next) && first != C('s') && first != C('x') &&
                                                     first != C('i') && first != C('n') && first != C('t') &&
                                                     first != C('p')) {
                 gt = tagEnd(endOfName(lt + 2)); // no element whose content is text starts with this letter
             } else if (isLetter(next)) {
-                const std::size_t nameEnd = endOfName(lt + 1);
-                gt = tagEnd(nameEnd);
-                const std::size_t length = nameEnd - lt - 1;
-                if (gt == npos)
-                    return endsIn(unended);
-                if (length == 9 && first == C('p') && nameIs(lt + 1, nameEnd, "plaintext"))
-                    return endsIn("a <plaintext> element");
-                // Most tags are none of the special ones: tell by length.
-                if (length < 3 || length > 9) {
-                    pos = gt + 1;
-                    continue;
-                }
-                if (nameIs(lt + 1, nameEnd, "template"))
-                    ++templateDepth;
-                bool raw = false;
-                for (const std::string_view element : RawTextElements) {
-                    if (length == element.size() && first == C(element[0]) &&
-                        nameIs(lt + 1, nameEnd, element)) {
-                        pos = rawTextEnd(gt + 1, element);
-                        raw = true;
-                        break;
-                    }
-                }
-                if (raw) {
-                    if (pos == npos)
-                        return endsIn("a <" + lowered(lt + 1, nameEnd) + "> element");
-                    continue;
-                }
+                if (!startTag(lt, first, templateDepth, pos))
+                    return npos;
+                continue;
             } else {
                 pos = lt + 1; // a '<' that opens nothing is text
                 continue;
@@ -216,6 +179,57 @@ public:
     }
 
 private:
+    // "</" and more at lt: where it ends; `body` when it is the closing body tag
+    // outside template content.
+    std::size_t endTagEnd(std::size_t lt, int& templateDepth, const char*& unended, bool& body) {
+        if (!isLetter(t[lt + 2])) {
+            unended = "a comment";
+            // "</>" is dropped; anything else is a bogus comment up to '>'.
+            return t[lt + 2] == C('>') ? lt + 2 : find(C('>'), lt + 2);
+        }
+        if (const C first = lower(t[lt + 2]); first != C('b') && first != C('t'))
+            return tagEnd(endOfName(lt + 3)); // neither body nor template: only where it ends counts
+        const std::size_t nameEnd = endOfName(lt + 2);
+        const std::size_t gt = tagEnd(nameEnd);
+        body = gt != npos && templateDepth == 0 && nameEnd - lt == 6 && nameIs(lt + 2, nameEnd, "body");
+        if (!body && templateDepth > 0 && nameIs(lt + 2, nameEnd, "template"))
+            --templateDepth;
+        return gt;
+    }
+
+    // A start tag at lt that may open an element whose content is text, or template
+    // content: `pos` where the reading goes on. False when the text ends inside it.
+    bool startTag(std::size_t lt, C first, int& templateDepth, std::size_t& pos) {
+        const std::size_t nameEnd = endOfName(lt + 1);
+        const std::size_t gt = tagEnd(nameEnd);
+        const std::size_t length = nameEnd - lt - 1;
+        if (gt == npos) {
+            endsIn("an unfinished tag");
+            return false;
+        }
+        if (length == 9 && first == C('p') && nameIs(lt + 1, nameEnd, "plaintext")) {
+            endsIn("a <plaintext> element");
+            return false;
+        }
+        pos = gt + 1;
+        // Most tags are none of the special ones: tell by length.
+        if (length < 3 || length > 9)
+            return true;
+        if (nameIs(lt + 1, nameEnd, "template"))
+            ++templateDepth;
+        for (const std::string_view element : RawTextElements) {
+            if (length == element.size() && first == C(element[0]) && nameIs(lt + 1, nameEnd, element)) {
+                pos = rawTextEnd(gt + 1, element);
+                if (pos == npos) {
+                    endsIn("a <" + lowered(lt + 1, nameEnd) + "> element");
+                    return false;
+                }
+                return true;
+            }
+        }
+        return true;
+    }
+
     std::size_t endsIn(std::string what) {
         endsInside = std::move(what);
         return npos;
