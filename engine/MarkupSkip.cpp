@@ -388,27 +388,9 @@ public:
         const __m512i inDq = lanePrefixXor(dq, inDqOut);
         const __m512i inSq = lanePrefixXor(sq, inSqOut);
 
-        // Each lane's bits one and two places up, with the lane before's top bits
-        // below: what the bytes one and two before are.
-        const __m512i ws = _mm512_load_si512(c.ws);
-        const __m512i eq = _mm512_load_si512(c.eq);
-        const __m512i wsBefore =
-            _mm512_maskz_alignr_epi64(0xFF, ws, _mm512_set1_epi64(static_cast<long long>(m_ws)), 7);
-        const __m512i eqBefore =
-            _mm512_maskz_alignr_epi64(0xFF, eq, _mm512_set1_epi64(static_cast<long long>(m_eq)), 7);
-        const __m512i wsBefore1 = _mm512_shldi_epi64(ws, wsBefore, 1);
-        const __m512i wsBefore2 = _mm512_shldi_epi64(ws, wsBefore, 2);
-        const __m512i eqBefore1 = _mm512_shldi_epi64(eq, eqBefore, 1);
-        const __m512i eqBefore2 = _mm512_shldi_epi64(eq, eqBefore, 2);
-        const __m512i name = _mm512_load_si512(c.name);
-        const __m512i nameStart =
-            andNot512(_mm512_or_si512(wsBefore2, eqBefore2), _mm512_and_si512(name, wsBefore1));
         std::uint64_t inGoodNameOut = m_inGoodName;
-        const __m512i goodName = andNot512(laneAdd(name, nameStart, inGoodNameOut), name);
-        // Each lane's name bits two places up, with the lane before's top two below.
-        const __m512i before = _mm512_maskz_alignr_epi64(
-            0xFF, goodName, _mm512_set1_epi64(static_cast<long long>(m_goodNameTop << 62)), 7);
-        const __m512i valueOpeners = _mm512_and_si512(eqBefore1, _mm512_shldi_epi64(goodName, before, 2));
+        __m512i goodName;
+        const __m512i valueOpeners = valueOpenersOf(c, goodName, inGoodNameOut);
 
         const __m512i opensValue = _mm512_or_si512(_mm512_and_si512(dq, inDq), _mm512_and_si512(sq, inSq));
         const __m512i crossed = _mm512_or_si512(_mm512_and_si512(dq, inSq), _mm512_and_si512(sq, inDq));
@@ -431,6 +413,40 @@ public:
         m_inDq = inDqOut;
         m_inSq = inSqOut;
         m_inGoodName = inGoodNameOut;
+        passedGroup(c, goodName);
+        return true;
+    }
+
+    // Where a quote may open a value in eight blocks: just after an '=' that
+    // follows a name begun after white space. `goodName` gets those names' bits,
+    // `carry` the carry through them.
+    __attribute__((target("avx512f,avx512bw,avx512dq,avx512vbmi2"), always_inline)) __m512i
+    valueOpenersOf(const GroupClasses& c, __m512i& goodName, std::uint64_t& carry) const {
+        // Each lane's bits one and two places up, with the lane before's top bits
+        // below: what the bytes one and two before are.
+        const __m512i ws = _mm512_load_si512(c.ws);
+        const __m512i eq = _mm512_load_si512(c.eq);
+        const __m512i wsBefore =
+            _mm512_maskz_alignr_epi64(0xFF, ws, _mm512_set1_epi64(static_cast<long long>(m_ws)), 7);
+        const __m512i eqBefore =
+            _mm512_maskz_alignr_epi64(0xFF, eq, _mm512_set1_epi64(static_cast<long long>(m_eq)), 7);
+        const __m512i wsBefore1 = _mm512_shldi_epi64(ws, wsBefore, 1);
+        const __m512i wsBefore2 = _mm512_shldi_epi64(ws, wsBefore, 2);
+        const __m512i eqBefore1 = _mm512_shldi_epi64(eq, eqBefore, 1);
+        const __m512i eqBefore2 = _mm512_shldi_epi64(eq, eqBefore, 2);
+        const __m512i name = _mm512_load_si512(c.name);
+        const __m512i nameStart =
+            andNot512(_mm512_or_si512(wsBefore2, eqBefore2), _mm512_and_si512(name, wsBefore1));
+        goodName = andNot512(laneAdd(name, nameStart, carry), name);
+        // Each lane's name bits two places up, with the lane before's top two below.
+        const __m512i before = _mm512_maskz_alignr_epi64(
+            0xFF, goodName, _mm512_set1_epi64(static_cast<long long>(m_goodNameTop << 62)), 7);
+        return _mm512_and_si512(eqBefore1, _mm512_shldi_epi64(goodName, before, 2));
+    }
+
+    // What the next group needs of eight blocks passed over.
+    __attribute__((target("avx512f,avx512bw,avx512dq"), always_inline)) void
+    passedGroup(const GroupClasses& c, __m512i goodName) {
         m_ws = c.ws[7];
         m_eq = c.eq[7];
         const __m512i nulOrBang = _mm512_load_si512(c.nulOrBang);
@@ -438,7 +454,6 @@ public:
         m_goodNameTop = static_cast<std::uint64_t>(
                             _mm256_extract_epi64(_mm512_maskz_extracti64x4_epi64(0xF, goodName, 1), 3)) >>
                         62;
-        return true;
     }
 
 private:
