@@ -16,6 +16,7 @@ if [ "${1:-}" = "test" ]; then
     xvfb xauth xdotool imagemagick                    # a real window and screenshots
     strace e2fsprogs util-linux acl attr              # the fault matrix: injected faults, chattr, setpriv, flock, ACLs
     clang libclang-rt-dev                             # the fuzz target (libFuzzer)
+    clang-tidy                                        # the product functions' size
     dpkg-dev file lintian appstream desktop-file-utils  # the packages and their checks
     ansible-core                                      # the Ansible collection's plays
     patch                                             # diffs applied in the tests

@@ -18,6 +18,9 @@ cmake --build --preset "$preset"
 ctest --preset "$preset"
 if $quick; then exit 0; fi
 
+echo "== no product function over 60 lines"
+tools/function-sizes.sh build
+
 echo "== the generic file layer (QDir and QSaveFile), built and tested on this system"
 cmake --preset generic
 cmake --build --preset generic
