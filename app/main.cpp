@@ -1,10 +1,18 @@
+#include "engine/Kernels.h"
 #include "platform/QtPlatform.h"
 #include "version/Version.h"
 #include "wizard/Form1.h"
 
 #include <QApplication>
 
+#include <cstdio>
+
 int main(int argc, char* argv[]) {
+    // A scanning kernel asked for that cannot be used is said before any window opens.
+    if (const std::string refusal = engine::scan::kernelRefusal(); !refusal.empty()) {
+        std::fprintf(stderr, "code-inserter: %s\n", refusal.c_str());
+        return 2;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("code-inserter"));
     QApplication::setApplicationVersion(QString::fromLatin1(version::text()));

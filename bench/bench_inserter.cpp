@@ -1,6 +1,7 @@
 // Measures the engine and the command-line tool on a generated corpus and prints
 // the figures; asserts nothing. Usage: bench_inserter [pages] [big-page-MB]
 #include "engine/HtmlScan.h"
+#include "engine/Kernels.h"
 #include "engine/PageRewriter.h"
 #include "engine/TrackingBlock.h"
 
@@ -258,6 +259,27 @@ int main(int argc, char* argv[]) {
             pages, median(undo), median(batch), median(undo) / median(batch));
         std::printf("--diff on the dry run: median %.2f s against %.2f s: %.2f times as long (goal <= 1.5)\n",
                     median(diff), median(dry), median(diff) / median(dry));
+
+        // Each scanning kernel this processor runs, end to end: the batch without
+        // syncing or journal, on fresh copies, in interleaved rounds.
+        const std::vector<engine::scan::Kernel> kernels = engine::scan::runnableKernels();
+        std::vector<std::vector<double>> byKernel(kernels.size());
+        for (int round = 0; round < 3; ++round) {
+            for (std::size_t k = 0; k < kernels.size(); ++k) {
+                const fs::path dir = root / "round";
+                runChild({"rm -rf '" + dir.string() + "' && cp -r '" + corpus.string() + "' '" +
+                          dir.string() + "' && sync"},
+                         true);
+                ::setenv("CODE_INSERTER_KERNEL", engine::scan::kernelName(kernels[k]), 1);
+                byKernel[k].push_back(runChild({cli, "insert", "--site", "12345", "--bench-sync=none",
+                                                "--no-journal", dir.string()})
+                                          .seconds);
+                ::unsetenv("CODE_INSERTER_KERNEL");
+            }
+        }
+        for (std::size_t k = 0; k < kernels.size(); ++k)
+            std::printf("scanning kernel %-7s the batch without syncing or journal: median %.2f s\n",
+                        engine::scan::kernelName(kernels[k]), median(byKernel[k]));
 
         // syncfs waits for every program's data on the file system: beside a large
         // write, the two ways of syncing part.

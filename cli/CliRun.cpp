@@ -1,6 +1,7 @@
 #include "cli/CliRun.h"
 
 #include "engine/BatchRun.h"
+#include "engine/Kernels.h"
 #include "engine/ReportText.h"
 #include "engine/TrackingBlock.h"
 #include "files/FolderListing.h"
@@ -671,6 +672,11 @@ int pageCommand(const QCommandLineParser& parser, const Options& options, std::F
 } // namespace
 
 int run(const QStringList& arguments, std::FILE* out, std::FILE* err) {
+    // A scanning kernel asked for that cannot be used is said at once.
+    if (const std::string refusal = engine::scan::kernelRefusal(); !refusal.empty()) {
+        line(err, "code-inserter-cli: " + refusal);
+        return UsageError;
+    }
     QCommandLineParser parser;
     const Options options(parser);
     if (!parser.parse(arguments))

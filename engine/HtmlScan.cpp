@@ -1,5 +1,6 @@
 #include "engine/HtmlScan.h"
 
+#include "engine/Kernels.h"
 #include "engine/TextScan.h"
 
 #include <array>
@@ -60,7 +61,8 @@ class ByteMarks {
 public:
     ByteMarks(const char* data, std::size_t size)
         : m_data(data)
-        , m_size(size) {}
+        , m_size(size)
+        , m_vector(scan::activeKernel() != scan::Kernel::Plain) {}
 
     std::size_t nextLt(std::size_t from) { return next(from, false); }
     std::size_t nextGtOrQuote(std::size_t from) { return next(from, true); }
@@ -85,7 +87,7 @@ private:
         m_lt = 0;
         m_gtOrQuote = 0;
 #if defined(__SSE2__)
-        if (chunk + 64 <= m_size) {
+        if (m_vector && chunk + 64 <= m_size) {
             for (int part = 0; part < 4; ++part) {
                 const __m128i v = _mm_loadu_si128(
                     reinterpret_cast<const __m128i*>(m_data + chunk + 16 * static_cast<std::size_t>(part)));
@@ -108,6 +110,7 @@ private:
 
     const char* m_data;
     std::size_t m_size;
+    bool m_vector; // SSE2 unless the plain kernel is asked for
     std::size_t m_base = npos;
     std::uint64_t m_lt = 0;
     std::uint64_t m_gtOrQuote = 0;

@@ -1,5 +1,7 @@
 #include "engine/MarkupSkip.h"
 
+#include "engine/Kernels.h"
+
 #include <cstdint>
 #include <cstring>
 #include <initializer_list>
@@ -590,13 +592,10 @@ std::size_t skip(const char* text, std::size_t size, std::size_t from, bool& nul
 } // namespace
 
 std::vector<MarkupSkip> markupSkips() {
-    __builtin_cpu_init();
     std::vector<MarkupSkip> skips;
-    if (__builtin_cpu_supports("pclmul") && __builtin_cpu_supports("avx512bw") &&
-        __builtin_cpu_supports("avx512dq") && __builtin_cpu_supports("avx512vbmi") &&
-        __builtin_cpu_supports("avx512vbmi2") && __builtin_cpu_supports("vpclmulqdq"))
+    if (runs(Kernel::Avx512))
         skips.push_back(&skip<skip512Blocks>);
-    if (__builtin_cpu_supports("pclmul") && __builtin_cpu_supports("avx2"))
+    if (runs(Kernel::Avx2))
         skips.push_back(&skip<skip256Blocks>);
     return skips;
 }
@@ -610,11 +609,18 @@ std::vector<MarkupSkip> markupSkips() {
 #endif
 
 MarkupSkip markupSkip() {
-    static const MarkupSkip chosen = [] {
-        const std::vector<MarkupSkip> skips = markupSkips();
-        return skips.empty() ? nullptr : skips.front();
-    }();
-    return chosen;
+#ifdef INSERTER_X86_VECTORS
+    switch (activeKernel()) {
+    case Kernel::Avx512:
+        return &skip<skip512Blocks>;
+    case Kernel::Avx2:
+        return &skip<skip256Blocks>;
+    case Kernel::Sse2:
+    case Kernel::Plain:
+        break;
+    }
+#endif
+    return nullptr;
 }
 
 } // namespace engine::scan

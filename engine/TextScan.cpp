@@ -1,5 +1,7 @@
 #include "engine/TextScan.h"
 
+#include "engine/Kernels.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -116,9 +118,6 @@ std::size_t findSse2(const char* data, std::size_t from, std::size_t end, char l
     return scalarFrom(data, at, end, lead, followers, reach);
 }
 
-const bool hasAvx2 = __builtin_cpu_supports("avx2");
-const bool hasAvx512 = __builtin_cpu_supports("avx512bw");
-
 __attribute__((target("avx512bw"))) std::size_t markupOrNul512(const char* data, std::size_t from,
                                                                std::size_t end) {
     std::size_t at = from;
@@ -145,7 +144,7 @@ __attribute__((target("avx512bw"))) std::size_t markupOrNul512(const char* data,
 
 std::size_t findMarkupOrNul(const char* data, std::size_t from, std::size_t end) {
 #ifdef INSERTER_X86_VECTORS
-    if (hasAvx512)
+    if (activeKernel() == Kernel::Avx512)
         return markupOrNul512(data, from, end);
 #endif
     for (std::size_t at = from; at < end;) {
@@ -168,12 +167,17 @@ std::size_t findLeadBytes(const char* data, std::size_t from, std::size_t end, c
                           std::initializer_list<Follower> followers) {
     const std::size_t reach = reachOf(followers);
 #ifdef INSERTER_X86_VECTORS
-    if (hasAvx2)
+    switch (activeKernel()) {
+    case Kernel::Avx512:
+    case Kernel::Avx2:
         return findAvx2(data, from, end, lead, followers, reach);
-    return findSse2(data, from, end, lead, followers, reach);
-#else
-    return scalarFrom(data, from, end, lead, followers, reach);
+    case Kernel::Sse2:
+        return findSse2(data, from, end, lead, followers, reach);
+    case Kernel::Plain:
+        break;
+    }
 #endif
+    return scalarFrom(data, from, end, lead, followers, reach);
 }
 
 } // namespace engine::scan

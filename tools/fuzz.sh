@@ -16,7 +16,7 @@ log=$(mktemp)
 status=0
 (cd "$corpus" && "$fuzzer" -max_total_time="${FUZZ_SECONDS:-60}" -max_len=4096 -print_final_stats=1 . >"$log" 2>&1) ||
   status=$?
-grep -E '^(stat::|Done|==|Test unit written)' "$log" || true
+grep -E '^(stat::|Done|==|Test unit written|scanning kernels)' "$log" || true
 found=$(find "$corpus" -maxdepth 1 \( -name 'crash-*' -o -name 'leak-*' -o -name 'timeout-*' -o -name 'oom-*' \))
 if [ -n "$found" ]; then
   echo "fuzzing found failing inputs:"

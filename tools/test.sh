@@ -16,6 +16,7 @@ echo "== the test suite"
 cmake --preset "$preset"
 cmake --build --preset "$preset"
 ctest --preset "$preset"
+echo "scanning kernels the scan tests ran: $(build/bin/tst_pagerewriter 2>/dev/null | sed -n 's/^scanning kernel: //p' | tr '\n' ' ')"
 if $quick; then exit 0; fi
 
 echo "== no product function over 60 lines"

@@ -1,4 +1,5 @@
 #include "TestFiles.h"
+#include "engine/Kernels.h"
 
 #include <QDir>
 #include <QFile>
@@ -561,6 +562,33 @@ private Q_SLOTS:
         const Run gate = cli({QStringLiteral("status"), QStringLiteral("--site=5"), dir.path(),
                               QStringLiteral("current.html")});
         QCOMPARE(gate.status, 0);
+    }
+
+    // A scanning kernel asked for is used when the processor runs it; any other
+    // is refused before anything is read.
+    void scanningKernels_data() {
+        QTest::addColumn<QString>("kernel");
+        QTest::addColumn<bool>("usable");
+        for (const auto kernel : {engine::scan::Kernel::Plain, engine::scan::Kernel::Sse2,
+                                  engine::scan::Kernel::Avx2, engine::scan::Kernel::Avx512})
+            QTest::newRow(engine::scan::kernelName(kernel))
+                << QString::fromLatin1(engine::scan::kernelName(kernel)) << engine::scan::runs(kernel);
+        QTest::newRow("unknown") << QStringLiteral("sse9") << false;
+    }
+
+    void scanningKernels() {
+        QFETCH(QString, kernel);
+        QFETCH(bool, usable);
+        QTemporaryDir dir;
+        makeSite(dir);
+        qputenv("CODE_INSERTER_KERNEL", kernel.toLatin1());
+        const Run run = cli({QStringLiteral("status"), dir.path()});
+        qunsetenv("CODE_INSERTER_KERNEL");
+        QCOMPARE(run.status, usable ? 0 : 2);
+        const QByteArray named = "CODE_INSERTER_KERNEL=" + kernel.toLatin1();
+        QCOMPARE(run.err.contains(named), !usable);
+        if (usable)
+            QVERIFY(run.out.contains("3 none, 0 broken"));
     }
 
     void version() {

@@ -1,3 +1,4 @@
+#include "EachKernel.h"
 #include "engine/BatchRun.h"
 #include "engine/TrackingBlock.h"
 
@@ -395,5 +396,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestBatchRun)
+QTEST_EACH_KERNEL_MAIN(TestBatchRun)
 #include "tst_BatchRun.moc"

@@ -1,3 +1,4 @@
+#include "EachKernel.h"
 #include "engine/HtmlScan.h"
 #include "engine/MarkupSkip.h"
 #include "engine/TextScan.h"
@@ -186,5 +187,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestMarkupSkip)
+QTEST_EACH_KERNEL_MAIN(TestMarkupSkip)
 #include "tst_MarkupSkip.moc"

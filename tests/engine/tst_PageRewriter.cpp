@@ -1,3 +1,4 @@
+#include "EachKernel.h"
 #include "engine/HtmlScan.h"
 #include "engine/PageRewriter.h"
 #include "engine/TrackingBlock.h"
@@ -422,5 +423,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestPageRewriter)
+QTEST_EACH_KERNEL_MAIN(TestPageRewriter)
 #include "tst_PageRewriter.moc"

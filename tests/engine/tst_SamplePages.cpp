@@ -1,3 +1,4 @@
+#include "EachKernel.h"
 #include "engine/PageRewriter.h"
 #include "engine/TrackingBlock.h"
 
@@ -132,5 +133,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestSamplePages)
+QTEST_EACH_KERNEL_MAIN(TestSamplePages)
 #include "tst_SamplePages.moc"

@@ -3,14 +3,19 @@
 // blocks; bytes outside the removed blocks and the inserted block never change;
 // after an insert the page holds exactly one block; binary input is never changed.
 //
+// Every scanning kernel this processor runs plans every input alike.
+//
 // Input: a flags byte, a length byte, that many bytes of website number, the page.
+#include "engine/Kernels.h"
 #include "engine/PageRewriter.h"
 #include "engine/TrackingBlock.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 using namespace engine;
 
@@ -49,7 +54,38 @@ std::string trimSpaces(const std::string& page) {
     return mark ? page.substr(0, page.find_last_not_of(' ') + 1) : trimmed;
 }
 
+// Each kernel plans the page as the first one does, in both modes; the widest is
+// left in use for the checks that follow.
+void kernelsAgree(const std::string& page, const std::string& block, bool asPage) {
+    const std::vector<scan::Kernel> kernels = scan::runnableKernels();
+    for (const Mode mode : {Mode::Insert, Mode::Remove}) {
+        RewritePlan first;
+        std::string firstText;
+        for (std::size_t k = 0; k < kernels.size(); ++k) {
+            scan::useKernel(kernels[k]);
+            RewritePlan plan;
+            const std::string text = run(page, mode, block, asPage, plan);
+            if (k == 0) {
+                first = plan;
+                firstText = text;
+                continue;
+            }
+            require(plan.status == first.status && plan.blocksRemoved == first.blocksRemoved &&
+                        plan.changed == first.changed && text == firstText,
+                    "every scanning kernel plans the page alike");
+        }
+    }
+}
+
 } // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    std::fprintf(stderr, "scanning kernels compared:");
+    for (const scan::Kernel kernel : scan::runnableKernels())
+        std::fprintf(stderr, " %s", scan::kernelName(kernel));
+    std::fprintf(stderr, "\n");
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 2)
@@ -78,6 +114,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         require(static_cast<unsigned char>(c) >= 0x20 || c == '\r' || c == '\n',
                 "the block holds no control bytes");
 
+    kernelsAgree(page, block, asPage);
     RewritePlan plan;
     const std::string once = run(page, Mode::Insert, block, asPage, plan);
     const bool utf16 = page.size() >= 2 &&
