@@ -1,4 +1,4 @@
-#include "engine/Kernels.h"
+#include "engine/scan/Kernels.h"
 #include "platform/QtPlatform.h"
 #include "version/Version.h"
 #include "wizard/Form1.h"

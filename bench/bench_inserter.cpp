@@ -1,9 +1,9 @@
 // Measures the engine and the command-line tool on a generated corpus and prints
 // the figures; asserts nothing. Usage: bench_inserter [pages] [big-page-MB]
-#include "engine/HtmlScan.h"
-#include "engine/Kernels.h"
 #include "engine/PageRewriter.h"
 #include "engine/TrackingBlock.h"
+#include "engine/scan/HtmlScan.h"
+#include "engine/scan/Kernels.h"
 
 #include <algorithm>
 #include <chrono>

@@ -1,9 +1,9 @@
 #include "cli/CliRun.h"
 
 #include "engine/BatchRun.h"
-#include "engine/Kernels.h"
 #include "engine/ReportText.h"
 #include "engine/TrackingBlock.h"
+#include "engine/scan/Kernels.h"
 #include "files/FolderListing.h"
 #include "files/Names.h"
 #include "files/QtPageFiles.h"

@@ -1,10 +1,10 @@
 #include "engine/BatchRun.h"
 
 #include "engine/ReportText.h"
-#include "engine/TextScan.h"
 #include "engine/TrackingBlock.h"
 #include "engine/UnifiedDiff.h"
 #include "engine/Utf16.h"
+#include "engine/scan/TextScan.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,9 +1,9 @@
 #include "engine/PageRewriter.h"
 
-#include "engine/HtmlScan.h"
-#include "engine/TextScan.h"
 #include "engine/TrackingBlock.h"
 #include "engine/Utf16.h"
+#include "engine/scan/HtmlScan.h"
+#include "engine/scan/TextScan.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,5 +1,5 @@
 #include "TestFiles.h"
-#include "engine/Kernels.h"
+#include "engine/scan/Kernels.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,7 +2,7 @@
 
 // A test's main that runs the whole test once with each scanning kernel this
 // processor runs, the plain one first, and says which.
-#include "engine/Kernels.h"
+#include "engine/scan/Kernels.h"
 
 #include <QCoreApplication>
 #include <QTest>

@@ -1,8 +1,8 @@
 #include "EachKernel.h"
-#include "engine/HtmlScan.h"
-#include "engine/MarkupSkip.h"
-#include "engine/TextScan.h"
 #include "engine/TrackingBlock.h"
+#include "engine/scan/HtmlScan.h"
+#include "engine/scan/MarkupSkip.h"
+#include "engine/scan/TextScan.h"
 
 #include <QTest>
 

@@ -1,7 +1,7 @@
 #include "EachKernel.h"
-#include "engine/HtmlScan.h"
 #include "engine/PageRewriter.h"
 #include "engine/TrackingBlock.h"
+#include "engine/scan/HtmlScan.h"
 
 #include <QTest>
 

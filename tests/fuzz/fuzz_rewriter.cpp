@@ -6,9 +6,9 @@
 // Every scanning kernel this processor runs plans every input alike.
 //
 // Input: a flags byte, a length byte, that many bytes of website number, the page.
-#include "engine/Kernels.h"
 #include "engine/PageRewriter.h"
 #include "engine/TrackingBlock.h"
+#include "engine/scan/Kernels.h"
 
 #include <cstdint>
 #include <cstdio>

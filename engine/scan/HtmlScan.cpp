@@ -1,7 +1,7 @@
-#include "engine/HtmlScan.h"
+#include "engine/scan/HtmlScan.h"
 
-#include "engine/Kernels.h"
-#include "engine/TextScan.h"
+#include "engine/scan/Kernels.h"
+#include "engine/scan/TextScan.h"
 
 #include <array>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/MarkupSkip.h"
+#include "engine/scan/MarkupSkip.h"
 
 #include <cstddef>
 #include <string>

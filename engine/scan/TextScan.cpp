@@ -1,6 +1,6 @@
-#include "engine/TextScan.h"
+#include "engine/scan/TextScan.h"
 
-#include "engine/Kernels.h"
+#include "engine/scan/Kernels.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "engine/Kernels.h"
+#include "engine/scan/Kernels.h"
 
 #include <atomic>
 #include <cstdlib>

@@ -1,6 +1,6 @@
-#include "engine/MarkupSkip.h"
+#include "engine/scan/MarkupSkip.h"
 
-#include "engine/Kernels.h"
+#include "engine/scan/Kernels.h"
 
 #include <cstdint>
 #include <cstring>
