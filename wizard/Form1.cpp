@@ -230,61 +230,64 @@ Form1::Form1(platform::Platform& platform, QWidget* parent)
     setFont(platform::dialogFont());
     buildBanner();
     buildNavigation();
-    buildFolderPage(Frame1[0]);
-    buildPagesPage(Frame1[1]);
-    buildSettingsPage(Frame1[2]);
-    buildRunPage(Frame1[3]);
+    buildFolderPage(m_pages[0]);
+    buildPagesPage(m_pages[1]);
+    buildSettingsPage(m_pages[2]);
+    buildRunPage(m_pages[3]);
 
     // Tab order: the navigation buttons, then each page's controls in the order they are read.
-    QWidget* order[] = {Command1[0], Command1[1], Command1[2], Text1,    Command2, Check1,  Check2,
-                        List1,       Command3[0], Command3[1], Text2,    Combo1,   Option1, Option2,
-                        Command5,    Command3[2], List2,       Command4, Command7};
+    QWidget* order[] = {m_navigation[0],    m_navigation[1],    m_navigation[2],  m_folderEdit,
+                        m_browseButton,     m_subfoldersCheck,  m_pathNamesCheck, m_pageView,
+                        m_selectButtons[0], m_selectButtons[1], m_websiteNumber,  m_protocol,
+                        m_insertOption,     m_removeOption,     m_previewButton,  m_selectButtons[2],
+                        m_notChangedList,   m_saveReportButton, m_undoButton};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
         setTabOrder(order[i], order[i + 1]);
 
-    Shape1->lower();
-    for (QLabel* l : {Label1, Label2, Label3, Label4, Label5, Label6, Label7, Label8, Label9, Label10,
-                      Label11, Label12, Label14})
+    m_banner->lower();
+    for (QLabel* l : {m_welcomeText, m_folderPrompt, m_folderNextHint, m_pagesPrompt, m_pagesNextHint,
+                      m_websitePrompt, m_websiteLabel, m_protocolPrompt, m_protocolLabel, m_modePrompt,
+                      m_applyingText, m_runHeading, m_closeHint})
         fitText(l);
 }
 
 // The white banner with the picture and the version, and the separator lines.
 void Form1::buildBanner() {
     // The white banner lies behind the picture and the version label.
-    Shape1 = new QWidget(this);
-    Shape1->setObjectName(QStringLiteral("Shape1"));
-    Shape1->setGeometry(twipsRect(0, 0, 5895, 660));
-    Shape1->setAutoFillBackground(true);
-    QPalette white = Shape1->palette();
+    m_banner = new QWidget(this);
+    m_banner->setObjectName(QStringLiteral("Shape1"));
+    m_banner->setGeometry(twipsRect(0, 0, 5895, 660));
+    m_banner->setAutoFillBackground(true);
+    QPalette white = m_banner->palette();
     white.setColor(QPalette::Window, Qt::white);
-    Shape1->setPalette(white);
+    m_banner->setPalette(white);
 
-    Image1 = new QLabel(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
+    m_bannerPicture = new QLabel(this);
+    m_bannerPicture->setObjectName(QStringLiteral("Image1"));
     const QPixmap banner(QStringLiteral(":/images/banner.png"));
-    Image1->setPixmap(banner);
-    Image1->setGeometry(QRect(QPoint(0, 0), banner.deviceIndependentSize().toSize()));
-    Image1->setAccessibleName(QStringLiteral("Trafalytic"));
+    m_bannerPicture->setPixmap(banner);
+    m_bannerPicture->setGeometry(QRect(QPoint(0, 0), banner.deviceIndependentSize().toSize()));
+    m_bannerPicture->setAccessibleName(QStringLiteral("Trafalytic"));
 
     // The version label: a small grey text at the banner's right edge.
-    Label15 = label(this, "Label15", QStringLiteral("x.x.x"), twipsRect(5520, 480, 375, 135));
+    m_versionLabel = label(this, "Label15", QStringLiteral("x.x.x"), twipsRect(5520, 480, 375, 135));
     QFont small(QStringLiteral("Small Fonts"));
     small.setFamilies({QStringLiteral("Small Fonts"), QStringLiteral("Liberation Sans"),
                        QStringLiteral("DejaVu Sans"), QStringLiteral("Arial")});
     small.setPointSizeF(6.75);
     small.setWeight(QFont::Normal);
-    Label15->setFont(small);
-    QPalette grey = Label15->palette();
+    m_versionLabel->setFont(small);
+    QPalette grey = m_versionLabel->palette();
     grey.setColor(QPalette::WindowText, QColor(0xC0, 0xC0, 0xC0));
-    Label15->setPalette(grey);
-    Label15->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_versionLabel->setPalette(grey);
+    m_versionLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-    Line1 = new LineControl(QPalette::Dark, this);
-    Line1->setObjectName(QStringLiteral("Line1"));
-    Line1->setEnds(120, 3960, 5040, 3960);
-    Line2 = new LineControl(QPalette::Light, this);
-    Line2->setObjectName(QStringLiteral("Line2"));
-    Line2->setEnds(120, 4080, 5040, 4080);
+    m_darkLine = new LineControl(QPalette::Dark, this);
+    m_darkLine->setObjectName(QStringLiteral("Line1"));
+    m_darkLine->setEnds(120, 3960, 5040, 3960);
+    m_lightLine = new LineControl(QPalette::Light, this);
+    m_lightLine->setObjectName(QStringLiteral("Line2"));
+    m_lightLine->setEnds(120, 4080, 5040, 4080);
 }
 
 // "Prev", "Next" and "Cancel", and the four pages' frames.
@@ -292,166 +295,169 @@ void Form1::buildNavigation() {
     const QString captions[] = {QStringLiteral("&Prev"), QStringLiteral("&Next"), QStringLiteral("&Cancel")};
     const int lefts[] = {2760, 3720, 4800};
     for (int i = 0; i < 3; ++i) {
-        Command1[i] = button(this, QStringLiteral("Command1_%1").arg(i), captions[i],
-                             twipsRect(lefts[i], 4200, 975, 315));
-        connect(Command1[i], &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
+        m_navigation[i] = button(this, QStringLiteral("Command1_%1").arg(i), captions[i],
+                                 twipsRect(lefts[i], 4200, 975, 315));
+        connect(m_navigation[i], &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
     }
-    Command1[0]->setEnabled(false);
-    Command1[1]->setDefault(true);
+    m_navigation[0]->setEnabled(false);
+    m_navigation[1]->setDefault(true);
 
     const int frameTops[] = {5160, 8160, 11400, 15000};
     const int frameHeights[] = {2895, 3135, 3135, 2895};
     for (int i = 0; i < 4; ++i) {
-        Frame1[i] = new QWidget(this);
-        Frame1[i]->setObjectName(QStringLiteral("Frame1_%1").arg(i));
-        Frame1[i]->setGeometry(twipsRect(120, frameTops[i], 5655, frameHeights[i]));
+        m_pages[i] = new QWidget(this);
+        m_pages[i]->setObjectName(QStringLiteral("Frame1_%1").arg(i));
+        m_pages[i]->setGeometry(twipsRect(120, frameTops[i], 5655, frameHeights[i]));
     }
 }
 
 // Page 0: the folder.
 void Form1::buildFolderPage(QWidget* page) {
-    Label1 = label(
+    m_welcomeText = label(
         page, "Label1",
         QStringLiteral("The Trafalytic Code Inserter Wizard makes it quick and easy to insert or remove the "
                        "Trafalytic code from your web pages."),
         twipsRect(240, 240, 5175, 495), true);
-    Label2 = label(page, "Label2",
-                   QStringLiteral("To start, please select the folder that contains your web pages."),
-                   twipsRect(240, 840, 5175, 255), true);
-    Text1 = placed(new QLineEdit(page), QStringLiteral("Text1"), twipsRect(240, 1440, 5175, 285),
-                   QStringLiteral("Folder"));
-    Command2 = button(page, QStringLiteral("Command2"), QStringLiteral("&Browse..."),
-                      twipsRect(4440, 1800, 975, 315));
-    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
-    Check1 = placed(new QCheckBox(QStringLiteral("Include &subfolders"), page), QStringLiteral("Check1"),
-                    twipsRect(240, 1830, 3975, 255), QStringLiteral("Include subfolders"));
-    Check2 = placed(new QCheckBox(QStringLiteral("Name pages by their &path in the site"), page),
-                    QStringLiteral("Check2"), twipsRect(480, 2130, 4935, 255),
-                    QStringLiteral("Name pages by their path in the site"));
-    Check2->setEnabled(false);
-    connect(Check1, &QCheckBox::toggled, Check2, &QWidget::setEnabled);
-    Label3 = label(page, "Label3", QStringLiteral("Then click on 'Next' to continue."),
-                   twipsRect(240, 2460, 4095, 255));
+    m_folderPrompt = label(page, "Label2",
+                           QStringLiteral("To start, please select the folder that contains your web pages."),
+                           twipsRect(240, 840, 5175, 255), true);
+    m_folderEdit = placed(new QLineEdit(page), QStringLiteral("Text1"), twipsRect(240, 1440, 5175, 285),
+                          QStringLiteral("Folder"));
+    m_browseButton = button(page, QStringLiteral("Command2"), QStringLiteral("&Browse..."),
+                            twipsRect(4440, 1800, 975, 315));
+    connect(m_browseButton, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    m_subfoldersCheck =
+        placed(new QCheckBox(QStringLiteral("Include &subfolders"), page), QStringLiteral("Check1"),
+               twipsRect(240, 1830, 3975, 255), QStringLiteral("Include subfolders"));
+    m_pathNamesCheck = placed(new QCheckBox(QStringLiteral("Name pages by their &path in the site"), page),
+                              QStringLiteral("Check2"), twipsRect(480, 2130, 4935, 255),
+                              QStringLiteral("Name pages by their path in the site"));
+    m_pathNamesCheck->setEnabled(false);
+    connect(m_subfoldersCheck, &QCheckBox::toggled, m_pathNamesCheck, &QWidget::setEnabled);
+    m_folderNextHint = label(page, "Label3", QStringLiteral("Then click on 'Next' to continue."),
+                             twipsRect(240, 2460, 4095, 255));
 }
 
 // Page 1: the pages to change.
 void Form1::buildPagesPage(QWidget* page) {
-    Label4 =
+    m_pagesPrompt =
         label(page, "Label4",
               QStringLiteral(
                   "Now select the web pages you wish to insert or remove the Trafalytic code. If you are "
                   "unsure, just click on 'Select All'."),
               twipsRect(240, 240, 5175, 495), true);
-    List1 = placed(new QListView(page), QStringLiteral("List1"), twipsRect(600, 840, 2535, 1815),
-                   QStringLiteral("Web Pages"));
+    m_pageView = placed(new QListView(page), QStringLiteral("List1"), twipsRect(600, 840, 2535, 1815),
+                        QStringLiteral("Web Pages"));
     m_pageList = new PageListModel(this);
-    List1->setModel(m_pageList);
-    List1->setSelectionMode(QAbstractItemView::NoSelection);
-    List1->setItemDelegate(new TickOnClick(List1));
-    List1->setUniformItemSizes(true);
+    m_pageView->setModel(m_pageList);
+    m_pageView->setSelectionMode(QAbstractItemView::NoSelection);
+    m_pageView->setItemDelegate(new TickOnClick(m_pageView));
+    m_pageView->setUniformItemSizes(true);
     // A long path loses its middle, never its file name; the tool tip holds it whole.
-    List1->setTextElideMode(Qt::ElideMiddle);
-    List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    List1->setIconSize(QSize(twips(165), twips(165)));
+    m_pageView->setTextElideMode(Qt::ElideMiddle);
+    m_pageView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_pageView->setIconSize(QSize(twips(165), twips(165)));
     m_marks = new PageMarks(m_platform, this);
     connect(m_marks, &PageMarks::marked, this, &Form1::showMark);
     connect(m_pageList, &PageListModel::tickedCountChanged, this, &Form1::showTickedCount);
     const QString commands[] = {QStringLiteral("&Select All"), QStringLiteral("&UnSelect All"),
                                 QStringLiteral("&Auto Select")};
     for (int i = 0; i < 3; ++i) {
-        Command3[i] = button(page, QStringLiteral("Command3_%1").arg(i), commands[i],
-                             twipsRect(3360, 840 + 480 * i, 1695, 375));
-        connect(Command3[i], &QPushButton::clicked, this, [this, i] { Command3_Click(i); });
+        m_selectButtons[i] = button(page, QStringLiteral("Command3_%1").arg(i), commands[i],
+                                    twipsRect(3360, 840 + 480 * i, 1695, 375));
+        connect(m_selectButtons[i], &QPushButton::clicked, this, [this, i] { Command3_Click(i); });
     }
-    Label17 = label(page, "Label17", QString(), twipsRect(3360, 2280, 1695, 255));
-    Label17->setAccessibleName(QStringLiteral("Pages ticked"));
-    Label5 = label(page, "Label5", QStringLiteral("Then click on 'Next' to continue."),
-                   twipsRect(240, 2880, 4095, 255));
+    m_tickedCount = label(page, "Label17", QString(), twipsRect(3360, 2280, 1695, 255));
+    m_tickedCount->setAccessibleName(QStringLiteral("Pages ticked"));
+    m_pagesNextHint = label(page, "Label5", QStringLiteral("Then click on 'Next' to continue."),
+                            twipsRect(240, 2880, 4095, 255));
 }
 
 // Page 2: website number, protocol and mode.
 void Form1::buildSettingsPage(QWidget* page) {
-    Label6 =
+    m_websitePrompt =
         label(page, "Label6",
               QStringLiteral("Please enter your website number that has been assigned to you by Trafalytic."),
               twipsRect(240, 240, 5175, 375), true);
-    Label7 = label(page, "Label7", QStringLiteral("Website Number"), twipsRect(1080, 735, 1695, 255));
-    Text2 = placed(new QLineEdit(page), QStringLiteral("Text2"), twipsRect(2880, 720, 855, 285),
-                   QStringLiteral("Website Number"));
-    Label7->setBuddy(Text2);
-    Label8 =
+    m_websiteLabel = label(page, "Label7", QStringLiteral("Website Number"), twipsRect(1080, 735, 1695, 255));
+    m_websiteNumber = placed(new QLineEdit(page), QStringLiteral("Text2"), twipsRect(2880, 720, 855, 285),
+                             QStringLiteral("Website Number"));
+    m_websiteLabel->setBuddy(m_websiteNumber);
+    m_protocolPrompt =
         label(page, "Label8",
               QStringLiteral("Now enter the protocol you wish to use, if you are unsure, select 'Normal'."),
               twipsRect(240, 1200, 5175, 255), true);
-    Label9 = label(page, "Label9", QStringLiteral("Web Protocol"), twipsRect(1080, 1590, 1455, 255));
-    Combo1 = placed(new QComboBox(page), QStringLiteral("Combo1"), twipsRect(2880, 1560, 1695, 315),
-                    QStringLiteral("Web Protocol"));
-    Label9->setBuddy(Combo1);
-    Label10 = label(page, "Label10", QStringLiteral("Are you inserting or removing the Trafalytic code ?"),
-                    twipsRect(240, 2040, 5175, 255));
-    Option1 = new QRadioButton(QStringLiteral("I am inserting the Trafalytic code."), page);
-    Option1->setObjectName(QStringLiteral("Option1"));
-    Option1->setGeometry(twipsRect(1320, 2400, 2775, 255));
-    Option1->setAccessibleName(Option1->text());
-    Option1->setChecked(true);
-    Option2 = new QRadioButton(QStringLiteral("I am removing the Trafalytic code."), page);
-    Option2->setObjectName(QStringLiteral("Option2"));
-    Option2->setGeometry(twipsRect(1320, 2760, 2775, 255));
-    Option2->setAccessibleName(Option2->text());
+    m_protocolLabel = label(page, "Label9", QStringLiteral("Web Protocol"), twipsRect(1080, 1590, 1455, 255));
+    m_protocol = placed(new QComboBox(page), QStringLiteral("Combo1"), twipsRect(2880, 1560, 1695, 315),
+                        QStringLiteral("Web Protocol"));
+    m_protocolLabel->setBuddy(m_protocol);
+    m_modePrompt =
+        label(page, "Label10", QStringLiteral("Are you inserting or removing the Trafalytic code ?"),
+              twipsRect(240, 2040, 5175, 255));
+    m_insertOption = new QRadioButton(QStringLiteral("I am inserting the Trafalytic code."), page);
+    m_insertOption->setObjectName(QStringLiteral("Option1"));
+    m_insertOption->setGeometry(twipsRect(1320, 2400, 2775, 255));
+    m_insertOption->setAccessibleName(m_insertOption->text());
+    m_insertOption->setChecked(true);
+    m_removeOption = new QRadioButton(QStringLiteral("I am removing the Trafalytic code."), page);
+    m_removeOption->setObjectName(QStringLiteral("Option2"));
+    m_removeOption->setGeometry(twipsRect(1320, 2760, 2775, 255));
+    m_removeOption->setAccessibleName(m_removeOption->text());
     // Narrowed beside "Preview...": the captions may take a smaller size.
-    fitCaption(Option1, twips(360), 5.5);
-    fitCaption(Option2, twips(360), 5.5);
+    fitCaption(m_insertOption, twips(360), 5.5);
+    fitCaption(m_removeOption, twips(360), 5.5);
     // Both in one size, the smaller.
-    if (Option1->font().pointSizeF() < Option2->font().pointSizeF())
-        Option2->setFont(Option1->font());
+    if (m_insertOption->font().pointSizeF() < m_removeOption->font().pointSizeF())
+        m_removeOption->setFont(m_insertOption->font());
     else
-        Option1->setFont(Option2->font());
-    Command5 = button(page, QStringLiteral("Command5"), QStringLiteral("Pre&view..."),
-                      twipsRect(4215, 2730, 1200, 315));
-    connect(Command5, &QPushButton::clicked, this, [this] { showPreview(); });
-    fitCaption(Command5);
+        m_insertOption->setFont(m_removeOption->font());
+    m_previewButton = button(page, QStringLiteral("Command5"), QStringLiteral("Pre&view..."),
+                             twipsRect(4215, 2730, 1200, 315));
+    connect(m_previewButton, &QPushButton::clicked, this, [this] { showPreview(); });
+    fitCaption(m_previewButton);
 }
 
 // Page 3: progress and outcome.
 void Form1::buildRunPage(QWidget* page) {
-    Label11 = label(
+    m_applyingText = label(
         page, "Label11",
         QStringLiteral("The Trafalytic Code Inserter Wizard is now applying your changes, please wait."),
         twipsRect(240, 360, 5175, 495), true);
-    Label12 =
+    m_runHeading =
         label(page, "Label12", QStringLiteral("Now modifying web page:"), twipsRect(240, 1080, 5175, 255));
-    Label13 = label(page, "Label13", QStringLiteral("WEB PAGE NAME"), twipsRect(240, 1440, 5175, 495), true);
-    Label13->setTextInteractionFlags(Qt::NoTextInteraction);
-    ProgressBar1 = new QProgressBar(page);
-    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
-    ProgressBar1->setGeometry(twipsRect(240, 1995, 5175, 285));
-    ProgressBar1->setAccessibleName(QStringLiteral("Progress"));
-    ProgressBar1->setRange(0, 1);
-    ProgressBar1->setValue(0);
-    ProgressBar1->setFormat(QStringLiteral("%v of %m"));
-    Label16 = label(page, "Label16", QString(), twipsRect(240, 1380, 5175, 255), true);
-    Label16->setFont(Label12->font());
-    Label16->hide();
-    List2 = new ReportList(page);
-    List2->setObjectName(QStringLiteral("List2"));
-    List2->setGeometry(twipsRect(240, 1650, 3735, 690));
-    List2->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    List2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    List2->setWordWrap(true); // each line whole: the page and why
-    List2->setTextElideMode(Qt::ElideNone);
-    List2->setAccessibleName(QStringLiteral("Pages not changed"));
-    List2->hide();
-    Command4 = button(page, QStringLiteral("Command4"), QStringLiteral("Save &Report..."),
-                      twipsRect(4095, 1650, 1320, 315));
-    connect(Command4, &QPushButton::clicked, this, [this] { saveReport(); });
-    fitCaption(Command4);
-    Command4->hide();
-    Command7 = button(page, QStringLiteral("Command7"), QStringLiteral("&Undo Changes"),
-                      twipsRect(4095, 2025, 1320, 315));
-    connect(Command7, &QPushButton::clicked, this, [this] { undoRun(); });
-    fitCaption(Command7);
-    Command7->hide();
-    Label14 =
+    m_pageInHandLabel =
+        label(page, "Label13", QStringLiteral("WEB PAGE NAME"), twipsRect(240, 1440, 5175, 495), true);
+    m_pageInHandLabel->setTextInteractionFlags(Qt::NoTextInteraction);
+    m_progress = new QProgressBar(page);
+    m_progress->setObjectName(QStringLiteral("ProgressBar1"));
+    m_progress->setGeometry(twipsRect(240, 1995, 5175, 285));
+    m_progress->setAccessibleName(QStringLiteral("Progress"));
+    m_progress->setRange(0, 1);
+    m_progress->setValue(0);
+    m_progress->setFormat(QStringLiteral("%v of %m"));
+    m_runSummary = label(page, "Label16", QString(), twipsRect(240, 1380, 5175, 255), true);
+    m_runSummary->setFont(m_runHeading->font());
+    m_runSummary->hide();
+    m_notChangedList = new ReportList(page);
+    m_notChangedList->setObjectName(QStringLiteral("List2"));
+    m_notChangedList->setGeometry(twipsRect(240, 1650, 3735, 690));
+    m_notChangedList->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_notChangedList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_notChangedList->setWordWrap(true); // each line whole: the page and why
+    m_notChangedList->setTextElideMode(Qt::ElideNone);
+    m_notChangedList->setAccessibleName(QStringLiteral("Pages not changed"));
+    m_notChangedList->hide();
+    m_saveReportButton = button(page, QStringLiteral("Command4"), QStringLiteral("Save &Report..."),
+                                twipsRect(4095, 1650, 1320, 315));
+    connect(m_saveReportButton, &QPushButton::clicked, this, [this] { saveReport(); });
+    fitCaption(m_saveReportButton);
+    m_saveReportButton->hide();
+    m_undoButton = button(page, QStringLiteral("Command7"), QStringLiteral("&Undo Changes"),
+                          twipsRect(4095, 2025, 1320, 315));
+    connect(m_undoButton, &QPushButton::clicked, this, [this] { undoRun(); });
+    fitCaption(m_undoButton);
+    m_undoButton->hide();
+    m_closeHint =
         label(page, "Label14", QStringLiteral("Click on 'Close' to finish. Thank you For using Trafalytic."),
               twipsRect(240, 2400, 5175, 255));
 }
@@ -467,35 +473,35 @@ QString Form1::versionText(int major, int minor, int revision) {
 
 void Form1::Form_Load() {
     resize(twips(ClientWidth), twips(ClientHeight));
-    Label15->setText(versionText(version::major(), version::minor(), version::patch()));
-    Combo1->clear();
-    Combo1->addItem(QString::fromLatin1(engine::NormalProtocol.data(), engine::NormalProtocol.size()));
-    Combo1->addItem(QString::fromLatin1(engine::SecureProtocol.data(), engine::SecureProtocol.size()));
-    Combo1->setCurrentIndex(0);
-    fitItems(Combo1);
+    m_versionLabel->setText(versionText(version::major(), version::minor(), version::patch()));
+    m_protocol->clear();
+    m_protocol->addItem(QString::fromLatin1(engine::NormalProtocol.data(), engine::NormalProtocol.size()));
+    m_protocol->addItem(QString::fromLatin1(engine::SecureProtocol.data(), engine::SecureProtocol.size()));
+    m_protocol->setCurrentIndex(0);
+    fitItems(m_protocol);
     LoadFrame(0);
     show();
     Form_Resize();
-    Command1[1]->setFocus();
+    m_navigation[1]->setFocus();
 }
 
 void Form1::LoadFrame(int FrNo) {
     for (int i = 0; i < 4; ++i)
-        Frame1[i]->move(Frame1[i]->x(), twips(i == FrNo ? InViewTop : OutOfViewTop));
+        m_pages[i]->move(m_pages[i]->x(), twips(i == FrNo ? InViewTop : OutOfViewTop));
     // Pages out of view keep what they hold, but Tab and access keys do not reach
     // them. The page in view is shown first, so that a focus leaving a hidden page
     // lands on it.
     if (FrNo >= 0 && FrNo < 4)
-        Frame1[FrNo]->setVisible(true);
+        m_pages[FrNo]->setVisible(true);
     for (int i = 0; i < 4; ++i) {
         if (i != FrNo)
-            Frame1[i]->setVisible(false);
+            m_pages[i]->setVisible(false);
     }
 }
 
 void Form1::focusPage() {
     // Typing goes where the page wants it: its folder, page list or website number.
-    QWidget* first[] = {Text1, List1, Text2};
+    QWidget* first[] = {m_folderEdit, m_pageView, m_websiteNumber};
     if (m_curFrNo >= 0 && m_curFrNo < 3)
         first[m_curFrNo]->setFocus();
 }
@@ -503,9 +509,9 @@ void Form1::focusPage() {
 void Form1::Command1_Click(int Index) {
     if (Index == 1) {
         QString message;
-        if (m_curFrNo == 0 && Text1->text().isEmpty())
+        if (m_curFrNo == 0 && m_folderEdit->text().isEmpty())
             message = QStringLiteral("Please Select a Folder");
-        if (m_curFrNo == 2 && !engine::hasWebsiteNumber(Text2->text().toStdString()))
+        if (m_curFrNo == 2 && !engine::hasWebsiteNumber(m_websiteNumber->text().toStdString()))
             message = QStringLiteral("Please Enter a Website Number");
         if (!message.isEmpty()) {
             m_platform.warn(this, windowTitle(), message);
@@ -524,13 +530,13 @@ void Form1::Command1_Click(int Index) {
             LoadFrame(m_curFrNo);
             focusPage();
         }
-        Command1[0]->setEnabled(true);
+        m_navigation[0]->setEnabled(true);
         if (m_curFrNo == 3) {
-            Command1[0]->setEnabled(false);
-            Command1[1]->setEnabled(false);
-            Command1[2]->setEnabled(false);
-            Command1[2]->setText(QStringLiteral("&Close"));
-            Command1[2]->setAccessibleName(QStringLiteral("Close"));
+            m_navigation[0]->setEnabled(false);
+            m_navigation[1]->setEnabled(false);
+            m_navigation[2]->setEnabled(false);
+            m_navigation[2]->setText(QStringLiteral("&Close"));
+            m_navigation[2]->setAccessibleName(QStringLiteral("Close"));
             DoMods();
         }
     } else if (Index == 0) {
@@ -539,8 +545,8 @@ void Form1::Command1_Click(int Index) {
             LoadFrame(m_curFrNo);
         }
         if (m_curFrNo == 0)
-            Command1[0]->setEnabled(false);
-        Command1[1]->setEnabled(true);
+            m_navigation[0]->setEnabled(false);
+        m_navigation[1]->setEnabled(true);
         focusPage();
     } else if (Index == 2) {
         m_platform.quit();
@@ -554,15 +560,16 @@ void Form1::Command2_Click() {
     }
     const QString folder = m_form2->showModal();
     if (!folder.isNull())
-        Text1->setText(folder);
+        m_folderEdit->setText(folder);
 }
 
 void Form1::LoadList() {
     m_marks->stop();
     // A folder that cannot be listed leaves the list empty and stands for no folder,
     // so that the batch can never rewrite the files of another one.
-    files::FolderListing listing = m_platform.listFolder(Text1->text(), Check1->isChecked());
-    m_file1Path = listing.ok ? Text1->text() : QString();
+    files::FolderListing listing =
+        m_platform.listFolder(m_folderEdit->text(), m_subfoldersCheck->isChecked());
+    m_file1Path = listing.ok ? m_folderEdit->text() : QString();
     m_file1Names = listing.names;
     m_file1Id = listing.id;
     m_file1Failure = listing.reason;
@@ -573,7 +580,7 @@ void Form1::LoadList() {
         m_pageList->reset(m_file1Path, m_file1Names);
     }
     if (m_pageList->rowCount() > 0)
-        List1->setCurrentIndex(m_pageList->index(0));
+        m_pageView->setCurrentIndex(m_pageList->index(0));
     if (listing.ok && !m_file1Names.isEmpty())
         m_marks->start(m_file1Path, m_file1Id, m_file1Names);
 }
@@ -596,10 +603,10 @@ void Form1::showMark(int round, int index, bool tangled, const QString& website,
 
 void Form1::showTickedCount() {
     const int rows = m_pageList->rowCount();
-    Label17->setText(QStringLiteral("%1 of %2 %3 ticked")
-                         .arg(m_pageList->tickedCount())
-                         .arg(rows)
-                         .arg(rows == 1 ? QStringLiteral("page") : QStringLiteral("pages")));
+    m_tickedCount->setText(QStringLiteral("%1 of %2 %3 ticked")
+                               .arg(m_pageList->tickedCount())
+                               .arg(rows)
+                               .arg(rows == 1 ? QStringLiteral("page") : QStringLiteral("pages")));
 }
 
 void Form1::Command3_Click(int Index) {
@@ -612,15 +619,15 @@ void Form1::Command3_Click(int Index) {
 
 // Page 3 as a run starts: the path in hand and the bar, nothing of the last outcome.
 void Form1::startRunView() {
-    Label14->hide();
-    Label16->hide();
-    List2->hide();
-    Command4->hide();
-    Command7->hide();
-    Label12->setText(QStringLiteral("Now modifying web page:"));
-    fitText(Label12);
-    Label13->show();
-    ProgressBar1->show();
+    m_closeHint->hide();
+    m_runSummary->hide();
+    m_notChangedList->hide();
+    m_saveReportButton->hide();
+    m_undoButton->hide();
+    m_runHeading->setText(QStringLiteral("Now modifying web page:"));
+    fitText(m_runHeading);
+    m_pageInHandLabel->show();
+    m_progress->show();
     m_marks->stop();
     m_lastShown.invalidate();
 }
@@ -649,7 +656,7 @@ void Form1::DoMods() {
         files::JournalRun header;
         header.command = mode() == engine::Mode::Insert ? QStringLiteral("insert") : QStringLiteral("remove");
         if (mode() == engine::Mode::Insert) {
-            header.website = Text2->text();
+            header.website = m_websiteNumber->text();
             header.protocol = engine::isNormalProtocol(protocolText()) ? QStringLiteral("normal")
                                                                        : QStringLiteral("secure");
         }
@@ -666,12 +673,12 @@ void Form1::DoMods() {
     }
     m_running = false;
     showRunOutcome();
-    Command1[2]->setEnabled(true);
-    Command1[2]->setFocus();
+    m_navigation[2]->setEnabled(true);
+    m_navigation[2]->setFocus();
 }
 
 void Form1::undoRun() {
-    Command7->setEnabled(false);
+    m_undoButton->setEnabled(false);
     const std::unique_ptr<files::JournalReader> record = m_platform.journalRun(m_lastJournal);
     if (!record) {
         m_platform.warn(this, windowTitle(),
@@ -698,7 +705,7 @@ void Form1::undoRun() {
                               journal && journal->pagesKept() > 0 ? journal->id() : QStringLiteral("-"));
     m_running = false;
     showRunOutcome();
-    Command1[2]->setFocus();
+    m_navigation[2]->setFocus();
 }
 
 // The heading of page 3 once a run has ended: its error, a stop, success, or how
@@ -733,7 +740,7 @@ QString Form1::outcomeHeading() const {
 // The pages not changed, with the reasons; after a stop, those never reached.
 void Form1::listPagesNotChanged() {
     const engine::BatchResult& run = m_lastRun;
-    List2->clear();
+    m_notChangedList->clear();
     for (const auto wanted : {engine::Outcome::Failed, engine::Outcome::Skipped}) {
         for (const auto& page : run.pages) {
             if (page.outcome != wanted)
@@ -741,7 +748,8 @@ void Form1::listPagesNotChanged() {
             const QString what =
                 wanted == engine::Outcome::Failed ? QStringLiteral("not changed") : QStringLiteral("skipped");
             auto* item = new QListWidgetItem(
-                QStringLiteral("%1 (%2: %3)").arg(shownText(page.path), what, shownText(page.reason)), List2);
+                QStringLiteral("%1 (%2: %3)").arg(shownText(page.path), what, shownText(page.reason)),
+                m_notChangedList);
             item->setToolTip(item->text());
         }
     }
@@ -752,34 +760,34 @@ void Form1::listPagesNotChanged() {
         for (int i = 0; i < m_pageList->rowCount(); ++i) {
             const QString path = shownText(engine::joinPath(folder(), m_pageList->rawName(i).toStdString()));
             if (m_pageList->ticked(i) && !reached.contains(path))
-                List2->addItem(QStringLiteral("%1 (not done)").arg(path));
+                m_notChangedList->addItem(QStringLiteral("%1 (not done)").arg(path));
         }
     }
-    List2->setVisible(List2->count() > 0);
+    m_notChangedList->setVisible(m_notChangedList->count() > 0);
 }
 
 void Form1::showRunOutcome() {
     const engine::BatchResult& run = m_lastRun;
-    Label13->hide();
-    ProgressBar1->hide();
+    m_pageInHandLabel->hide();
+    m_progress->hide();
     if (!run.error.empty()) {
-        Label12->setWordWrap(true);
-        Label12->resize(Label12->width(), twips(495));
+        m_runHeading->setWordWrap(true);
+        m_runHeading->resize(m_runHeading->width(), twips(495));
     }
-    Label12->setText(outcomeHeading());
-    fitText(Label12);
+    m_runHeading->setText(outcomeHeading());
+    fitText(m_runHeading);
 
-    Label16->setText(QString::fromStdString(m_lastWasUndo ? run.undoSummary() : run.summary()) +
-                     QLatin1Char('.'));
-    fitText(Label16);
-    Label16->setVisible(run.error.empty());
+    m_runSummary->setText(QString::fromStdString(m_lastWasUndo ? run.undoSummary() : run.summary()) +
+                          QLatin1Char('.'));
+    fitText(m_runSummary);
+    m_runSummary->setVisible(run.error.empty());
 
     listPagesNotChanged();
-    Command4->setVisible(run.error.empty() && !run.pages.empty());
+    m_saveReportButton->setVisible(run.error.empty() && !run.pages.empty());
     // The run just made can be taken back once; the button stays, disabled, after.
-    Command7->setVisible(m_lastWasUndo || !m_lastJournal.isEmpty());
-    Command7->setEnabled(!m_lastWasUndo);
-    Label14->show();
+    m_undoButton->setVisible(m_lastWasUndo || !m_lastJournal.isEmpty());
+    m_undoButton->setEnabled(!m_lastWasUndo);
+    m_closeHint->show();
 }
 
 // The whole report, every page with its outcome, in the command-line tool's line format.
@@ -814,9 +822,9 @@ void Form1::resizeEvent(QResizeEvent* event) {
 
 void Form1::Form_Resize() {
     const int clientWidth = toTwips(width());
-    Shape1->setGeometry(0, 0, twips(clientWidth), twips(660));
-    Line2->setEnds(0, Line2->y1(), static_cast<float>(clientWidth), Line2->y2());
-    Line1->setEnds(0, Line2->y1() - 15, static_cast<float>(clientWidth), Line2->y2() - 15);
+    m_banner->setGeometry(0, 0, twips(clientWidth), twips(660));
+    m_lightLine->setEnds(0, m_lightLine->y1(), static_cast<float>(clientWidth), m_lightLine->y2());
+    m_darkLine->setEnds(0, m_lightLine->y1() - 15, static_cast<float>(clientWidth), m_lightLine->y2() - 15);
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
@@ -848,8 +856,8 @@ void Form1::keyPressEvent(QKeyEvent* event) {
             focused->click();
             return;
         }
-        if (Command1[1]->isEnabled()) {
-            Command1[1]->click();
+        if (m_navigation[1]->isEnabled()) {
+            m_navigation[1]->click();
             return;
         }
     }
@@ -888,16 +896,16 @@ bool Form1::entrySelected(int index) {
     return m_pageList->ticked(index);
 }
 bool Form1::pageNameByPath() {
-    return Check1->isChecked() && Check2->isChecked();
+    return m_subfoldersCheck->isChecked() && m_pathNamesCheck->isChecked();
 }
 std::string Form1::websiteNumber() {
-    return Text2->text().toStdString();
+    return m_websiteNumber->text().toStdString();
 }
 std::string Form1::protocolText() {
-    return Combo1->currentText().toStdString();
+    return m_protocol->currentText().toStdString();
 }
 engine::Mode Form1::mode() {
-    return Option1->isChecked() ? engine::Mode::Insert : engine::Mode::Remove;
+    return m_insertOption->isChecked() ? engine::Mode::Insert : engine::Mode::Remove;
 }
 
 // What a run with the settings of page 2 would do, page by page, before it is made.
@@ -927,13 +935,14 @@ void Form1::pageStarting(const std::string& path, int done, int total) {
 void Form1::showProgress() {
     m_lastShown.start();
     // A path too long for the label loses its middle, not its file name.
-    const QFontMetrics metrics(Label13->font());
-    Label13->setText(metrics.horizontalAdvance(m_pageInHand) <= Label13->width()
-                         ? m_pageInHand
-                         : metrics.elidedText(m_pageInHand, Qt::ElideMiddle, Label13->width()));
-    Label13->setToolTip(m_pageInHand);
-    ProgressBar1->setRange(0, std::max(1, m_pagesTotal));
-    ProgressBar1->setValue(m_pagesDone);
+    const QFontMetrics metrics(m_pageInHandLabel->font());
+    m_pageInHandLabel->setText(
+        metrics.horizontalAdvance(m_pageInHand) <= m_pageInHandLabel->width()
+            ? m_pageInHand
+            : metrics.elidedText(m_pageInHand, Qt::ElideMiddle, m_pageInHandLabel->width()));
+    m_pageInHandLabel->setToolTip(m_pageInHand);
+    m_progress->setRange(0, std::max(1, m_pagesTotal));
+    m_progress->setValue(m_pagesDone);
     m_platform.processEvents();
 }
 

@@ -47,7 +47,7 @@ public:
 
     // Brings page FrNo into view and every other page out of view.
     void LoadFrame(int FrNo);
-    // Refills the page list from the folder typed in Text1.
+    // Refills the page list from the folder typed in m_folderEdit.
     void LoadList();
     // Rewrites every selected page; page 3 shows each path and then the outcome.
     void DoMods();
@@ -125,52 +125,52 @@ private:
     int m_pagesTotal = 0;
     QElapsedTimer m_lastShown;
 
-    QWidget* Shape1 = nullptr;
-    QLabel* Image1 = nullptr;
-    QLabel* Label15 = nullptr;
-    LineControl* Line1 = nullptr;
-    LineControl* Line2 = nullptr;
-    std::array<QPushButton*, 3> Command1{};
-    std::array<QWidget*, 4> Frame1{};
+    QWidget* m_banner = nullptr;
+    QLabel* m_bannerPicture = nullptr;
+    QLabel* m_versionLabel = nullptr;
+    LineControl* m_darkLine = nullptr;
+    LineControl* m_lightLine = nullptr;
+    std::array<QPushButton*, 3> m_navigation{};
+    std::array<QWidget*, 4> m_pages{};
 
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLineEdit* Text1 = nullptr;
-    QPushButton* Command2 = nullptr;
-    QCheckBox* Check1 = nullptr; // include subfolders
-    QCheckBox* Check2 = nullptr; // name pages by their path in the site
-    QLabel* Label3 = nullptr;
+    QLabel* m_welcomeText = nullptr;
+    QLabel* m_folderPrompt = nullptr;
+    QLineEdit* m_folderEdit = nullptr;
+    QPushButton* m_browseButton = nullptr;
+    QCheckBox* m_subfoldersCheck = nullptr; // include subfolders
+    QCheckBox* m_pathNamesCheck = nullptr;  // name pages by their path in the site
+    QLabel* m_folderNextHint = nullptr;
 
-    QLabel* Label4 = nullptr;
-    QListView* List1 = nullptr;
+    QLabel* m_pagesPrompt = nullptr;
+    QListView* m_pageView = nullptr;
     PageListModel* m_pageList = nullptr;
-    std::array<QPushButton*, 3> Command3{};
-    QLabel* Label17 = nullptr; // how many pages are ticked
-    QLabel* Label5 = nullptr;
+    std::array<QPushButton*, 3> m_selectButtons{};
+    QLabel* m_tickedCount = nullptr; // how many pages are ticked
+    QLabel* m_pagesNextHint = nullptr;
 
-    QLabel* Label6 = nullptr;
-    QLabel* Label7 = nullptr;
-    QLineEdit* Text2 = nullptr;
-    QLabel* Label8 = nullptr;
-    QLabel* Label9 = nullptr;
-    QComboBox* Combo1 = nullptr;
-    QLabel* Label10 = nullptr;
-    QRadioButton* Option1 = nullptr;
-    QRadioButton* Option2 = nullptr;
-    QPushButton* Command5 = nullptr; // preview
-    bool m_previewing = false;       // a dry run for the preview: page 3 is not touched
+    QLabel* m_websitePrompt = nullptr;
+    QLabel* m_websiteLabel = nullptr;
+    QLineEdit* m_websiteNumber = nullptr;
+    QLabel* m_protocolPrompt = nullptr;
+    QLabel* m_protocolLabel = nullptr;
+    QComboBox* m_protocol = nullptr;
+    QLabel* m_modePrompt = nullptr;
+    QRadioButton* m_insertOption = nullptr;
+    QRadioButton* m_removeOption = nullptr;
+    QPushButton* m_previewButton = nullptr; // preview
+    bool m_previewing = false;              // a dry run for the preview: page 3 is not touched
 
-    QLabel* Label11 = nullptr;
-    QLabel* Label12 = nullptr;
-    QLabel* Label13 = nullptr;
-    QProgressBar* ProgressBar1 = nullptr;
-    QLabel* Label16 = nullptr;       // the run's summary
-    QListWidget* List2 = nullptr;    // pages not changed, with their reasons
-    QPushButton* Command4 = nullptr; // save the report
-    QPushButton* Command7 = nullptr; // undo the run just made
-    QString m_lastJournal;           // the journal's name of the run just made, when it changed pages
+    QLabel* m_applyingText = nullptr;
+    QLabel* m_runHeading = nullptr;
+    QLabel* m_pageInHandLabel = nullptr;
+    QProgressBar* m_progress = nullptr;
+    QLabel* m_runSummary = nullptr;            // the run's summary
+    QListWidget* m_notChangedList = nullptr;   // pages not changed, with their reasons
+    QPushButton* m_saveReportButton = nullptr; // save the report
+    QPushButton* m_undoButton = nullptr;       // undo the run just made
+    QString m_lastJournal; // the journal's name of the run just made, when it changed pages
     bool m_lastWasUndo = false;
-    QLabel* Label14 = nullptr;
+    QLabel* m_closeHint = nullptr;
 
     picker::Form2* m_form2 = nullptr;
 };
