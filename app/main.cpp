@@ -9,8 +9,8 @@
 
 int main(int argc, char* argv[]) {
     // A scanning kernel asked for that cannot be used is said before any window opens.
-    if (const std::string refusal = engine::scan::kernelRefusal(); !refusal.empty()) {
-        std::fprintf(stderr, "code-inserter: %s\n", refusal.c_str());
+    if (const engine::Result<void> kernel = engine::scan::kernelUsable(); !kernel) {
+        std::fprintf(stderr, "code-inserter: %s\n", kernel.reason().c_str());
         return 2;
     }
     QApplication app(argc, argv);

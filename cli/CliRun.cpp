@@ -145,7 +145,8 @@ public:
             while (m_unlistedTold < unlisted.size()) {
                 const auto& [path, reason] = unlisted.at(m_unlistedTold++);
                 if (!m_listing.unlisted.contains({path, reason})) {
-                    entry = engine::Entry{path.toStdString(), localName(reason)};
+                    entry = engine::Entry{path.toStdString(),
+                                          engine::Failure{engine::Failure::Kind::System, localName(reason)}};
                     return true;
                 }
             }
@@ -180,18 +181,16 @@ public:
         const bool status = m_settings.command == Command::Status;
         const std::string word = status && page.state != engine::PageState::Unknown
                                      ? engine::stateWord(page.state)
-                                     : engine::outcomeWord(page.outcome);
-        const bool would = m_settings.dryRun && page.outcome != engine::Outcome::Skipped &&
-                           page.outcome != engine::Outcome::Failed &&
-                           page.outcome != engine::Outcome::Unchanged;
+                                     : engine::outcomeWord(page.reported());
+        const bool would = m_settings.dryRun && page.outcome && *page.outcome != engine::Outcome::Unchanged;
         if (m_settings.json) {
             QJsonObject object{{QStringLiteral("path"), shownText(page.path)}};
             object.insert(status ? QStringLiteral("state") : QStringLiteral("outcome"),
                           QString::fromStdString(word));
             if (m_settings.dryRun)
                 object.insert(QStringLiteral("dry_run"), true);
-            if (!page.reason.empty())
-                object.insert(QStringLiteral("reason"), shownText(page.reason));
+            if (!page.reason().empty())
+                object.insert(QStringLiteral("reason"), shownText(page.reason()));
             if (!page.website.empty()) {
                 object.insert(QStringLiteral("website"), shownText(page.website));
                 object.insert(QStringLiteral("protocol"), QString::fromStdString(page.protocol));
@@ -208,8 +207,8 @@ public:
         text += engine::reportText(page.path);
         if (!page.website.empty())
             text += " (website " + engine::reportText(page.website) + ", " + page.protocol + ")";
-        if (!page.reason.empty())
-            text += ": " + engine::reportText(page.reason);
+        if (!page.reason().empty())
+            text += ": " + engine::reportText(page.reason());
         m_pending += text + '\n';
         // The page's own bytes, so that patch gives exactly the page the run writes.
         m_pending += page.diff;
@@ -233,6 +232,20 @@ private:
 int usage(std::FILE* err, const QString& message) {
     line(err, "code-inserter-cli: " + localName(message) + " (see --help)");
     return UsageError;
+}
+
+// A failure that ends the command, told on standard error, and its exit status:
+// a usage error where the arguments are at fault (Settings), else a run that
+// could not be made.
+int stopWith(std::FILE* err, const engine::Failure& failure) {
+    if (failure.kind == engine::Failure::Kind::Settings)
+        return usage(err, QString::fromStdString(failure.reason));
+    line(err, "code-inserter-cli: " + failure.reason);
+    return PageFailed;
+}
+
+engine::Failure argumentFault(const QString& words) {
+    return engine::Failure{engine::Failure::Kind::Settings, words.toStdString()};
 }
 
 // The exit status of a run that changes pages, once its summary is written.
@@ -290,53 +303,44 @@ int listRuns(bool json, std::FILE* out) {
 }
 
 // The journal of a run that changes pages, begun before any page is touched: a
-// run that cannot keep one does not start (its exit status, with none begun).
-std::optional<int> beginJournal(const files::JournalRun& header,
-                                std::unique_ptr<files::JournalWriter>& journal, std::FILE* err) {
-    journal = std::make_unique<files::JournalWriter>("use --no-journal");
-    if (const std::string reason = journal->begin(header); !reason.empty()) {
-        journal.reset();
-        line(err, "code-inserter-cli: " + reason);
-        return PageFailed;
-    }
-    return std::nullopt;
+// run that cannot keep one does not start.
+engine::Result<std::unique_ptr<files::JournalWriter>> beginJournal(const files::JournalRun& header) {
+    auto journal = std::make_unique<files::JournalWriter>("use --no-journal");
+    if (const engine::Result<void> begun = journal->begin(header); !begun)
+        return begun.failure();
+    return journal;
 }
 
 // The run `undo` takes back, read whole: the one named, or the newest that is
-// neither undone nor an undo. Its exit status when there is none.
-std::optional<int> chooseRun(const QString& runId, files::JournalRun& run, std::FILE* err) {
+// neither undone nor an undo.
+engine::Result<files::JournalRun> chooseRun(const QString& runId) {
     const std::vector<files::JournalRun> runs = files::journalRuns(files::Detail::Header);
     const files::JournalRun* chosen = nullptr;
     if (runId.isEmpty()) {
         chosen = files::runToUndo(runs);
-        if (!chosen) {
-            line(err, "code-inserter-cli: nothing to undo in the journal " +
-                          localName(QDir::toNativeSeparators(files::journalFolder())));
-            return PageFailed;
-        }
+        if (!chosen)
+            return engine::Failure{engine::Failure::Kind::NotFound,
+                                   "nothing to undo in the journal " +
+                                       localName(QDir::toNativeSeparators(files::journalFolder()))};
     } else {
         const auto found = std::find_if(runs.begin(), runs.end(),
                                         [&](const files::JournalRun& each) { return each.id == runId; });
         if (found == runs.end())
-            return usage(
-                err, QStringLiteral("no run \"%1\" in the journal (see code-inserter-cli runs)").arg(runId));
+            return argumentFault(
+                QStringLiteral("no run \"%1\" in the journal (see code-inserter-cli runs)").arg(runId));
         chosen = &*found;
     }
-    if (!files::journalRun(chosen->id, run)) {
-        line(err, "code-inserter-cli: the run " + localName(chosen->id) + " cannot be read from the journal");
-        return PageFailed;
-    }
-    return std::nullopt;
+    return files::journalRun(chosen->id);
 }
 
 // `undo [RUN]`: the run's pages get their old texts back where they still hold
 // what it wrote; the run is then marked undone.
 int undoRun(const QString& runId, CliHost::Settings settings, bool journaled, engine::BatchOptions options,
             std::FILE* out, std::FILE* err) {
-    files::JournalRun chosen;
-    if (const auto status = chooseRun(runId, chosen, err))
-        return *status;
-    files::JournalReader record(std::move(chosen));
+    engine::Result<files::JournalRun> chosen = chooseRun(runId);
+    if (!chosen)
+        return stopWith(err, chosen.failure());
+    files::JournalReader record(std::move(*chosen));
     const files::JournalRun& run = record.run();
     const StopOnSignals stopOnSignals;
     std::unique_ptr<files::JournalWriter> journal;
@@ -346,8 +350,10 @@ int undoRun(const QString& runId, CliHost::Settings settings, bool journaled, en
         header.folder = run.folder;
         header.root = run.root;
         header.undoes = run.id;
-        if (const auto failed = beginJournal(header, journal, err))
-            return *failed;
+        engine::Result<std::unique_ptr<files::JournalWriter>> begun = beginJournal(header);
+        if (!begun)
+            return stopWith(err, begun.failure());
+        journal = std::move(*begun);
         options.journal = journal.get();
     }
     files::FolderListing listing;
@@ -355,13 +361,14 @@ int undoRun(const QString& runId, CliHost::Settings settings, bool journaled, en
     settings.command = Command::Undo;
     CliHost host(QFile::decodeName(run.folder), std::move(listing), {}, 0, settings, out);
     files::QtPageFiles files;
-    const engine::BatchResult result = engine::runUndo(host, files, record, options);
+    const engine::Result<engine::BatchResult> undone = engine::runUndo(host, files, record, options);
     if (journal)
         journal->finish();
-    if (!result.error.empty()) {
-        line(err, "code-inserter-cli: " + result.error);
+    if (!undone) {
+        line(err, "code-inserter-cli: " + undone.reason());
         return PageFailed;
     }
+    const engine::BatchResult& result = *undone;
     if (!settings.dryRun && !result.stopped)
         files::markUndone(run, journal && journal->pagesKept() > 0 ? journal->id() : QStringLiteral("-"));
     if (settings.json) {
@@ -468,68 +475,77 @@ int journalCommand(const QCommandLineParser& parser, const Options& options, std
                    !parser.isSet(options.noJournal), batch, out, err);
 }
 
-// The website number and protocol of insert, or of status with --site: a usage
-// error's words, or empty.
-QString readSite(const QCommandLineParser& parser, const Options& options, CliHost::Settings& settings) {
+// The website number and protocol of insert, or of status with --site; fails
+// with a usage error's words.
+engine::Result<void> readSite(const QCommandLineParser& parser, const Options& options,
+                              CliHost::Settings& settings) {
     const QString command = parser.positionalArguments().front();
     settings.protocol = engine::NormalProtocol;
     const bool compare = settings.command == Command::Status && parser.isSet(options.site);
     if (settings.command == Command::Insert || compare) {
         if (!parser.isSet(options.site) || !engine::hasWebsiteNumber(localName(parser.value(options.site))))
-            return QStringLiteral("%1 needs --site NUMBER").arg(command);
+            return argumentFault(QStringLiteral("%1 needs --site NUMBER").arg(command));
         settings.site = localName(parser.value(options.site));
         const QString choice = parser.value(options.protocol).toLower();
         if (choice == QLatin1String("secure"))
             settings.protocol = engine::SecureProtocol;
         else if (choice != QLatin1String("normal"))
-            return QStringLiteral("--protocol takes normal or secure");
+            return argumentFault(QStringLiteral("--protocol takes normal or secure"));
     } else if (parser.isSet(options.site) || parser.isSet(options.protocol)) {
-        return QStringLiteral("--site and --protocol go with insert and status only");
+        return argumentFault(QStringLiteral("--site and --protocol go with insert and status only"));
     }
     return {};
 }
 
-// The settings of insert, remove and status: a usage error's words, or empty.
-QString readSettings(const QCommandLineParser& parser, const Options& options, CliHost::Settings& settings) {
+// Whether the options of insert, remove and status go together; fails with a
+// usage error's words.
+engine::Result<void> optionsAgree(const QCommandLineParser& parser, const Options& options, Command command) {
+    const bool status = command == Command::Status;
+    if (status && parser.isSet(options.noJournal))
+        return argumentFault(QStringLiteral("status changes nothing: --no-journal does not go with it"));
+    if (status && parser.isSet(options.dryRun))
+        return argumentFault(QStringLiteral("status writes nothing: --dry-run does not go with it"));
+    if (status && parser.isSet(options.diff))
+        return argumentFault(QStringLiteral("status changes nothing: --diff goes with insert and remove"));
+    const QString pageName = parser.value(options.pageName);
+    if (pageName != QLatin1String("file") && pageName != QLatin1String("path"))
+        return argumentFault(QStringLiteral("--page-name takes file or path"));
+    if (parser.isSet(options.pageName) && command == Command::Remove)
+        return argumentFault(QStringLiteral("--page-name goes with insert and status only"));
+    if (parser.isSet(options.all) && parser.positionalArguments().size() > 2)
+        return argumentFault(QStringLiteral("give either --all or NAMEs, not both"));
+    return {};
+}
+
+// The settings of insert, remove and status; fails with a usage error's words.
+engine::Result<CliHost::Settings> readSettings(const QCommandLineParser& parser, const Options& options) {
+    CliHost::Settings settings;
     const QString command = parser.positionalArguments().front();
     settings.command = command == QLatin1String("insert")   ? Command::Insert
                        : command == QLatin1String("remove") ? Command::Remove
                                                             : Command::Status;
     if (parser.positionalArguments().size() < 2)
-        return QStringLiteral("missing FOLDER");
-    if (const QString problem = readSite(parser, options, settings); !problem.isEmpty())
-        return problem;
-    const bool status = settings.command == Command::Status;
-    if (status && parser.isSet(options.noJournal))
-        return QStringLiteral("status changes nothing: --no-journal does not go with it");
-    if (status && parser.isSet(options.dryRun))
-        return QStringLiteral("status writes nothing: --dry-run does not go with it");
-    if (status && parser.isSet(options.diff))
-        return QStringLiteral("status changes nothing: --diff goes with insert and remove");
+        return argumentFault(QStringLiteral("missing FOLDER"));
+    if (const engine::Result<void> site = readSite(parser, options, settings); !site)
+        return site.failure();
+    if (const engine::Result<void> agree = optionsAgree(parser, options, settings.command); !agree)
+        return agree.failure();
     const QString pageName = parser.value(options.pageName);
-    if (pageName != QLatin1String("file") && pageName != QLatin1String("path"))
-        return QStringLiteral("--page-name takes file or path");
-    if (parser.isSet(options.pageName) && settings.command == Command::Remove)
-        return QStringLiteral("--page-name goes with insert and status only");
-    if (parser.isSet(options.all) && parser.positionalArguments().size() > 2)
-        return QStringLiteral("give either --all or NAMEs, not both");
     settings.dryRun = parser.isSet(options.dryRun);
     settings.diff = parser.isSet(options.diff);
     settings.pageNameByPath = pageName == QLatin1String("path");
     settings.json = parser.isSet(options.json);
     settings.recursive = parser.isSet(options.recursive);
-    return {};
+    return settings;
 }
 
 // A first walk of the tree: that the folder can be listed, which NAMEs stand in
-// it, and how many entries the run takes. No name is kept. Returns the exit
-// status when the run cannot go on.
-std::optional<int> firstWalk(files::FolderWalk& walk, const QString& folder, const QStringList& names,
-                             const Selection& selection, int& selected, std::FILE* err) {
-    if (!walk.listing().ok) {
-        line(err, "code-inserter-cli: " + localName(walk.listing().reason));
-        return PageFailed;
-    }
+// it, and how many entries the run takes. No name is kept.
+engine::Result<int> firstWalk(files::FolderWalk& walk, const QString& folder, const QStringList& names,
+                              const Selection& selection) {
+    if (!walk.opened())
+        return walk.opened().failure();
+    int selected = 0;
     QSet<QByteArray> found;
     for (QList<QByteArray> files; walk.next(files);) {
         for (const QByteArray& name : files) {
@@ -540,11 +556,11 @@ std::optional<int> firstWalk(files::FolderWalk& walk, const QString& folder, con
     }
     for (const QString& name : names) {
         if (!found.contains(QFile::encodeName(name)))
-            return usage(err, QStringLiteral("\"%1\" is not a file listed in %2")
-                                  .arg(files::shownName(QFile::encodeName(name)),
-                                       files::shownName(QFile::encodeName(folder))));
+            return argumentFault(QStringLiteral("\"%1\" is not a file listed in %2")
+                                     .arg(files::shownName(QFile::encodeName(name)),
+                                          files::shownName(QFile::encodeName(folder))));
     }
-    return std::nullopt;
+    return selected;
 }
 
 // What the journal of insert or remove says of the run.
@@ -626,9 +642,10 @@ engine::BatchOptions batchOptions(const QCommandLineParser& parser, const Option
 // insert, remove and status: the arguments checked, the tree walked once to
 // check them, then the run with each page's line and the summary.
 int pageCommand(const QCommandLineParser& parser, const Options& options, std::FILE* out, std::FILE* err) {
-    CliHost::Settings settings;
-    if (const QString problem = readSettings(parser, options, settings); !problem.isEmpty())
-        return usage(err, problem);
+    const engine::Result<CliHost::Settings> read = readSettings(parser, options);
+    if (!read)
+        return stopWith(err, read.failure());
+    const CliHost::Settings& settings = *read;
     const QString folder = parser.positionalArguments().at(1);
     const QStringList names = parser.positionalArguments().mid(2);
     // From here on a stop is told truthfully, however early it comes.
@@ -637,44 +654,46 @@ int pageCommand(const QCommandLineParser& parser, const Options& options, std::F
     selection.all = parser.isSet(options.all);
     for (const QString& name : names)
         selection.names.insert(QFile::encodeName(name));
-    int selected = 0;
     files::FolderWalk walk(folder, settings.recursive);
-    if (const auto status = firstWalk(walk, folder, names, selection, selected, err))
-        return *status;
+    const engine::Result<int> selected = firstWalk(walk, folder, names, selection);
+    if (!selected)
+        return stopWith(err, selected.failure());
 
     engine::BatchOptions batch = batchOptions(parser, options, settings, out);
     const bool status = settings.command == Command::Status;
     std::unique_ptr<files::JournalWriter> journal;
     if (!status && !settings.dryRun && !parser.isSet(options.noJournal)) {
-        if (const auto failed =
-                beginJournal(journalHeader(settings, folder, walk.listing().id), journal, err))
-            return *failed;
+        engine::Result<std::unique_ptr<files::JournalWriter>> begun =
+            beginJournal(journalHeader(settings, folder, walk.listing().id));
+        if (!begun)
+            return stopWith(err, begun.failure());
+        journal = std::move(*begun);
         batch.journal = journal.get();
     }
     const bool compare = status && parser.isSet(options.site);
-    CliHost host(folder, walk.listing(), std::move(selection), selected, settings, out);
+    CliHost host(folder, walk.listing(), std::move(selection), *selected, settings, out);
     files::QtPageFiles files;
-    const engine::BatchResult result =
+    const engine::Result<engine::BatchResult> result =
         status ? engine::runStatus(host, files,
                                    engine::StatusOptions{compare, settings.site, settings.protocol, false,
                                                          settings.pageNameByPath})
                : engine::runBatch(host, files, batch);
     if (journal)
         journal->finish();
-    if (!result.error.empty()) {
-        line(err, "code-inserter-cli: " + result.error);
+    if (!result) {
+        line(err, "code-inserter-cli: " + result.reason());
         return PageFailed;
     }
-    return status ? statusSummary(result, compare, settings.json, out)
-                  : batchSummary(result, settings.dryRun, settings.json, out);
+    return status ? statusSummary(*result, compare, settings.json, out)
+                  : batchSummary(*result, settings.dryRun, settings.json, out);
 }
 
 } // namespace
 
 int run(const QStringList& arguments, std::FILE* out, std::FILE* err) {
     // A scanning kernel asked for that cannot be used is said at once.
-    if (const std::string refusal = engine::scan::kernelRefusal(); !refusal.empty()) {
-        line(err, "code-inserter-cli: " + refusal);
+    if (const engine::Result<void> kernel = engine::scan::kernelUsable(); !kernel) {
+        line(err, "code-inserter-cli: " + kernel.reason());
         return UsageError;
     }
     QCommandLineParser parser;

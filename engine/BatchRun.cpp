@@ -78,40 +78,29 @@ struct PageSettings {
     bool pageNameByPath = false;
 };
 
-// Reads one entry; false when it cannot be read or was handled already, with the
-// result saying why.
-bool readEntry(PageFiles& files, const std::string& entryName, SeenPages& seen, PageResult& result,
-               PageRead& read, std::string& contents) {
-    if (!isValidUtf8(entryName)) {
-        result.reason =
-            "its name is not valid UTF-8 text, so the tracking code cannot name it; rename the file";
-        return false;
-    }
+Failure failed(Failure::Kind kind, std::string reason) {
+    return Failure{kind, std::move(reason)};
+}
+
+// Reads one page; bad_alloc is a page too large to hold.
+Result<PageRead> readPage(PageFiles& files, const std::string& name) {
     try {
-        read = files.read(entryName, contents);
+        return files.read(name);
     } catch (const std::bad_alloc&) {
-        result.reason = "the page is too large to hold in memory";
-        return false;
+        return failed(Failure::Kind::TooLarge, "the page is too large to hold in memory");
     }
-    switch (read.status) {
-    case PageRead::Status::Ok:
-        break;
-    case PageRead::Status::NotRegular:
-    case PageRead::Status::OutsideFolder:
-    case PageRead::Status::Binary:
-        result.outcome = Outcome::Skipped;
-        result.reason = read.reason;
-        return false;
-    case PageRead::Status::Failed:
-        result.reason = read.reason;
-        return false;
-    }
-    if (!seen.insert(read.identity)) {
-        result.outcome = Outcome::Skipped;
-        result.reason = "the same file as a page already handled in this run";
-        return false;
-    }
-    return true;
+}
+
+// Reads one entry, unless it was handled already.
+Result<PageRead> readEntry(PageFiles& files, const std::string& entryName, SeenPages& seen) {
+    if (!isValidUtf8(entryName))
+        return failed(
+            Failure::Kind::NotReplaceable,
+            "its name is not valid UTF-8 text, so the tracking code cannot name it; rename the file");
+    Result<PageRead> read = readPage(files, entryName);
+    if (read && !seen.insert(read->identity))
+        return failed(Failure::Kind::HandledBefore, "the same file as a page already handled in this run");
+    return read;
 }
 
 // The name the block gives the page: a link to a page of the folder stands for
@@ -122,79 +111,41 @@ std::string blockName(const std::string& entryName, const PageRead& read, bool b
     return read.pageName.empty() ? entryName.substr(entryName.find_last_of('/') + 1) : read.pageName;
 }
 
-// Whether a plan leaves the page alone for a reason of its own (skipped or
-// failed, as the result then says); insert mode changes only web pages.
-bool refused(const RewritePlan& plan, Mode mode, const std::string& name, std::string_view contents,
-             PageResult& result) {
-    result.outcome = Outcome::Skipped;
-    switch (plan.status) {
-    case RewritePlan::Status::Rewritten:
-        break;
-    case RewritePlan::Status::Binary:
-        result.reason = "a binary file, not a web page";
-        return true;
-    case RewritePlan::Status::NoClosingBody:
-        result.reason =
-            isWebPage(name, contents)
-                ? "no closing body tag (only .htm, .html, .shtm and .shtml pages get the code at their end)"
-                : "no closing body tag, and not a web page by its name";
-        return true;
-    case RewritePlan::Status::BadUtf16:
-        result.reason = "marked as UTF-16 but has an odd number of bytes";
-        return true;
-    case RewritePlan::Status::WouldTurnUtf16:
-        result.reason = "once changed, its first bytes would read as a UTF-16 byte-order mark";
-        return true;
-    case RewritePlan::Status::Utf32:
-        result.reason = "UTF-32 text, which this program does not rewrite";
-        return true;
-    case RewritePlan::Status::TangledMarkers:
-        result.outcome = Outcome::Failed;
-        result.reason = "its tracking code markers are nested or crossed, so it was left as it is; tidy them "
-                        "by hand, then run again";
-        return true;
-    case RewritePlan::Status::EndsInside:
-        result.outcome = Outcome::Failed;
-        result.reason = "the page ends inside " + plan.endsInside + ", where the code would not run";
-        return true;
+// Plans the page's rewrite; bad_alloc is a page too large to rewrite.
+Result<RewritePlan> plan(const PageRead& read, Mode mode, const std::string& name,
+                         const std::string& websiteNumber, const std::string& protocolText) {
+    const Result<std::string> block = buildTrackingBlock(websiteNumber, protocolText, name);
+    if (!block)
+        return block.failure();
+    try {
+        return planRewrite(read.contents, mode, *block, name);
+    } catch (const std::bad_alloc&) {
+        return failed(Failure::Kind::TooLarge, "the page is too large to rewrite in memory");
     }
-    // A script, style sheet, feed or text file that mentions a body tag is no page.
-    if (mode == Mode::Insert && !isWebPage(name, contents)) {
-        result.reason = "not a web page, by its name or by its first bytes";
-        return true;
-    }
-    result.outcome = Outcome::Failed;
-    return false;
 }
 
-// Whether a page that a run means to change may be replaced: false with the
-// result saying why not.
-bool replaceable(const PageRead& read, PageResult& result) {
-    if (!read.writable) {
-        result.reason = "the page is read-only";
-        return false;
-    }
-    if (read.links > 1) {
-        result.reason = "the page has " + std::to_string(read.links - 1) +
-                        " other hard link(s); rewriting it would split them";
-        return false;
-    }
-    return true;
+// Whether a page that a run means to change may be replaced.
+Result<void> replaceable(const PageRead& read) {
+    if (!read.writable)
+        return failed(Failure::Kind::NotReplaceable, "the page is read-only");
+    if (read.links > 1)
+        return failed(Failure::Kind::NotReplaceable,
+                      "the page has " + std::to_string(read.links - 1) +
+                          " other hard link(s); rewriting it would split them");
+    return {};
 }
 
-// Stages the page's new text and keeps its old one in the journal. Returns
-// whether the text is staged; a journal that failed is told in `journalFailure`
-// (the text is staged, and its group must not be committed).
-bool stageAndKeep(PageFiles& files, const PageRead& read, const std::string& path, std::string_view oldText,
-                  const std::vector<std::string_view>& pieces, Journal* journal, PageResult& result,
-                  std::string& journalFailure, const Journal::Digests* known = nullptr) {
-    if (const std::string failure = files.stage(read, pieces); !failure.empty()) {
-        result.reason = failure;
-        return false;
-    }
+// Stages the page's new text and keeps its old one in the journal. A journal that
+// failed is told in `journalFailure` (the text is staged, and its group must not
+// be committed).
+Result<void> stageAndKeep(PageFiles& files, const PageRead& read, const std::string& path,
+                          const std::vector<std::string_view>& pieces, Journal* journal,
+                          Result<void>& journalFailure, const Journal::Digests* known = nullptr) {
+    if (Result<void> staged = files.stage(read, pieces); !staged)
+        return staged;
     if (journal)
-        journalFailure = journal->keep(path, oldText, pieces, known);
-    return true;
+        journalFailure = journal->keep(path, read.contents, pieces, known);
+    return {};
 }
 
 // The page's path beneath the folder: a link to a page of the folder stands for that page.
@@ -202,94 +153,76 @@ std::string pathOf(const std::string& entryName, const PageRead& read) {
     return read.pagePath.empty() ? entryName : read.pagePath;
 }
 
-// Reads, plans and stages one page. Returns true when its new text is staged and
-// only the commit is left; the result then holds the outcome it will have.
-bool rewriteOne(PageFiles& files, const std::string& entryName, const PageSettings& settings,
-                BatchOptions options, SeenPages& seen, PageResult& result, std::string& journalFailure) {
-    const Mode mode = settings.mode;
-    std::string contents;
-    PageRead read;
-    if (!readEntry(files, entryName, seen, result, read, contents))
-        return false;
-    const std::string name = blockName(entryName, read, settings.pageNameByPath);
-    const auto block = buildTrackingBlock(settings.websiteNumber, settings.protocolText, name);
-    if (!block) {
-        result.reason = "the website number is too large to use";
-        return false;
-    }
-
-    RewritePlan plan;
-    try {
-        plan = planRewrite(contents, mode, *block, hasPageExtension(name));
-    } catch (const std::bad_alloc&) {
-        result.reason = "the page is too large to rewrite in memory";
-        return false;
-    }
-    if (refused(plan, mode, name, contents, result))
-        return false;
-
-    // A page without tracking code has nothing to remove and is left as it is.
-    if (!plan.changed || (mode == Mode::Remove && plan.blocksRemoved == 0)) {
-        result.outcome = Outcome::Unchanged;
-        return false;
-    }
-    if (!replaceable(read, result))
-        return false;
-    if (options.diff)
-        result.diff = unifiedDiff(entryName, contents, plan, options.escapeDiff);
-    if (!options.dryRun && !stageAndKeep(files, read, pathOf(entryName, read), contents,
-                                         plan.pieces(contents), options.journal, result, journalFailure))
-        return false;
+Outcome changeOf(const RewritePlan& plan, Mode mode) {
     if (mode == Mode::Remove)
-        result.outcome = Outcome::Removed;
-    else
-        result.outcome = plan.blocksRemoved > 0 ? Outcome::Replaced : Outcome::Inserted;
-    return !options.dryRun;
+        return Outcome::Removed;
+    return plan.blocksRemoved > 0 ? Outcome::Replaced : Outcome::Inserted;
+}
+
+// Reads, plans and stages one page: the outcome it has, or will have once its
+// group is committed (then `staged` is set).
+Result<Outcome> rewriteOne(PageFiles& files, const std::string& entryName, const PageSettings& settings,
+                           const BatchOptions& options, SeenPages& seen, PageResult& result, bool& staged,
+                           Result<void>& journalFailure) {
+    const Result<PageRead> read = readEntry(files, entryName, seen);
+    if (!read)
+        return read.failure();
+    const std::string name = blockName(entryName, *read, settings.pageNameByPath);
+    const Result<RewritePlan> planned =
+        plan(*read, settings.mode, name, settings.websiteNumber, settings.protocolText);
+    if (!planned)
+        return planned.failure();
+    // A page without tracking code has nothing to remove and is left as it is.
+    if (!planned->changed || (settings.mode == Mode::Remove && planned->blocksRemoved == 0))
+        return Outcome::Unchanged;
+    if (Result<void> may = replaceable(*read); !may)
+        return may.failure();
+    if (options.diff)
+        result.diff = unifiedDiff(entryName, read->contents, *planned, options.escapeDiff);
+    if (!options.dryRun) {
+        if (Result<void> done =
+                stageAndKeep(files, *read, pathOf(entryName, *read), planned->pieces(read->contents),
+                             options.journal, journalFailure);
+            !done)
+            return done.failure();
+        staged = true;
+    }
+    return changeOf(*planned, settings.mode);
 }
 
 // Reads one page of a journal's record and, when it holds what the run wrote,
-// stages its old text. Returns true when it is staged.
-bool restoreOne(PageFiles& files, JournalRecord& record, std::size_t index, const BatchOptions& options,
-                PageResult& result, std::string& journalFailure) {
+// stages its old text (then `staged` is set).
+Result<Outcome> restoreOne(PageFiles& files, JournalRecord& record, std::size_t index,
+                           const BatchOptions& options, bool& staged, Result<void>& journalFailure) {
     const std::string path = record.pagePath(index);
-    std::string contents;
-    PageRead read;
-    try {
-        read = files.read(path, contents);
-    } catch (const std::bad_alloc&) {
-        result.reason = "the page is too large to hold in memory";
-        return false;
-    }
-    if (read.status != PageRead::Status::Ok) {
-        result.reason = read.reason;
-        return false;
-    }
-    switch (record.compare(index, contents)) {
+    const Result<PageRead> read = readPage(files, path);
+    if (!read) // the page was there after the run: whatever it is now, taking it back failed
+        return failed(Failure::Kind::NotFound, read.reason());
+    switch (record.compare(index, read->contents)) {
     case JournalRecord::Holds::WhatItHeldBefore:
-        result.outcome = Outcome::Unchanged;
-        return false;
+        return Outcome::Unchanged;
     case JournalRecord::Holds::SomethingElse:
-        result.outcome = Outcome::Skipped;
-        result.reason = "changed since the run: left as it is";
-        return false;
+        return failed(Failure::Kind::ChangedSince, "changed since the run: left as it is");
     case JournalRecord::Holds::WhatTheRunWrote:
         break;
     }
-    std::string old;
-    if (const std::string failure = record.oldText(index, old); !failure.empty()) {
-        result.reason = "its old text cannot be read from the journal: " + failure;
-        return false;
-    }
-    if (!replaceable(read, result))
-        return false;
+    const Result<std::string> old = record.oldText(index);
+    if (!old)
+        return failed(Failure::Kind::Journal,
+                      "its old text cannot be read from the journal: " + old.reason());
+    if (Result<void> may = replaceable(*read); !may)
+        return may.failure();
     // Taking the page back writes its old text over what the run wrote.
     const Journal::Digests recorded = record.digests(index);
     const Journal::Digests known{recorded.newText, recorded.oldText};
-    if (!options.dryRun &&
-        !stageAndKeep(files, read, path, contents, {old}, options.journal, result, journalFailure, &known))
-        return false;
-    result.outcome = Outcome::Restored;
-    return !options.dryRun;
+    if (!options.dryRun) {
+        if (Result<void> done =
+                stageAndKeep(files, *read, path, {*old}, options.journal, journalFailure, &known);
+            !done)
+            return done.failure();
+        staged = true;
+    }
+    return Outcome::Restored;
 }
 
 // The pages of a run that changes them, a group at a time: pages are staged and
@@ -306,20 +239,19 @@ public:
         , m_total(total) {}
 
     PageResult& add(const std::string& path) {
-        m_pending.push_back(PageResult{path, Outcome::Failed, {}, PageState::Unknown, {}, {}, {}});
+        m_pending.push_back(PageResult{path});
         return m_pending.back();
     }
     void addDone(PageResult page) { m_pending.push_back(std::move(page)); }
 
-    // Once the journal failed, no page takes a new text any more.
-    const std::string& journalFailure() const { return m_journalFailure; }
-    std::string& journalFailureToSet() { return m_journalFailure; }
+    // The journal's state: once it failed, no page takes a new text any more.
+    Result<void>& journal() { return m_journal; }
 
     // The page added last was staged (or not); commits when the group is full.
     void pageDone(bool staged) {
         if (staged)
             m_staged.push_back(m_pending.size() - 1);
-        if (m_staged.empty() || !m_journalFailure.empty() || m_files.groupFull())
+        if (m_staged.empty() || !m_journal || m_files.groupFull())
             tell();
     }
 
@@ -337,21 +269,20 @@ public:
 
 private:
     void commitStaged() {
-        if (m_journalFailure.empty() && m_options.journal)
-            m_journalFailure = m_options.journal->seal();
-        std::vector<std::string> reasons;
-        if (m_journalFailure.empty()) {
-            reasons = m_files.commit();
+        if (m_journal && m_options.journal)
+            m_journal = m_options.journal->seal();
+        std::vector<Result<void>> committed;
+        if (m_journal) {
+            committed = m_files.commit();
         } else {
             m_files.discard();
-            reasons.assign(m_staged.size(), m_journalFailure);
+            committed.assign(m_staged.size(), m_journal);
         }
+        committed.resize(m_staged.size(), failed(Failure::Kind::System, "the new text was not saved"));
         for (std::size_t k = 0; k < m_staged.size(); ++k) {
-            const std::string reason = k < reasons.size() ? reasons[k] : "the new text was not saved";
-            if (!reason.empty()) {
+            if (!committed[k]) {
                 PageResult& page = m_pending[m_staged[k]];
-                page.outcome = Outcome::Failed;
-                page.reason = reason;
+                page.outcome = committed[k].failure();
                 page.diff.clear();
             }
         }
@@ -365,7 +296,7 @@ private:
     int m_told = 0;
     std::vector<PageResult> m_pending;
     std::vector<std::size_t> m_staged; // indices into m_pending
-    std::string m_journalFailure;
+    Result<void> m_journal;
 };
 
 // The page's text with one byte a character, for reading the block: UTF-16 pages
@@ -401,7 +332,7 @@ std::string whatDiffers(const PageResult& result, const BlockFields& carried, co
 
 // What the page's markers make of it: none, one block (compared when asked), or
 // markers that form no block.
-void readMarkers(const std::string& contents, const RewritePlan& insert, const StatusOptions& options,
+void readMarkers(const std::string& contents, const Result<RewritePlan>& insert, const StatusOptions& options,
                  const std::string& name, PageResult& result) {
     const std::string text = narrowed(contents);
     const scan::Segmented<char> all(text, {scan::Range{0, text.size()}});
@@ -416,16 +347,15 @@ void readMarkers(const std::string& contents, const RewritePlan& insert, const S
     for (std::size_t at = all.findKey(EndMarker, 0); at != std::string::npos;
          at = all.findKey(EndMarker, at + 1))
         ++ends;
-    const bool oneBlock = starts == 1 && ends == 1 && insert.status == RewritePlan::Status::Rewritten &&
-                          insert.blocksRemoved == 1;
+    const bool oneBlock = starts == 1 && ends == 1 && insert && insert->blocksRemoved == 1;
     if (starts == 0 && ends == 0) {
         result.state = PageState::None;
         return;
     }
     if (!oneBlock) {
         result.state = PageState::Broken;
-        result.reason = "its markers form no single block (" + std::to_string(starts) + " start, " +
-                        std::to_string(ends) + " end)";
+        result.note = "its markers form no single block (" + std::to_string(starts) + " start, " +
+                      std::to_string(ends) + " end)";
         return;
     }
     const std::string_view blockText =
@@ -435,76 +365,65 @@ void readMarkers(const std::string& contents, const RewritePlan& insert, const S
     result.website = carried.website;
     result.protocol = carried.secure ? "secure" : "normal";
     if (options.compare) {
-        result.state = insert.changed ? PageState::Stale : PageState::Current;
-        if (insert.changed)
-            result.reason = whatDiffers(result, carried, options, name);
+        result.state = insert->changed ? PageState::Stale : PageState::Current;
+        if (insert->changed)
+            result.note = whatDiffers(result, carried, options, name);
     }
 }
 
 // What one entry carries, for a status run.
-void inspectOne(PageFiles& files, const std::string& entryName, const StatusOptions& options, SeenPages& seen,
-                PageResult& result) {
-    std::string contents;
-    PageRead read;
-    if (!readEntry(files, entryName, seen, result, read, contents))
-        return;
-    const std::string name = blockName(entryName, read, options.pageNameByPath);
-    const auto block = buildTrackingBlock(options.compare ? options.websiteNumber : "1",
-                                          options.compare ? options.protocolText : NormalProtocol, name);
-    if (!block) {
-        result.reason = "the website number is too large to use";
-        return;
-    }
-    const RewritePlan insert = planRewrite(contents, Mode::Insert, *block, hasPageExtension(name));
-    if (insert.status == RewritePlan::Status::EndsInside) {
+Result<Outcome> inspectOne(PageFiles& files, const std::string& entryName, const StatusOptions& options,
+                           SeenPages& seen, PageResult& result) {
+    const Result<PageRead> read = readEntry(files, entryName, seen);
+    if (!read)
+        return read.failure();
+    const std::string name = blockName(entryName, *read, options.pageNameByPath);
+    const Result<RewritePlan> insert =
+        plan(*read, Mode::Insert, name, options.compare ? options.websiteNumber : "1",
+             options.compare ? options.protocolText : std::string(NormalProtocol));
+    if (!insert && insert.kind() == Failure::Kind::EndsInside) {
         // No block can run there, whatever markers the page holds.
-        result.outcome = Outcome::Unchanged;
         result.state = PageState::None;
-        result.reason = "the page ends inside " + insert.endsInside + ", where the code would not run";
-        return;
+        result.note = insert.reason();
+        return Outcome::Unchanged;
     }
-    if (insert.status != RewritePlan::Status::TangledMarkers &&
-        refused(insert, Mode::Insert, name, contents, result))
-        return;
-    result.outcome = Outcome::Unchanged;
-    readMarkers(contents, insert, options, name, result);
+    // Tangled markers are told as markers that form no block.
+    if (!insert && insert.kind() != Failure::Kind::TangledMarkers)
+        return insert.failure();
+    readMarkers(read->contents, insert, options, name, result);
+    return Outcome::Unchanged;
 }
 
 // Opens the folder for the host's selected entries, after telling the folders
-// beneath it that could not be listed or were not entered: false (and the
-// result's error set) when no page may be touched.
-bool startRun(BatchHost& host, PageFiles& files, RunFiles how, bool keep, BatchResult& result, int& total) {
+// beneath it that could not be listed or were not entered. Gives whether there
+// is anything to do: false when nothing is selected.
+Result<bool> startRun(BatchHost& host, PageFiles& files, RunFiles how, bool keep, BatchResult& result,
+                      int& total) {
     total = host.selectedCount();
     const std::string folder = host.folder();
-    const auto tell = [&](const std::string& relative, Outcome outcome, const std::string& reason) {
-        PageResult page{joinPath(folder, relative), outcome, reason, {}, {}, {}, {}};
+    const auto tell = [&](const std::string& relative, Result<Outcome> outcome) {
+        PageResult page{joinPath(folder, relative), std::move(outcome)};
         host.pageFinished(page, 0, total);
         result.record(std::move(page), keep);
     };
     for (const auto& [relative, reason] : host.unlistedFolders())
-        tell(relative, Outcome::Failed, "this folder cannot be listed: " + reason);
+        tell(relative, failed(Failure::Kind::System, "this folder cannot be listed: " + reason));
     for (const auto& [relative, reason] : host.skippedFolders())
-        tell(relative, Outcome::Skipped, reason);
+        tell(relative, failed(Failure::Kind::Excluded, reason));
     if (total == 0)
         return false;
-    if (const std::string reason = files.open(folder, host.listedFolder(), std::move(how)); !reason.empty()) {
-        result.error =
-            "The folder " + reportText(folder) + " cannot be used: " + reason + ". No page was changed.";
-        return false;
-    }
+    if (const Result<void> opened = files.open(folder, host.listedFolder(), std::move(how)); !opened)
+        return failed(opened.kind(), "The folder " + reportText(folder) +
+                                         " cannot be used: " + opened.reason() + ". No page was changed.");
     host.startEntries();
     return true;
 }
 
 // A folder found unlistable while the run went, told as the listing would have.
 PageResult unlistedResult(const std::string& folder, const Entry& entry) {
-    return PageResult{joinPath(folder, entry.name),
-                      Outcome::Failed,
-                      "this folder cannot be listed: " + entry.unlistedReason,
-                      {},
-                      {},
-                      {},
-                      {}};
+    return PageResult{
+        joinPath(folder, entry.name),
+        failed(Failure::Kind::System, "this folder cannot be listed: " + entry.listed.reason())};
 }
 
 // How a run that changes pages uses the files: the host shows what it has so far
@@ -519,16 +438,17 @@ RunFiles runFilesFor(BatchHost& host, const BatchOptions& options) {
     return how;
 }
 
-// Why no page may be changed with these settings: an overflowing website number
+// Whether pages may be changed with these settings: an overflowing website number
 // would fail on every page, a missing one would write blocks that never work.
-// Empty when they may; with nothing selected there is nothing to judge.
-std::string settingsRefused(BatchHost& host) {
+// With nothing selected there is nothing to judge.
+Result<void> settingsUsable(BatchHost& host) {
     if (host.selectedCount() == 0)
         return {};
     if (!serverDigit(host.websiteNumber()))
-        return "The website number is too large to use: no page was changed.";
+        return failed(Failure::Kind::Settings,
+                      "The website number is too large to use: no page was changed.");
     if (host.mode() == Mode::Insert && !hasWebsiteNumber(host.websiteNumber()))
-        return "No website number was given: no page was changed.";
+        return failed(Failure::Kind::Settings, "No website number was given: no page was changed.");
     return {};
 }
 
@@ -582,7 +502,17 @@ std::size_t BatchResult::changed() const {
 }
 
 bool BatchResult::allHandled() const {
-    return error.empty() && count(Outcome::Failed) == 0;
+    return count(Outcome::Failed) == 0;
+}
+
+Outcome PageResult::reported() const {
+    if (outcome)
+        return *outcome;
+    return outcome.failure().skipped() ? Outcome::Skipped : Outcome::Failed;
+}
+
+const std::string& PageResult::reason() const {
+    return outcome ? note : outcome.reason();
 }
 
 std::string joinPath(const std::string& folder, const std::string& name) {
@@ -591,15 +521,16 @@ std::string joinPath(const std::string& folder, const std::string& name) {
     return folder + static_cast<char>(std::filesystem::path::preferred_separator) + name;
 }
 
-BatchResult runBatch(BatchHost& host, PageFiles& files, BatchOptions options) {
+Result<BatchResult> runBatch(BatchHost& host, PageFiles& files, BatchOptions options) {
+    if (Result<void> usable = settingsUsable(host); !usable)
+        return usable.failure();
     BatchResult result;
-    result.error = settingsRefused(host);
-    if (!result.error.empty())
-        return result;
     int total = 0;
-    if (!startRun(host, files, runFilesFor(host, options), options.keepPages, result, total)) {
+    const Result<bool> started =
+        startRun(host, files, runFilesFor(host, options), options.keepPages, result, total);
+    if (!started || !*started) {
         host.flush();
-        return result;
+        return started ? Result<BatchResult>(std::move(result)) : started.failure();
     }
     const std::string folder = host.folder();
     if (options.dryRun)
@@ -614,41 +545,41 @@ BatchResult runBatch(BatchHost& host, PageFiles& files, BatchOptions options) {
             result.stopped = true;
             break;
         }
-        if (!entry.unlistedReason.empty()) {
+        if (!entry.listed) {
             groups.addDone(unlistedResult(folder, entry));
             continue;
         }
         const std::string path = joinPath(folder, entry.name);
         host.pageStarting(path, done++, total);
         PageResult& page = groups.add(path);
-        if (!groups.journalFailure().empty()) {
-            page.reason = groups.journalFailure(); // left as it is
-            groups.pageDone(false);
-            continue;
+        bool staged = false;
+        if (!groups.journal()) {
+            page.outcome = groups.journal().failure(); // left as it is
+        } else {
+            const PageSettings settings{host.websiteNumber(), host.protocolText(), host.mode(),
+                                        host.pageNameByPath()};
+            page.outcome =
+                rewriteOne(files, entry.name, settings, options, seen, page, staged, groups.journal());
         }
-        const PageSettings settings{host.websiteNumber(), host.protocolText(), host.mode(),
-                                    host.pageNameByPath()};
-        groups.pageDone(
-            rewriteOne(files, entry.name, settings, options, seen, page, groups.journalFailureToSet()));
+        groups.pageDone(staged);
     }
     groups.tell();
     files.close();
     return result;
 }
 
-BatchResult runUndo(BatchHost& host, PageFiles& files, JournalRecord& record, BatchOptions options) {
-    BatchResult result;
+Result<BatchResult> runUndo(BatchHost& host, PageFiles& files, JournalRecord& record, BatchOptions options) {
     const int total = static_cast<int>(record.pageCount());
     const std::string folder = host.folder();
-    if (const std::string reason = files.open(folder, host.listedFolder(), runFilesFor(host, options));
-        !reason.empty()) {
-        result.error =
-            "The folder " + reportText(folder) + " cannot be used: " + reason + ". No page was changed.";
+    if (const Result<void> opened = files.open(folder, host.listedFolder(), runFilesFor(host, options));
+        !opened) {
         host.flush();
-        return result;
+        return failed(opened.kind(), "The folder " + reportText(folder) +
+                                         " cannot be used: " + opened.reason() + ". No page was changed.");
     }
     if (options.dryRun)
         options.journal = nullptr;
+    BatchResult result;
     Groups groups(host, files, result, options, total);
     for (std::size_t index = 0; index < record.pageCount(); ++index) {
         if (host.stopRequested()) {
@@ -658,32 +589,30 @@ BatchResult runUndo(BatchHost& host, PageFiles& files, JournalRecord& record, Ba
         const std::string path = joinPath(folder, record.pagePath(index));
         host.pageStarting(path, static_cast<int>(index), total);
         PageResult& page = groups.add(path);
-        if (!groups.journalFailure().empty()) {
-            page.reason = groups.journalFailure();
-            groups.pageDone(false);
-            continue;
-        }
-        groups.pageDone(restoreOne(files, record, index, options, page, groups.journalFailureToSet()));
+        bool staged = false;
+        if (!groups.journal())
+            page.outcome = groups.journal().failure();
+        else
+            page.outcome = restoreOne(files, record, index, options, staged, groups.journal());
+        groups.pageDone(staged);
     }
     groups.tell();
     files.close();
     return result;
 }
 
-BatchResult runStatus(BatchHost& host, PageFiles& files, const StatusOptions& options) {
+Result<BatchResult> runStatus(BatchHost& host, PageFiles& files, const StatusOptions& options) {
+    if (options.compare && (!hasWebsiteNumber(options.websiteNumber) || !serverDigit(options.websiteNumber)))
+        return failed(Failure::Kind::Settings, "The website number cannot be used.");
     BatchResult result;
-    if (options.compare &&
-        (!hasWebsiteNumber(options.websiteNumber) || !serverDigit(options.websiteNumber))) {
-        result.error = "The website number cannot be used.";
-        return result;
-    }
     int total = 0;
     RunFiles how;
     how.dryRun = true;
     how.readOnly = true;
-    if (!startRun(host, files, std::move(how), options.keepPages, result, total)) {
+    const Result<bool> started = startRun(host, files, std::move(how), options.keepPages, result, total);
+    if (!started || !*started) {
         host.flush();
-        return result;
+        return started ? Result<BatchResult>(std::move(result)) : started.failure();
     }
     const std::string folder = host.folder();
     SeenPages seen(total);
@@ -693,7 +622,7 @@ BatchResult runStatus(BatchHost& host, PageFiles& files, const StatusOptions& op
             result.stopped = true;
             break;
         }
-        if (!entry.unlistedReason.empty()) {
+        if (!entry.listed) {
             PageResult page = unlistedResult(folder, entry);
             host.pageFinished(page, done, total);
             result.record(std::move(page), options.keepPages);
@@ -701,8 +630,8 @@ BatchResult runStatus(BatchHost& host, PageFiles& files, const StatusOptions& op
         }
         const std::string path = joinPath(folder, entry.name);
         host.pageStarting(path, done, total);
-        PageResult page{path, Outcome::Failed, {}, {}, {}, {}, {}};
-        inspectOne(files, entry.name, options, seen, page);
+        PageResult page{path};
+        page.outcome = inspectOne(files, entry.name, options, seen, page);
         host.pageFinished(page, ++done, total);
         result.record(std::move(page), options.keepPages);
         // What is told is written out now and then: the report stays live.
@@ -733,11 +662,12 @@ const char* stateWord(PageState state) {
 }
 
 void BatchResult::record(PageResult page, bool keep) {
-    ++m_outcomes[static_cast<int>(page.outcome)];
+    const Outcome outcome = page.reported();
+    ++m_outcomes[static_cast<int>(outcome)];
     ++m_states[static_cast<int>(page.state)];
     if (page.state == PageState::Unknown) {
-        m_skippedWithoutState += page.outcome == Outcome::Skipped ? 1 : 0;
-        m_failedWithoutState += page.outcome == Outcome::Failed ? 1 : 0;
+        m_skippedWithoutState += outcome == Outcome::Skipped ? 1 : 0;
+        m_failedWithoutState += outcome == Outcome::Failed ? 1 : 0;
     }
     if (keep)
         pages.push_back(std::move(page));

@@ -3,9 +3,11 @@
 #include "engine/Journal.h"
 #include "engine/PageFiles.h"
 #include "engine/PageRewriter.h"
+#include "engine/Result.h"
 
 #include <cstddef>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace engine {
@@ -24,32 +26,43 @@ enum class PageState { Unknown, Code, Current, Stale, None, Broken };
 const char* stateWord(PageState state);
 
 struct PageResult {
+    PageResult() = default;
+    explicit PageResult(std::string pagePath, Result<Outcome> what = Failure{})
+        : path(std::move(pagePath))
+        , outcome(std::move(what)) {}
+
     std::string path;
-    Outcome outcome = Outcome::Failed;
-    std::string reason; // for skipped and failed pages
+    // What became of the page (inserted, replaced, removed, unchanged, restored),
+    // or why it was left as it is: a failure that is skipped() names a page the
+    // run does not change, any other one a page that could not be handled.
+    Result<Outcome> outcome = Failure{};
     // Status runs only: what the page carries, and for a block its website number
-    // and protocol ("normal" or "secure").
+    // and protocol ("normal" or "secure"), and why it is stale, why its markers
+    // form no block, or what it ends inside.
     PageState state = PageState::Unknown;
     std::string website;
     std::string protocol;
+    std::string note;
     // With BatchOptions::diff: the page's change as a unified diff, for pages
     // inserted, replaced or removed (or that would be, in a dry run).
     std::string diff;
+
+    // The outcome as reports count it: skipped or failed for a failure.
+    Outcome reported() const;
+    // Why the page was skipped or failed, or the note; empty when there is none.
+    const std::string& reason() const;
 };
 
 struct BatchResult {
     // Every page's result, in order, when the run was asked to keep them (the
     // wizard lists them); the counts below are kept in any case.
     std::vector<PageResult> pages;
-    // Set when the run could not start at all (an overflowing website number, a
-    // folder that is gone or no longer the one listed); then no file was touched.
-    std::string error;
     bool stopped = false; // the host asked to stop before every page was done
 
     // Counts the page and, when asked, keeps it.
     void record(PageResult page, bool keep);
     std::size_t count(Outcome outcome) const;
-    bool allHandled() const; // no error and no failed page
+    bool allHandled() const; // no failed page
     // "3 inserted, 0 replaced, 0 removed, 1 unchanged, 2 skipped, 0 failed"
     std::string summary() const;
     // Runs that take a run back: "3 restored, 1 unchanged, 0 skipped, 0 failed"
@@ -69,10 +82,10 @@ private:
 };
 
 // One entry a run takes: a name in the folder (a relative path beneath it), or a
-// folder beneath it that could not be listed while the run went (with the reason).
+// folder beneath it that could not be listed while the run went (`listed` fails).
 struct Entry {
     std::string name;
-    std::string unlistedReason;
+    Result<void> listed;
 };
 
 // What the batch run reads and tells while it works: the wizard window, or the
@@ -136,14 +149,19 @@ struct BatchOptions {
     Journal* journal = nullptr;
 };
 
+// A run that could not start at all (an overflowing website number, a folder
+// that is gone or no longer the one listed) fails with a sentence that says so;
+// then no file was touched.
+
 // Rewrites every selected entry of the host's list in the host's folder.
-BatchResult runBatch(BatchHost& host, PageFiles& files, BatchOptions options = {});
+Result<BatchResult> runBatch(BatchHost& host, PageFiles& files, BatchOptions options = {});
 
 // Takes a run back: each page of the record that holds what the run wrote gets
 // its old text again ("restored"); one that holds its old text already is left
 // ("unchanged"), as is one changed since the run ("skipped"). The host gives the
 // folder and hears the outcomes; its entries and settings are not asked.
-BatchResult runUndo(BatchHost& host, PageFiles& files, JournalRecord& record, BatchOptions options = {});
+Result<BatchResult> runUndo(BatchHost& host, PageFiles& files, JournalRecord& record,
+                            BatchOptions options = {});
 
 // What a status run compares each page with: the block insert would write.
 struct StatusOptions {
@@ -155,7 +173,7 @@ struct StatusOptions {
 };
 
 // Tells for every selected entry what tracking code it carries, writing nothing.
-BatchResult runStatus(BatchHost& host, PageFiles& files, const StatusOptions& options);
+Result<BatchResult> runStatus(BatchHost& host, PageFiles& files, const StatusOptions& options);
 
 // Folder and file name joined with the native separator, unless the folder
 // already ends in one.

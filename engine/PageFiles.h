@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/Result.h"
+
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -25,17 +27,13 @@ struct FolderId {
     std::uint64_t inode = 0;
 };
 
-// What the file system says of a page that was asked for.
+// A page as it was read: its text and what the file system said of it. A page
+// that cannot be read fails instead: NotRegular (a folder, device, pipe or
+// socket: never opened), OutsideFolder (a symbolic link whose target lies outside
+// the chosen folder), Binary (told a binary file before it was read whole: a hole,
+// an early NUL byte), TooLarge, or System.
 struct PageRead {
-    enum class Status {
-        Ok,            // contents hold the whole file
-        NotRegular,    // a folder, device, pipe or socket: never opened
-        OutsideFolder, // a symbolic link whose target lies outside the chosen folder
-        Binary,        // told a binary file before it was read whole (a hole, an early NUL byte)
-        Failed,        // could not be read; reason says why
-    };
-    Status status = Status::Failed;
-    std::string reason;      // for every status but Ok, in words
+    std::string contents;    // the whole file
     std::string identity;    // the same for every way to reach the file (device and inode)
     std::string pageName;    // for a link to a page of the folder: that page's file name
     std::string pagePath;    // and its path beneath the folder
@@ -72,19 +70,17 @@ public:
     virtual ~PageFiles() = default;
 
     // Opens the folder for a run. When `listed` is known, the folder must still be
-    // the one that was listed. Returns an empty string on success, else the reason
-    // why no page may be touched.
-    virtual std::string open(const std::string& folder, FolderId listed, RunFiles how) = 0;
+    // the one that was listed. Fails with the reason why no page may be touched.
+    virtual Result<void> open(const std::string& folder, FolderId listed, RunFiles how) = 0;
 
     // Reads the page at `name` (a name in the folder, or a relative path with '/')
-    // whole into contents, never more than it held when it was opened: a page that
-    // grows while it is read, or is larger than the memory the run may use, fails.
-    virtual PageRead read(const std::string& name, std::string& contents) = 0;
+    // whole, never more than it held when it was opened: a page that grows while
+    // it is read, or is larger than the memory the run may use, fails.
+    virtual Result<PageRead> read(const std::string& name) = 0;
 
     // Writes the pieces as the new text of the page read as `read`, out of sight.
-    // Returns an empty string on success, else the reason; a page that failed here
-    // is not committed.
-    virtual std::string stage(const PageRead& read, const std::vector<std::string_view>& pieces) = 0;
+    // A page that failed here is not committed.
+    virtual Result<void> stage(const PageRead& read, const std::vector<std::string_view>& pieces) = 0;
 
     // Whether the pages staged since the last commit make a group large enough to
     // commit now (by their number, their size, or the handles they hold open).
@@ -92,9 +88,9 @@ public:
 
     // Makes the staged texts durable and replaces each page with its own, atomically:
     // afterwards a page holds either its old text or the whole new one. A page that
-    // changed since it was read keeps its text. Returns one reason per staged page,
-    // in staging order: empty where the page was replaced.
-    virtual std::vector<std::string> commit() = 0;
+    // changed since it was read keeps its text. Returns one result per staged page,
+    // in staging order.
+    virtual std::vector<Result<void>> commit() = 0;
 
     // Drops the texts staged since the last commit: their pages keep their texts.
     virtual void discard() = 0;

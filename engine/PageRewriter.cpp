@@ -343,31 +343,38 @@ std::string RewritePlan::text(std::string_view page) const {
 
 namespace {
 
-// The plan's status when the core found the page not to be rewritten; false when it may be.
-template <typename C> bool refusedByCore(const Core<C>& core, RewritePlan& plan) {
+Failure refusal(Failure::Kind kind, std::string reason) {
+    return Failure{kind, std::move(reason)};
+}
+
+// Why the core found the page not to be rewritten, if it did.
+template <typename C>
+Result<void> refusedByCore(const Core<C>& core, std::string_view fileName, std::string_view page) {
     if (core.tangled)
-        plan.status = RewritePlan::Status::TangledMarkers;
-    else if (core.noBody)
-        plan.status = RewritePlan::Status::NoClosingBody;
-    else if (!core.endsInside.empty())
-        plan.status = RewritePlan::Status::EndsInside;
-    else
-        return false;
-    if (plan.status == RewritePlan::Status::EndsInside)
-        plan.endsInside = core.endsInside;
-    return true;
+        return refusal(Failure::Kind::TangledMarkers,
+                       "its tracking code markers are nested or crossed, so it was left as it is; tidy them "
+                       "by hand, then run again");
+    if (core.noBody)
+        return refusal(
+            Failure::Kind::NoClosingBody,
+            isWebPage(fileName, page)
+                ? "no closing body tag (only .htm, .html, .shtm and .shtml pages get the code at their end)"
+                : "no closing body tag, and not a web page by its name");
+    if (!core.endsInside.empty())
+        return refusal(Failure::Kind::EndsInside,
+                       "the page ends inside " + core.endsInside + ", where the code would not run");
+    return {};
 }
 
 // A page of bytes: its new text as pieces of the old one and the block.
-RewritePlan planBytes(std::string_view page, Mode mode, std::string_view block, bool appendWithoutBody) {
+Result<RewritePlan> planBytes(std::string_view page, Mode mode, std::string_view block,
+                              std::string_view fileName) {
     RewritePlan plan;
-    const Core<char> core = rewriteCore<char>(page, mode, appendWithoutBody);
-    if (core.binary) {
-        plan.status = RewritePlan::Status::Binary;
-        return plan;
-    }
-    if (refusedByCore(core, plan))
-        return plan;
+    const Core<char> core = rewriteCore<char>(page, mode, hasPageExtension(fileName));
+    if (core.binary)
+        return refusal(Failure::Kind::Binary, "a binary file, not a web page");
+    if (const Result<void> refused = refusedByCore(core, fileName, page); !refused)
+        return refused.failure();
     plan.blocksRemoved = core.blocksRemoved;
     plan.blockInserted = core.blockInserted;
     plan.m_owned = std::string(block);
@@ -395,28 +402,24 @@ RewritePlan planBytes(std::string_view page, Mode mode, std::string_view block, 
     std::string opening;
     for (auto v = views.begin(); v != views.end() && opening.size() < 2; ++v)
         opening += v->substr(0, 2 - opening.size());
-    if (opening == "\xFF\xFE" || opening == "\xFE\xFF") {
-        RewritePlan refused;
-        refused.status = RewritePlan::Status::WouldTurnUtf16;
-        return refused;
-    }
+    if (opening == "\xFF\xFE" || opening == "\xFE\xFF")
+        return refusal(Failure::Kind::WouldTurnUtf16,
+                       "once changed, its first bytes would read as a UTF-16 byte-order mark");
     return plan;
 }
 
 // A UTF-16 page: its byte-order mark kept, the text after it rewritten, the new
 // text held whole in the plan.
-RewritePlan planUtf16(std::string_view page, Mode mode, std::string_view block, bool appendWithoutBody,
-                      bool be) {
+Result<RewritePlan> planUtf16(std::string_view page, Mode mode, std::string_view block,
+                              std::string_view fileName, bool be) {
     RewritePlan plan;
     plan.encoding = be ? PageEncoding::Utf16BE : PageEncoding::Utf16LE;
-    if (page.size() % 2 != 0) {
-        plan.status = RewritePlan::Status::BadUtf16;
-        return plan;
-    }
+    if (page.size() % 2 != 0)
+        return refusal(Failure::Kind::BadUtf16, "marked as UTF-16 but has an odd number of bytes");
     const std::u16string units = decodeUtf16(page.substr(2), be);
-    const Core<char16_t> core = rewriteCore<char16_t>(units, mode, appendWithoutBody);
-    if (refusedByCore(core, plan))
-        return plan;
+    const Core<char16_t> core = rewriteCore<char16_t>(units, mode, hasPageExtension(fileName));
+    if (const Result<void> refused = refusedByCore(core, fileName, page); !refused)
+        return refused.failure();
     plan.blocksRemoved = core.blocksRemoved;
     plan.blockInserted = core.blockInserted;
     std::string& out = plan.m_owned;
@@ -439,21 +442,32 @@ RewritePlan planUtf16(std::string_view page, Mode mode, std::string_view block, 
 
 } // namespace
 
-RewritePlan planRewrite(std::string_view page, Mode mode, std::string_view block, bool appendWithoutBody) {
+namespace {
+
+Result<RewritePlan> planText(std::string_view page, Mode mode, std::string_view block,
+                             std::string_view fileName) {
     switch (byteOrderMark(page)) {
-    case ByteOrderMark::Utf32LE: {
-        RewritePlan plan;
-        plan.status = RewritePlan::Status::Utf32;
-        return plan;
-    }
+    case ByteOrderMark::Utf32LE:
+        return refusal(Failure::Kind::Utf32, "UTF-32 text, which this program does not rewrite");
     case ByteOrderMark::Utf16LE:
-        return planUtf16(page, mode, block, appendWithoutBody, false);
+        return planUtf16(page, mode, block, fileName, false);
     case ByteOrderMark::Utf16BE:
-        return planUtf16(page, mode, block, appendWithoutBody, true);
+        return planUtf16(page, mode, block, fileName, true);
     case ByteOrderMark::None:
         break;
     }
-    return planBytes(page, mode, block, appendWithoutBody);
+    return planBytes(page, mode, block, fileName);
+}
+
+} // namespace
+
+Result<RewritePlan> planRewrite(std::string_view page, Mode mode, std::string_view block,
+                                std::string_view fileName) {
+    Result<RewritePlan> plan = planText(page, mode, block, fileName);
+    // A script, style sheet, feed or text file that mentions a body tag is no page.
+    if (plan && mode == Mode::Insert && !isWebPage(fileName, page))
+        return refusal(Failure::Kind::NotWebPage, "not a web page, by its name or by its first bytes");
+    return plan;
 }
 
 } // namespace engine

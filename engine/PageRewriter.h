@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/Result.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -15,23 +17,10 @@ enum class PageEncoding { Bytes, Utf16LE, Utf16BE };
 // old text and of the new block, so that a large page is never copied whole.
 class RewritePlan {
 public:
-    enum class Status {
-        Rewritten,      // pieces() is the new text (which may equal the old one)
-        Binary,         // a NUL byte without a UTF-16 byte-order mark: never touched
-        NoClosingBody,  // insert mode, no closing body tag, and not a page by its name
-        BadUtf16,       // a UTF-16 byte-order mark but an odd number of bytes
-        WouldTurnUtf16, // the new text of a byte page would open with a UTF-16 byte-order mark
-        TangledMarkers, // markers nested or crossed: which text is the user's cannot be told
-        Utf32,          // a UTF-32 byte-order mark: not rewritten
-        EndsInside      // insert mode, no closing body tag, and the text ends where the block would not run
-    };
-
-    Status status = Status::Rewritten;
     PageEncoding encoding = PageEncoding::Bytes;
     std::size_t blocksRemoved = 0;
     bool blockInserted = false;
-    bool changed = false;   // the new text differs from the old
-    std::string endsInside; // EndsInside: what the text ends inside ("a <script> element")
+    bool changed = false; // the new text differs from the old
 
     // The new page text in order. Views into `page` (the text the plan was made
     // from, which must outlive the views) and into the plan itself.
@@ -62,9 +51,12 @@ bool isWebPage(std::string_view fileName, std::string_view contents);
 // block wrote) removed in one pass, and the page refused when markers are left
 // that still pair (nested or crossed); in insert mode the new block put in front
 // of the first closing body tag that is markup (see findClosingBodyTag), or
-// appended when there is none and appendWithoutBody is set, unless the text ends
-// inside an element, comment or tag where the block would not run (EndsInside).
-// `block` is ASCII.
-RewritePlan planRewrite(std::string_view page, Mode mode, std::string_view block, bool appendWithoutBody);
+// appended when there is none and the file name has a page extension, unless the
+// text ends inside an element, comment or tag where the block would not run
+// (EndsInside). Insert mode changes web pages only (see isWebPage). Fails, with
+// the reason, for a page that is not rewritten: binary, UTF-32 or broken UTF-16
+// text, tangled markers, and the refusals above. `block` is ASCII.
+Result<RewritePlan> planRewrite(std::string_view page, Mode mode, std::string_view block,
+                                std::string_view fileName);
 
 } // namespace engine

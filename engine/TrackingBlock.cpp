@@ -83,11 +83,12 @@ double lenientValue(std::string_view text) {
     return negative ? -value : value;
 }
 
-std::optional<int> serverDigit(std::string_view websiteNumber) {
+Result<int> serverDigit(std::string_view websiteNumber) {
     const double floored = std::floor(lenientValue(websiteNumber) / 1000.0);
     if (!(floored >= static_cast<double>(std::numeric_limits<std::int32_t>::min()) &&
           floored <= static_cast<double>(std::numeric_limits<std::int32_t>::max())))
-        return std::nullopt; // also NaN and infinities
+        return Failure{Failure::Kind::Settings,
+                       "the website number is too large to use"}; // also NaN and infinities
     return static_cast<std::int32_t>(floored) % 10;
 }
 
@@ -127,11 +128,11 @@ bool isNormalProtocol(std::string_view protocolText) {
     return !protocolText.empty() && protocolText.front() == 'N';
 }
 
-std::optional<std::string> buildTrackingBlock(std::string_view websiteNumber, std::string_view protocolText,
-                                              std::string_view fileName) {
-    const auto digit = serverDigit(websiteNumber);
+Result<std::string> buildTrackingBlock(std::string_view websiteNumber, std::string_view protocolText,
+                                       std::string_view fileName) {
+    const Result<int> digit = serverDigit(websiteNumber);
     if (!digit)
-        return std::nullopt;
+        return digit.failure();
 
     const bool normal = isNormalProtocol(protocolText);
     const std::string scheme = normal ? "http://" : "https://";

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <optional>
+#include "engine/Result.h"
+
 #include <string>
 #include <string_view>
 
@@ -26,9 +27,9 @@ inline constexpr std::string_view SecureProtocol = "Secure (https://...)";
 double lenientValue(std::string_view text);
 
 // The digit that picks the statistics server: floor(value / 1000) as a signed
-// 32-bit integer, remainder 10 with the sign of the dividend. Empty when the
-// floor does not fit 32 bits.
-std::optional<int> serverDigit(std::string_view websiteNumber);
+// 32-bit integer, remainder 10 with the sign of the dividend. Fails (Settings)
+// when the floor does not fit 32 bits.
+Result<int> serverDigit(std::string_view websiteNumber);
 
 // Percent-encodes with upper-case hex the bytes that would break an HTML
 // attribute or a URL: " # % & ' < >, control characters and bytes above 0x7E.
@@ -46,10 +47,10 @@ std::string pageName(std::string_view fileName);
 // Normal (http) when the protocol text starts with a capital N, else secure.
 bool isNormalProtocol(std::string_view protocolText);
 
-// The four-line block, every line ending in CR LF. Empty when the website
+// The four-line block, every line ending in CR LF. Fails when the website
 // number's value overflows (see serverDigit); nothing may be written then.
-std::optional<std::string> buildTrackingBlock(std::string_view websiteNumber, std::string_view protocolText,
-                                              std::string_view fileName);
+Result<std::string> buildTrackingBlock(std::string_view websiteNumber, std::string_view protocolText,
+                                       std::string_view fileName);
 
 // What a block in a page names, read back from its text (from its start marker
 // up to its end marker): the website number and page name as written into its

@@ -177,7 +177,7 @@ std::string utf8OfPage(std::string_view bytes, bool bigEndian) {
 
 std::string unifiedDiff(std::string_view name, std::string_view oldText, const RewritePlan& plan,
                         bool escape) {
-    if (!plan.changed || plan.status != RewritePlan::Status::Rewritten)
+    if (!plan.changed)
         return {};
     const std::string newText = plan.text(oldText);
     const std::string label(name);

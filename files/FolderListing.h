@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/PageFiles.h"
+#include "engine/Result.h"
 
 #include <QByteArray>
 #include <QList>
@@ -15,8 +16,6 @@ namespace files {
 // files included), no hidden or system files, read-only files listed, sorted
 // without regard to letter case.
 struct FolderListing {
-    bool ok = false;
-    QString reason; // when !ok: why the folder could not be listed
     // The names as the file system holds them (bytes, which need not be valid
     // UTF-8), in the list's order; beneath subfolders, paths relative to the
     // folder with '/'.
@@ -32,14 +31,15 @@ struct FolderListing {
 // Lists the folder; with `subfolders`, every folder beneath it too, depth first:
 // a folder's own files, then each of its subfolders in the same order. Hidden
 // folders are not entered, links to folders are not followed, and neither are
-// mounts of the kernel's own file systems.
-FolderListing listFolder(const QString& folder, bool subfolders = false);
+// mounts of the kernel's own file systems. Fails, with a sentence that names
+// the folder, when it cannot be listed.
+engine::Result<FolderListing> listFolder(const QString& folder, bool subfolders = false);
 
 // The same listing a folder at a time, for a tree too large to hold whole: each
 // call of next() gives the files of the next folder (the chosen one first), in
-// the listing's order. listing() tells whether the folder could be listed, its
-// identity, and the folders beneath not listed or not entered so far; its names
-// stay empty.
+// the listing's order. opened() tells whether the folder could be listed;
+// listing() its identity, and the folders beneath not listed or not entered so
+// far; its names stay empty.
 class FolderWalk {
 public:
     FolderWalk(const QString& folder, bool subfolders);
@@ -47,6 +47,7 @@ public:
     FolderWalk(const FolderWalk&) = delete;
     FolderWalk& operator=(const FolderWalk&) = delete;
 
+    const engine::Result<void>& opened() const;
     const FolderListing& listing() const;
     bool next(QList<QByteArray>& names);
 

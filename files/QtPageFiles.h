@@ -20,11 +20,13 @@ public:
     QtPageFiles();
     ~QtPageFiles() override;
 
-    std::string open(const std::string& folder, engine::FolderId listed, engine::RunFiles how) override;
-    engine::PageRead read(const std::string& name, std::string& contents) override;
-    std::string stage(const engine::PageRead& read, const std::vector<std::string_view>& pieces) override;
+    engine::Result<void> open(const std::string& folder, engine::FolderId listed,
+                              engine::RunFiles how) override;
+    engine::Result<engine::PageRead> read(const std::string& name) override;
+    engine::Result<void> stage(const engine::PageRead& read,
+                               const std::vector<std::string_view>& pieces) override;
     bool groupFull() const override;
-    std::vector<std::string> commit() override;
+    std::vector<engine::Result<void>> commit() override;
     void discard() override;
     void close() override;
 

@@ -197,13 +197,18 @@ void readPages(QFile& manifest, JournalRun& run) {
     run.changed = run.pages.size();
 }
 
-bool readRun(const QString& id, Detail detail, JournalRun& run) {
+engine::Result<JournalRun> readRun(const QString& id, Detail detail) {
+    const auto unreadable = [&] {
+        return engine::Failure{engine::Failure::Kind::Journal,
+                               "the run " + id.toStdString() + " cannot be read from the journal"};
+    };
     QFile manifest(inRun(id, Manifest));
     if (!manifest.open(QIODevice::ReadOnly))
-        return false;
+        return unreadable();
     const QJsonObject header = QJsonDocument::fromJson(manifest.readLine()).object();
     if (header.value(QLatin1String("format")).toInt() != 1)
-        return false;
+        return unreadable();
+    JournalRun run;
     run.id = id;
     run.time = header.value(QLatin1String("time")).toString();
     run.command = header.value(QLatin1String("command")).toString();
@@ -222,7 +227,7 @@ bool readRun(const QString& id, Detail detail, JournalRun& run) {
         run.undoneBy = QString::fromUtf8(undone.readAll()).trimmed();
     if (detail != Detail::Header)
         run.bytes = folderBytes(journalFolder() + QLatin1Char('/') + id);
-    return true;
+    return run;
 }
 
 std::vector<QString> runIds() {
@@ -243,16 +248,15 @@ QString journalFolder() {
     return QDir::cleanPath(state + QLatin1String("/code-inserter/journal"));
 }
 
-bool journalRun(const QString& id, JournalRun& run) {
-    return readRun(id, Detail::Pages, run);
+engine::Result<JournalRun> journalRun(const QString& id) {
+    return readRun(id, Detail::Pages);
 }
 
 std::vector<JournalRun> journalRuns(Detail detail) {
     std::vector<JournalRun> runs;
     for (const QString& id : runIds()) {
-        JournalRun run;
-        if (readRun(id, detail, run))
-            runs.push_back(std::move(run));
+        if (engine::Result<JournalRun> run = readRun(id, detail))
+            runs.push_back(std::move(*run));
     }
     return runs;
 }
@@ -290,13 +294,14 @@ struct JournalWriter::State {
     QByteArray lines;         // the pages kept since the last seal
     std::size_t keptSinceSeal = 0;
     std::size_t sealed = 0;
-    std::string failure;
+    engine::Result<void> written; // fails from the first write that failed on
 
-    std::string failed(const QString& why) {
-        if (failure.empty())
-            failure =
-                "the journal cannot be written: " + why.toStdString() + (hint.empty() ? "" : "; " + hint);
-        return failure;
+    engine::Failure failed(const QString& why) {
+        if (written)
+            written = engine::Failure{engine::Failure::Kind::Journal,
+                                      "the journal cannot be written: " + why.toStdString() +
+                                          (hint.empty() ? "" : "; " + hint)};
+        return written.failure();
     }
     bool writeOut(const ZSTD_outBuffer& buffer) {
         if (buffer.pos != 0 &&
@@ -343,8 +348,10 @@ namespace {
 
 // A folder of its own for a run in the journal: named by the time it began,
 // numbered after the runs of the same second (a name freed by dropping an old run
-// is not taken again). Empty when none can be made.
-QString makeRunFolder(const QString& journal) {
+// is not taken again).
+engine::Result<QString> makeRunFolder(const QString& journal) {
+    const engine::Failure none{engine::Failure::Kind::Journal,
+                               "a folder for the run cannot be created there"};
     const QString time = QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     int last = 0;
     for (const QString& name : QDir(journal).entryList({time + QLatin1Char('*')}, QDir::Dirs))
@@ -354,9 +361,9 @@ QString makeRunFolder(const QString& journal) {
         if (QDir().mkdir(journal + QLatin1Char('/') + id, OwnerFolder))
             return id;
         if (!QFileInfo::exists(journal + QLatin1Char('/') + id))
-            return {};
+            return none;
     }
-    return {};
+    return none;
 }
 
 // The manifest's first line: what the run is.
@@ -379,26 +386,32 @@ QByteArray headerLine(const QString& id, const JournalRun& header) {
 
 } // namespace
 
-std::string JournalWriter::begin(const JournalRun& header) {
+engine::Result<void> JournalWriter::begin(const JournalRun& header) {
+    using engine::Failure;
     State& s = *m_state;
     const QString journal = journalFolder();
     const QString site = QFileInfo(QFile::decodeName(header.folder)).canonicalFilePath();
     if (isInside(canonicalBeyond(journal), site))
-        return "The journal folder " + QDir::toNativeSeparators(journal).toStdString() +
-               " lies inside the chosen folder, where the site would serve it: no page was changed. Set "
-               "XDG_STATE_HOME to a folder outside the site" +
-               (s.hint.empty() ? std::string(".") : ", or " + s.hint + ".");
+        return Failure{
+            Failure::Kind::Journal,
+            "The journal folder " + QDir::toNativeSeparators(journal).toStdString() +
+                " lies inside the chosen folder, where the site would serve it: no page was changed. "
+                "Set XDG_STATE_HOME to a folder outside the site" +
+                (s.hint.empty() ? std::string(".") : ", or " + s.hint + ".")};
     const auto cannot = [&](const QString& why) {
-        return "The journal cannot be made in " + QDir::toNativeSeparators(journal).toStdString() + ": " +
-               why.toStdString() + ". No page was changed." + (s.hint.empty() ? "" : " " + s.hint + ".");
+        return Failure{Failure::Kind::Journal, "The journal cannot be made in " +
+                                                   QDir::toNativeSeparators(journal).toStdString() + ": " +
+                                                   why.toStdString() + ". No page was changed." +
+                                                   (s.hint.empty() ? "" : " " + s.hint + ".")};
     };
     if (!makeFolders(journal))
         return cannot(QStringLiteral("the folder cannot be created"));
     if (QFileInfo(journal).ownerId() != runner() && runner() != uint(-2))
         return cannot(QStringLiteral("the folder belongs to another account"));
-    s.id = makeRunFolder(journal);
-    if (s.id.isEmpty())
-        return cannot(QStringLiteral("a folder for the run cannot be created there"));
+    const engine::Result<QString> id = makeRunFolder(journal);
+    if (!id)
+        return cannot(QString::fromStdString(id.reason()));
+    s.id = *id;
     s.folder = journal + QLatin1Char('/') + s.id;
     s.manifest.setFileName(s.folder + QLatin1Char('/') + QLatin1String(Manifest));
     s.oldTexts.setFileName(s.folder + QLatin1Char('/') + QLatin1String(OldTexts));
@@ -417,11 +430,11 @@ std::string JournalWriter::begin(const JournalRun& header) {
     return {};
 }
 
-std::string JournalWriter::keep(const std::string& path, std::string_view oldText,
-                                const std::vector<std::string_view>& newText, const Digests* known) {
+engine::Result<void> JournalWriter::keep(const std::string& path, std::string_view oldText,
+                                         const std::vector<std::string_view>& newText, const Digests* known) {
     State& s = *m_state;
-    if (!s.failure.empty())
-        return s.failure;
+    if (!s.written)
+        return s.written;
     const std::uint64_t frame = s.offset;
     if (!s.compress(oldText))
         return s.failed(s.oldTexts.errorString());
@@ -437,10 +450,10 @@ std::string JournalWriter::keep(const std::string& path, std::string_view oldTex
     return {};
 }
 
-std::string JournalWriter::seal() {
+engine::Result<void> JournalWriter::seal() {
     State& s = *m_state;
-    if (!s.failure.empty())
-        return s.failure;
+    if (!s.written)
+        return s.written;
     if (s.keptSinceSeal == 0)
         return {};
     // The old texts first: a page the manifest names has its old text on disk.
@@ -499,13 +512,15 @@ struct JournalReader::State {
 
     // The frame that begins at `offset` into `to`, which holds exactly its text;
     // the library checks the frame's checksum as it reaches its end.
-    std::string frame(std::uint64_t offset, std::string& to) {
+    engine::Result<void> frame(std::uint64_t offset, std::string& to) {
+        const engine::Failure damaged{engine::Failure::Kind::Journal, "the journal's copy is damaged"};
+        const engine::Failure ends{engine::Failure::Kind::Journal, "the journal ends before it"};
         if (ZSTD_isError(ZSTD_DCtx_reset(decompressor, ZSTD_reset_session_only)))
-            return "the journal's copy is damaged";
+            return damaged;
         ZSTD_inBuffer input{in.data(), bufferSize, std::size_t(offset - bufferStart)};
         if (offset < bufferStart || offset >= bufferStart + bufferSize) {
             if (!oldTexts.seek(qint64(offset)))
-                return "the journal ends before it";
+                return ends;
             bufferStart = offset;
             bufferSize = 0;
             input = ZSTD_inBuffer{in.data(), 0, 0};
@@ -515,7 +530,7 @@ struct JournalReader::State {
             if (input.pos == input.size) {
                 const qint64 got = oldTexts.read(in.data(), qint64(in.size()));
                 if (got <= 0)
-                    return "the journal ends before it";
+                    return ends;
                 bufferStart += bufferSize;
                 bufferSize = std::size_t(got);
                 input = ZSTD_inBuffer{in.data(), bufferSize, 0};
@@ -524,13 +539,15 @@ struct JournalReader::State {
             const std::size_t written = output.pos;
             left = ZSTD_decompressStream(decompressor, &output, &input);
             if (ZSTD_isError(left))
-                return "the journal's copy is damaged";
+                return damaged;
             // No room left and no progress: the frame holds more than the page did.
             if (left != 0 && output.pos == output.size && input.pos == read && output.pos == written &&
                 input.pos < input.size)
-                return "the journal's copy is damaged";
+                return damaged;
         }
-        return output.pos == output.size ? std::string() : "the journal's copy is damaged";
+        if (output.pos != output.size)
+            return damaged;
+        return {};
     }
 };
 
@@ -569,17 +586,19 @@ engine::Journal::Digests JournalReader::digests(std::size_t page) const {
     return {entry.oldSha.toStdString(), entry.newSha.toStdString()};
 }
 
-std::string JournalReader::oldText(std::size_t page, std::string& text) {
+engine::Result<std::string> JournalReader::oldText(std::size_t page) {
     State& s = *m_state;
     const JournalPage& entry = s.run.pages.at(page);
     if (!s.decompressor) {
         s.decompressor = ZSTD_createDCtx();
         s.oldTexts.setFileName(inRun(s.run.id, OldTexts));
         if (!s.decompressor || !s.oldTexts.open(QIODevice::ReadOnly))
-            return s.oldTexts.errorString().toStdString();
+            return engine::Failure{engine::Failure::Kind::Journal, s.oldTexts.errorString().toStdString()};
     }
-    text.resize(entry.length);
-    return s.frame(entry.offset, text);
+    std::string text(entry.length, '\0');
+    if (engine::Result<void> read = s.frame(entry.offset, text); !read)
+        return read.failure();
+    return text;
 }
 
 } // namespace files

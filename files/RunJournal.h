@@ -54,8 +54,8 @@ struct JournalRun {
 // pages they changed counted and the bytes they take, or with their pages.
 enum class Detail { Header, Counted, Pages };
 std::vector<JournalRun> journalRuns(Detail detail = Detail::Counted);
-// One run with its pages; false when it is not there.
-bool journalRun(const QString& id, JournalRun& run);
+// One run with its pages; fails when it is not there or cannot be read.
+engine::Result<JournalRun> journalRun(const QString& id);
 
 // The run an undo takes back when none is named: the newest that is neither
 // undone nor an undo itself. Null when there is none.
@@ -75,13 +75,13 @@ public:
     JournalWriter& operator=(const JournalWriter&) = delete;
 
     // Makes the run's folder and writes its header, before any page is touched.
-    // Returns an empty string on success, else a sentence that says why the run
-    // cannot start.
-    std::string begin(const JournalRun& header);
+    // Fails with a sentence that says why the run cannot start.
+    engine::Result<void> begin(const JournalRun& header);
 
-    std::string keep(const std::string& path, std::string_view oldText,
-                     const std::vector<std::string_view>& newText, const Digests* known = nullptr) override;
-    std::string seal() override;
+    engine::Result<void> keep(const std::string& path, std::string_view oldText,
+                              const std::vector<std::string_view>& newText,
+                              const Digests* known = nullptr) override;
+    engine::Result<void> seal() override;
 
     // Ends the run's record: a run that changed no page leaves none, and the oldest
     // runs beyond the journal's limits are dropped.
@@ -109,7 +109,7 @@ public:
     std::size_t pageCount() const override;
     std::string pagePath(std::size_t page) const override;
     Holds compare(std::size_t page, std::string_view contents) const override;
-    std::string oldText(std::size_t page, std::string& text) override;
+    engine::Result<std::string> oldText(std::size_t page) override;
     engine::Journal::Digests digests(std::size_t page) const override;
 
     struct State;

@@ -19,10 +19,11 @@ DirListBox::DirListBox(platform::Platform& platform, QWidget* parent)
     connect(this, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) { openItem(item); });
 }
 
-QString DirListBox::setPath(const QString& path) {
-    const platform::Directory dir = m_platform.openDirectory(path);
-    if (!dir.ok)
-        return dir.reason.isEmpty() ? QStringLiteral("not available") : dir.reason;
+platform::Result<void> DirListBox::setPath(const QString& path) {
+    const platform::Result<platform::Directory> opened = m_platform.openDirectory(path);
+    if (!opened)
+        return opened.failure();
+    const platform::Directory& dir = *opened;
 
     m_path = dir.path;
     clear();
@@ -65,7 +66,7 @@ QString DirListBox::setPath(const QString& path) {
 
 void DirListBox::openItem(QListWidgetItem* item) {
     if (item)
-        setPath(item->data(PathRole).toString());
+        (void)setPath(item->data(PathRole).toString()); // a folder that cannot be opened stays shut
     Q_EMIT pathMaybeChanged();
 }
 

@@ -19,8 +19,8 @@ public:
     // The open directory's full path, native separators; a root keeps its separator.
     QString path() const { return m_path; }
     // Opens path. On failure (volume unavailable, not ready, unreadable) the list
-    // stays as it was and the reason is returned; empty on success.
-    QString setPath(const QString& path);
+    // stays as it was.
+    platform::Result<void> setPath(const QString& path);
 
 Q_SIGNALS:
     void mouseButton();

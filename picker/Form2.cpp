@@ -65,7 +65,7 @@ Form2::Form2(platform::Platform& platform, const QString& mainCaption, QWidget* 
 void Form2::Form_Load() {
     Drive1->setDrive(QStringLiteral("C:"));
     // Opening the root of drive C is assumed to work; should it not, the list stays empty.
-    Dir1->setPath(Drive1->driveRoot());
+    (void)Dir1->setPath(Drive1->driveRoot());
 }
 
 QString Form2::showModal() {
@@ -79,8 +79,7 @@ QString Form2::showModal() {
 
 void Form2::Drive1_Change() {
     // The list always opens the root of the chosen drive, never the folder last used there.
-    const QString failure = Dir1->setPath(Drive1->driveRoot());
-    if (!failure.isEmpty()) {
+    if (!Dir1->setPath(Drive1->driveRoot())) {
         m_platform.warn(this, m_mainCaption, QStringLiteral("Drive Unavailable or Not Ready"));
         Drive1->setDrive(QStringLiteral("c:")); // runs this again when the selection changes
     }

@@ -17,6 +17,7 @@ class QWidget;
 namespace platform {
 
 // What the file layer gives the windows, by the names they use.
+using engine::Result;
 using files::FolderListing;
 using files::JournalReader;
 using files::JournalRun;
@@ -30,10 +31,8 @@ struct Volume {
 
 // An opened directory as the directory list shows it.
 struct Directory {
-    bool ok = false;
     QString path;           // absolute, native separators; a root keeps its separator
     QStringList subfolders; // names, sorted without regard to letter case
-    QString reason;         // when !ok
 };
 
 // The window-system and file-system operations the windows and the engine use.
@@ -46,13 +45,13 @@ public:
     virtual engine::PageFiles& pageFiles() = 0;
     // Page files of their own, for a run on another thread.
     virtual std::unique_ptr<engine::PageFiles> newPageFiles() = 0;
-    virtual FolderListing listFolder(const QString& folder, bool subfolders) = 0;
+    virtual Result<FolderListing> listFolder(const QString& folder, bool subfolders) = 0;
 
-    // The journal of a run that changes pages, begun before any page is touched:
-    // null, with the reason, when it cannot be kept.
-    virtual std::unique_ptr<JournalWriter> beginJournal(const JournalRun& header, std::string& reason) = 0;
-    // A run of the journal read back whole, for undo: null when it is not there.
-    virtual std::unique_ptr<JournalReader> journalRun(const QString& id) = 0;
+    // The journal of a run that changes pages, begun before any page is touched;
+    // fails when it cannot be kept.
+    virtual Result<std::unique_ptr<JournalWriter>> beginJournal(const JournalRun& header) = 0;
+    // A run of the journal read back whole, for undo; fails when it is not there.
+    virtual Result<std::unique_ptr<JournalReader>> journalRun(const QString& id) = 0;
     // `run` was taken back by `undo`.
     virtual void markUndone(const JournalRun& run, const QString& undo) = 0;
 
@@ -60,7 +59,7 @@ public:
     // for drive C.
     virtual QList<Volume> volumes() = 0;
     // Opens a directory: fails when its volume is unavailable, not ready or unreadable.
-    virtual Directory openDirectory(const QString& path) = 0;
+    virtual Result<Directory> openDirectory(const QString& path) = 0;
 
     // A modal message box with the exclamation icon and a single OK button.
     virtual void warn(QWidget* parent, const QString& title, const QString& text) = 0;

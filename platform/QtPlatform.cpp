@@ -9,19 +9,22 @@
 
 namespace platform {
 
-FolderListing QtPlatform::listFolder(const QString& folder, bool subfolders) {
+Result<FolderListing> QtPlatform::listFolder(const QString& folder, bool subfolders) {
     return files::listFolder(folder, subfolders);
 }
 
-std::unique_ptr<JournalWriter> QtPlatform::beginJournal(const JournalRun& header, std::string& reason) {
+Result<std::unique_ptr<JournalWriter>> QtPlatform::beginJournal(const JournalRun& header) {
     auto journal = std::make_unique<JournalWriter>(std::string());
-    reason = journal->begin(header);
-    return reason.empty() ? std::move(journal) : nullptr;
+    if (const Result<void> begun = journal->begin(header); !begun)
+        return begun.failure();
+    return journal;
 }
 
-std::unique_ptr<JournalReader> QtPlatform::journalRun(const QString& id) {
-    JournalRun run;
-    return files::journalRun(id, run) ? std::make_unique<JournalReader>(std::move(run)) : nullptr;
+Result<std::unique_ptr<JournalReader>> QtPlatform::journalRun(const QString& id) {
+    Result<JournalRun> run = files::journalRun(id);
+    if (!run)
+        return run.failure();
+    return std::make_unique<JournalReader>(std::move(*run));
 }
 
 void QtPlatform::markUndone(const JournalRun& run, const QString& undo) {
@@ -54,19 +57,17 @@ QList<Volume> QtPlatform::volumes() {
     return result;
 }
 
-Directory QtPlatform::openDirectory(const QString& path) {
-    Directory dir;
+Result<Directory> QtPlatform::openDirectory(const QString& path) {
+    using engine::Failure;
     const QFileInfo info(QDir::fromNativeSeparators(path));
-    if (!info.exists() || !info.isDir()) {
-        dir.reason = QStringLiteral("The folder \"%1\" is not available.").arg(path);
-        return dir;
-    }
+    if (!info.exists() || !info.isDir())
+        return Failure{Failure::Kind::NotFound,
+                       QStringLiteral("The folder \"%1\" is not available.").arg(path).toStdString()};
     const QDir qdir(info.absoluteFilePath());
-    if (!qdir.isReadable()) {
-        dir.reason = QStringLiteral("The folder \"%1\" cannot be read.").arg(path);
-        return dir;
-    }
-    dir.ok = true;
+    if (!qdir.isReadable())
+        return Failure{Failure::Kind::System,
+                       QStringLiteral("The folder \"%1\" cannot be read.").arg(path).toStdString()};
+    Directory dir;
     dir.path = QDir::toNativeSeparators(QDir::cleanPath(info.absoluteFilePath()));
     dir.subfolders = qdir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
     return dir;

@@ -11,12 +11,12 @@ public:
     std::unique_ptr<engine::PageFiles> newPageFiles() override {
         return std::make_unique<files::QtPageFiles>();
     }
-    FolderListing listFolder(const QString& folder, bool subfolders) override;
-    std::unique_ptr<JournalWriter> beginJournal(const JournalRun& header, std::string& reason) override;
-    std::unique_ptr<JournalReader> journalRun(const QString& id) override;
+    Result<FolderListing> listFolder(const QString& folder, bool subfolders) override;
+    Result<std::unique_ptr<JournalWriter>> beginJournal(const JournalRun& header) override;
+    Result<std::unique_ptr<JournalReader>> journalRun(const QString& id) override;
     void markUndone(const JournalRun& run, const QString& undo) override;
     QList<Volume> volumes() override;
-    Directory openDirectory(const QString& path) override;
+    Result<Directory> openDirectory(const QString& path) override;
     void warn(QWidget* parent, const QString& title, const QString& text) override;
     bool ask(QWidget* parent, const QString& title, const QString& text) override;
     QString askSaveFile(QWidget* parent, const QString& title, const QString& suggested) override;

@@ -520,8 +520,8 @@ void Form1::Command1_Click(int Index) {
         if (m_curFrNo == 0) {
             LoadList();
             // A folder that is not there or cannot be read is said so, not passed as done.
-            if (!m_file1Failure.isEmpty()) {
-                m_platform.warn(this, windowTitle(), m_file1Failure);
+            if (!m_file1Listed) {
+                m_platform.warn(this, windowTitle(), QString::fromStdString(m_file1Listed.reason()));
                 return;
             }
         }
@@ -567,21 +567,22 @@ void Form1::LoadList() {
     m_marks->stop();
     // A folder that cannot be listed leaves the list empty and stands for no folder,
     // so that the batch can never rewrite the files of another one.
-    files::FolderListing listing =
+    platform::Result<files::FolderListing> listing =
         m_platform.listFolder(m_folderEdit->text(), m_subfoldersCheck->isChecked());
-    m_file1Path = listing.ok ? m_folderEdit->text() : QString();
-    m_file1Names = listing.names;
-    m_file1Id = listing.id;
-    m_file1Failure = listing.reason;
-    m_file1Unlisted = listing.unlisted;
-    m_file1Skipped = listing.skipped;
+    m_file1Path = listing ? m_folderEdit->text() : QString();
+    m_file1Listed = listing ? engine::Result<void>() : listing.failure();
+    files::FolderListing listed = listing ? std::move(*listing) : files::FolderListing();
+    m_file1Names = std::move(listed.names);
+    m_file1Id = listed.id;
+    m_file1Unlisted = std::move(listed.unlisted);
+    m_file1Skipped = std::move(listed.skipped);
     {
         const BusyCursor busy(static_cast<int>(m_file1Names.size()));
         m_pageList->reset(m_file1Path, m_file1Names);
     }
     if (m_pageList->rowCount() > 0)
         m_pageView->setCurrentIndex(m_pageList->index(0));
-    if (listing.ok && !m_file1Names.isEmpty())
+    if (!m_file1Path.isEmpty() && !m_file1Names.isEmpty())
         m_marks->start(m_file1Path, m_file1Id, m_file1Names);
 }
 
@@ -637,11 +638,13 @@ void Form1::startRunView() {
 engine::BatchOptions Form1::journaled(std::unique_ptr<files::JournalWriter>& journal,
                                       files::JournalRun header) {
     engine::BatchOptions options;
-    std::string reason;
-    journal = m_platform.beginJournal(header, reason);
+    platform::Result<std::unique_ptr<files::JournalWriter>> begun = m_platform.beginJournal(header);
+    if (!begun) {
+        m_lastRun = begun.failure();
+        return options;
+    }
+    journal = std::move(*begun);
     options.journal = journal.get();
-    if (!journal)
-        m_lastRun.error = reason;
     return options;
 }
 
@@ -665,7 +668,7 @@ void Form1::DoMods() {
         options = journaled(journal, header);
     }
     m_running = true;
-    if (m_lastRun.error.empty())
+    if (m_lastRun)
         m_lastRun = engine::runBatch(*this, m_platform.pageFiles(), options);
     if (journal) {
         journal->finish();
@@ -679,12 +682,13 @@ void Form1::DoMods() {
 
 void Form1::undoRun() {
     m_undoButton->setEnabled(false);
-    const std::unique_ptr<files::JournalReader> record = m_platform.journalRun(m_lastJournal);
-    if (!record) {
+    platform::Result<std::unique_ptr<files::JournalReader>> found = m_platform.journalRun(m_lastJournal);
+    if (!found) {
         m_platform.warn(this, windowTitle(),
                         QStringLiteral("The journal of this run is gone: its changes cannot be undone."));
         return;
     }
+    const std::unique_ptr<files::JournalReader> record = std::move(*found);
     startRunView();
     m_lastWasUndo = true;
     m_lastRun = engine::BatchResult();
@@ -696,11 +700,11 @@ void Form1::undoRun() {
     std::unique_ptr<files::JournalWriter> journal;
     const engine::BatchOptions options = journaled(journal, header);
     m_running = true;
-    if (m_lastRun.error.empty())
+    if (m_lastRun)
         m_lastRun = engine::runUndo(*this, m_platform.pageFiles(), *record, options);
     if (journal)
         journal->finish();
-    if (m_lastRun.error.empty() && !m_lastRun.stopped)
+    if (m_lastRun && !m_lastRun->stopped)
         m_platform.markUndone(record->run(),
                               journal && journal->pagesKept() > 0 ? journal->id() : QStringLiteral("-"));
     m_running = false;
@@ -711,11 +715,11 @@ void Form1::undoRun() {
 // The heading of page 3 once a run has ended: its error, a stop, success, or how
 // many pages the list below holds.
 QString Form1::outcomeHeading() const {
-    const engine::BatchResult& run = m_lastRun;
+    if (!m_lastRun)
+        return QString::fromStdString(m_lastRun.reason());
+    const engine::BatchResult& run = *m_lastRun;
     const auto failed = static_cast<int>(run.count(engine::Outcome::Failed));
     const auto skipped = static_cast<int>(run.count(engine::Outcome::Skipped));
-    if (!run.error.empty())
-        return QString::fromStdString(run.error);
     if (run.stopped) {
         const int done =
             static_cast<int>(run.pages.size()) -
@@ -739,16 +743,16 @@ QString Form1::outcomeHeading() const {
 
 // The pages not changed, with the reasons; after a stop, those never reached.
 void Form1::listPagesNotChanged() {
-    const engine::BatchResult& run = m_lastRun;
     m_notChangedList->clear();
+    const engine::BatchResult run = m_lastRun ? *m_lastRun : engine::BatchResult();
     for (const auto wanted : {engine::Outcome::Failed, engine::Outcome::Skipped}) {
         for (const auto& page : run.pages) {
-            if (page.outcome != wanted)
+            if (page.reported() != wanted)
                 continue;
             const QString what =
                 wanted == engine::Outcome::Failed ? QStringLiteral("not changed") : QStringLiteral("skipped");
             auto* item = new QListWidgetItem(
-                QStringLiteral("%1 (%2: %3)").arg(shownText(page.path), what, shownText(page.reason)),
+                QStringLiteral("%1 (%2: %3)").arg(shownText(page.path), what, shownText(page.reason())),
                 m_notChangedList);
             item->setToolTip(item->text());
         }
@@ -767,10 +771,10 @@ void Form1::listPagesNotChanged() {
 }
 
 void Form1::showRunOutcome() {
-    const engine::BatchResult& run = m_lastRun;
+    const engine::BatchResult run = m_lastRun ? *m_lastRun : engine::BatchResult();
     m_pageInHandLabel->hide();
     m_progress->hide();
-    if (!run.error.empty()) {
+    if (!m_lastRun) {
         m_runHeading->setWordWrap(true);
         m_runHeading->resize(m_runHeading->width(), twips(495));
     }
@@ -780,10 +784,10 @@ void Form1::showRunOutcome() {
     m_runSummary->setText(QString::fromStdString(m_lastWasUndo ? run.undoSummary() : run.summary()) +
                           QLatin1Char('.'));
     fitText(m_runSummary);
-    m_runSummary->setVisible(run.error.empty());
+    m_runSummary->setVisible(m_lastRun.ok());
 
     listPagesNotChanged();
-    m_saveReportButton->setVisible(run.error.empty() && !run.pages.empty());
+    m_saveReportButton->setVisible(!run.pages.empty());
     // The run just made can be taken back once; the button stays, disabled, after.
     m_undoButton->setVisible(m_lastWasUndo || !m_lastJournal.isEmpty());
     m_undoButton->setEnabled(!m_lastWasUndo);
@@ -798,16 +802,16 @@ void Form1::saveReport() {
     if (path.isEmpty())
         return;
     QString report;
-    for (const auto& page : m_lastRun.pages) {
-        QString line = QString::fromLatin1(engine::outcomeWord(page.outcome));
+    const engine::BatchResult run = m_lastRun ? *m_lastRun : engine::BatchResult();
+    for (const auto& page : run.pages) {
+        QString line = QString::fromLatin1(engine::outcomeWord(page.reported()));
         line = line.leftJustified(std::max(static_cast<int>(line.size()) + 1, 10));
         line += shownText(page.path);
-        if (!page.reason.empty())
-            line += QStringLiteral(": ") + shownText(page.reason);
+        if (!page.reason().empty())
+            line += QStringLiteral(": ") + shownText(page.reason());
         report += line + QLatin1Char('\n');
     }
-    report += QString::fromStdString(m_lastWasUndo ? m_lastRun.undoSummary() : m_lastRun.summary()) +
-              QLatin1Char('\n');
+    report += QString::fromStdString(m_lastWasUndo ? run.undoSummary() : run.summary()) + QLatin1Char('\n');
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(report.toUtf8()) < 0 ||
         !file.flush())
@@ -914,7 +918,7 @@ void Form1::showPreview() {
     options.dryRun = true;
     options.diff = true;
     m_previewing = true;
-    const engine::BatchResult run = engine::runBatch(*this, m_platform.pageFiles(), options);
+    const engine::Result<engine::BatchResult> run = engine::runBatch(*this, m_platform.pageFiles(), options);
     m_previewing = false;
     PreviewDialog dialog(run, windowTitle(), this);
     m_platform.showModal(dialog);

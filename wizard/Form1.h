@@ -57,7 +57,7 @@ public:
     int CurFrNo() const { return m_curFrNo; }
     // The folder of the last fill of the page list; empty when it could not be listed.
     QString File1Path() const { return m_file1Path; }
-    const engine::BatchResult& lastRun() const { return m_lastRun; }
+    const engine::Result<engine::BatchResult>& lastRun() const { return m_lastRun; }
 
     // The version text for the banner: major.minor.revision in plain decimal.
     static QString versionText(int major, int minor, int revision);
@@ -112,13 +112,13 @@ private:
     QString m_file1Path;
     QList<QByteArray> m_file1Names; // as the file system holds them
     engine::FolderId m_file1Id;
-    QString m_file1Failure; // why the folder of the last fill could not be listed
+    engine::Result<void> m_file1Listed; // whether the folder of the last fill could be listed
     QList<QPair<QByteArray, QString>> m_file1Unlisted;
     QList<QPair<QByteArray, QString>> m_file1Skipped;
     PageMarks* m_marks = nullptr;
     bool m_running = false;
     bool m_closeRequested = false;
-    engine::BatchResult m_lastRun;
+    engine::Result<engine::BatchResult> m_lastRun = engine::BatchResult();
     // The page in hand and the count done, shown at the screen's pace.
     QString m_pageInHand;
     int m_pagesDone = 0;

@@ -71,7 +71,7 @@ void PageMarks::start(const QString& folder, engine::FolderId listed, const QLis
         MarksHost host(*this, round, folder, listed, std::move(entries), m_stop);
         engine::StatusOptions options;
         options.keepPages = false;
-        engine::runStatus(host, *files, options);
+        (void)engine::runStatus(host, *files, options); // what it finds is told page by page
         if (!m_stop)
             Q_EMIT finished(round);
     });

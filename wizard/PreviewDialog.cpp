@@ -13,7 +13,8 @@ namespace wizard {
 
 using platform::twipsRect;
 
-PreviewDialog::PreviewDialog(const engine::BatchResult& run, const QString& mainCaption, QWidget* parent)
+PreviewDialog::PreviewDialog(const engine::Result<engine::BatchResult>& run, const QString& mainCaption,
+                             QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Preview - ") + mainCaption);
@@ -38,21 +39,22 @@ PreviewDialog::PreviewDialog(const engine::BatchResult& run, const QString& main
     close->setGeometry(twipsRect(10305, 5790, 975, 315));
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
 
-    for (const engine::PageResult& page : run.pages) {
-        const bool changes = page.outcome == engine::Outcome::Inserted ||
-                             page.outcome == engine::Outcome::Replaced ||
-                             page.outcome == engine::Outcome::Removed;
+    const std::vector<engine::PageResult> none;
+    for (const engine::PageResult& page : run ? run->pages : none) {
+        const engine::Outcome outcome = page.reported();
+        const bool changes = outcome == engine::Outcome::Inserted || outcome == engine::Outcome::Replaced ||
+                             outcome == engine::Outcome::Removed;
         QString line = QString::fromLatin1(changes ? "would be " : "") +
-                       QString::fromLatin1(engine::outcomeWord(page.outcome)) + QStringLiteral("  ") +
+                       QString::fromLatin1(engine::outcomeWord(outcome)) + QStringLiteral("  ") +
                        QString::fromStdString(engine::reportText(page.path));
-        if (!page.reason.empty())
-            line += QStringLiteral(": ") + QString::fromStdString(engine::reportText(page.reason));
+        if (!page.reason().empty())
+            line += QStringLiteral(": ") + QString::fromStdString(engine::reportText(page.reason()));
         auto* item = new QListWidgetItem(line, m_pages);
         item->setToolTip(line);
         item->setData(Qt::UserRole, QString::fromUtf8(page.diff.data(), qsizetype(page.diff.size())));
     }
-    if (!run.error.empty())
-        new QListWidgetItem(QString::fromStdString(run.error), m_pages);
+    if (!run)
+        new QListWidgetItem(QString::fromStdString(run.reason()), m_pages);
     connect(m_pages, &QListWidget::currentRowChanged, this, [this](int row) {
         const QListWidgetItem* item = m_pages->item(row);
         const QString diff = item ? item->data(Qt::UserRole).toString() : QString();

@@ -16,7 +16,8 @@ class PreviewDialog final : public QDialog {
     Q_OBJECT
 
 public:
-    PreviewDialog(const engine::BatchResult& run, const QString& mainCaption, QWidget* parent = nullptr);
+    PreviewDialog(const engine::Result<engine::BatchResult>& run, const QString& mainCaption,
+                  QWidget* parent = nullptr);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

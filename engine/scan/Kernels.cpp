@@ -100,9 +100,11 @@ Kernel activeKernel() {
     return static_cast<Kernel>(g_active.load(std::memory_order_relaxed));
 }
 
-std::string kernelRefusal() {
+Result<void> kernelUsable() {
     chooseOnce();
-    return g_refusal;
+    if (g_refusal.empty())
+        return {};
+    return Failure{Failure::Kind::Settings, g_refusal};
 }
 
 bool useKernel(Kernel kernel) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/Result.h"
+
 #include <string>
 #include <vector>
 
@@ -20,9 +22,9 @@ std::vector<Kernel> runnableKernels();
 // The kernel in use: the one CODE_INSERTER_KERNEL names (read once, at the first
 // scan), else the widest this processor runs.
 Kernel activeKernel();
-// Why CODE_INSERTER_KERNEL cannot be used (a kernel unknown, or one this processor
-// does not run: then the widest is used); empty when it can, or is not set.
-std::string kernelRefusal();
+// Whether CODE_INSERTER_KERNEL can be used, or is not set; fails, saying why,
+// for a kernel unknown or one this processor does not run (then the widest is used).
+Result<void> kernelUsable();
 // Uses `kernel` from now on (tests and benchmarks); false, with nothing changed,
 // when this processor does not run it.
 bool useKernel(Kernel kernel);

@@ -35,35 +35,42 @@ void listInto(const QDir& dir, const QByteArray& prefix, bool subfolders, Folder
 
 } // namespace
 
-FolderListing listFolder(const QString& folder, bool subfolders) {
-    FolderListing listing;
+engine::Result<FolderListing> listFolder(const QString& folder, bool subfolders) {
+    using engine::Failure;
     const QFileInfo info(folder);
-    if (folder.isEmpty() || !info.exists()) {
-        listing.reason = QStringLiteral("The folder \"%1\" does not exist.").arg(folder);
-        return listing;
-    }
-    if (!info.isDir() || !info.isReadable()) {
-        listing.reason = QStringLiteral("\"%1\" is not a folder that can be read.").arg(folder);
-        return listing;
-    }
+    if (folder.isEmpty() || !info.exists())
+        return Failure{Failure::Kind::NotFound,
+                       QStringLiteral("The folder \"%1\" does not exist.").arg(folder).toStdString()};
+    if (!info.isDir() || !info.isReadable())
+        return Failure{Failure::Kind::System,
+                       QStringLiteral("\"%1\" is not a folder that can be read.").arg(folder).toStdString()};
+    FolderListing listing;
     listInto(QDir(folder), QByteArray(), subfolders, listing);
-    listing.ok = true;
     return listing;
 }
 
 // Without folder handles the walk lists the whole tree at once, then gives it as
 // one folder.
 struct FolderWalk::State {
+    engine::Result<void> opened;
     FolderListing listing;
     bool given = false;
 };
 
 FolderWalk::FolderWalk(const QString& folder, bool subfolders)
     : m_state(std::make_unique<State>()) {
-    m_state->listing = listFolder(folder, subfolders);
+    engine::Result<FolderListing> listed = listFolder(folder, subfolders);
+    if (listed)
+        m_state->listing = std::move(*listed);
+    else
+        m_state->opened = listed.failure();
 }
 
 FolderWalk::~FolderWalk() = default;
+
+const engine::Result<void>& FolderWalk::opened() const {
+    return m_state->opened;
+}
 
 const FolderListing& FolderWalk::listing() const {
     return m_state->listing;
@@ -71,7 +78,7 @@ const FolderListing& FolderWalk::listing() const {
 
 bool FolderWalk::next(QList<QByteArray>& names) {
     names.clear();
-    if (m_state->given || !m_state->listing.ok)
+    if (m_state->given || !m_state->opened)
         return false;
     m_state->given = true;
     names = std::move(m_state->listing.names);

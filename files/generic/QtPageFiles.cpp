@@ -14,8 +14,15 @@ namespace files {
 
 namespace {
 
+using engine::Failure;
+using engine::Result;
+
 QString fromLocal(const std::string& text) {
     return QFile::decodeName(QByteArray::fromStdString(text));
+}
+
+Failure failure(std::string reason, Failure::Kind kind = Failure::Kind::System) {
+    return Failure{kind, std::move(reason)};
 }
 
 } // namespace
@@ -36,18 +43,17 @@ QtPageFiles::~QtPageFiles() {
     close();
 }
 
-std::string QtPageFiles::open(const std::string& folder, engine::FolderId, engine::RunFiles) {
+Result<void> QtPageFiles::open(const std::string& folder, engine::FolderId, engine::RunFiles) {
     close();
     const QFileInfo info(fromLocal(folder));
     if (!info.isDir())
-        return info.exists() ? "it is not a folder" : "it does not exist";
+        return failure(info.exists() ? "it is not a folder" : "it does not exist", Failure::Kind::NotFound);
     m_state->root = QDir(info.absoluteFilePath());
     m_state->open = true;
     return {};
 }
 
-engine::PageRead QtPageFiles::read(const std::string& name, std::string& contents) {
-    using Status = engine::PageRead::Status;
+Result<engine::PageRead> QtPageFiles::read(const std::string& name) {
     State& s = *m_state;
     engine::PageRead result;
     const QString path = s.root.filePath(fromLocal(name));
@@ -55,59 +61,48 @@ engine::PageRead QtPageFiles::read(const std::string& name, std::string& content
     if (info.isSymLink()) {
         const QString target = info.canonicalFilePath();
         const QString root = s.root.canonicalPath() + QLatin1Char('/');
-        if (target.isEmpty()) {
-            result.reason = "a symbolic link that leads to no file";
-            return result;
-        }
-        if (!target.startsWith(root)) {
-            result.status = Status::OutsideFolder;
-            result.reason = "a symbolic link to " + QFile::encodeName(target).toStdString() +
-                            ", outside the chosen folder";
-            return result;
-        }
+        if (target.isEmpty())
+            return failure("a symbolic link that leads to no file", Failure::Kind::NotFound);
+        if (!target.startsWith(root))
+            return failure("a symbolic link to " + QFile::encodeName(target).toStdString() +
+                               ", outside the chosen folder",
+                           Failure::Kind::OutsideFolder);
         result.pageName = QFile::encodeName(QFileInfo(target).fileName()).toStdString();
     }
-    if (!info.exists()) {
-        result.reason = "the page no longer exists";
-        return result;
-    }
-    if (!info.isFile()) {
-        result.status = Status::NotRegular;
-        result.reason = "not a regular file, not a web page";
-        return result;
-    }
+    if (!info.exists())
+        return failure("the page no longer exists", Failure::Kind::NotFound);
+    if (!info.isFile())
+        return failure("not a regular file, not a web page", Failure::Kind::NotRegular);
     QFile file(info.canonicalFilePath());
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.reason = file.errorString().toStdString();
-        return result;
-    }
+    if (!file.open(QIODevice::ReadOnly))
+        return failure(file.errorString().toStdString());
     const QByteArray bytes = file.readAll();
-    contents.assign(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    result.contents.assign(bytes.constData(), static_cast<std::size_t>(bytes.size()));
     result.stamp.size = static_cast<std::uint64_t>(info.size());
     result.stamp.modifiedNs = info.lastModified().toMSecsSinceEpoch() * 1000000;
     // A page its owner may not write is read-only, also to an account that could.
     result.writable = info.isWritable() && info.permission(QFileDevice::WriteOwner);
     result.identity = QFile::encodeName(info.canonicalFilePath()).toStdString();
     result.token = s.nextToken++;
-    result.status = Status::Ok;
     s.lastToken = result.token;
     s.lastPath = info.canonicalFilePath();
     return result;
 }
 
-std::string QtPageFiles::stage(const engine::PageRead& read, const std::vector<std::string_view>& pieces) {
+Result<void> QtPageFiles::stage(const engine::PageRead& read, const std::vector<std::string_view>& pieces) {
     State& s = *m_state;
     if (read.token == 0 || read.token != s.lastToken)
-        return "the page was not read just before it was to be written";
+        return failure("the page was not read just before it was to be written");
     auto file = std::make_unique<QSaveFile>(s.lastPath);
     if (!file->open(QIODevice::WriteOnly))
-        return "cannot create a temporary file beside the page: " + file->errorString().toStdString();
+        return failure("cannot create a temporary file beside the page: " +
+                       file->errorString().toStdString());
     for (const auto piece : pieces) {
         if (file->write(piece.data(), static_cast<qint64>(piece.size())) !=
             static_cast<qint64>(piece.size())) {
-            const std::string reason = "writing failed: " + file->errorString().toStdString();
+            const Failure failed = failure("writing failed: " + file->errorString().toStdString());
             file->cancelWriting();
-            return reason;
+            return failed;
         }
     }
     s.staged.push_back(std::move(file));
@@ -118,13 +113,14 @@ bool QtPageFiles::groupFull() const {
     return true;
 }
 
-std::vector<std::string> QtPageFiles::commit() {
-    std::vector<std::string> reasons;
+std::vector<Result<void>> QtPageFiles::commit() {
+    std::vector<Result<void>> results;
     for (auto& file : m_state->staged)
-        reasons.push_back(file->commit() ? std::string()
-                                         : "replacing the page failed: " + file->errorString().toStdString());
+        results.push_back(file->commit()
+                              ? Result<void>()
+                              : failure("replacing the page failed: " + file->errorString().toStdString()));
     m_state->staged.clear();
-    return reasons;
+    return results;
 }
 
 void QtPageFiles::discard() {

@@ -39,13 +39,24 @@ std::string errnoText(int error) {
     return std::strerror(error);
 }
 
-FolderPtr openSubfolder(const FolderPtr& parent, const std::string& name) {
+namespace {
+
+const std::string FolderChanged = "a folder on its path changed while it was read";
+
+Failure openFailure(int error) {
+    // A name that is no folder (any more), or is a link now.
+    if (error == ELOOP || error == ENOTDIR)
+        return Failure{Failure::Kind::NotFound, FolderChanged};
+    return Failure{Failure::Kind::System, errnoText(error)};
+}
+
+} // namespace
+
+Result<FolderPtr> openSubfolder(const FolderPtr& parent, const std::string& name) {
     Fd fd(::openat(parent->fd.get(), name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-    if (!fd.valid())
-        return nullptr;
     struct stat st {};
-    if (::fstat(fd.get(), &st) != 0)
-        return nullptr;
+    if (!fd.valid() || ::fstat(fd.get(), &st) != 0)
+        return openFailure(errno);
     auto folder = std::make_shared<Folder>();
     folder->fd = std::move(fd);
     folder->chain = parent->chain;
@@ -57,13 +68,13 @@ FolderPtr openSubfolder(const FolderPtr& parent, const std::string& name) {
     return folder;
 }
 
-FolderPtr reopen(const FolderPtr& root, std::vector<Step> chain) {
+Result<FolderPtr> reopen(const FolderPtr& root, std::vector<Step> chain) {
     FolderPtr here = root;
     for (const Step& step : chain) {
-        FolderPtr next = openSubfolder(here, step.name);
-        if (!next || next->device != step.device || next->inode != step.inode)
-            return nullptr;
-        here = std::move(next);
+        Result<FolderPtr> next = openSubfolder(here, step.name);
+        if (!next || (*next)->device != step.device || (*next)->inode != step.inode)
+            return Failure{Failure::Kind::NotFound, FolderChanged};
+        here = std::move(*next);
     }
     return here;
 }
@@ -75,9 +86,9 @@ bool stillBeneath(const FolderPtr& root, const FolderPtr& folder) {
     std::vector<Step> above = folder->chain;
     const Step last = above.back();
     above.pop_back();
-    const FolderPtr parent = reopen(root, std::move(above));
+    const Result<FolderPtr> parent = reopen(root, std::move(above));
     struct stat st {};
-    return parent && ::fstatat(parent->fd.get(), last.name.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 &&
+    return parent && ::fstatat((*parent)->fd.get(), last.name.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 &&
            st.st_dev == last.device && st.st_ino == last.inode;
 }
 
@@ -97,32 +108,37 @@ std::deque<std::string> split(std::string_view path) {
     return parts;
 }
 
+// A link that leads out of the chosen folder, by its text (the last one
+// followed, when ".." climbs out).
+Failure outside(const std::string& linkText) {
+    return Failure{Failure::Kind::OutsideFolder, "a symbolic link to " +
+                                                     (linkText.empty() ? std::string("a file") : linkText) +
+                                                     ", outside the chosen folder"};
+}
+
 // The names left of an absolute link's text once the chosen folder's resolved
-// path is taken off its front; false when it does not lead into that folder.
-bool beneathRoot(std::string_view text, const std::vector<std::string>& rootPaths,
-                 std::deque<std::string>& rest) {
+// path is taken off its front; fails when it does not lead into that folder.
+Result<std::deque<std::string>> beneathRoot(const std::string& text,
+                                            const std::vector<std::string>& rootPaths) {
     std::deque<std::string> target = split(text);
     for (const std::string& rootPath : rootPaths) {
         const std::deque<std::string> root = split(rootPath);
         if (target.size() < root.size() || !std::equal(root.begin(), root.end(), target.begin()))
             continue;
         target.erase(target.begin(), target.begin() + static_cast<std::ptrdiff_t>(root.size()));
-        rest = std::move(target);
-        return true;
+        return target;
     }
-    return false;
+    return outside(text);
 }
 
-bool readLink(int dirFd, const std::string& name, std::string& text) {
+Result<std::string> readLink(int dirFd, const std::string& name) {
     std::vector<char> buffer(256);
     while (true) {
         const ssize_t n = ::readlinkat(dirFd, name.c_str(), buffer.data(), buffer.size());
         if (n < 0)
-            return false;
-        if (static_cast<std::size_t>(n) < buffer.size()) {
-            text.assign(buffer.data(), static_cast<std::size_t>(n));
-            return true;
-        }
+            return Failure{Failure::Kind::System, errnoText(errno)};
+        if (static_cast<std::size_t>(n) < buffer.size())
+            return std::string(buffer.data(), static_cast<std::size_t>(n));
         buffer.resize(buffer.size() * 2);
     }
 }
@@ -131,7 +147,9 @@ bool readLink(int dirFd, const std::string& name, std::string& text) {
 
 namespace {
 
-// One walk of a path beneath the chosen folder, a name at a time.
+// One walk of a path beneath the chosen folder, a name at a time. Each step
+// gives whether the walk goes on (false once the entry is found, in `result`),
+// or the failure that ends it.
 struct Walk {
     const FolderPtr& root;
     const std::vector<std::string>& rootPaths;
@@ -141,108 +159,94 @@ struct Walk {
     std::string lastLink;
     Resolved result;
 
-    // "..": up one folder, never above the chosen one. False when the walk ends here.
-    bool up() {
-        if (here->chain.empty()) {
-            result.kind = Resolved::Kind::Outside;
-            result.linkText = lastLink;
-            return false;
-        }
+    // "..": up one folder, never above the chosen one.
+    Result<bool> up() {
+        if (here->chain.empty())
+            return outside(lastLink);
         std::vector<Step> steps = here->chain;
         steps.pop_back();
-        here = reopen(root, std::move(steps));
-        if (!here)
-            result.reason = "a folder on its path changed while it was read";
-        return here != nullptr;
+        Result<FolderPtr> above = reopen(root, std::move(steps));
+        if (!above)
+            return above.failure();
+        here = std::move(*above);
+        return true;
     }
 
-    // A symbolic link: its text walked in its place. False when the walk ends here.
-    bool follow(const std::string& name) {
-        std::string text;
-        if (++linksFollowed > 40 || !readLink(here->fd.get(), name, text)) {
-            result.reason = linksFollowed > 40 ? "too many levels of symbolic links" : errnoText(errno);
-            return false;
-        }
+    // A symbolic link: its text walked in its place.
+    Result<bool> follow(const std::string& name) {
+        if (++linksFollowed > 40)
+            return Failure{Failure::Kind::System, "too many levels of symbolic links"};
+        const Result<std::string> text = readLink(here->fd.get(), name);
+        if (!text)
+            return text.failure();
         result.viaLink = true;
-        lastLink = text;
-        std::deque<std::string> parts;
-        if (!text.empty() && text.front() == '/') {
-            if (!beneathRoot(text, rootPaths, parts)) {
-                result.kind = Resolved::Kind::Outside;
-                result.linkText = text;
-                return false;
-            }
+        lastLink = *text;
+        Result<std::deque<std::string>> parts = split(*text);
+        if (!text->empty() && text->front() == '/') {
+            parts = beneathRoot(*text, rootPaths);
+            if (!parts)
+                return parts.failure();
             here = root;
-        } else {
-            parts = split(text);
         }
-        todo.insert(todo.begin(), parts.begin(), parts.end());
+        todo.insert(todo.begin(), parts->begin(), parts->end());
         return true;
     }
 
     // The last name: the entry found (or, gone, the name a reader tells apart).
-    void found(std::string name, const struct stat* st) {
-        result.kind = Resolved::Kind::Entry;
+    Result<bool> found(std::string name, const struct stat* st) {
         result.parent = here;
         result.name = std::move(name);
         result.found = st != nullptr;
         if (st)
             result.st = *st;
+        return false;
     }
 
-    // Into the next folder. False when the walk ends here.
-    bool down(const std::string& name, const struct stat& st) {
-        if (!S_ISDIR(st.st_mode)) {
-            result.reason = "a part of its path is not a folder";
-            return false;
-        }
-        FolderPtr next = openSubfolder(here, name);
-        if (!next) {
-            result.reason = errno == ELOOP || errno == ENOTDIR
-                                ? "a folder on its path changed while it was read"
-                                : errnoText(errno);
-            return false;
-        }
-        here = std::move(next);
+    // Into the next folder.
+    Result<bool> down(const std::string& name, const struct stat& st) {
+        if (!S_ISDIR(st.st_mode))
+            return Failure{Failure::Kind::NotFound, "a part of its path is not a folder"};
+        Result<FolderPtr> next = openSubfolder(here, name);
+        if (!next)
+            return next.failure();
+        here = std::move(*next);
         return true;
+    }
+
+    // The next name of the path.
+    Result<bool> step() {
+        std::string name = std::move(todo.front());
+        todo.pop_front();
+        if (name == "..")
+            return up();
+        struct stat st {};
+        if (::fstatat(here->fd.get(), name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
+            // The reader tells a page that is gone from a link that leads nowhere.
+            if (todo.empty() && errno == ENOENT)
+                return found(std::move(name), nullptr);
+            return Failure{Failure::Kind::System, errnoText(errno)};
+        }
+        if (S_ISLNK(st.st_mode))
+            return follow(name);
+        if (todo.empty())
+            return found(std::move(name), &st);
+        return down(name, st);
     }
 };
 
 } // namespace
 
-Resolved resolve(const FolderPtr& root, const std::vector<std::string>& rootPaths, std::string_view relative,
-                 const FolderPtr& start) {
+Result<Resolved> resolve(const FolderPtr& root, const std::vector<std::string>& rootPaths,
+                         std::string_view relative, const FolderPtr& start) {
     Walk walk{root, rootPaths, start ? start : root, split(relative), 0, {}, {}};
     while (!walk.todo.empty()) {
-        std::string name = std::move(walk.todo.front());
-        walk.todo.pop_front();
-        if (name == "..") {
-            if (!walk.up())
-                return walk.result;
-            continue;
-        }
-        struct stat st {};
-        if (::fstatat(walk.here->fd.get(), name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
-            // The reader tells a page that is gone from a link that leads nowhere.
-            if (walk.todo.empty() && errno == ENOENT)
-                walk.found(std::move(name), nullptr);
-            else
-                walk.result.reason = errnoText(errno);
-            return walk.result;
-        }
-        if (S_ISLNK(st.st_mode)) {
-            if (!walk.follow(name))
-                return walk.result;
-            continue;
-        }
-        if (walk.todo.empty()) {
-            walk.found(std::move(name), &st);
-            return walk.result;
-        }
-        if (!walk.down(name, st))
+        const Result<bool> goesOn = walk.step();
+        if (!goesOn)
+            return goesOn.failure();
+        if (!*goesOn)
             return walk.result;
     }
-    walk.result.kind = Resolved::Kind::Folder;
+    walk.result.folder = true;
     return walk.result;
 }
 

@@ -5,6 +5,8 @@
 // single name, and symbolic links are followed by our own walk, which never
 // leaves the chosen folder.
 
+#include "engine/Result.h"
+
 #include <memory>
 #include <string>
 #include <string_view>
@@ -12,6 +14,9 @@
 #include <vector>
 
 namespace files::posix {
+
+using engine::Failure;
+using engine::Result;
 
 // An owned file descriptor.
 class Fd {
@@ -56,9 +61,9 @@ struct Folder {
 };
 using FolderPtr = std::shared_ptr<Folder>;
 
-// Opens `name` in `parent` as a folder without following a link; null on failure
-// (errno set).
-FolderPtr openSubfolder(const FolderPtr& parent, const std::string& name);
+// Opens `name` in `parent` as a folder without following a link. Fails NotFound
+// when the name is no folder (or a link), else System.
+Result<FolderPtr> openSubfolder(const FolderPtr& parent, const std::string& name);
 
 // Whether `folder` still stands beneath `root` where the walk found it: the chain
 // is walked again from the root's handle, one name at a time, and every step
@@ -67,20 +72,18 @@ FolderPtr openSubfolder(const FolderPtr& parent, const std::string& name);
 bool stillBeneath(const FolderPtr& root, const FolderPtr& folder);
 
 // Opens the folder at the end of `chain` again by walking down from `root`;
-// null when a step is no longer the folder it was.
-FolderPtr reopen(const FolderPtr& root, std::vector<Step> chain);
+// fails when a step is no longer the folder it was.
+Result<FolderPtr> reopen(const FolderPtr& root, std::vector<Step> chain);
 
-// Where a name relative to the chosen folder leads.
+// Where a name relative to the chosen folder leads: an entry of a folder, or a
+// folder itself.
 struct Resolved {
-    enum class Kind { Entry, Folder, Outside, Failed };
-    Kind kind = Kind::Failed;
-    FolderPtr parent;   // Entry: the folder that holds it
-    std::string name;   // Entry: its name there (possibly no such entry)
-    bool found = false; // Entry: it exists, and `st` is what lstat said of it
+    bool folder = false; // the path ends at a folder; the fields below are unset
+    FolderPtr parent;    // the folder that holds the entry
+    std::string name;    // its name there (possibly no such entry)
+    bool found = false;  // it exists, and `st` is what lstat said of it
     struct stat st {};
     bool viaLink = false; // a symbolic link was followed on the way
-    std::string linkText; // Outside: the text of the link that leads out
-    std::string reason;   // Failed
 };
 
 // Walks `relative` ('/'-separated) from `root`, one name at a time, following
@@ -89,8 +92,9 @@ struct Resolved {
 // `rootPaths` (the path the user gave and its resolved form), and then from
 // `root`. ".." never climbs above `root`. Holds at most two handles while it walks.
 // The walk starts at `start` (a folder beneath root, root itself by default).
-Resolved resolve(const FolderPtr& root, const std::vector<std::string>& rootPaths, std::string_view relative,
-                 const FolderPtr& start = nullptr);
+// Fails OutsideFolder for a link that leads out of the chosen folder.
+Result<Resolved> resolve(const FolderPtr& root, const std::vector<std::string>& rootPaths,
+                         std::string_view relative, const FolderPtr& start = nullptr);
 
 // The path as given, made absolute without resolving links: a relative one is
 // taken against the logical working directory ($PWD when it names the current

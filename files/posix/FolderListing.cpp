@@ -113,18 +113,17 @@ public:
     TreeWalk(const TreeWalk&) = delete;
     TreeWalk& operator=(const TreeWalk&) = delete;
 
-    // Takes the chosen folder, open as `fd`, and reads its files into `files`;
-    // false (and reported) when it cannot be read.
-    bool start(int fd, QList<QByteArray>& files) {
+    // Takes the chosen folder, open as `fd`, and reads its files.
+    engine::Result<QList<QByteArray>> start(int fd) {
         struct stat st {};
         ::fstat(fd, &st);
         Frame root;
         root.device = st.st_dev;
         root.inode = st.st_ino;
-        if (!enter(root, fd, files))
-            return false;
-        m_stack.push_back(std::move(root));
-        return true;
+        engine::Result<QList<QByteArray>> files = enter(root, fd);
+        if (files)
+            m_stack.push_back(std::move(root));
+        return files;
     }
 
     // The files of the next folder of the tree that can be listed, in the
@@ -164,25 +163,27 @@ public:
             child.prefix = path + '/';
             child.device = inner.st_dev;
             child.inode = inner.st_ino;
-            if (enter(child, sub, files)) {
-                m_stack.push_back(std::move(child));
-                keepFewOpen();
-                return true;
+            engine::Result<QList<QByteArray>> entered = enter(child, sub);
+            if (!entered) {
+                m_listing.unlisted.append({path, QString::fromStdString(entered.reason())});
+                continue;
             }
+            files = std::move(*entered);
+            m_stack.push_back(std::move(child));
+            keepFewOpen();
+            return true;
         }
         return false;
     }
 
 private:
-    // Reads the folder's entries: its files go to `out`, its subfolders to the
-    // frame. False (and reported) when it cannot be read.
-    bool enter(Frame& frame, int fd, QList<QByteArray>& out) {
+    // Reads the folder's entries: gives its files, and puts its subfolders in the frame.
+    engine::Result<QList<QByteArray>> enter(Frame& frame, int fd) {
         frame.dir = ::fdopendir(fd);
         if (!frame.dir) {
-            m_listing.unlisted.append(
-                {frame.prefix.isEmpty() ? frame.prefix : frame.prefix.chopped(1), errorText(errno)});
+            const engine::Failure failure{engine::Failure::Kind::System, errorText(errno).toStdString()};
             ::close(fd);
-            return false;
+            return failure;
         }
         QList<QPair<QString, QByteArray>> files;
         QList<QPair<QString, QByteArray>> folders;
@@ -206,6 +207,7 @@ private:
                 folders.append({QString::fromUtf8(name), name});
         }
         std::sort(files.begin(), files.end(), byName);
+        QList<QByteArray> out;
         for (const auto& file : files)
             out.append(frame.prefix + file.second);
         std::sort(folders.begin(), folders.end(), byName);
@@ -213,7 +215,7 @@ private:
             frame.subfolders.append(folder.second);
         if (frame.subfolders.isEmpty() && !frame.prefix.isEmpty())
             release(frame);
-        return true;
+        return out;
     }
 
     static void release(Frame& frame) {
@@ -271,6 +273,7 @@ private:
 
 struct FolderWalk::State {
     FolderListing listing;
+    engine::Result<void> opened;
     std::unique_ptr<TreeWalk> walk;
     QList<QByteArray> first; // the chosen folder's files, read when the walk starts
     bool started = false;
@@ -278,11 +281,15 @@ struct FolderWalk::State {
 
 FolderWalk::FolderWalk(const QString& folder, bool subfolders)
     : m_state(std::make_unique<State>()) {
+    using engine::Failure;
     FolderListing& listing = m_state->listing;
     const QByteArray path = QFile::encodeName(folder);
     const QString shown = shownName(path);
+    const auto fail = [&](Failure::Kind kind, const QString& reason) {
+        m_state->opened = Failure{kind, reason.toStdString()};
+    };
     if (folder.isEmpty()) {
-        listing.reason = QStringLiteral("No folder was given.");
+        fail(Failure::Kind::NotFound, QStringLiteral("No folder was given."));
         return;
     }
     // The folder is opened once; its entries are looked at through that handle.
@@ -290,29 +297,33 @@ FolderWalk::FolderWalk(const QString& folder, bool subfolders)
     if (fd < 0) {
         const int error = errno;
         if (error == ENOENT)
-            listing.reason = QStringLiteral("The folder \"%1\" does not exist.").arg(shown);
+            fail(Failure::Kind::NotFound, QStringLiteral("The folder \"%1\" does not exist.").arg(shown));
         else if (error == ENOTDIR)
-            listing.reason = QStringLiteral("\"%1\" is not a folder.").arg(shown);
+            fail(Failure::Kind::NotFound, QStringLiteral("\"%1\" is not a folder.").arg(shown));
         else
-            listing.reason =
-                QStringLiteral("The folder \"%1\" cannot be read: %2.").arg(shown, errorText(error));
+            fail(Failure::Kind::System,
+                 QStringLiteral("The folder \"%1\" cannot be read: %2.").arg(shown, errorText(error)));
         return;
     }
     struct stat self {};
     ::fstat(fd, &self);
     listing.id = {static_cast<std::uint64_t>(self.st_dev), static_cast<std::uint64_t>(self.st_ino)};
     m_state->walk = std::make_unique<TreeWalk>(subfolders, listing);
-    if (!m_state->walk->start(fd, m_state->first)) {
-        listing.reason = QStringLiteral("The folder \"%1\" cannot be read: %2.")
-                             .arg(shown, listing.unlisted.front().second);
-        listing.unlisted.clear();
+    engine::Result<QList<QByteArray>> first = m_state->walk->start(fd);
+    if (!first) {
+        fail(Failure::Kind::System, QStringLiteral("The folder \"%1\" cannot be read: %2.")
+                                        .arg(shown, QString::fromStdString(first.reason())));
         m_state->walk.reset();
         return;
     }
-    listing.ok = true;
+    m_state->first = std::move(*first);
 }
 
 FolderWalk::~FolderWalk() = default;
+
+const engine::Result<void>& FolderWalk::opened() const {
+    return m_state->opened;
+}
 
 const FolderListing& FolderWalk::listing() const {
     return m_state->listing;
@@ -330,8 +341,10 @@ bool FolderWalk::next(QList<QByteArray>& names) {
     return m_state->walk->next(names);
 }
 
-FolderListing listFolder(const QString& folder, bool subfolders) {
+engine::Result<FolderListing> listFolder(const QString& folder, bool subfolders) {
     FolderWalk walk(folder, subfolders);
+    if (!walk.opened())
+        return walk.opened().failure();
     QList<QByteArray> names;
     QList<QByteArray> all;
     while (walk.next(names))

@@ -25,8 +25,14 @@
 namespace files {
 
 using namespace posix;
+using engine::Failure;
+using engine::Result;
 
 namespace {
+
+Failure failure(std::string reason, Failure::Kind kind = Failure::Kind::System) {
+    return Failure{kind, std::move(reason)};
+}
 
 constexpr std::string_view TempPrefix = ".code-inserter-";
 constexpr std::size_t TempRandom = 6;
@@ -110,8 +116,8 @@ std::string randomTempName() {
 using Attribute = std::pair<std::string, std::string>;
 using Attributes = std::vector<Attribute>;
 
-bool readAttributes(int fd, Attributes& attributes, std::string& reason) {
-    attributes.clear();
+Result<Attributes> readAttributes(int fd) {
+    Attributes attributes;
     // Most files have few attributes or none: one call with room for them.
     std::string names(1024, '\0');
     ssize_t size = ::flistxattr(fd, names.data(), names.size());
@@ -121,9 +127,8 @@ bool readAttributes(int fd, Attributes& attributes, std::string& reason) {
     }
     if (size < 0) {
         if (errno == ENOTSUP)
-            return true;
-        reason = std::strerror(errno);
-        return false;
+            return attributes;
+        return failure(std::strerror(errno));
     }
     names.resize(static_cast<std::size_t>(size));
     for (std::size_t at = 0; at < names.size();) {
@@ -143,13 +148,11 @@ bool readAttributes(int fd, Attributes& attributes, std::string& reason) {
                 attributes.emplace_back(name, std::move(value));
                 break;
             }
-            if (errno != ERANGE) {
-                reason = name + ": " + std::strerror(errno);
-                return false;
-            }
+            if (errno != ERANGE)
+                return failure(name + ": " + std::strerror(errno));
         }
     }
-    return true;
+    return attributes;
 }
 
 constexpr const char* AccessAcl = "system.posix_acl_access";
@@ -162,13 +165,14 @@ std::pair<uid_t, gid_t> bornOwner(const Folder& folder) {
 // A new file may be born with an access ACL inherited from its folder's default
 // ACL: it goes before anything is written, so that nothing but the page's own
 // attributes ever grants access to the new text.
-std::string dropInheritedAcl(int fd) {
+Result<void> dropInheritedAcl(int fd) {
     if (::fremovexattr(fd, AccessAcl) != 0 && errno != ENODATA && errno != ENOTSUP && errno != EOPNOTSUPP)
-        return std::string("the new text would carry the folder's default ACL: ") + std::strerror(errno);
+        return failure(std::string("the new text would carry the folder's default ACL: ") +
+                       std::strerror(errno));
     return {};
 }
 
-std::string setAttribute(int fd, const struct stat& old, const std::string& name, const std::string& value) {
+Result<void> setAttribute(int fd, const struct stat& old, const std::string& name, const std::string& value) {
     if (::fsetxattr(fd, name.c_str(), value.data(), value.size(), 0) == 0)
         return {};
     // A user attribute needs write access to the file, which is still mode 0: the
@@ -176,33 +180,33 @@ std::string setAttribute(int fd, const struct stat& old, const std::string& name
     if (errno == EACCES && ::geteuid() == old.st_uid && ::fchmod(fd, S_IWUSR) == 0 &&
         ::fsetxattr(fd, name.c_str(), value.data(), value.size(), 0) == 0)
         return {};
-    return "its extended attribute " + name + " cannot be kept (" + std::strerror(errno) +
-           "), so it was left as it is";
+    return failure("its extended attribute " + name + " cannot be kept (" + std::strerror(errno) +
+                   "), so it was left as it is");
 }
 
 // Gives the new file (mode 0, no ACL) exactly the attributes of the old one, so
 // that at no moment does it grant anybody more than the page: owner and group
 // first, then the extended attributes (an attribute the new file was born with and
 // the old one lacked is taken off), and last the permissions: the ACL, which sets
-// the permission bits and the mask in one step, then the mode. Empty on success,
-// else the reason.
-std::string copyAttributes(int fd, const struct stat& old, const Attributes& oldAttributes,
-                           std::pair<uid_t, gid_t> bornWith) {
+// the permission bits and the mask in one step, then the mode.
+Result<void> copyAttributes(int fd, const struct stat& old, const Attributes& oldAttributes,
+                            std::pair<uid_t, gid_t> bornWith) {
     struct stat now {};
     const bool sameOwner = bornWith.first == old.st_uid && bornWith.second == old.st_gid;
     if (!sameOwner && ::fchown(fd, old.st_uid, old.st_gid) != 0 &&
         (::fstat(fd, &now) != 0 || now.st_uid != old.st_uid || now.st_gid != old.st_gid))
-        return "its owner and group cannot be kept by this user, so it was left as it is";
+        return failure("its owner and group cannot be kept by this user, so it was left as it is");
 
-    Attributes born;
-    std::string reason;
-    if (!readAttributes(fd, born, reason))
-        return "its extended attributes cannot be kept: " + reason;
+    const Result<Attributes> bornAttributes = readAttributes(fd);
+    if (!bornAttributes)
+        return failure("its extended attributes cannot be kept: " + bornAttributes.reason());
+    const Attributes& born = *bornAttributes;
     for (const auto& [name, value] : born) {
         const bool wanted = std::any_of(oldAttributes.begin(), oldAttributes.end(),
                                         [&](const auto& attribute) { return attribute.first == name; });
         if (!wanted && ::fremovexattr(fd, name.c_str()) != 0 && errno != ENODATA)
-            return "the new text would carry the extended attribute " + name + " that the page lacks";
+            return failure("the new text would carry the extended attribute " + name +
+                           " that the page lacks");
     }
     const Attribute* acl = nullptr;
     for (const auto& attribute : oldAttributes) {
@@ -210,24 +214,25 @@ std::string copyAttributes(int fd, const struct stat& old, const Attributes& old
             acl = &attribute;
             continue;
         }
-        const auto same = std::find(born.begin(), born.end(), attribute);
-        if (same == born.end())
-            reason = setAttribute(fd, old, attribute.first, attribute.second);
-        if (!reason.empty())
-            return reason;
+        if (std::find(born.begin(), born.end(), attribute) != born.end())
+            continue;
+        if (Result<void> set = setAttribute(fd, old, attribute.first, attribute.second); !set)
+            return set;
     }
-    if (acl && !(reason = setAttribute(fd, old, acl->first, acl->second)).empty())
-        return reason;
+    if (acl) {
+        if (Result<void> set = setAttribute(fd, old, acl->first, acl->second); !set)
+            return set;
+    }
     if (::fchmod(fd, old.st_mode & 07777) != 0)
-        return std::string("its permissions cannot be kept: ") + std::strerror(errno);
+        return failure(std::string("its permissions cannot be kept: ") + std::strerror(errno));
     // Whatever the steps above came to, nobody may gain access to the page.
     if (::fstat(fd, &now) != 0 || now.st_uid != old.st_uid || now.st_gid != old.st_gid ||
         (now.st_mode & 07777) != (old.st_mode & 07777))
-        return "its owner, group and permissions cannot all be kept, so it was left as it is";
+        return failure("its owner, group and permissions cannot all be kept, so it was left as it is");
     return {};
 }
 
-std::string writePieces(int fd, const std::vector<std::string_view>& pieces) {
+Result<void> writePieces(int fd, const std::vector<std::string_view>& pieces) {
     std::vector<iovec> parts;
     for (const auto piece : pieces) {
         if (!piece.empty())
@@ -240,7 +245,7 @@ std::string writePieces(int fd, const std::vector<std::string_view>& pieces) {
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
-            return std::string("writing failed: ") + std::strerror(n < 0 ? errno : EIO);
+            return failure(std::string("writing failed: ") + std::strerror(n < 0 ? errno : EIO));
         for (auto left = static_cast<std::size_t>(n); left > 0;) {
             const std::size_t taken = std::min(left, parts[first].iov_len);
             parts[first].iov_base = static_cast<char*>(parts[first].iov_base) + taken;
@@ -269,7 +274,7 @@ struct Staged {
     std::string name;     // the page's name in parent
     std::string tempName; // empty while the file is unnamed
     engine::FileStamp stamp;
-    std::string reason; // set when making it durable failed
+    Result<void> durable; // fails when making it durable failed
 };
 
 // A group is committed once it holds this much new text or this many pages, or
@@ -351,15 +356,14 @@ std::uint64_t memoryLeft() {
 // and one block besides: a page that grows or shrinks meanwhile is left alone, one larger
 // than the memory the run may still use is refused before it is read, and a file
 // with a hole or with a NUL byte in its first bytes (without a UTF-16 byte-order
-// mark) is binary without reading the rest. False, with the result saying why,
-// when the contents are not the page.
-bool readBounded(int fd, const struct stat& opened, std::string& contents, engine::PageRead& result) {
+// mark) is binary without reading the rest.
+Result<std::string> readBounded(int fd, const struct stat& opened) {
     const auto size = static_cast<std::uint64_t>(opened.st_size);
-    const auto binary = [&] {
-        contents.clear();
-        result.status = engine::PageRead::Status::Binary;
-        result.reason = "a binary file, not a web page";
-        return false;
+    const auto binary = [] {
+        return failure("a binary file, not a web page", Failure::Kind::Binary);
+    };
+    const auto tooLarge = [] {
+        return failure("too large for the memory this run may use", Failure::Kind::TooLarge);
     };
     // Only a file with fewer blocks than its size can have a hole.
     if (static_cast<std::uint64_t>(opened.st_blocks) * 512 < size) {
@@ -367,10 +371,9 @@ bool readBounded(int fd, const struct stat& opened, std::string& contents, engin
         if (hole >= 0 && static_cast<std::uint64_t>(hole) < size)
             return binary();
     }
-    if (size > SmallPage && size > memoryLeft()) {
-        result.reason = "too large for the memory this run may use";
-        return false;
-    }
+    if (size > SmallPage && size > memoryLeft())
+        return tooLarge();
+    std::string contents;
     try {
         contents.resize(static_cast<std::size_t>(size) + 4096);
         std::size_t have = 0;
@@ -380,12 +383,8 @@ bool readBounded(int fd, const struct stat& opened, std::string& contents, engin
             const ssize_t n = ::pread(fd, contents.data() + have, wanted, static_cast<off_t>(have));
             if (n < 0 && errno == EINTR)
                 continue;
-            if (n < 0) {
-                const int error = errno;
-                contents.clear();
-                result.reason = "reading failed: " + errnoText(error);
-                return false;
-            }
+            if (n < 0)
+                return failure("reading failed: " + errnoText(errno));
             have += static_cast<std::size_t>(n);
             if (!probed && (have >= BinaryProbe || have >= size)) {
                 probed = true;
@@ -400,17 +399,11 @@ bool readBounded(int fd, const struct stat& opened, std::string& contents, engin
         }
         contents.resize(have);
     } catch (const std::bad_alloc&) {
-        contents.clear();
-        contents.shrink_to_fit();
-        result.reason = "too large for the memory this run may use";
-        return false;
+        return tooLarge();
     }
-    if (contents.size() != size) { // it grew or shrank while it was read
-        contents.clear();
-        result.reason = "the page changed while it was being read";
-        return false;
-    }
-    return true;
+    if (contents.size() != size) // it grew or shrank while it was read
+        return failure("the page changed while it was being read");
+    return contents;
 }
 
 } // namespace
@@ -437,23 +430,25 @@ struct QtPageFiles::State {
     // Folders locked for this run (by device and inode), the most recently used
     // last, and those that could not be locked.
     std::vector<std::pair<std::string, FolderPtr>> locked;
-    std::map<std::string, std::string> refused;
+    std::map<std::string, Failure> refused;
     std::map<std::string, FolderPtr> toSync;
 
     bool freshLock = false; // the last lock() took a lock the run did not hold yet
-    std::string lock(FolderPtr& folder);
+    Result<void> lock(FolderPtr& folder);
     void release(std::size_t index);
     void clearLeftovers(const FolderPtr& folder);
     void drop(Staged& staged);
     void makeDurable();
-    bool locate(const std::string& name, Resolved& where, engine::PageRead& result);
-    Fd openPage(const Resolved& where, struct stat& opened, engine::PageRead& result);
+    Result<Resolved> locate(const std::string& name);
+    Result<Fd> openPage(const Resolved& where, struct stat& opened);
+    Result<Fd> createTemp(Staged& page) const;
+    Result<void> replace(Staged& page, std::map<const Folder*, bool>& beneath);
     std::size_t handlesHeld() const { return 1 + locked.size() + staged.size(); }
 };
 
 // Locks the folder for the run, or finds it locked already; `folder` then stands
 // for the one handle the run keeps of it.
-std::string QtPageFiles::State::lock(FolderPtr& folder) {
+Result<void> QtPageFiles::State::lock(FolderPtr& folder) {
     const std::string key = folderKey(folder->device, folder->inode);
     const auto held =
         std::find_if(locked.begin(), locked.end(), [&](const auto& entry) { return entry.first == key; });
@@ -475,7 +470,8 @@ std::string QtPageFiles::State::lock(FolderPtr& folder) {
             // A file system without locks: go on, as a run without the lock would.
             if (errno == ENOLCK || errno == EOPNOTSUPP)
                 break;
-            return refused[key] = std::string("the folder cannot be locked: ") + std::strerror(errno);
+            return refused[key] =
+                       failure(std::string("the folder cannot be locked: ") + std::strerror(errno));
         }
         if (!told && beforeWait)
             beforeWait();
@@ -483,7 +479,7 @@ std::string QtPageFiles::State::lock(FolderPtr& folder) {
         const auto now = std::chrono::steady_clock::now();
         if (now >= deadline) {
             lockWaitLeft = std::chrono::steady_clock::duration::zero();
-            return refused[key] = "another run is changing this folder";
+            return refused[key] = failure("another run is changing this folder");
         }
         std::this_thread::sleep_for(
             std::min<std::chrono::steady_clock::duration>(std::chrono::milliseconds(50), deadline - now));
@@ -558,7 +554,7 @@ QtPageFiles::~QtPageFiles() {
     close();
 }
 
-std::string QtPageFiles::open(const std::string& folder, engine::FolderId listed, engine::RunFiles how) {
+Result<void> QtPageFiles::open(const std::string& folder, engine::FolderId listed, engine::RunFiles how) {
     close();
     State& s = *m_state;
     s.dryRun = how.dryRun;
@@ -572,14 +568,17 @@ std::string QtPageFiles::open(const std::string& folder, engine::FolderId listed
     // The one lookup of the folder by its path; from here on, handles only.
     char resolved[PATH_MAX];
     if (!::realpath(folder.c_str(), resolved))
-        return errno == ENOENT ? std::string("it does not exist") : errnoText(errno);
+        return errno == ENOENT ? failure("it does not exist", Failure::Kind::NotFound)
+                               : failure(errnoText(errno));
     Fd fd(::open(resolved, O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     struct stat st {};
     if (!fd.valid() || ::fstat(fd.get(), &st) != 0)
-        return errno == ENOTDIR ? std::string("it is not a folder") : errnoText(errno);
+        return errno == ENOTDIR ? failure("it is not a folder", Failure::Kind::NotFound)
+                                : failure(errnoText(errno));
     if (listed.inode != 0 && (static_cast<std::uint64_t>(st.st_dev) != listed.device ||
                               static_cast<std::uint64_t>(st.st_ino) != listed.inode))
-        return "it is no longer the folder that was listed (it was moved or replaced)";
+        return failure("it is no longer the folder that was listed (it was moved or replaced)",
+                       Failure::Kind::NotFound);
     s.root = std::make_shared<Folder>();
     s.root->fd = std::move(fd);
     s.root->device = st.st_dev;
@@ -591,168 +590,152 @@ std::string QtPageFiles::open(const std::string& folder, engine::FolderId listed
 }
 
 // Where the page at `name` is, found through the last page's folder when it is
-// in the same one: false, with the result saying why, when it is no page to read.
-bool QtPageFiles::State::locate(const std::string& name, Resolved& where, engine::PageRead& result) {
-    using Status = engine::PageRead::Status;
+// in the same one; fails when it is no page to read.
+Result<Resolved> QtPageFiles::State::locate(const std::string& name) {
     const std::size_t slash = name.rfind('/');
     const std::string dir = slash == std::string::npos ? std::string() : name.substr(0, slash);
     const bool sameFolder = lastFolder && dir == lastDir;
-    where = sameFolder ? resolve(root, rootPaths, std::string_view(name).substr(slash + 1), lastFolder)
-                       : resolve(root, rootPaths, name);
-    switch (where.kind) {
-    case Resolved::Kind::Entry:
-        break;
-    case Resolved::Kind::Folder:
-        result.status = Status::NotRegular;
-        result.reason = "a folder, not a web page";
-        return false;
-    case Resolved::Kind::Outside:
-        result.status = Status::OutsideFolder;
-        result.reason = "a symbolic link to " +
-                        (where.linkText.empty() ? std::string("a file") : where.linkText) +
-                        ", outside the chosen folder";
-        return false;
-    case Resolved::Kind::Failed:
-        result.reason = where.reason;
-        return false;
-    }
+    Result<Resolved> where =
+        sameFolder ? resolve(root, rootPaths, std::string_view(name).substr(slash + 1), lastFolder)
+                   : resolve(root, rootPaths, name);
+    if (!where)
+        return where;
+    if (where->folder)
+        return failure("a folder, not a web page", Failure::Kind::NotRegular);
     if (!dryRun) {
-        if (std::string reason = lock(where.parent); !reason.empty()) {
-            result.reason = reason;
-            return false;
-        }
+        if (Result<void> held = lock(where->parent); !held)
+            return held.failure();
     }
-    if (!where.viaLink) {
+    if (!where->viaLink) {
         lastDir = dir;
-        lastFolder = where.parent;
+        lastFolder = where->parent;
     }
-    return true;
+    return where;
 }
 
-// Opens the page found, checking that it is still the regular file the walk saw;
-// an invalid handle, with the result saying why, when it is not.
-Fd QtPageFiles::State::openPage(const Resolved& where, struct stat& opened, engine::PageRead& result) {
-    using Status = engine::PageRead::Status;
+// Opens the page found, checking that it is still the regular file the walk saw.
+Result<Fd> QtPageFiles::State::openPage(const Resolved& where, struct stat& opened) {
     const int dirFd = where.parent->fd.get();
     // What the walk saw of the name holds unless the run waited for a lock since.
     struct stat st = where.st;
     if ((!where.found || (!dryRun && freshLock)) &&
-        ::fstatat(dirFd, where.name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
-        const int error = errno;
-        result.reason =
-            error == ENOENT && where.viaLink ? "a symbolic link that leads to no file" : errnoText(error);
-        return Fd();
-    }
-    if (!S_ISREG(st.st_mode)) {
-        result.status = S_ISLNK(st.st_mode) ? Status::Failed : Status::NotRegular;
-        result.reason = S_ISLNK(st.st_mode) ? "the page changed while it was being read"
-                                            : kindOf(st.st_mode) + ", not a web page";
-        return Fd();
-    }
+        ::fstatat(dirFd, where.name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0)
+        return errno == ENOENT && where.viaLink
+                   ? failure("a symbolic link that leads to no file", Failure::Kind::NotFound)
+                   : failure(errnoText(errno),
+                             errno == ENOENT ? Failure::Kind::NotFound : Failure::Kind::System);
+    if (S_ISLNK(st.st_mode))
+        return failure("the page changed while it was being read");
+    if (!S_ISREG(st.st_mode))
+        return failure(kindOf(st.st_mode) + ", not a web page", Failure::Kind::NotRegular);
     // O_NONBLOCK: should the name have turned into a pipe since, opening must not hang.
     Fd fd(::openat(dirFd, where.name.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
-    if (!fd.valid()) {
-        result.reason = errno == ELOOP ? "the page changed while it was being read" : errnoText(errno);
-        return Fd();
-    }
+    if (!fd.valid())
+        return failure(errno == ELOOP ? "the page changed while it was being read" : errnoText(errno));
     if (::fstat(fd.get(), &opened) != 0 || opened.st_dev != st.st_dev || opened.st_ino != st.st_ino ||
-        !S_ISREG(opened.st_mode)) {
-        result.reason = "the page changed while it was being read";
-        return Fd();
-    }
+        !S_ISREG(opened.st_mode))
+        return failure("the page changed while it was being read");
     return fd;
 }
 
-engine::PageRead QtPageFiles::read(const std::string& name, std::string& contents) {
+Result<engine::PageRead> QtPageFiles::read(const std::string& name) {
     State& s = *m_state;
-    engine::PageRead result;
     s.last = LastRead{};
-    if (!s.root) {
-        result.reason = "no folder is open";
-        return result;
-    }
-    Resolved where;
-    if (!s.locate(name, where, result))
-        return result;
+    if (!s.root)
+        return failure("no folder is open");
+    const Result<Resolved> where = s.locate(name);
+    if (!where)
+        return where.failure();
     struct stat opened {};
-    const Fd fd = s.openPage(where, opened, result);
+    const Result<Fd> fd = s.openPage(*where, opened);
+    if (!fd)
+        return fd.failure();
     // Read whole, to its end as it stood when opened: the stamp taken on opening
     // is the page's as read (a change in place since shows at the commit).
-    if (!fd.valid() || !readBounded(fd.get(), opened, contents, result))
-        return result;
-    std::string reason;
-    if (!s.readOnly && !readAttributes(fd.get(), s.last.attributes, reason)) {
-        result.reason = "its extended attributes cannot be read: " + reason;
-        return result;
+    Result<std::string> contents = readBounded(fd->get(), opened);
+    if (!contents)
+        return contents.failure();
+    if (!s.readOnly) {
+        Result<Attributes> attributes = readAttributes(fd->get());
+        if (!attributes)
+            return failure("its extended attributes cannot be read: " + attributes.reason());
+        s.last.attributes = std::move(*attributes);
     }
+    engine::PageRead result;
+    result.contents = std::move(*contents);
     result.stamp = stampOf(opened);
     result.links = static_cast<std::uint64_t>(opened.st_nlink);
-    result.writable =
-        !s.readOnly && (opened.st_mode & S_IWUSR) != 0 &&
-        ::faccessat(where.parent->fd.get(), where.name.c_str(), W_OK, AT_EACCESS | AT_SYMLINK_NOFOLLOW) == 0;
+    result.writable = !s.readOnly && (opened.st_mode & S_IWUSR) != 0 &&
+                      ::faccessat(where->parent->fd.get(), where->name.c_str(), W_OK,
+                                  AT_EACCESS | AT_SYMLINK_NOFOLLOW) == 0;
     // Where the page stands, which stays the same when it is replaced.
-    result.identity = folderKey(where.parent->device, where.parent->inode) + "/" + where.name;
-    if (where.viaLink) {
-        result.pageName = where.name;
-        for (const Step& step : where.parent->chain)
+    result.identity = folderKey(where->parent->device, where->parent->inode) + "/" + where->name;
+    if (where->viaLink) {
+        result.pageName = where->name;
+        for (const Step& step : where->parent->chain)
             result.pagePath += step.name + "/";
-        result.pagePath += where.name;
+        result.pagePath += where->name;
     }
     result.token = s.nextToken++;
-    result.status = engine::PageRead::Status::Ok;
     s.last.token = result.token;
-    s.last.parent = where.parent;
-    s.last.name = where.name;
+    s.last.parent = where->parent;
+    s.last.name = where->name;
     s.last.st = opened;
     return result;
 }
 
-std::string QtPageFiles::stage(const engine::PageRead& read, const std::vector<std::string_view>& pieces) {
+// The file that takes the page's new text, in the page's own folder, that nobody
+// can open: unnamed where the file system allows, so that a killed run leaves
+// nothing; else under a hidden name with no permissions until it is complete.
+Result<Fd> QtPageFiles::State::createTemp(Staged& page) const {
+    const int dirFd = page.parent->fd.get();
+    Fd fd(::openat(dirFd, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0));
+    if (fd.valid())
+        return fd;
+    if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL && errno != ENOENT)
+        return failure("cannot create a temporary file beside the page: " + errnoText(errno));
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        page.tempName = randomTempName();
+        fd = Fd(
+            ::openat(dirFd, page.tempName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0));
+        if (fd.valid())
+            return fd;
+        if (errno != EEXIST)
+            break;
+    }
+    const int error = errno;
+    page.tempName.clear();
+    return failure("cannot create a temporary file beside the page: " + errnoText(error));
+}
+
+Result<void> QtPageFiles::stage(const engine::PageRead& read, const std::vector<std::string_view>& pieces) {
     State& s = *m_state;
     if (read.token == 0 || read.token != s.last.token)
-        return "the page was not read just before it was to be written";
+        return failure("the page was not read just before it was to be written");
     const LastRead page = std::move(s.last);
     s.last = LastRead{};
-    const int dirFd = page.parent->fd.get();
 
-    // The new text goes to a file in the page's own folder that nobody can open:
-    // unnamed where the file system allows, so that a killed run leaves nothing;
-    // else under a hidden name with no permissions until it is complete.
     Staged staged;
     staged.parent = page.parent;
     staged.name = page.name;
     staged.stamp = read.stamp;
-    staged.fd = Fd(::openat(dirFd, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0));
-    if (!staged.fd.valid()) {
-        const int error = errno;
-        if (error != EOPNOTSUPP && error != EISDIR && error != EINVAL && error != ENOENT)
-            return "cannot create a temporary file beside the page: " + errnoText(error);
-        for (int attempt = 0; attempt < 100 && !staged.fd.valid(); ++attempt) {
-            staged.tempName = randomTempName();
-            staged.fd = Fd(::openat(dirFd, staged.tempName.c_str(),
-                                    O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0));
-            if (!staged.fd.valid() && errno != EEXIST)
-                break;
-        }
-        if (!staged.fd.valid()) {
-            const int failure = errno;
-            staged.tempName.clear();
-            return "cannot create a temporary file beside the page: " + errnoText(failure);
-        }
-    }
+    Result<Fd> temp = s.createTemp(staged);
+    if (!temp)
+        return temp.failure();
+    staged.fd = std::move(*temp);
     // A folder's default ACL is asked for once; new files inherit it, and the
     // inherited ACL goes before anything is written.
     Folder& folder = *page.parent;
     if (folder.defaultAcl < 0)
         folder.defaultAcl = ::fgetxattr(folder.fd.get(), "system.posix_acl_default", nullptr, 0) > 0 ? 1 : 0;
-    std::string reason = folder.defaultAcl != 0 ? dropInheritedAcl(staged.fd.get()) : std::string();
-    if (reason.empty())
-        reason = writePieces(staged.fd.get(), pieces);
-    if (reason.empty())
-        reason = copyAttributes(staged.fd.get(), page.st, page.attributes, bornOwner(folder));
-    if (!reason.empty()) {
+    Result<void> written = folder.defaultAcl != 0 ? dropInheritedAcl(staged.fd.get()) : Result<void>();
+    if (written)
+        written = writePieces(staged.fd.get(), pieces);
+    if (written)
+        written = copyAttributes(staged.fd.get(), page.st, page.attributes, bornOwner(folder));
+    if (!written) {
         s.drop(staged);
-        return reason;
+        return written;
     }
     // Writing out starts now, while the next pages are staged; the commit waits for it.
     if (s.sync != engine::RunFiles::Sync::None)
@@ -773,71 +756,83 @@ bool QtPageFiles::groupFull() const {
 // Every staged text reaches the disk before any of them takes its page's name.
 void QtPageFiles::State::makeDurable() {
     using Sync = engine::RunFiles::Sync;
+    const auto failed = [] {
+        return failure(std::string("saving to disk failed: ") + std::strerror(errno));
+    };
     if (sync == Sync::FileSystem) {
         std::map<dev_t, int> fileSystems;
         for (const Staged& page : staged)
             fileSystems.emplace(page.parent->device, page.fd.get());
         for (const auto& [device, fd] : fileSystems) {
             if (::syncfs(fd) != 0) {
-                const std::string reason = std::string("saving to disk failed: ") + std::strerror(errno);
-                for (Staged& page : staged)
-                    page.reason = page.parent->device == device ? reason : page.reason;
+                const Failure reason = failed();
+                for (Staged& page : staged) {
+                    if (page.parent->device == device)
+                        page.durable = reason;
+                }
             }
         }
     } else if (sync == Sync::EachFile) {
         for (Staged& page : staged) {
             if (::fsync(page.fd.get()) != 0)
-                page.reason = std::string("saving to disk failed: ") + std::strerror(errno);
+                page.durable = failed();
         }
     }
 }
 
-std::vector<std::string> QtPageFiles::commit() {
+// Puts a staged text in its page's place, unless its folder moved or the page
+// changed since it was read. `beneath` holds the folders of the group checked so far.
+Result<void> QtPageFiles::State::replace(Staged& page, std::map<const Folder*, bool>& beneath) {
+    if (!page.durable)
+        return page.durable;
+    const int dirFd = page.parent->fd.get();
+    const auto checked = beneath.try_emplace(page.parent.get(), false);
+    if (checked.second) // each folder once, just before its first rename
+        checked.first->second = stillBeneath(root, page.parent);
+    if (!checked.first->second)
+        return failure("its folder was moved while the page was being rewritten; it was left as it is");
+    struct stat now {};
+    if (::fstatat(dirFd, page.name.c_str(), &now, AT_SYMLINK_NOFOLLOW) != 0 ||
+        !sameStamp(stampOf(now), page.stamp))
+        return failure(ChangedReason);
+    const auto failed = [] {
+        return failure(std::string("replacing the page failed: ") + std::strerror(errno));
+    };
+    // An unnamed file gets a hidden name in the page's folder, then the page's.
+    for (int attempt = 0; page.tempName.empty() && attempt < 100; ++attempt) {
+        const std::string name = randomTempName();
+        int linked = ::linkat(page.fd.get(), "", dirFd, name.c_str(), AT_EMPTY_PATH);
+        if (linked != 0 && errno == ENOENT) {
+            // Without the privilege to link by handle, through the process's own table of handles.
+            const std::string self = "/proc/self/fd/" + std::to_string(page.fd.get());
+            linked = ::linkat(AT_FDCWD, self.c_str(), dirFd, name.c_str(), AT_SYMLINK_FOLLOW);
+        }
+        if (linked == 0)
+            page.tempName = name;
+        else if (errno != EEXIST)
+            return failed();
+    }
+    if (page.tempName.empty())
+        return failure("replacing the page failed: no free temporary name");
+    if (::renameat(dirFd, page.tempName.c_str(), dirFd, page.name.c_str()) != 0)
+        return failed();
+    page.tempName.clear(); // it is the page now
+    toSync[folderKey(page.parent->device, page.parent->inode)] = page.parent;
+    return {};
+}
+
+std::vector<Result<void>> QtPageFiles::commit() {
     State& s = *m_state;
     s.makeDurable();
-    std::vector<std::string> reasons;
-    // Each folder of the group is checked once, just before its first rename.
+    std::vector<Result<void>> results;
     std::map<const Folder*, bool> beneath;
     for (Staged& page : s.staged) {
-        const int dirFd = page.parent->fd.get();
-        std::string reason = page.reason;
-        struct stat now {};
-        const auto checked = beneath.try_emplace(page.parent.get(), false);
-        if (checked.second)
-            checked.first->second = stillBeneath(s.root, page.parent);
-        if (reason.empty() && !checked.first->second)
-            reason = "its folder was moved while the page was being rewritten; it was left as it is";
-        else if (reason.empty() && (::fstatat(dirFd, page.name.c_str(), &now, AT_SYMLINK_NOFOLLOW) != 0 ||
-                                    !sameStamp(stampOf(now), page.stamp)))
-            reason = ChangedReason;
-        // An unnamed file gets a hidden name in the page's folder, then the page's.
-        for (int attempt = 0; reason.empty() && page.tempName.empty() && attempt < 100; ++attempt) {
-            const std::string name = randomTempName();
-            int linked = ::linkat(page.fd.get(), "", dirFd, name.c_str(), AT_EMPTY_PATH);
-            if (linked != 0 && errno == ENOENT) {
-                // Without the privilege to link by handle, through the process's own table of handles.
-                const std::string self = "/proc/self/fd/" + std::to_string(page.fd.get());
-                linked = ::linkat(AT_FDCWD, self.c_str(), dirFd, name.c_str(), AT_SYMLINK_FOLLOW);
-            }
-            if (linked == 0)
-                page.tempName = name;
-            else if (errno != EEXIST)
-                reason = std::string("replacing the page failed: ") + std::strerror(errno);
-        }
-        if (reason.empty() && page.tempName.empty())
-            reason = "replacing the page failed: no free temporary name";
-        if (reason.empty() && ::renameat(dirFd, page.tempName.c_str(), dirFd, page.name.c_str()) != 0)
-            reason = std::string("replacing the page failed: ") + std::strerror(errno);
-        if (reason.empty()) {
-            page.tempName.clear(); // it is the page now
-            s.toSync[folderKey(page.parent->device, page.parent->inode)] = page.parent;
-        }
+        results.push_back(s.replace(page, beneath));
         s.drop(page);
-        reasons.push_back(std::move(reason));
     }
     s.staged.clear();
     s.stagedBytes = 0;
-    return reasons;
+    return results;
 }
 
 void QtPageFiles::discard() {

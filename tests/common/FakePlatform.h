@@ -26,17 +26,17 @@ public:
 
     engine::PageFiles& pageFiles() override { return m_real.pageFiles(); }
     std::unique_ptr<engine::PageFiles> newPageFiles() override { return m_real.newPageFiles(); }
-    std::unique_ptr<files::JournalWriter> beginJournal(const files::JournalRun& header,
-                                                       std::string& reason) override {
-        return m_real.beginJournal(header, reason);
+    platform::Result<std::unique_ptr<files::JournalWriter>>
+    beginJournal(const files::JournalRun& header) override {
+        return m_real.beginJournal(header);
     }
-    std::unique_ptr<files::JournalReader> journalRun(const QString& id) override {
+    platform::Result<std::unique_ptr<files::JournalReader>> journalRun(const QString& id) override {
         return m_real.journalRun(id);
     }
     void markUndone(const files::JournalRun& run, const QString& undo) override {
         m_real.markUndone(run, undo);
     }
-    files::FolderListing listFolder(const QString& folder, bool subfolders) override {
+    platform::Result<files::FolderListing> listFolder(const QString& folder, bool subfolders) override {
         return m_real.listFolder(folder, subfolders);
     }
 
@@ -44,14 +44,11 @@ public:
         return fakeVolumes.isEmpty() ? m_real.volumes() : fakeVolumes;
     }
 
-    platform::Directory openDirectory(const QString& path) override {
+    platform::Result<platform::Directory> openDirectory(const QString& path) override {
         for (const QString& root : notReady) {
             if (path == root ||
-                path.startsWith(root.endsWith(QLatin1Char('/')) ? root : root + QLatin1Char('/'))) {
-                platform::Directory dir;
-                dir.reason = QStringLiteral("not ready");
-                return dir;
-            }
+                path.startsWith(root.endsWith(QLatin1Char('/')) ? root : root + QLatin1Char('/')))
+                return engine::Failure{engine::Failure::Kind::System, "not ready"};
         }
         return m_real.openDirectory(path);
     }

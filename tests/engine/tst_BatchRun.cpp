@@ -31,26 +31,23 @@ public:
     std::string failOpen;
     int commits = 0;
 
-    std::string open(const std::string& dir, FolderId, RunFiles) override {
+    Result<void> open(const std::string& dir, FolderId, RunFiles) override {
         folder = dir;
-        return failOpen;
+        if (!failOpen.empty())
+            return Failure{Failure::Kind::System, failOpen};
+        return {};
     }
 
-    PageRead read(const std::string& name, std::string& contents) override {
+    Result<PageRead> read(const std::string& name) override {
         const std::string path = joinPath(folder, name);
         reads.push_back(path);
-        PageRead r;
         const auto it = files.find(path);
-        if (it == files.end()) {
-            r.reason = "the page no longer exists";
-            return r;
-        }
-        if (!it->second.failRead.empty()) {
-            r.reason = it->second.failRead;
-            return r;
-        }
-        contents = it->second.text;
-        r.status = PageRead::Status::Ok;
+        if (it == files.end())
+            return Failure{Failure::Kind::NotFound, "the page no longer exists"};
+        if (!it->second.failRead.empty())
+            return Failure{Failure::Kind::System, it->second.failRead};
+        PageRead r;
+        r.contents = it->second.text;
         r.writable = it->second.writable;
         r.links = it->second.links;
         r.identity = it->second.identity.empty() ? path : it->second.identity;
@@ -59,7 +56,7 @@ public:
         return r;
     }
 
-    std::string stage(const PageRead& read, const std::vector<std::string_view>& pieces) override {
+    Result<void> stage(const PageRead& read, const std::vector<std::string_view>& pieces) override {
         std::string text;
         for (const auto piece : pieces)
             text += piece;
@@ -67,19 +64,21 @@ public:
         return {};
     }
 
-    std::vector<std::string> commit() override {
+    std::vector<Result<void>> commit() override {
         ++commits;
-        std::vector<std::string> reasons;
+        std::vector<Result<void>> results;
         for (const auto& [path, text] : staged) {
             FakeFile& file = files.at(path);
-            reasons.push_back(file.failReplace);
-            if (file.failReplace.empty()) {
-                file.text = text;
-                writes.push_back(path);
+            if (!file.failReplace.empty()) {
+                results.emplace_back(Failure{Failure::Kind::System, file.failReplace});
+                continue;
             }
+            results.emplace_back();
+            file.text = text;
+            writes.push_back(path);
         }
         staged.clear();
-        return reasons;
+        return results;
     }
     void discard() override { staged.clear(); }
 
@@ -138,7 +137,7 @@ private Q_SLOTS:
         FakeFiles files;
         addPages(host, files, {"a.htm", "b.htm", "c.htm"});
         host.selected[1] = false;
-        const BatchResult result = runBatch(host, files);
+        const BatchResult result = *runBatch(host, files);
         QCOMPARE(host.shown, (std::vector<std::string>{"/site/a.htm", "/site/c.htm"}));
         QCOMPARE(files.writes, host.shown);
         QCOMPARE(files.files["/site/b.htm"].text, Page);
@@ -174,7 +173,7 @@ private Q_SLOTS:
                 host.selected[2] = true;
             }
         };
-        runBatch(host, files);
+        (void)runBatch(host, files);
         QCOMPARE(host.shown, (std::vector<std::string>{"/site/a.htm", "/site/c.htm"}));
     }
 
@@ -183,7 +182,7 @@ private Q_SLOTS:
         FakeFiles files;
         addPages(host, files, {"a.htm"});
         host.selected[0] = false;
-        const BatchResult result = runBatch(host, files);
+        const BatchResult result = *runBatch(host, files);
         QVERIFY(result.pages.empty());
         QVERIFY(files.reads.empty());
         QVERIFY(result.allHandled());
@@ -202,9 +201,9 @@ private Q_SLOTS:
         addPages(host, files, {"a.htm", "b.htm"});
         host.site = "99999999999999";
         host.runMode = insert ? Mode::Insert : Mode::Remove;
-        const BatchResult result = runBatch(host, files);
-        QVERIFY(!result.error.empty());
-        QVERIFY(result.pages.empty());
+        const Result<BatchResult> result = runBatch(host, files);
+        QVERIFY(!result);
+        QCOMPARE(result.kind(), Failure::Kind::Settings);
         QVERIFY(files.reads.empty());
         QVERIFY(host.shown.empty());
     }
@@ -269,17 +268,17 @@ private Q_SLOTS:
         middle.failReplace = failReplace.toStdString();
         const std::string before = middle.text;
 
-        const BatchResult result = runBatch(host, files);
+        const BatchResult result = *runBatch(host, files);
         QCOMPARE(result.pages.size(), std::size_t(3));
-        QCOMPARE(int(result.pages[1].outcome), outcome);
+        QCOMPARE(int(result.pages[1].reported()), outcome);
         QCOMPARE(result.pages[1].path, std::string("/site/b.htm"));
         const bool troubled = outcome == int(Outcome::Failed) || outcome == int(Outcome::Skipped);
-        QCOMPARE(result.pages[1].reason.empty(), !troubled);
+        QCOMPARE(result.pages[1].reason().empty(), !troubled);
         if (outcome != int(Outcome::Inserted))
             QCOMPARE(files.files["/site/b.htm"].text, before);
         QCOMPARE(result.allHandled(), outcome != int(Outcome::Failed));
         // The pages around it are done all the same.
-        QCOMPARE(int(result.pages[2].outcome), int(insert ? Outcome::Inserted : Outcome::Unchanged));
+        QCOMPARE(int(result.pages[2].reported()), int(insert ? Outcome::Inserted : Outcome::Unchanged));
     }
 
     // A file without a closing body tag is skipped with the reason that holds for it.
@@ -299,10 +298,10 @@ private Q_SLOTS:
         FakeFiles files;
         addPages(host, files, {name.toStdString()});
         files.files["/site/" + name.toStdString()].text = "<p>no body</p>";
-        const BatchResult result = runBatch(host, files);
-        QCOMPARE(result.pages[0].outcome, Outcome::Skipped);
-        QVERIFY2(QString::fromStdString(result.pages[0].reason).contains(reason),
-                 result.pages[0].reason.c_str());
+        const BatchResult result = *runBatch(host, files);
+        QCOMPARE(result.pages[0].reported(), Outcome::Skipped);
+        QVERIFY2(QString::fromStdString(result.pages[0].reason()).contains(reason),
+                 result.pages[0].reason().c_str());
     }
 
     // The page's name in its block: its file name, or on request its path in the
@@ -336,7 +335,7 @@ private Q_SLOTS:
             text = std::string("\xFF\xFE") +
                    std::string(reinterpret_cast<const char*>(wide.utf16()), std::size_t(wide.size()) * 2);
         }
-        QCOMPARE(runBatch(host, files).pages[0].outcome, Outcome::Inserted);
+        QCOMPARE(runBatch(host, files)->pages[0].reported(), Outcome::Inserted);
         const std::string& after = files.files["/site/" + entry.toStdString()].text;
         const QString written = utf16
                                     ? QString::fromUtf16(reinterpret_cast<const char16_t*>(after.data() + 2),
@@ -345,9 +344,9 @@ private Q_SLOTS:
         QVERIFY2(written.contains(named), qPrintable(written));
         // Status compares with the choice made.
         StatusOptions options{true, host.site, host.protocol, true, byPath};
-        QCOMPARE(runStatus(host, files, options).pages[0].state, PageState::Current);
+        QCOMPARE(runStatus(host, files, options)->pages[0].state, PageState::Current);
         options.pageNameByPath = !byPath;
-        QCOMPARE(runStatus(host, files, options).pages[0].state,
+        QCOMPARE(runStatus(host, files, options)->pages[0].state,
                  entry.contains(QLatin1Char('/')) ? PageState::Stale : PageState::Current);
     }
 
@@ -355,12 +354,12 @@ private Q_SLOTS:
         FakeHost host;
         FakeFiles files;
         addPages(host, files, {"a.htm"});
-        QCOMPARE(runBatch(host, files).pages[0].outcome, Outcome::Inserted);
-        QCOMPARE(runBatch(host, files).pages[0].outcome, Outcome::Unchanged);
+        QCOMPARE(runBatch(host, files)->pages[0].reported(), Outcome::Inserted);
+        QCOMPARE(runBatch(host, files)->pages[0].reported(), Outcome::Unchanged);
         host.site = "54321";
-        QCOMPARE(runBatch(host, files).pages[0].outcome, Outcome::Replaced);
+        QCOMPARE(runBatch(host, files)->pages[0].reported(), Outcome::Replaced);
         host.runMode = Mode::Remove;
-        QCOMPARE(runBatch(host, files).pages[0].outcome, Outcome::Removed);
+        QCOMPARE(runBatch(host, files)->pages[0].reported(), Outcome::Removed);
         QCOMPARE(files.files["/site/a.htm"].text, Page);
         QCOMPARE(files.writes.size(), std::size_t(3));
     }
@@ -370,8 +369,8 @@ private Q_SLOTS:
         FakeFiles files;
         addPages(host, files, {"a.htm", "link.htm"});
         files.files["/site/link.htm"].identity = "/site/a.htm";
-        const BatchResult result = runBatch(host, files);
-        QCOMPARE(result.pages[1].outcome, Outcome::Skipped);
+        const BatchResult result = *runBatch(host, files);
+        QCOMPARE(result.pages[1].reported(), Outcome::Skipped);
         QCOMPARE(files.writes.size(), std::size_t(1));
     }
 
@@ -379,7 +378,7 @@ private Q_SLOTS:
         FakeHost host;
         FakeFiles files;
         addPages(host, files, {"a.htm", "b.htm"});
-        const BatchResult result = runBatch(host, files, BatchOptions{true});
+        const BatchResult result = *runBatch(host, files, BatchOptions{true});
         QCOMPARE(result.count(Outcome::Inserted), std::size_t(2));
         QVERIFY(files.writes.empty());
     }
@@ -389,7 +388,7 @@ private Q_SLOTS:
         FakeFiles files;
         addPages(host, files, {"a.htm", "b.htm", "c.htm"});
         host.stopAfter = 1;
-        const BatchResult result = runBatch(host, files);
+        const BatchResult result = *runBatch(host, files);
         QVERIFY(result.stopped);
         QCOMPARE(result.pages.size(), std::size_t(1));
         QCOMPARE(files.writes.size(), std::size_t(1));

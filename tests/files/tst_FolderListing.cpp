@@ -24,10 +24,10 @@ private Q_SLOTS:
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("images")));
         QFile::setPermissions(dir.filePath(QStringLiteral("notes.txt")), QFile::ReadOwner);
 
-        const FolderListing listing = listFolder(dir.path());
-        QVERIFY(listing.ok);
-        QCOMPARE(listing.names, (QList<QByteArray>{"a.SHTML", "b.shtm", "c.xhtml", "d.htm.bak", "index.html",
-                                                   "Logo.GIF", "news.Htm", "notes.txt"}));
+        const engine::Result<FolderListing> listing = listFolder(dir.path());
+        QVERIFY(listing);
+        QCOMPARE(listing->names, (QList<QByteArray>{"a.SHTML", "b.shtm", "c.xhtml", "d.htm.bak", "index.html",
+                                                    "Logo.GIF", "news.Htm", "notes.txt"}));
     }
 
     void foldersThatCannotBeListed_data() {
@@ -42,17 +42,17 @@ private Q_SLOTS:
         QTemporaryDir dir;
         QFile f(dir.filePath(QStringLiteral("file.htm")));
         QVERIFY(f.open(QIODevice::WriteOnly));
-        const FolderListing listing = listFolder(sub.isEmpty() ? QString() : dir.filePath(sub));
-        QVERIFY(!listing.ok);
-        QVERIFY(listing.names.isEmpty());
-        QVERIFY(!listing.reason.isEmpty());
+        const engine::Result<FolderListing> listing =
+            listFolder(sub.isEmpty() ? QString() : dir.filePath(sub));
+        QVERIFY(!listing);
+        QVERIFY(!listing.reason().empty());
     }
 
     void emptyFolderListsNothing() {
         QTemporaryDir dir;
-        const FolderListing listing = listFolder(dir.path());
-        QVERIFY(listing.ok);
-        QVERIFY(listing.names.isEmpty());
+        const engine::Result<FolderListing> listing = listFolder(dir.path());
+        QVERIFY(listing);
+        QVERIFY(listing->names.isEmpty());
     }
 };
 

@@ -62,7 +62,7 @@ private:
 engine::BatchResult runOn(const QString& folder, const QStringList& names) {
     Host host(folder, names);
     files::QtPageFiles files;
-    return engine::runBatch(host, files);
+    return *engine::runBatch(host, files);
 }
 
 } // namespace
@@ -94,12 +94,12 @@ private Q_SLOTS:
                 write(site.filePath(name), "decoy");
         };
         files::QtPageFiles files;
-        const engine::BatchResult result = engine::runBatch(host, files);
+        const engine::BatchResult result = *engine::runBatch(host, files);
         QCOMPARE(result.pages.size(), std::size_t(3));
         for (int i = 0; i < 3; ++i) {
             QCOMPARE(contents(site.filePath(names[i])), QByteArray("decoy"));
             const QByteArray moved = contents(dir.filePath(QStringLiteral("moved/b/p%1.html").arg(i + 1)));
-            QVERIFY(result.pages[i].outcome == Outcome::Failed ? moved == Page : moved != Page);
+            QVERIFY(result.pages[i].reported() == Outcome::Failed ? moved == Page : moved != Page);
         }
     }
 
@@ -107,7 +107,7 @@ private Q_SLOTS:
         QTemporaryDir dir;
         write(dir.filePath(QStringLiteral("a.htm")), Page);
         const auto result = runOn(dir.path(), {QStringLiteral("a.htm")});
-        QCOMPARE(result.pages.at(0).outcome, Outcome::Inserted);
+        QCOMPARE(result.pages.at(0).reported(), Outcome::Inserted);
         QVERIFY(contents(dir.filePath(QStringLiteral("a.htm"))).contains("TRAFALYTIC"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
                  QStringList{QStringLiteral("a.htm")});
@@ -132,7 +132,7 @@ private Q_SLOTS:
         struct stat before {};
         ::stat(local(path).c_str(), &before);
         QTest::qSleep(20);
-        QCOMPARE(runOn(dir.path(), {QStringLiteral("a.htm")}).pages.at(0).outcome, Outcome::Unchanged);
+        QCOMPARE(runOn(dir.path(), {QStringLiteral("a.htm")}).pages.at(0).reported(), Outcome::Unchanged);
         struct stat after {};
         ::stat(local(path).c_str(), &after);
         QCOMPARE(after.st_ino, before.st_ino);
@@ -145,8 +145,8 @@ private Q_SLOTS:
         write(path, Page);
         QVERIFY(::chmod(local(path).c_str(), 0444) == 0);
         const auto result = runOn(dir.path(), {QStringLiteral("a.htm")});
-        QCOMPARE(result.pages.at(0).outcome, Outcome::Failed);
-        QVERIFY(QString::fromStdString(result.pages.at(0).reason).contains(QStringLiteral("read-only")));
+        QCOMPARE(result.pages.at(0).reported(), Outcome::Failed);
+        QVERIFY(QString::fromStdString(result.pages.at(0).reason()).contains(QStringLiteral("read-only")));
         QCOMPARE(contents(path), Page);
     }
 
@@ -157,7 +157,7 @@ private Q_SLOTS:
         write(path, Page);
         QVERIFY(::link(local(path).c_str(), local(dir.filePath(QStringLiteral("b.htm"))).c_str()) == 0);
         const auto result = runOn(dir.path(), {QStringLiteral("a.htm")});
-        QCOMPARE(result.pages.at(0).outcome, Outcome::Failed);
+        QCOMPARE(result.pages.at(0).reported(), Outcome::Failed);
         QCOMPARE(contents(path), Page);
     }
 
@@ -175,14 +175,14 @@ private Q_SLOTS:
 
         const auto result = runOn(dir.path(), {QStringLiteral("inside.htm"), QStringLiteral("real.htm"),
                                                QStringLiteral("out.htm"), QStringLiteral("dangling.htm")});
-        QCOMPARE(result.pages.at(0).outcome, Outcome::Inserted);
+        QCOMPARE(result.pages.at(0).reported(), Outcome::Inserted);
         QVERIFY(QFileInfo(dir.filePath(QStringLiteral("inside.htm"))).isSymLink());
         QVERIFY(contents(dir.filePath(QStringLiteral("real.htm"))).contains("TRAFALYTIC"));
-        QCOMPARE(result.pages.at(1).outcome, Outcome::Skipped); // the same file, already done
+        QCOMPARE(result.pages.at(1).reported(), Outcome::Skipped); // the same file, already done
         QCOMPARE(contents(dir.filePath(QStringLiteral("real.htm"))).count("START OF"), 1);
-        QCOMPARE(result.pages.at(2).outcome, Outcome::Skipped);
+        QCOMPARE(result.pages.at(2).reported(), Outcome::Skipped);
         QCOMPARE(contents(outside.filePath(QStringLiteral("other.htm"))), Page);
-        QCOMPARE(result.pages.at(3).outcome, Outcome::Failed);
+        QCOMPARE(result.pages.at(3).reported(), Outcome::Failed);
         QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("gone.htm"))));
     }
 
@@ -191,17 +191,17 @@ private Q_SLOTS:
         QVERIFY(::mkfifo(local(dir.filePath(QStringLiteral("pipe.htm"))).c_str(), 0644) == 0);
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.htm")));
         const auto result = runOn(dir.path(), {QStringLiteral("pipe.htm"), QStringLiteral("folder.htm")});
-        QCOMPARE(result.pages.at(0).outcome, Outcome::Skipped);
-        QCOMPARE(result.pages.at(1).outcome, Outcome::Skipped);
+        QCOMPARE(result.pages.at(0).reported(), Outcome::Skipped);
+        QCOMPARE(result.pages.at(1).reported(), Outcome::Skipped);
     }
 
     void pageDeletedAfterListingFailsAndIsNotRecreated() {
         QTemporaryDir dir;
         write(dir.filePath(QStringLiteral("b.htm")), Page);
         const auto result = runOn(dir.path(), {QStringLiteral("a.htm"), QStringLiteral("b.htm")});
-        QCOMPARE(result.pages.at(0).outcome, Outcome::Failed);
+        QCOMPARE(result.pages.at(0).reported(), Outcome::Failed);
         QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("a.htm"))));
-        QCOMPARE(result.pages.at(1).outcome, Outcome::Inserted);
+        QCOMPARE(result.pages.at(1).reported(), Outcome::Inserted);
     }
 
     void pageChangedBetweenReadAndReplaceIsLeftAlone() {
@@ -210,17 +210,16 @@ private Q_SLOTS:
         const QString path = dir.filePath(QStringLiteral("a.htm"));
         write(path, Page);
         files::QtPageFiles files;
-        QVERIFY(files.open(local(dir.path()), {}, {}).empty());
-        std::string text;
-        const PageRead read = files.read("a.htm", text);
-        QCOMPARE(read.status, PageRead::Status::Ok);
+        QVERIFY(files.open(local(dir.path()), {}, {}));
+        const engine::Result<PageRead> read = files.read("a.htm");
+        QVERIFY(read);
         // Staged and synced, then changed just before the rename.
-        QVERIFY(files.stage(read, {std::string_view("stale")}).empty());
+        QVERIFY(files.stage(*read, {std::string_view("stale")}));
         QTest::qSleep(20);
         write(path, "<body>someone else's</body>");
-        const std::vector<std::string> reasons = files.commit();
-        QCOMPARE(reasons.size(), std::size_t(1));
-        QVERIFY(!reasons.front().empty());
+        const std::vector<engine::Result<void>> results = files.commit();
+        QCOMPARE(results.size(), std::size_t(1));
+        QVERIFY(!results.front());
         QCOMPARE(contents(path), QByteArray("<body>someone else's</body>"));
         files.close();
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
@@ -232,7 +231,7 @@ private Q_SLOTS:
         const QByteArray gif("GIF89a\0\0</body>", 15);
         write(dir.filePath(QStringLiteral("logo.gif")), gif);
         const auto result = runOn(dir.path(), {QStringLiteral("logo.gif")});
-        QCOMPARE(result.pages.at(0).outcome, Outcome::Skipped);
+        QCOMPARE(result.pages.at(0).reported(), Outcome::Skipped);
         QCOMPARE(contents(dir.filePath(QStringLiteral("logo.gif"))), gif);
     }
 
@@ -244,7 +243,7 @@ private Q_SLOTS:
         QVERIFY(::chmod(local(dir.path()).c_str(), 0555) == 0);
         const auto result = runOn(dir.path(), {QStringLiteral("a.htm")});
         ::chmod(local(dir.path()).c_str(), 0755);
-        QCOMPARE(result.pages.at(0).outcome, Outcome::Failed);
+        QCOMPARE(result.pages.at(0).reported(), Outcome::Failed);
         QCOMPARE(contents(dir.filePath(QStringLiteral("a.htm"))), Page);
     }
 };

@@ -28,10 +28,25 @@ void require(bool ok, const char* what) {
     }
 }
 
-std::string run(const std::string& page, Mode mode, const std::string& block, bool asPage,
-                RewritePlan& plan) {
-    plan = planRewrite(page, mode, block, asPage);
-    return plan.text(page);
+// A plan and the text it gives: the page itself when it is not rewritten.
+struct Run {
+    Result<RewritePlan> plan;
+    std::string text;
+};
+
+Run run(const std::string& page, Mode mode, const std::string& block, bool asPage) {
+    Result<RewritePlan> plan = planRewrite(page, mode, block, asPage ? "page.html" : "page.php");
+    std::string text = plan ? plan->text(page) : page;
+    return Run{std::move(plan), std::move(text)};
+}
+
+bool refusedAs(const Result<RewritePlan>& plan, Failure::Kind kind) {
+    return !plan && plan.kind() == kind;
+}
+
+// Both plans rewrite, or both refuse for the same kind of reason.
+bool sameOutcome(const Result<RewritePlan>& a, const Result<RewritePlan>& b) {
+    return a.ok() == b.ok() && (a.ok() || a.kind() == b.kind());
 }
 
 bool hasMarkers(const std::string& page) {
@@ -59,19 +74,14 @@ std::string trimSpaces(const std::string& page) {
 void kernelsAgree(const std::string& page, const std::string& block, bool asPage) {
     const std::vector<scan::Kernel> kernels = scan::runnableKernels();
     for (const Mode mode : {Mode::Insert, Mode::Remove}) {
-        RewritePlan first;
-        std::string firstText;
-        for (std::size_t k = 0; k < kernels.size(); ++k) {
+        scan::useKernel(kernels.front());
+        const Run first = run(page, mode, block, asPage);
+        for (std::size_t k = 1; k < kernels.size(); ++k) {
             scan::useKernel(kernels[k]);
-            RewritePlan plan;
-            const std::string text = run(page, mode, block, asPage, plan);
-            if (k == 0) {
-                first = plan;
-                firstText = text;
-                continue;
-            }
-            require(plan.status == first.status && plan.blocksRemoved == first.blocksRemoved &&
-                        plan.changed == first.changed && text == firstText,
+            const Run other = run(page, mode, block, asPage);
+            require(sameOutcome(other.plan, first.plan) && other.text == first.text &&
+                        (!first.plan || (other.plan->blocksRemoved == first.plan->blocksRemoved &&
+                                         other.plan->changed == first.plan->changed)),
                     "every scanning kernel plans the page alike");
         }
     }
@@ -115,41 +125,34 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 "the block holds no control bytes");
 
     kernelsAgree(page, block, asPage);
-    RewritePlan plan;
-    const std::string once = run(page, Mode::Insert, block, asPage, plan);
+    const Run inserted = run(page, Mode::Insert, block, asPage);
+    const Result<RewritePlan>& plan = inserted.plan;
+    const std::string& once = inserted.text;
     const bool utf16 = page.size() >= 2 &&
                        ((page[0] == '\xFF' && page[1] == '\xFE') || (page[0] == '\xFE' && page[1] == '\xFF'));
     if (!utf16 && std::memchr(page.data(), 0, page.size()) != nullptr) {
-        require(plan.status == RewritePlan::Status::Binary && !plan.changed, "binary input is never changed");
-        RewritePlan removal;
-        run(page, Mode::Remove, block, asPage, removal);
-        require(removal.status == RewritePlan::Status::Binary && !removal.changed,
+        require(refusedAs(plan, Failure::Kind::Binary), "binary input is never changed");
+        require(refusedAs(run(page, Mode::Remove, block, asPage).plan, Failure::Kind::Binary),
                 "binary input is never changed");
         return 0;
     }
-    if (plan.status == RewritePlan::Status::TangledMarkers) {
-        RewritePlan removal;
-        run(page, Mode::Remove, block, asPage, removal);
-        require(removal.status == RewritePlan::Status::TangledMarkers && !removal.changed &&
-                    removal.m_pieces.empty() && plan.m_pieces.empty(),
+    if (refusedAs(plan, Failure::Kind::TangledMarkers))
+        require(refusedAs(run(page, Mode::Remove, block, asPage).plan, Failure::Kind::TangledMarkers),
                 "a page whose markers do not pair is never changed");
-    }
-    if (plan.status != RewritePlan::Status::Rewritten) {
-        require(!plan.changed, "a page that is not rewritten is not changed");
+    if (!plan)
         return 0;
-    }
-    require(plan.blockInserted, "insert mode inserts");
+    require(plan->blockInserted, "insert mode inserts");
 
-    RewritePlan twice;
-    require(run(once, Mode::Insert, block, asPage, twice) == once && !twice.changed,
+    const Run twice = run(once, Mode::Insert, block, asPage);
+    require(twice.plan && twice.text == once && !twice.plan->changed,
             "inserting twice equals inserting once");
 
-    RewritePlan removal;
-    const std::string removedAfterInsert = run(once, Mode::Remove, block, asPage, removal);
-    require(removal.blocksRemoved == 1, "after an insert the page holds exactly one block");
-    RewritePlan again;
-    run(removedAfterInsert, Mode::Remove, block, asPage, again);
-    require(again.blocksRemoved == 0, "after a removal no block is left");
+    const Run removal = run(once, Mode::Remove, block, asPage);
+    require(removal.plan && removal.plan->blocksRemoved == 1,
+            "after an insert the page holds exactly one block");
+    const std::string& removedAfterInsert = removal.text;
+    const Run again = run(removedAfterInsert, Mode::Remove, block, asPage);
+    require(again.plan && again.plan->blocksRemoved == 0, "after a removal no block is left");
 
     if (!utf16 && page.find("\xFF\xFE") == std::string::npos && page.find("\xFE\xFF") == std::string::npos) {
         // The same page as UTF-16 takes the plain scanning path: both must agree.
@@ -159,15 +162,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 wide.push_back(c);
                 wide.push_back('\0');
             }
-            RewritePlan narrowPlan;
-            RewritePlan widePlan;
-            const std::string narrow = run(page, mode, block, asPage, narrowPlan);
-            const std::string wideText = run(wide, mode, block, asPage, widePlan);
-            require(narrowPlan.status == widePlan.status, "bytes and UTF-16 agree on the outcome");
-            require(narrowPlan.blocksRemoved == widePlan.blocksRemoved,
-                    "bytes and UTF-16 agree on the blocks");
-            if (narrowPlan.status != RewritePlan::Status::Rewritten)
+            const Run narrowRun = run(page, mode, block, asPage);
+            const Run wideRun = run(wide, mode, block, asPage);
+            require(sameOutcome(narrowRun.plan, wideRun.plan), "bytes and UTF-16 agree on the outcome");
+            if (!narrowRun.plan)
                 continue;
+            require(narrowRun.plan->blocksRemoved == wideRun.plan->blocksRemoved,
+                    "bytes and UTF-16 agree on the blocks");
+            const std::string& narrow = narrowRun.text;
+            const std::string& wideText = wideRun.text;
             std::string back;
             for (std::size_t i = 2; i + 1 < wideText.size(); i += 2)
                 back.push_back(wideText[i]);
@@ -176,8 +179,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     if (!utf16) {
-        RewritePlan direct;
-        require(removedAfterInsert == run(page, Mode::Remove, block, asPage, direct),
+        require(removedAfterInsert == run(page, Mode::Remove, block, asPage).text,
                 "insert then remove equals remove");
         if (!hasMarkers(page)) {
             const std::string trimmed = trimSpaces(page);

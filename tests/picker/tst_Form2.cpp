@@ -301,7 +301,7 @@ private Q_SLOTS:
             d.chooseDrive(1);
             d.open(QStringLiteral("site"));
         } else {
-            QVERIFY(d.dir()->setPath(site).isEmpty());
+            QVERIFY(d.dir()->setPath(site));
             d.dir()->setCurrentRow(d.dir()->count() - 1);
         }
         d.dir()->setFocus();

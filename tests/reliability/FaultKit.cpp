@@ -138,13 +138,11 @@ QByteArray expectedText(const QByteArray& old, const QByteArray& name, bool inse
     const auto block = engine::buildTrackingBlock(site.toStdString(),
                                                   secure ? engine::SecureProtocol : engine::NormalProtocol,
                                                   QFile::encodeName(QFile::decodeName(name)).toStdString());
-    const engine::RewritePlan plan =
-        engine::planRewrite(text, insert ? engine::Mode::Insert : engine::Mode::Remove, *block,
-                            engine::hasPageExtension(name.toStdString()));
-    if (plan.status != engine::RewritePlan::Status::Rewritten || !plan.changed ||
-        (!insert && plan.blocksRemoved == 0))
+    const engine::Result<engine::RewritePlan> plan = engine::planRewrite(
+        text, insert ? engine::Mode::Insert : engine::Mode::Remove, *block, name.toStdString());
+    if (!plan || !plan->changed || (!insert && plan->blocksRemoved == 0))
         return old;
-    return QByteArray::fromStdString(plan.text(text));
+    return QByteArray::fromStdString(plan->text(text));
 }
 
 namespace {

@@ -249,19 +249,21 @@ public:
     files::QtPageFiles real;
     std::function<void(const std::string& name)> betweenReadAndReplace;
     std::string lastName;
-    std::string open(const std::string& folder, engine::FolderId listed, engine::RunFiles how) override {
+    engine::Result<void> open(const std::string& folder, engine::FolderId listed,
+                              engine::RunFiles how) override {
         return real.open(folder, listed, how);
     }
-    engine::PageRead read(const std::string& name, std::string& contents) override {
+    engine::Result<engine::PageRead> read(const std::string& name) override {
         lastName = name;
-        return real.read(name, contents);
+        return real.read(name);
     }
-    std::string stage(const engine::PageRead& read, const std::vector<std::string_view>& pieces) override {
+    engine::Result<void> stage(const engine::PageRead& read,
+                               const std::vector<std::string_view>& pieces) override {
         if (betweenReadAndReplace)
             betweenReadAndReplace(lastName);
         return real.stage(read, pieces);
     }
-    std::vector<std::string> commit() override { return real.commit(); }
+    std::vector<engine::Result<void>> commit() override { return real.commit(); }
     void discard() override { real.discard(); }
     void close() override { real.close(); }
 };
@@ -573,11 +575,11 @@ private Q_SLOTS:
                     ::unlink(b.constData());
             };
         }
-        const engine::BatchResult result = engine::runBatch(host, files);
-        QCOMPARE(int(result.pages.at(1).outcome), outcome);
-        QCOMPARE(result.pages.at(0).outcome, engine::Outcome::Inserted);
+        const engine::BatchResult result = *engine::runBatch(host, files);
+        QCOMPARE(int(result.pages.at(1).reported()), outcome);
+        QCOMPARE(result.pages.at(0).reported(), engine::Outcome::Inserted);
         if (outcome != int(engine::Outcome::Inserted))
-            QVERIFY(!result.pages.at(1).reason.empty());
+            QVERIFY(!result.pages.at(1).reason().empty());
         struct stat st {};
         const bool exists = ::lstat(b.constData(), &st) == 0;
         if (change == QLatin1String("delete") || change == QLatin1String("race-delete"))
@@ -618,10 +620,10 @@ private Q_SLOTS:
         host.folderPath = site.path;
         host.entries = entries;
         files::QtPageFiles files;
-        const engine::BatchResult result = engine::runBatch(host, files);
+        const engine::BatchResult result = *engine::runBatch(host, files);
         for (std::size_t i = 1; i < result.pages.size(); ++i) {
-            QCOMPARE(result.pages[i].outcome, engine::Outcome::Skipped);
-            QVERIFY(!result.pages[i].reason.empty());
+            QCOMPARE(result.pages[i].reported(), engine::Outcome::Skipped);
+            QVERIFY(!result.pages[i].reason().empty());
         }
         ::close(sock);
     }
