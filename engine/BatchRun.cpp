@@ -160,9 +160,9 @@ Outcome changeOf(const RewritePlan& plan, Mode mode) {
 }
 
 // Reads, plans and stages one page: the outcome it has, or will have once its
-// group is committed (then `staged` is set).
+// group is committed (see awaitsCommit()).
 Result<Outcome> rewriteOne(PageFiles& files, const std::string& entryName, const PageSettings& settings,
-                           const BatchOptions& options, SeenPages& seen, PageResult& result, bool& staged,
+                           const BatchOptions& options, SeenPages& seen, PageResult& result,
                            Result<void>& journalFailure) {
     const Result<PageRead> read = readEntry(files, entryName, seen);
     if (!read)
@@ -185,15 +185,14 @@ Result<Outcome> rewriteOne(PageFiles& files, const std::string& entryName, const
                              options.journal, journalFailure);
             !done)
             return done.failure();
-        staged = true;
     }
     return changeOf(*planned, settings.mode);
 }
 
 // Reads one page of a journal's record and, when it holds what the run wrote,
-// stages its old text (then `staged` is set).
+// stages its old text (see awaitsCommit()).
 Result<Outcome> restoreOne(PageFiles& files, JournalRecord& record, std::size_t index,
-                           const BatchOptions& options, bool& staged, Result<void>& journalFailure) {
+                           const BatchOptions& options, Result<void>& journalFailure) {
     const std::string path = record.pagePath(index);
     const Result<PageRead> read = readPage(files, path);
     if (!read) // the page was there after the run: whatever it is now, taking it back failed
@@ -220,9 +219,14 @@ Result<Outcome> restoreOne(PageFiles& files, JournalRecord& record, std::size_t 
                 stageAndKeep(files, *read, path, {*old}, options.journal, journalFailure, &known);
             !done)
             return done.failure();
-        staged = true;
     }
     return Outcome::Restored;
+}
+
+// Whether a page with this outcome has its new text staged, waiting for its
+// group's commit: a page to be changed, unless the run is dry.
+bool awaitsCommit(const Result<Outcome>& outcome, const BatchOptions& options) {
+    return !options.dryRun && outcome && *outcome != Outcome::Unchanged;
 }
 
 // The pages of a run that changes them, a group at a time: pages are staged and
@@ -395,11 +399,10 @@ Result<Outcome> inspectOne(PageFiles& files, const std::string& entryName, const
 }
 
 // Opens the folder for the host's selected entries, after telling the folders
-// beneath it that could not be listed or were not entered. Gives whether there
-// is anything to do: false when nothing is selected.
-Result<bool> startRun(BatchHost& host, PageFiles& files, RunFiles how, bool keep, BatchResult& result,
-                      int& total) {
-    total = host.selectedCount();
+// beneath it that could not be listed or were not entered. Gives the number of
+// entries selected; with none, the folder is not opened.
+Result<int> startRun(BatchHost& host, PageFiles& files, RunFiles how, bool keep, BatchResult& result) {
+    const int total = host.selectedCount();
     const std::string folder = host.folder();
     const auto tell = [&](const std::string& relative, Result<Outcome> outcome) {
         PageResult page{joinPath(folder, relative), std::move(outcome)};
@@ -411,12 +414,12 @@ Result<bool> startRun(BatchHost& host, PageFiles& files, RunFiles how, bool keep
     for (const auto& [relative, reason] : host.skippedFolders())
         tell(relative, failed(Failure::Kind::Excluded, reason));
     if (total == 0)
-        return false;
+        return 0;
     if (const Result<void> opened = files.open(folder, host.listedFolder(), std::move(how)); !opened)
         return failed(opened.kind(), "The folder " + reportText(folder) +
                                          " cannot be used: " + opened.reason() + ". No page was changed.");
     host.startEntries();
-    return true;
+    return total;
 }
 
 // A folder found unlistable while the run went, told as the listing would have.
@@ -525,13 +528,12 @@ Result<BatchResult> runBatch(BatchHost& host, PageFiles& files, BatchOptions opt
     if (Result<void> usable = settingsUsable(host); !usable)
         return usable.failure();
     BatchResult result;
-    int total = 0;
-    const Result<bool> started =
-        startRun(host, files, runFilesFor(host, options), options.keepPages, result, total);
-    if (!started || !*started) {
+    const Result<int> started = startRun(host, files, runFilesFor(host, options), options.keepPages, result);
+    if (!started || *started == 0) {
         host.flush();
         return started ? Result<BatchResult>(std::move(result)) : started.failure();
     }
+    const int total = *started;
     const std::string folder = host.folder();
     if (options.dryRun)
         options.journal = nullptr;
@@ -552,16 +554,14 @@ Result<BatchResult> runBatch(BatchHost& host, PageFiles& files, BatchOptions opt
         const std::string path = joinPath(folder, entry.name);
         host.pageStarting(path, done++, total);
         PageResult& page = groups.add(path);
-        bool staged = false;
         if (!groups.journal()) {
             page.outcome = groups.journal().failure(); // left as it is
         } else {
             const PageSettings settings{host.websiteNumber(), host.protocolText(), host.mode(),
                                         host.pageNameByPath()};
-            page.outcome =
-                rewriteOne(files, entry.name, settings, options, seen, page, staged, groups.journal());
+            page.outcome = rewriteOne(files, entry.name, settings, options, seen, page, groups.journal());
         }
-        groups.pageDone(staged);
+        groups.pageDone(awaitsCommit(page.outcome, options));
     }
     groups.tell();
     files.close();
@@ -589,12 +589,11 @@ Result<BatchResult> runUndo(BatchHost& host, PageFiles& files, JournalRecord& re
         const std::string path = joinPath(folder, record.pagePath(index));
         host.pageStarting(path, static_cast<int>(index), total);
         PageResult& page = groups.add(path);
-        bool staged = false;
         if (!groups.journal())
             page.outcome = groups.journal().failure();
         else
-            page.outcome = restoreOne(files, record, index, options, staged, groups.journal());
-        groups.pageDone(staged);
+            page.outcome = restoreOne(files, record, index, options, groups.journal());
+        groups.pageDone(awaitsCommit(page.outcome, options));
     }
     groups.tell();
     files.close();
@@ -605,15 +604,15 @@ Result<BatchResult> runStatus(BatchHost& host, PageFiles& files, const StatusOpt
     if (options.compare && (!hasWebsiteNumber(options.websiteNumber) || !serverDigit(options.websiteNumber)))
         return failed(Failure::Kind::Settings, "The website number cannot be used.");
     BatchResult result;
-    int total = 0;
     RunFiles how;
     how.dryRun = true;
     how.readOnly = true;
-    const Result<bool> started = startRun(host, files, std::move(how), options.keepPages, result, total);
-    if (!started || !*started) {
+    const Result<int> started = startRun(host, files, std::move(how), options.keepPages, result);
+    if (!started || *started == 0) {
         host.flush();
         return started ? Result<BatchResult>(std::move(result)) : started.failure();
     }
+    const int total = *started;
     const std::string folder = host.folder();
     SeenPages seen(total);
     int done = 0;
