@@ -177,6 +177,33 @@ private Q_SLOTS:
         QCOMPARE(host.shown, (std::vector<std::string>{"/site/a.htm", "/site/c.htm"}));
     }
 
+    // What a failure's kind makes of a page in the report: left alone as one the
+    // run does not change (skipped), or not handled (failed).
+    void failureKindsAreReported_data() {
+        QTest::addColumn<Failure::Kind>("kind");
+        QTest::addColumn<Outcome>("reported");
+        using K = Failure::Kind;
+        for (const K kind :
+             {K::NotRegular, K::OutsideFolder, K::Binary, K::NotWebPage, K::NoClosingBody, K::BadUtf16,
+              K::WouldTurnUtf16, K::Utf32, K::HandledBefore, K::ChangedSince, K::Excluded})
+            QTest::addRow("skipped %d", int(kind)) << kind << Outcome::Skipped;
+        for (const K kind : {K::TangledMarkers, K::EndsInside, K::NotReplaceable, K::TooLarge, K::NotFound,
+                             K::System, K::Journal, K::Settings})
+            QTest::addRow("failed %d", int(kind)) << kind << Outcome::Failed;
+    }
+
+    void failureKindsAreReported() {
+        QFETCH(Failure::Kind, kind);
+        QFETCH(Outcome, reported);
+        const PageResult page("/site/a.htm", Failure{kind, "why"});
+        QCOMPARE(page.reported(), reported);
+        QCOMPARE(page.reason(), std::string("why"));
+        BatchResult result;
+        result.record(page, false);
+        QCOMPARE(result.count(reported), std::size_t(1));
+        QCOMPARE(result.allHandled(), reported == Outcome::Skipped);
+    }
+
     void nothingSelectedTouchesNothing() {
         FakeHost host;
         FakeFiles files;

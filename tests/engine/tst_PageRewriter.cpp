@@ -335,6 +335,35 @@ private Q_SLOTS:
         }
     }
 
+    // Insert mode changes web pages only, by their name or their first bytes;
+    // remove mode takes a block out of any text file.
+    void insertChangesWebPagesOnly_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("page");
+        QTest::addColumn<bool>("inserts");
+        QTest::newRow("a page by its name") << QStringLiteral("a.HTM") << QByteArray("x</body>") << true;
+        QTest::newRow("a template") << QStringLiteral("a.php") << QByteArray("x</body>") << true;
+        QTest::newRow("a page by its doctype")
+            << QStringLiteral("a.txt") << QByteArray("\xEF\xBB\xBF <!DOCTYPE html>x</body>") << true;
+        QTest::newRow("a script that mentions a body tag")
+            << QStringLiteral("a.js") << QByteArray("s = '{O}</body>';") << false;
+    }
+
+    void insertChangesWebPagesOnly() {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, page);
+        QFETCH(bool, inserts);
+        const std::string text = expand(page).toStdString();
+        const Result<RewritePlan> insert =
+            planRewrite(text, Mode::Insert, NewBlock.toStdString(), name.toStdString());
+        QCOMPARE(insert.ok(), inserts);
+        if (!inserts)
+            QCOMPARE(insert.kind(), Failure::Kind::NotWebPage);
+        const Result<RewritePlan> remove = planRewrite(text, Mode::Remove, "", name.toStdString());
+        QVERIFY(remove);
+        QCOMPARE(remove->blocksRemoved, std::size_t(page.contains("{O}") ? 1 : 0));
+    }
+
     void binaryWithOldBlockIsNeverTouched() {
         const QByteArray page = expand("\x89PNG{O}") + QByteArray("\0", 1);
         const std::string text = page.toStdString();
