@@ -47,14 +47,16 @@ public:
     FolderWalk(const FolderWalk&) = delete;
     FolderWalk& operator=(const FolderWalk&) = delete;
 
-    const engine::Result<void>& opened() const;
-    const FolderListing& listing() const;
+    const engine::Result<void>& opened() const { return m_opened; }
+    const FolderListing& listing() const { return m_listing; }
     bool next(QList<QByteArray>& names);
 
     struct State;
 
 private:
-    std::unique_ptr<State> m_state;
+    engine::Result<void> m_opened;
+    FolderListing m_listing;
+    std::unique_ptr<State> m_state; // each system's own walk
 };
 
 // A name as lists and reports show it: one line, control characters, bytes

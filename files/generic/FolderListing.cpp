@@ -52,8 +52,6 @@ engine::Result<FolderListing> listFolder(const QString& folder, bool subfolders)
 // Without folder handles the walk lists the whole tree at once, then gives it as
 // one folder.
 struct FolderWalk::State {
-    engine::Result<void> opened;
-    FolderListing listing;
     bool given = false;
 };
 
@@ -61,28 +59,20 @@ FolderWalk::FolderWalk(const QString& folder, bool subfolders)
     : m_state(std::make_unique<State>()) {
     engine::Result<FolderListing> listed = listFolder(folder, subfolders);
     if (listed)
-        m_state->listing = std::move(*listed);
+        m_listing = std::move(*listed);
     else
-        m_state->opened = listed.failure();
+        m_opened = listed.failure();
 }
 
 FolderWalk::~FolderWalk() = default;
 
-const engine::Result<void>& FolderWalk::opened() const {
-    return m_state->opened;
-}
-
-const FolderListing& FolderWalk::listing() const {
-    return m_state->listing;
-}
-
 bool FolderWalk::next(QList<QByteArray>& names) {
     names.clear();
-    if (m_state->given || !m_state->opened)
+    if (m_state->given || !m_opened)
         return false;
     m_state->given = true;
-    names = std::move(m_state->listing.names);
-    m_state->listing.names.clear();
+    names = std::move(m_listing.names);
+    m_listing.names.clear();
     return true;
 }
 

@@ -272,8 +272,6 @@ private:
 } // namespace
 
 struct FolderWalk::State {
-    FolderListing listing;
-    engine::Result<void> opened;
     std::unique_ptr<TreeWalk> walk;
     QList<QByteArray> first; // the chosen folder's files, read when the walk starts
     bool started = false;
@@ -282,11 +280,11 @@ struct FolderWalk::State {
 FolderWalk::FolderWalk(const QString& folder, bool subfolders)
     : m_state(std::make_unique<State>()) {
     using engine::Failure;
-    FolderListing& listing = m_state->listing;
+    FolderListing& listing = m_listing;
     const QByteArray path = QFile::encodeName(folder);
     const QString shown = shownName(path);
     const auto fail = [&](Failure::Kind kind, const QString& reason) {
-        m_state->opened = Failure{kind, reason.toStdString()};
+        m_opened = Failure{kind, reason.toStdString()};
     };
     if (folder.isEmpty()) {
         fail(Failure::Kind::NotFound, QStringLiteral("No folder was given."));
@@ -320,14 +318,6 @@ FolderWalk::FolderWalk(const QString& folder, bool subfolders)
 }
 
 FolderWalk::~FolderWalk() = default;
-
-const engine::Result<void>& FolderWalk::opened() const {
-    return m_state->opened;
-}
-
-const FolderListing& FolderWalk::listing() const {
-    return m_state->listing;
-}
 
 bool FolderWalk::next(QList<QByteArray>& names) {
     names.clear();

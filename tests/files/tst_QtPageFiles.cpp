@@ -186,6 +186,53 @@ private Q_SLOTS:
         QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("gone.htm"))));
     }
 
+    // Where a name beneath the folder leads, walked a name at a time through
+    // folders and links, and what reading it gives when it leads to no page.
+    void namesAreWalkedWithinTheFolder_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("kind"); // -1: read, else the Failure::Kind
+        using K = engine::Failure::Kind;
+        QTest::newRow("in a subfolder") << QStringLiteral("sub/p.htm") << -1;
+        QTest::newRow("down and up again") << QStringLiteral("sub/../top.htm") << -1;
+        QTest::newRow("through a link to a folder") << QStringLiteral("linkdir/p.htm") << -1;
+        QTest::newRow("an absolute link into the folder") << QStringLiteral("abs.htm") << -1;
+        QTest::newRow("up out of the folder") << QStringLiteral("../top.htm") << int(K::OutsideFolder);
+        QTest::newRow("a link that climbs out") << QStringLiteral("up.htm") << int(K::OutsideFolder);
+        QTest::newRow("a file taken for a folder") << QStringLiteral("top.htm/p.htm") << int(K::NotFound);
+        QTest::newRow("a loop of links") << QStringLiteral("loop.htm") << int(K::System);
+        QTest::newRow("a folder") << QStringLiteral("sub") << int(K::NotRegular);
+    }
+
+    void namesAreWalkedWithinTheFolder() {
+        NOT_PROMISED_BY_GENERIC_FILES();
+        QFETCH(QString, name);
+        QFETCH(int, kind);
+        QTemporaryDir dir;
+        QDir site(dir.filePath(QStringLiteral("site")));
+        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("site/sub")));
+        write(site.filePath(QStringLiteral("sub/p.htm")), Page);
+        write(site.filePath(QStringLiteral("top.htm")), Page);
+        write(dir.filePath(QStringLiteral("outside.htm")), Page);
+        QVERIFY(QFile::link(QStringLiteral("sub"), site.filePath(QStringLiteral("linkdir"))));
+        QVERIFY(
+            QFile::link(site.filePath(QStringLiteral("top.htm")), site.filePath(QStringLiteral("abs.htm"))));
+        QVERIFY(QFile::link(QStringLiteral("../outside.htm"), site.filePath(QStringLiteral("up.htm"))));
+        QVERIFY(QFile::link(QStringLiteral("loop2.htm"), site.filePath(QStringLiteral("loop.htm"))));
+        QVERIFY(QFile::link(QStringLiteral("loop.htm"), site.filePath(QStringLiteral("loop2.htm"))));
+        files::QtPageFiles files;
+        QVERIFY(files.open(local(site.path()), {}, {}));
+        const engine::Result<PageRead> read = files.read(local(name));
+        if (kind < 0) {
+            QVERIFY2(read, read ? "" : read.reason().c_str());
+            QCOMPARE(QByteArray::fromStdString(read->contents), Page);
+        } else {
+            QVERIFY(!read);
+            QCOMPARE(int(read.kind()), kind);
+            QVERIFY(!read.reason().empty());
+        }
+        files.close();
+    }
+
     void specialFilesAreSkippedWithoutHanging() {
         QTemporaryDir dir;
         QVERIFY(::mkfifo(local(dir.filePath(QStringLiteral("pipe.htm"))).c_str(), 0644) == 0);
