@@ -271,32 +271,65 @@ QString sizeText(std::uint64_t bytes) {
     return QLocale::c().formattedDataSize(qint64(bytes), 1, QLocale::DataSizeSIFormat);
 }
 
-// `runs`: the journal's runs, oldest first.
-int listRuns(bool json, std::FILE* out) {
-    for (const files::JournalRun& run : files::journalRuns()) {
-        const QString folder = shownText(run.folder.toStdString());
+// What `runs` says of a run's undoing, if anything.
+QString undoneText(const files::JournalRun& run) {
+    if (!run.undoneBy.isEmpty())
+        return QStringLiteral("undone by %1").arg(run.undoneBy);
+    if (!run.partlyBy.isEmpty())
+        return QStringLiteral("partly undone (%1 pages left)").arg(run.left);
+    if (run.running)
+        return QStringLiteral("running");
+    return run.finished ? QString() : QStringLiteral("ended without finishing");
+}
+
+QJsonObject runObject(const files::JournalRun& run) {
+    QJsonObject object{{QStringLiteral("id"), run.id},
+                       {QStringLiteral("sequence"), qint64(run.sequence)},
+                       {QStringLiteral("time"), run.time},
+                       {QStringLiteral("command"), run.command},
+                       {QStringLiteral("folder"), shownText(run.folder.toStdString())},
+                       {QStringLiteral("pages"), qint64(run.changed)},
+                       {QStringLiteral("bytes"), qint64(run.bytes)},
+                       {QStringLiteral("undone"), !run.undoneBy.isEmpty()},
+                       {QStringLiteral("finished"), run.finished},
+                       {QStringLiteral("running"), run.running}};
+    if (!run.undoneBy.isEmpty())
+        object.insert(QStringLiteral("undone_by"), run.undoneBy);
+    if (!run.partlyBy.isEmpty()) {
+        object.insert(QStringLiteral("partly_undone_by"), run.partlyBy);
+        object.insert(QStringLiteral("pages_left"), qint64(run.left));
+    }
+    if (!run.undoes.isEmpty())
+        object.insert(QStringLiteral("undoes"), run.undoes);
+    return object;
+}
+
+// `runs`: the journal's runs, in the order they were made.
+int listRuns(bool json, std::FILE* out, std::FILE* err) {
+    const engine::Result<std::vector<files::JournalRun>> runs = files::journalRuns();
+    if (!runs)
+        return stopWith(err, runs.failure());
+    for (const files::JournalRun& run : *runs) {
         if (json) {
-            QJsonObject object{{QStringLiteral("id"), run.id},
-                               {QStringLiteral("time"), run.time},
-                               {QStringLiteral("command"), run.command},
-                               {QStringLiteral("folder"), folder},
-                               {QStringLiteral("pages"), qint64(run.changed)},
-                               {QStringLiteral("bytes"), qint64(run.bytes)},
-                               {QStringLiteral("undone"), !run.undoneBy.isEmpty()}};
-            if (!run.undoneBy.isEmpty())
-                object.insert(QStringLiteral("undone_by"), run.undoneBy);
-            if (!run.undoes.isEmpty())
-                object.insert(QStringLiteral("undoes"), run.undoes);
-            jsonLine(out, object);
+            jsonLine(out, runObject(run));
             continue;
         }
-        QString text = run.id.leftJustified(18) + run.time.leftJustified(21) + run.command.leftJustified(7) +
-                       QStringLiteral("%1 page(s)").arg(run.changed).leftJustified(12) +
-                       sizeText(run.bytes).leftJustified(10) + folder;
+        // Each column is followed by a space at least, however wide its text grows.
+        QString text;
+        const auto column = [&text](const QString& words, int width) {
+            text += words.leftJustified(width - 1);
+            text += QLatin1Char(' ');
+        };
+        column(run.id, 18);
+        column(run.time, 21);
+        column(run.command, 7);
+        column(QStringLiteral("%1 page(s)").arg(run.changed), 12);
+        column(sizeText(run.bytes), 10);
+        text += shownText(run.folder.toStdString());
         if (!run.undoes.isEmpty())
             text += QStringLiteral(" (undoes %1)").arg(run.undoes);
-        if (!run.undoneBy.isEmpty())
-            text += QStringLiteral(" (undone by %1)").arg(run.undoneBy);
+        if (const QString undone = undoneText(run); !undone.isEmpty())
+            text += QStringLiteral(" (%1)").arg(undone);
         line(out, localName(text));
     }
     return Success;
@@ -311,36 +344,17 @@ engine::Result<std::unique_ptr<files::JournalWriter>> beginJournal(const files::
     return journal;
 }
 
-// The run `undo` takes back, read whole: the one named, or the newest that is
-// neither undone nor an undo.
-engine::Result<files::JournalRun> chooseRun(const QString& runId) {
-    const std::vector<files::JournalRun> runs = files::journalRuns(files::Detail::Header);
-    const files::JournalRun* chosen = nullptr;
-    if (runId.isEmpty()) {
-        chosen = files::runToUndo(runs);
-        if (!chosen)
-            return engine::Failure{engine::Failure::Kind::NotFound,
-                                   "nothing to undo in the journal " +
-                                       localName(QDir::toNativeSeparators(files::journalFolder()))};
-    } else {
-        const auto found = std::find_if(runs.begin(), runs.end(),
-                                        [&](const files::JournalRun& each) { return each.id == runId; });
-        if (found == runs.end())
-            return argumentFault(
-                QStringLiteral("no run \"%1\" in the journal (see code-inserter-cli runs)").arg(runId));
-        chosen = &*found;
-    }
-    return files::journalRun(chosen->id);
-}
-
 // `undo [RUN]`: the run's pages get their old texts back where they still hold
 // what it wrote; the run is then marked undone.
 int undoRun(const QString& runId, CliHost::Settings settings, bool journaled, engine::BatchOptions options,
             std::FILE* out, std::FILE* err) {
-    engine::Result<files::JournalRun> chosen = chooseRun(runId);
+    engine::Result<std::unique_ptr<files::JournalReader>> chosen = files::openForUndo(runId);
+    if (!chosen && chosen.kind() == engine::Failure::Kind::NotFound && !runId.isEmpty())
+        return usage(err, QString::fromStdString(chosen.reason()) +
+                              QStringLiteral(" (see code-inserter-cli runs)"));
     if (!chosen)
         return stopWith(err, chosen.failure());
-    files::JournalReader record(std::move(*chosen));
+    files::JournalReader& record = **chosen;
     const files::JournalRun& run = record.run();
     const StopOnSignals stopOnSignals;
     std::unique_ptr<files::JournalWriter> journal;
@@ -369,8 +383,10 @@ int undoRun(const QString& runId, CliHost::Settings settings, bool journaled, en
         return PageFailed;
     }
     const engine::BatchResult& result = *undone;
-    if (!settings.dryRun && !result.stopped)
-        files::markUndone(run, journal && journal->pagesKept() > 0 ? journal->id() : QStringLiteral("-"));
+    engine::Result<void> marked;
+    if (!settings.dryRun)
+        marked = record.markTakenBack(
+            journal && journal->pagesKept() > 0 ? journal->id() : QStringLiteral("-"), result);
     if (settings.json) {
         QJsonObject summary = outcomeCounts(result, {engine::Outcome::Restored, engine::Outcome::Unchanged,
                                                      engine::Outcome::Skipped, engine::Outcome::Failed});
@@ -380,6 +396,11 @@ int undoRun(const QString& runId, CliHost::Settings settings, bool journaled, en
     } else {
         line(out, (settings.dryRun ? "dry run: " : "") + std::string(result.stopped ? "stopped: " : "") +
                       "undo of " + localName(run.id) + ": " + result.undoSummary());
+    }
+    // The run stays offered for undo when it cannot be marked: said, and a failure.
+    if (!marked) {
+        line(err, "code-inserter-cli: " + marked.reason());
+        return PageFailed;
     }
     return batchStatus(result);
 }
@@ -465,7 +486,9 @@ int journalCommand(const QCommandLineParser& parser, const Options& options, std
     if (runs && (parser.isSet(options.dryRun) || parser.isSet(options.noJournal)))
         return usage(err, QStringLiteral("runs changes nothing: it takes --json alone"));
     if (runs)
-        return listRuns(parser.isSet(options.json), out);
+        return listRuns(parser.isSet(options.json), out, err);
+    if (positional.size() > 1 && positional.at(1).isEmpty())
+        return usage(err, QStringLiteral("undo takes a RUN that is not empty"));
     CliHost::Settings settings;
     settings.dryRun = parser.isSet(options.dryRun);
     settings.json = parser.isSet(options.json);

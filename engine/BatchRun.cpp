@@ -191,13 +191,12 @@ Result<Outcome> rewriteOne(PageFiles& files, const std::string& entryName, const
 
 // Reads one page of a journal's record and, when it holds what the run wrote,
 // stages its old text (see awaitsCommit()).
-Result<Outcome> restoreOne(PageFiles& files, JournalRecord& record, std::size_t index,
+Result<Outcome> restoreOne(PageFiles& files, JournalRecord& record, const std::string& path,
                            const BatchOptions& options, Result<void>& journalFailure) {
-    const std::string path = record.pagePath(index);
     const Result<PageRead> read = readPage(files, path);
     if (!read) // the page was there after the run: whatever it is now, taking it back failed
         return failed(Failure::Kind::NotFound, read.reason());
-    switch (record.compare(index, read->contents)) {
+    switch (record.compare(read->contents)) {
     case JournalRecord::Holds::WhatItHeldBefore:
         return Outcome::Unchanged;
     case JournalRecord::Holds::SomethingElse:
@@ -205,14 +204,13 @@ Result<Outcome> restoreOne(PageFiles& files, JournalRecord& record, std::size_t 
     case JournalRecord::Holds::WhatTheRunWrote:
         break;
     }
-    const Result<std::string> old = record.oldText(index);
+    const Result<std::string> old = record.oldText(read->contents);
     if (!old)
-        return failed(Failure::Kind::Journal,
-                      "its old text cannot be read from the journal: " + old.reason());
+        return old.failure();
     if (Result<void> may = replaceable(*read); !may)
         return may.failure();
     // Taking the page back writes its old text over what the run wrote.
-    const Journal::Digests recorded = record.digests(index);
+    const Journal::Digests recorded = record.digests();
     const Journal::Digests known{recorded.newText, recorded.oldText};
     if (!options.dryRun) {
         if (Result<void> done =
@@ -581,18 +579,21 @@ Result<BatchResult> runUndo(BatchHost& host, PageFiles& files, JournalRecord& re
         options.journal = nullptr;
     BatchResult result;
     Groups groups(host, files, result, options, total);
-    for (std::size_t index = 0; index < record.pageCount(); ++index) {
+    int done = 0;
+    for (JournalRecord::Page entry; record.nextPage(entry);) {
         if (host.stopRequested()) {
             result.stopped = true;
             break;
         }
-        const std::string path = joinPath(folder, record.pagePath(index));
-        host.pageStarting(path, static_cast<int>(index), total);
+        const std::string path = joinPath(folder, entry.path);
+        host.pageStarting(path, done++, total);
         PageResult& page = groups.add(path);
-        if (!groups.journal())
+        if (!entry.intact)
+            page.outcome = entry.intact.failure();
+        else if (!groups.journal())
             page.outcome = groups.journal().failure();
         else
-            page.outcome = restoreOne(files, record, index, options, groups.journal());
+            page.outcome = restoreOne(files, record, entry.path, options, groups.journal());
         groups.pageDone(awaitsCommit(page.outcome, options));
     }
     groups.tell();

@@ -32,24 +32,34 @@ public:
     virtual Result<void> seal() = 0;
 };
 
-// A run's journal read back, to take the run back page by page.
+// A run's journal read back, to take the run back page by page, in order.
 class JournalRecord {
 public:
     virtual ~JournalRecord() = default;
 
+    // How many pages the run changed, as far as the journal tells: for progress.
     virtual std::size_t pageCount() const = 0;
-    // The page's path beneath the run's folder, with '/' between folders.
-    virtual std::string pagePath(std::size_t page) const = 0;
 
+    // The next page: its path beneath the run's folder, with '/' between
+    // folders, or why the journal cannot vouch for it (then the rest is unusable
+    // for that page alone). False at the end.
+    struct Page {
+        std::string path;
+        Result<void> intact;
+    };
+    virtual bool nextPage(Page& page) = 0;
+
+    // What the page in hand holds now.
     enum class Holds { WhatTheRunWrote, WhatItHeldBefore, SomethingElse };
-    virtual Holds compare(std::size_t page, std::string_view contents) const = 0;
+    virtual Holds compare(std::string_view contents) const = 0;
 
-    // The page's text before the run. Pages are asked for in order.
-    virtual Result<std::string> oldText(std::size_t page) = 0;
+    // The page in hand's text before the run, checked against its digest;
+    // `current` is what the run wrote, which it may be kept against.
+    virtual Result<std::string> oldText(std::string_view current) = 0;
 
-    // The digests of the page's text before the run and of what the run wrote, as
-    // `Journal::keep` takes them.
-    virtual Journal::Digests digests(std::size_t page) const = 0;
+    // The digests of the page in hand's text before the run and of what the run
+    // wrote, as `Journal::keep` takes them.
+    virtual Journal::Digests digests() const = 0;
 };
 
 } // namespace engine

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/BatchRun.h"
 #include "engine/Journal.h"
 #include "engine/PageFiles.h"
 
@@ -15,11 +16,14 @@ namespace files {
 
 // The journal keeps what each run changed, so that the run can be taken back:
 // a folder per run under $XDG_STATE_HOME/code-inserter/journal (by default
-// ~/.local/state/...; for root, root's own), readable by its owner alone. A run's
-// folder holds `manifest` (one JSON object a line: the run, then each changed
-// page with its old text's place, length and SHA-256 and its new text's SHA-256)
-// and `old.zst`, the old texts as one Zstandard stream. `undone` names the run
-// that took it back.
+// ~/.local/state/...; for root, root's own), its owner's alone (JournalFolder
+// says what that takes). A run's folder holds `manifest` (one JSON object a
+// line, each ending in a checksum of its own: the run, then each changed page
+// with its old text's place, length and SHA-256 and its new text's SHA-256),
+// `old.zst` (the old texts, a Zstandard frame each, made against the text the
+// run wrote where that is smaller), `finished` once the run has ended, and
+// `undone` or `partly` once a run took it back. A run holds its folder's lock
+// from its start to its end.
 QString journalFolder();
 
 // The newest runs kept, and the most they may take on disk in all (a run that
@@ -33,37 +37,45 @@ struct JournalPage {
     std::uint64_t length = 0;
     QByteArray oldSha; // SHA-256, 32 bytes
     QByteArray newSha;
+    bool prefixed = false; // its frame was made against the new text
 };
 
 struct JournalRun {
     QString id;
-    QString time;    // UTC, ISO 8601
-    QString command; // insert, remove or undo
+    std::uint64_t sequence = 0; // the order the journal handed out; 0 in the first format
+    QString time;               // UTC, ISO 8601
+    QString command;            // insert, remove or undo
     QString website;
     QString protocol;      // normal or secure, where the command has one
-    QByteArray folder;     // the chosen folder as it was given
+    QByteArray folder;     // the chosen folder, absolute
     engine::FolderId root; // and its device and inode then
     QString undoes;        // an undo run: the run it took back
     QString undoneBy;      // the run that took this one back, if any
+    QString partlyBy;      // the run that took back all but `left` of its pages
+    std::size_t left = 0;
+    bool finished = true; // ended, stopped or not; a run whose process died has not
+    bool running = false; // its process holds its lock
     std::uint64_t bytes = 0;
-    std::size_t changed = 0;        // pages
-    std::vector<JournalPage> pages; // those made durable before their renames
+    std::size_t changed = 0; // pages
 };
 
-// The runs the journal holds, oldest first: their headers and marks, with the
-// pages they changed counted and the bytes they take, or with their pages.
-enum class Detail { Header, Counted, Pages };
-std::vector<JournalRun> journalRuns(Detail detail = Detail::Counted);
-// One run with its pages; fails when it is not there or cannot be read.
-engine::Result<JournalRun> journalRun(const QString& id);
+// The runs the journal holds, in the order they were made: their headers and
+// marks, with the pages they changed counted and the bytes they take. A folder
+// that is not a well-formed run of the account's own is not one. Fails when the
+// journal's folders are not safe; none yet is no run.
+enum class Detail { Header, Counted };
+engine::Result<std::vector<JournalRun>> journalRuns(Detail detail = Detail::Counted);
 
 // The run an undo takes back when none is named: the newest that is neither
 // undone nor an undo itself. Null when there is none.
 const JournalRun* runToUndo(const std::vector<JournalRun>& runs);
 
-// After `undo` took `run` back: `run` is marked undone by `undo`, and when `run`
-// was an undo itself, the run it had taken back counts as done again.
-void markUndone(const JournalRun& run, const QString& undo);
+class JournalReader;
+
+// A run read back for undo: the one named, or the newest not undone; refused
+// while it is running, and held (waiting for another undo of it) until the
+// reader is gone.
+engine::Result<std::unique_ptr<JournalReader>> openForUndo(const QString& id);
 
 // A run's journal as it is written. Failures come as whole reasons; `hint` (such
 // as "use --no-journal") ends those that stop the run.
@@ -96,10 +108,11 @@ private:
     std::unique_ptr<State> m_state;
 };
 
-// A run's journal read back for undo.
+// A run's journal read back for undo, a page at a time.
 class JournalReader final : public engine::JournalRecord {
 public:
-    explicit JournalReader(JournalRun run);
+    struct State;
+    explicit JournalReader(std::unique_ptr<State> state);
     ~JournalReader() override;
     JournalReader(const JournalReader&) = delete;
     JournalReader& operator=(const JournalReader&) = delete;
@@ -107,12 +120,16 @@ public:
     const JournalRun& run() const;
 
     std::size_t pageCount() const override;
-    std::string pagePath(std::size_t page) const override;
-    Holds compare(std::size_t page, std::string_view contents) const override;
-    engine::Result<std::string> oldText(std::size_t page) override;
-    engine::Journal::Digests digests(std::size_t page) const override;
+    bool nextPage(Page& page) override;
+    Holds compare(std::string_view contents) const override;
+    engine::Result<std::string> oldText(std::string_view current) override;
+    engine::Journal::Digests digests() const override;
 
-    struct State;
+    // After `undo` took the run back with `result`: undone when every page holds
+    // its old text (restored, or unchanged), else partly undone, with the pages
+    // left. When the run was an undo itself and is undone, the run it had taken
+    // back counts as not undone again.
+    engine::Result<void> markTakenBack(const QString& undo, const engine::BatchResult& result);
 
 private:
     std::unique_ptr<State> m_state;

@@ -50,10 +50,9 @@ public:
     // The journal of a run that changes pages, begun before any page is touched;
     // fails when it cannot be kept.
     virtual Result<std::unique_ptr<JournalWriter>> beginJournal(const JournalRun& header) = 0;
-    // A run of the journal read back whole, for undo; fails when it is not there.
-    virtual Result<std::unique_ptr<JournalReader>> journalRun(const QString& id) = 0;
-    // `run` was taken back by `undo`.
-    virtual void markUndone(const JournalRun& run, const QString& undo) = 0;
+    // A run of the journal read back for undo, held until the reader is gone;
+    // fails when it is not there, still running, or the journal is not safe.
+    virtual Result<std::unique_ptr<JournalReader>> openForUndo(const QString& id) = 0;
 
     // The machine's volumes; the first entry is the root volume, which stands
     // for drive C.

@@ -20,15 +20,8 @@ Result<std::unique_ptr<JournalWriter>> QtPlatform::beginJournal(const JournalRun
     return journal;
 }
 
-Result<std::unique_ptr<JournalReader>> QtPlatform::journalRun(const QString& id) {
-    Result<JournalRun> run = files::journalRun(id);
-    if (!run)
-        return run.failure();
-    return std::make_unique<JournalReader>(std::move(*run));
-}
-
-void QtPlatform::markUndone(const JournalRun& run, const QString& undo) {
-    files::markUndone(run, undo);
+Result<std::unique_ptr<JournalReader>> QtPlatform::openForUndo(const QString& id) {
+    return files::openForUndo(id);
 }
 
 QList<Volume> QtPlatform::volumes() {

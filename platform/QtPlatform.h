@@ -13,8 +13,7 @@ public:
     }
     Result<FolderListing> listFolder(const QString& folder, bool subfolders) override;
     Result<std::unique_ptr<JournalWriter>> beginJournal(const JournalRun& header) override;
-    Result<std::unique_ptr<JournalReader>> journalRun(const QString& id) override;
-    void markUndone(const JournalRun& run, const QString& undo) override;
+    Result<std::unique_ptr<JournalReader>> openForUndo(const QString& id) override;
     QList<Volume> volumes() override;
     Result<Directory> openDirectory(const QString& path) override;
     void warn(QWidget* parent, const QString& title, const QString& text) override;

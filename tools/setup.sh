@@ -20,6 +20,7 @@ if [ "${1:-}" = "test" ]; then
     dpkg-dev file lintian appstream desktop-file-utils  # the packages and their checks
     ansible-core                                      # the Ansible collection's plays
     patch                                             # diffs applied in the tests
+    faketime                                          # runs made with the clock moved
   )
 fi
 

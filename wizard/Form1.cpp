@@ -45,6 +45,16 @@ using files::localName;
 using files::shownText;
 
 const QString Caption = QStringLiteral("Trafalytic - Code Inserter");
+
+// Words that may begin in lower case, as a sentence of their own.
+QString sentence(const std::string& words) {
+    QString text = QString::fromStdString(words);
+    if (!text.isEmpty())
+        text[0] = text[0].toUpper();
+    if (!text.endsWith(QLatin1Char('.')))
+        text += QLatin1Char('.');
+    return text;
+}
 constexpr int InViewTop = 840;
 constexpr int OutOfViewTop = 8000;
 
@@ -682,10 +692,12 @@ void Form1::DoMods() {
 
 void Form1::undoRun() {
     m_undoButton->setEnabled(false);
-    platform::Result<std::unique_ptr<files::JournalReader>> found = m_platform.journalRun(m_lastJournal);
+    platform::Result<std::unique_ptr<files::JournalReader>> found = m_platform.openForUndo(m_lastJournal);
     if (!found) {
         m_platform.warn(this, windowTitle(),
-                        QStringLiteral("The journal of this run is gone: its changes cannot be undone."));
+                        found.kind() == engine::Failure::Kind::NotFound
+                            ? QStringLiteral("The journal of this run is gone: its changes cannot be undone.")
+                            : sentence(found.reason()));
         return;
     }
     const std::unique_ptr<files::JournalReader> record = std::move(*found);
@@ -704,9 +716,12 @@ void Form1::undoRun() {
         m_lastRun = engine::runUndo(*this, m_platform.pageFiles(), *record, options);
     if (journal)
         journal->finish();
-    if (m_lastRun && !m_lastRun->stopped)
-        m_platform.markUndone(record->run(),
-                              journal && journal->pagesKept() > 0 ? journal->id() : QStringLiteral("-"));
+    if (m_lastRun) {
+        const engine::Result<void> marked = record->markTakenBack(
+            journal && journal->pagesKept() > 0 ? journal->id() : QStringLiteral("-"), *m_lastRun);
+        if (!marked)
+            m_platform.warn(this, windowTitle(), sentence(marked.reason()));
+    }
     m_running = false;
     showRunOutcome();
     m_navigation[2]->setFocus();

@@ -30,11 +30,8 @@ public:
     beginJournal(const files::JournalRun& header) override {
         return m_real.beginJournal(header);
     }
-    platform::Result<std::unique_ptr<files::JournalReader>> journalRun(const QString& id) override {
-        return m_real.journalRun(id);
-    }
-    void markUndone(const files::JournalRun& run, const QString& undo) override {
-        m_real.markUndone(run, undo);
+    platform::Result<std::unique_ptr<files::JournalReader>> openForUndo(const QString& id) override {
+        return m_real.openForUndo(id);
     }
     platform::Result<files::FolderListing> listFolder(const QString& folder, bool subfolders) override {
         return m_real.listFolder(folder, subfolders);

@@ -91,12 +91,13 @@ Run runCli(const QStringList& arguments, const QStringList& wrapper, int killAft
     QProcess process;
     QStringList all = wrapper;
     all << QStringLiteral(INSERTER_CLI) << arguments;
-    // Another account keeps its journal in a folder it may write.
+    // Another account keeps its journal in a folder of its own, which it makes
+    // in one it may write.
     QTemporaryDir state;
     if (wrapper.contains(QStringLiteral("setpriv"))) {
         ::chmod(QFile::encodeName(state.path()).constData(), 01777);
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("XDG_STATE_HOME"), state.path());
+        environment.insert(QStringLiteral("XDG_STATE_HOME"), state.filePath(QStringLiteral("state")));
         process.setProcessEnvironment(environment);
     }
     process.start(all.front(), all.mid(1));
