@@ -195,9 +195,12 @@ public:
                 object.insert(QStringLiteral("website"), shownText(page.website));
                 object.insert(QStringLiteral("protocol"), QString::fromStdString(page.protocol));
             }
-            if (!page.diff.empty())
-                object.insert(QStringLiteral("diff"),
-                              QString::fromUtf8(page.diff.data(), qsizetype(page.diff.size())));
+            // A diff of bytes that are not UTF-8 text goes whole, in base64.
+            const QByteArray diff = QByteArray::fromStdString(page.diff);
+            if (!diff.isEmpty() && engine::isValidUtf8(page.diff))
+                object.insert(QStringLiteral("diff"), QString::fromUtf8(diff));
+            else if (!diff.isEmpty())
+                object.insert(QStringLiteral("diff_base64"), QString::fromLatin1(diff.toBase64()));
             m_pending += QJsonDocument(object).toJson(QJsonDocument::Compact).toStdString() + '\n';
             return;
         }

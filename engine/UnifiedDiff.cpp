@@ -173,6 +173,56 @@ std::string utf8OfPage(std::string_view bytes, bool bigEndian) {
     return utf8Of(decodeUtf16(bytes.substr(std::min<std::size_t>(2, bytes.size())), bigEndian));
 }
 
+// A name in a header line: escaped as report lines are for a terminal; else as
+// written, or, where it holds a control character, a quote or a backslash, quoted
+// as `diff` and `patch` quote names ("a/x\ny"), so that no name splits its line.
+std::string headerName(const char* side, std::string_view name, bool escape) {
+    const std::string whole = side + std::string(name);
+    if (escape)
+        return reportText(whole);
+    const bool plain = std::none_of(whole.begin(), whole.end(), [](char c) {
+        return static_cast<unsigned char>(c) < 0x20 || c == 0x7F || c == '"' || c == '\\';
+    });
+    if (plain)
+        return whole;
+    std::string quoted = "\"";
+    for (const char c : whole) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\')
+            quoted += std::string("\\") + c;
+        else if (c == '\n')
+            quoted += "\\n";
+        else if (c == '\t')
+            quoted += "\\t";
+        else if (byte < 0x20 || byte == 0x7F)
+            quoted += "\\" + std::to_string(byte >> 6) + std::to_string((byte >> 3) & 7) + std::to_string(byte & 7);
+        else
+            quoted += c;
+    }
+    return quoted + "\"";
+}
+
+// A UTF-16 page's change for a person to read, as UTF-8 and indented under a
+// line that says so: no hunk, so that `patch` never applies it to the page's bytes.
+std::string readableChange(std::string_view name, const Change& change, const Lines& old, const Lines& now,
+                           bool escape) {
+    std::string out =
+        "# UTF-16 page " + headerName("", name, escape) + ": its change shown as UTF-8, not as a patch\n";
+    const auto lines = [&](std::size_t from, std::size_t to, const Lines& text) {
+        for (std::size_t i = from; i < to; ++i) {
+            std::string line = shownLine(text.line(i), escape);
+            if (line.empty() || line.back() != '\n')
+                line += '\n';
+            out += "    " + line;
+        }
+    };
+    out += "# line " + std::to_string(change.oldBegin + 1) + " was:\n";
+    lines(change.oldBegin, change.oldEnd, old);
+    out += "# and is now:\n";
+    lines(change.newBegin, change.newEnd, now);
+    return out;
+}
+
 } // namespace
 
 std::string unifiedDiff(std::string_view name, std::string_view oldText, const RewritePlan& plan,
@@ -180,21 +230,20 @@ std::string unifiedDiff(std::string_view name, std::string_view oldText, const R
     if (!plan.changed)
         return {};
     const std::string newText = plan.text(oldText);
-    const std::string label(name);
     if (plan.encoding != PageEncoding::Bytes) {
         const bool big = plan.encoding == PageEncoding::Utf16BE;
         const std::string before = utf8OfPage(oldText, big);
         const std::string after = utf8OfPage(newText, big);
         const Lines old(before);
         const Lines now(after);
-        return "--- a/" + label + " (UTF-16, shown as UTF-8)\n+++ b/" + label +
-               " (UTF-16, shown as UTF-8)\n" + hunks(prefixSuffixChange(old, now), old, now, escape);
+        return readableChange(name, prefixSuffixChange(old, now).front(), old, now, escape);
     }
     const Lines old(oldText);
     const Lines now(newText);
     const std::vector<Change> changes =
         lineChanges(byteChanges(plan, oldText.size(), newText.size()), old, now);
-    return "--- a/" + label + "\n+++ b/" + label + "\n" + hunks(changes, old, now, escape);
+    return "--- " + headerName("a/", name, escape) + "\n+++ " + headerName("b/", name, escape) + "\n" +
+           hunks(changes, old, now, escape);
 }
 
 } // namespace engine

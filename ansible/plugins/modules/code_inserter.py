@@ -130,6 +130,7 @@ diff:
   elements: dict
 """
 
+import base64
 import json
 import os
 
@@ -224,8 +225,12 @@ def main():
     changed = state != "current" and any(page.get(word) in CHANGES for page in pages)
     result = dict(changed=changed, pages=pages, summary=summary, rc=rc)
     if module._diff and state != "current":
-        result["diff"] = [dict(before_header=page["path"], after_header=page["path"], prepared=page["diff"])
-                          for page in pages if page.get("diff")]
+        # A diff that is not UTF-8 text comes in base64; Ansible shows text, so
+        # its bytes that are not UTF-8 show as replacement characters there.
+        result["diff"] = [dict(before_header=page["path"], after_header=page["path"],
+                               prepared=page.get("diff") or base64.b64decode(page["diff_base64"]).decode(
+                                   "utf-8", "replace"))
+                          for page in pages if page.get("diff") or page.get("diff_base64")]
 
     failed = [page for page in pages if page.get(word) == "failed"]
     if failed:
