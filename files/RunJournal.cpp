@@ -38,14 +38,11 @@ QString homeFolder() {
 }
 
 QString stateFolder() {
+    // A state folder that is not the account's own is refused where it is used,
+    // not passed over: a run never keeps its journal where the user did not say.
     const QString state = qEnvironmentVariable("XDG_STATE_HOME");
-    // A root run uses a state folder that was set only when root owns it.
-    QT_WARNING_PUSH
-    QT_WARNING_DISABLE_DEPRECATED
-    if (state.isEmpty() || QDir::isRelativePath(state) ||
-        (isRoot() && QFileInfo::exists(state) && QFileInfo(state).ownerId() != 0))
+    if (state.isEmpty() || QDir::isRelativePath(state))
         return homeFolder() + QLatin1String("/.local/state");
-    QT_WARNING_POP
     return state;
 }
 
