@@ -2,8 +2,8 @@
 // figures; asserts nothing.
 //   bench_tree                 system calls a page (strace -c -f) and peak memory of insert -r,
 //                              status -r and remove -r on 10,000 pages three folders deep
-//   bench_tree --peak N        peak memory of the three on N pages as well (1000000 for a million)
-//   bench_tree --sed N         the durable insert against sed -i on N pages (100000), medians of
+//   bench_tree --peak N        peak memory of the three, runs and undo on N pages as well (1000000 for a
+//   million) bench_tree --sed N         the durable insert against sed -i on N pages (100000), medians of
 //                              five interleaved rounds on fresh synced copies
 #include <algorithm>
 #include <chrono>
@@ -101,9 +101,13 @@ double median(std::vector<double> v) {
     return v[v.size() / 2];
 }
 
+// Insert, status and remove on the tree, then the journal's list and the undo
+// of the remove, which read the journal of a run as large as the tree.
 void peaks(const std::string& cli, const fs::path& tree, int pages) {
-    for (const char* command : {"insert --site=12345", "status --site=12345", "remove"}) {
-        const Child child = run(cli + " " + command + " -r " + tree.string());
+    for (const char* command : {"insert --site=12345", "status --site=12345", "remove", "runs", "undo"}) {
+        const bool journal = command[0] == 'r' && command[1] == 'u';
+        const bool undo = command[0] == 'u';
+        const Child child = run(cli + " " + command + (journal || undo ? "" : " -r " + tree.string()));
         std::printf("%-21s %8d pages: %6.2f s, peak %6.1f MB (exit %d)\n", command, pages, child.seconds,
                     child.peakMb, child.status);
     }

@@ -5,7 +5,7 @@
 
 namespace platform {
 
-class QtPlatform final : public Platform {
+class QtPlatform : public Platform {
 public:
     engine::PageFiles& pageFiles() override { return m_files; }
     std::unique_ptr<engine::PageFiles> newPageFiles() override {

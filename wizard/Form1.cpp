@@ -929,19 +929,24 @@ engine::Mode Form1::mode() {
 
 // What a run with the settings of page 2 would do, page by page, before it is made.
 void Form1::showPreview() {
-    engine::BatchOptions options;
-    options.dryRun = true;
-    options.diff = true;
-    m_previewing = true;
-    const engine::Result<engine::BatchResult> run = engine::runBatch(*this, m_platform.pageFiles(), options);
-    m_previewing = false;
-    PreviewDialog dialog(run, windowTitle(), this);
+    PreviewSource source;
+    source.folder = folder();
+    source.listed = listedFolder();
+    source.unlisted = unlistedFolders();
+    source.skipped = skippedFolders();
+    for (int i = 0, count = entryCount(); i < count; ++i) {
+        if (entrySelected(i))
+            source.names.push_back(entryName(i));
+    }
+    source.website = websiteNumber();
+    source.protocol = protocolText();
+    source.mode = mode();
+    source.pageNameByPath = pageNameByPath();
+    PreviewDialog dialog(std::move(source), m_platform, windowTitle(), this);
     m_platform.showModal(dialog);
 }
 
 void Form1::pageStarting(const std::string& path, int done, int total) {
-    if (m_previewing)
-        return;
     m_pageInHand = shownText(path);
     m_pagesDone = done;
     m_pagesTotal = total;

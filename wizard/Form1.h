@@ -158,7 +158,6 @@ private:
     QRadioButton* m_insertOption = nullptr;
     QRadioButton* m_removeOption = nullptr;
     QPushButton* m_previewButton = nullptr; // preview
-    bool m_previewing = false;              // a dry run for the preview: page 3 is not touched
 
     QLabel* m_applyingText = nullptr;
     QLabel* m_runHeading = nullptr;

@@ -5,17 +5,87 @@
 
 #include <QFontDatabase>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QListWidget>
+#include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTimer>
 
 namespace wizard {
 
 using platform::twipsRect;
 
-PreviewDialog::PreviewDialog(const engine::Result<engine::BatchResult>& run, const QString& mainCaption,
+namespace {
+
+// The source's entries as a batch host, all of them or one.
+class PreviewHost final : public engine::BatchHost {
+public:
+    PreviewHost(const PreviewSource& source, std::vector<std::string> names, bool withFolders)
+        : m_source(source)
+        , m_names(std::move(names))
+        , m_withFolders(withFolders) {}
+
+    std::string folder() override { return m_source.folder; }
+    engine::FolderId listedFolder() override { return m_source.listed; }
+    std::vector<std::pair<std::string, std::string>> unlistedFolders() override {
+        return m_withFolders ? m_source.unlisted : decltype(m_source.unlisted)();
+    }
+    std::vector<std::pair<std::string, std::string>> skippedFolders() override {
+        return m_withFolders ? m_source.skipped : decltype(m_source.skipped)();
+    }
+    int entryCount() override { return int(m_names.size()); }
+    std::string entryName(int index) override { return m_names.at(std::size_t(index)); }
+    bool entrySelected(int) override { return true; }
+    std::string websiteNumber() override { return m_source.website; }
+    std::string protocolText() override { return m_source.protocol; }
+    engine::Mode mode() override { return m_source.mode; }
+    bool pageNameByPath() override { return m_source.pageNameByPath; }
+    void pageStarting(const std::string&, int, int) override {}
+    void pageFinished(const engine::PageResult& page, int done, int total) override {
+        if (onFinished)
+            onFinished(page, done, total);
+    }
+    bool stopRequested() override { return stop && stop->load(); }
+
+    std::function<void(const engine::PageResult&, int, int)> onFinished;
+    const std::atomic<bool>* stop = nullptr;
+
+private:
+    const PreviewSource& m_source;
+    std::vector<std::string> m_names;
+    bool m_withFolders;
+};
+
+QString pageLine(const engine::PageResult& page) {
+    const engine::Outcome outcome = page.reported();
+    const bool changes = outcome == engine::Outcome::Inserted || outcome == engine::Outcome::Replaced ||
+                         outcome == engine::Outcome::Removed;
+    QString line = QString::fromLatin1(changes ? "would be " : "") +
+                   QString::fromLatin1(engine::outcomeWord(outcome)) + QStringLiteral("  ") +
+                   QString::fromStdString(engine::reportText(page.path));
+    if (!page.reason().empty())
+        line += QStringLiteral(": ") + QString::fromStdString(engine::reportText(page.reason()));
+    return line;
+}
+
+} // namespace
+
+struct PreviewDialog::Told {
+    std::mutex mutex;
+    std::deque<std::pair<QString, QString>> lines; // a page's line and its entry's name
+    int done = 0;
+    int total = 0;
+    bool ended = false;
+    QString summary; // the counts, or why the run could not be made
+};
+
+PreviewDialog::PreviewDialog(PreviewSource source, platform::Platform& platform, const QString& mainCaption,
                              QWidget* parent)
-    : QDialog(parent) {
+    : QDialog(parent)
+    , m_source(std::move(source))
+    , m_platform(platform)
+    , m_told(std::make_unique<Told>()) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Preview - ") + mainCaption);
     setFixedSize(twipsRect(0, 0, 11400, 6300).size());
@@ -34,34 +104,107 @@ PreviewDialog::PreviewDialog(const engine::Result<engine::BatchResult>& run, con
     m_diff->setReadOnly(true);
     m_diff->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_diff->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    m_progress = new QLabel(this);
+    m_progress->setObjectName(QStringLiteral("Label3"));
+    m_progress->setGeometry(twipsRect(120, 5820, 10065, 255));
     auto* close = new QPushButton(QStringLiteral("&Close"), this);
     close->setObjectName(QStringLiteral("Command6"));
     close->setGeometry(twipsRect(10305, 5790, 975, 315));
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_pages, &QListWidget::currentRowChanged, this, &PreviewDialog::showChange);
+    m_pages->setFocus();
 
-    const std::vector<engine::PageResult> none;
-    for (const engine::PageResult& page : run ? run->pages : none) {
-        const engine::Outcome outcome = page.reported();
-        const bool changes = outcome == engine::Outcome::Inserted || outcome == engine::Outcome::Replaced ||
-                             outcome == engine::Outcome::Removed;
-        QString line = QString::fromLatin1(changes ? "would be " : "") +
-                       QString::fromLatin1(engine::outcomeWord(outcome)) + QStringLiteral("  ") +
-                       QString::fromStdString(engine::reportText(page.path));
-        if (!page.reason().empty())
-            line += QStringLiteral(": ") + QString::fromStdString(engine::reportText(page.reason()));
+    m_poll = new QTimer(this);
+    m_poll->setInterval(40);
+    connect(m_poll, &QTimer::timeout, this, &PreviewDialog::takeTold);
+    m_poll->start();
+    m_thread = std::thread([this, files = m_platform.newPageFiles()] {
+        PreviewHost host(m_source, m_source.names, true);
+        host.stop = &m_stop;
+        Told& told = *m_told;
+        host.onFinished = [&told](const engine::PageResult& page, int done, int total) {
+            const std::lock_guard<std::mutex> lock(told.mutex);
+            const QString name = QString::fromStdString(page.path);
+            told.lines.emplace_back(pageLine(page), name);
+            told.done = done;
+            told.total = total;
+        };
+        engine::BatchOptions options;
+        options.dryRun = true;
+        options.keepPages = false;
+        const engine::Result<engine::BatchResult> run = engine::runBatch(host, *files, options);
+        const std::lock_guard<std::mutex> lock(told.mutex);
+        told.ended = true;
+        told.summary = run ? QStringLiteral("A run would give: ") + QString::fromStdString(run->summary())
+                           : QString::fromStdString(run.reason());
+    });
+}
+
+PreviewDialog::~PreviewDialog() {
+    m_stop = true;
+    if (m_thread.joinable())
+        m_thread.join();
+}
+
+bool PreviewDialog::finished() const {
+    return m_finished;
+}
+
+// The pages told since the last look go into the list, a screenful's time at most.
+void PreviewDialog::takeTold() {
+    std::deque<std::pair<QString, QString>> lines;
+    int done = 0;
+    int total = 0;
+    bool ended = false;
+    QString summary;
+    {
+        const std::lock_guard<std::mutex> lock(m_told->mutex);
+        lines.swap(m_told->lines);
+        done = m_told->done;
+        total = m_told->total;
+        ended = m_told->ended;
+        summary = m_told->summary;
+    }
+    const bool first = m_pages->count() == 0;
+    for (const auto& [line, path] : lines) {
         auto* item = new QListWidgetItem(line, m_pages);
         item->setToolTip(line);
-        item->setData(Qt::UserRole, QString::fromUtf8(page.diff.data(), qsizetype(page.diff.size())));
+        item->setData(Qt::UserRole, path);
     }
-    if (!run)
-        new QListWidgetItem(QString::fromStdString(run.reason()), m_pages);
-    connect(m_pages, &QListWidget::currentRowChanged, this, [this](int row) {
-        const QListWidgetItem* item = m_pages->item(row);
-        const QString diff = item ? item->data(Qt::UserRole).toString() : QString();
-        m_diff->setPlainText(diff.isEmpty() ? QStringLiteral("(this page would not change)") : diff);
-    });
-    m_pages->setCurrentRow(0);
-    m_pages->setFocus();
+    if (first && m_pages->count() > 0)
+        m_pages->setCurrentRow(0);
+    if (!ended) {
+        m_progress->setText(QStringLiteral("Reading the pages: %1 of %2")
+                                .arg(QLocale().toString(done), QLocale().toString(std::max(total, done))));
+        return;
+    }
+    m_poll->stop();
+    m_finished = true;
+    if (m_source.names.empty())
+        summary = QStringLiteral("No page is ticked.");
+    m_progress->setText(summary);
+    if (m_pages->count() == 0)
+        new QListWidgetItem(summary, m_pages);
+}
+
+// The change to the page in focus, made now: one page's diff at a time.
+void PreviewDialog::showChange(int row) {
+    const QListWidgetItem* item = m_pages->item(row);
+    const std::string path = item ? item->data(Qt::UserRole).toString().toStdString() : std::string();
+    const std::string folder = engine::joinPath(m_source.folder, "");
+    std::string diff;
+    if (path.size() > folder.size() && path.compare(0, folder.size(), folder) == 0) {
+        PreviewHost one(m_source, {path.substr(folder.size())}, false);
+        engine::BatchOptions options;
+        options.dryRun = true;
+        options.diff = true;
+        const engine::Result<engine::BatchResult> run =
+            engine::runBatch(one, m_platform.pageFiles(), options);
+        if (run && !run->pages.empty())
+            diff = run->pages.front().diff;
+    }
+    m_diff->setPlainText(diff.empty() ? QStringLiteral("(this page would not change)")
+                                      : QString::fromUtf8(diff.data(), qsizetype(diff.size())));
 }
 
 void PreviewDialog::keyPressEvent(QKeyEvent* event) {

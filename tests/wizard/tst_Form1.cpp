@@ -288,7 +288,7 @@ private Q_SLOTS:
             ++shown;
             auto* list = dialog.findChild<QListWidget*>(QStringLiteral("List3"));
             auto* diff = dialog.findChild<QPlainTextEdit*>(QStringLiteral("Text3"));
-            QCOMPARE(list->count(), 1);
+            QTRY_COMPARE(list->count(), 1);
             QCOMPARE(list->item(0)->text(),
                      QStringLiteral("would be inserted  ") + dir.filePath(QStringLiteral("a.htm")));
             QVERIFY(diff->toPlainText().startsWith(QStringLiteral("--- a/a.htm\n+++ b/a.htm\n@@")));
@@ -864,6 +864,10 @@ private Q_SLOTS:
         shoot(QStringLiteral("page2"));
         w.platform.onModal = [&](QDialog& dialog) {
             dialog.show();
+            QTRY_VERIFY(dialog.findChild<QListWidget*>(QStringLiteral("List3"))->count() > 1);
+            QTRY_VERIFY(dialog.findChild<QLabel*>(QStringLiteral("Label3"))
+                            ->text()
+                            .startsWith(QLatin1String("A run")));
             dialog.findChild<QListWidget*>(QStringLiteral("List3"))->setCurrentRow(1);
             QApplication::processEvents();
             QVERIFY(dialog.grab().save(shots + QStringLiteral("/preview.png")));
