@@ -84,8 +84,8 @@ void writeFile(const fs::path& path, const std::string& text) {
 
 double folderMb(const fs::path& dir) {
     std::uintmax_t total = 0;
-    for (const auto& entry : fs::directory_iterator(dir))
-        total += entry.file_size();
+    for (const auto& entry : fs::recursive_directory_iterator(dir))
+        total += entry.is_regular_file() ? entry.file_size() : 0;
     return static_cast<double>(total) / (1024.0 * 1024.0);
 }
 
@@ -259,6 +259,22 @@ int main(int argc, char* argv[]) {
             pages, median(undo), median(batch), median(undo) / median(batch));
         std::printf("--diff on the dry run: median %.2f s against %.2f s: %.2f times as long (goal <= 1.5)\n",
                     median(diff), median(dry), median(diff) / median(dry));
+
+        // The journal one batch keeps, in a state folder of its own.
+        {
+            const fs::path dir = root / "round";
+            const fs::path state = root / "state-of-one";
+            runChild(
+                {"rm -rf '" + dir.string() + "' && cp -r '" + corpus.string() + "' '" + dir.string() + "'"},
+                true);
+            ::setenv("XDG_STATE_HOME", state.c_str(), 1);
+            runChild(contenders[0].command(dir));
+            ::setenv("XDG_STATE_HOME", (root / "state").c_str(), 1);
+            const double journalMb = folderMb(state / "code-inserter" / "journal");
+            std::printf("the journal of the %d-page batch: %.2f MB, %.1f%% of the pages' %.1f MB (goal at "
+                        "most 5%%)\n",
+                        pages, journalMb, 100.0 * journalMb / corpusMb, corpusMb);
+        }
 
         // Each scanning kernel this processor runs, end to end: the batch without
         // syncing or journal, on fresh copies, in interleaved rounds.

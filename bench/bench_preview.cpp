@@ -74,8 +74,9 @@ int main(int argc, char* argv[]) {
     child<QPushButton>(form, "Command5")->click();
     struct rusage usage {};
     ::getrusage(RUSAGE_SELF, &usage);
-    std::printf("preview of %d pages, %.0f MB in all: %d listed in %.2f s, peak %.1f MB (goal: under 200 MB)\n",
-                pages, double(pages) * text.size() / 1e6, platform.listed, platform.seconds,
-                double(usage.ru_maxrss) / 1024.0);
+    std::printf(
+        "preview of %d pages, %.0f MB in all: %d listed in %.2f s, peak %.1f MB (goal: under 200 MB)\n",
+        pages, double(pages) * text.size() / 1e6, platform.listed, platform.seconds,
+        double(usage.ru_maxrss) / 1024.0);
     return 0;
 }
