@@ -101,6 +101,27 @@ struct JournalWriter::State {
         offset += size;
         return true;
     }
+    // The run's two files, its compressor and its header line, in its new folder.
+    engine::Result<void> open(JournalRun& run) {
+        engine::Result<std::unique_ptr<QFile>> made =
+            folder->file(journal::Manifest, JournalFolder::Open::Create);
+        if (!made)
+            return made.failure();
+        manifest = std::move(*made);
+        made = folder->file(journal::OldTexts, JournalFolder::Open::Create);
+        if (!made)
+            return made.failure();
+        oldTexts = std::move(*made);
+        compressor = ZSTD_createCCtx();
+        if (!compressor || ZSTD_isError(ZSTD_CCtx_setParameter(compressor, ZSTD_c_compressionLevel, 1)) ||
+            ZSTD_isError(ZSTD_CCtx_setParameter(compressor, ZSTD_c_checksumFlag, 1)))
+            return Failure{Failure::Kind::Journal, "the compressor cannot be set up"};
+        run.time = QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
+        const QByteArray text = journal::headerLine(run);
+        if (manifest->write(text) != text.size() || !syncFile(*manifest))
+            return Failure{Failure::Kind::Journal, writeFailure(*manifest).toStdString()};
+        return {};
+    }
     // The text as a plain frame of its own, which carries its checksum.
     bool compress(std::string_view text) {
         // Told the size, the library fits its tables to the page: small pages start quickly.
@@ -224,27 +245,7 @@ engine::Result<void> JournalWriter::begin(const JournalRun& header) {
     s.folder = std::move(*folder);
     s.id = run.id;
     s.folder->lock(false);
-    engine::Result<void> made = [&]() -> engine::Result<void> {
-        engine::Result<std::unique_ptr<QFile>> manifest =
-            s.folder->file(journal::Manifest, JournalFolder::Open::Create);
-        if (!manifest)
-            return manifest.failure();
-        s.manifest = std::move(*manifest);
-        engine::Result<std::unique_ptr<QFile>> old =
-            s.folder->file(journal::OldTexts, JournalFolder::Open::Create);
-        if (!old)
-            return old.failure();
-        s.oldTexts = std::move(*old);
-        s.compressor = ZSTD_createCCtx();
-        if (!s.compressor || ZSTD_isError(ZSTD_CCtx_setParameter(s.compressor, ZSTD_c_compressionLevel, 1)) ||
-            ZSTD_isError(ZSTD_CCtx_setParameter(s.compressor, ZSTD_c_checksumFlag, 1)))
-            return Failure{Failure::Kind::Journal, "the compressor cannot be set up"};
-        run.time = QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
-        const QByteArray text = journal::headerLine(run);
-        if (s.manifest->write(text) != text.size() || !syncFile(*s.manifest))
-            return Failure{Failure::Kind::Journal, writeFailure(*s.manifest).toStdString()};
-        return {};
-    }();
+    const engine::Result<void> made = s.open(run);
     s.folder->sync();
     s.journal->sync();
     s.journal->unlock();
