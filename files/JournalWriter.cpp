@@ -141,10 +141,13 @@ struct JournalWriter::State {
     // The text as a frame made against the new one, which it mostly repeats:
     // kept in memory while it stays small, so that a page that was mostly
     // rewritten gets a plain frame instead. False when that is so.
+    // Whether a frame of `size` bytes made against `prefix` bytes fits the window
+    // a reader allows.
+    static bool reaches(std::size_t size, std::size_t prefix) {
+        return size + prefix + 1024 < (std::size_t(1) << journal::WindowLog);
+    }
     bool compressAgainst(std::string_view text, std::string_view prefix) {
         const std::size_t reach = text.size() + prefix.size() + 1024;
-        if (reach >= (std::size_t(1) << journal::WindowLog))
-            return false;
         const std::size_t cap = std::max<std::size_t>(1024, std::min<std::size_t>(text.size() / 8, 4 << 20));
         frame.resize(cap);
         const int windowLog = std::max(10, int(std::bit_width(reach)));
@@ -259,11 +262,18 @@ engine::Result<void> JournalWriter::keep(const std::string& path, std::string_vi
     State& s = *m_state;
     if (!s.written)
         return s.written;
+    std::size_t size = 0;
+    for (const std::string_view piece : newText)
+        size += piece.size();
+    // The new text in one piece, where a frame can reach back over it: a page too
+    // large for that is never held twice.
     std::string_view written;
+    const bool reachable = State::reaches(oldText.size(), size);
     if (newText.size() == 1) {
         written = newText.front();
-    } else {
+    } else if (reachable) {
         s.newText.clear();
+        s.newText.reserve(size);
         for (const std::string_view piece : newText)
             s.newText.append(piece);
         written = s.newText;
@@ -272,11 +282,14 @@ engine::Result<void> JournalWriter::keep(const std::string& path, std::string_vi
     page.path = path;
     page.offset = s.offset;
     page.length = oldText.size();
-    page.prefixed = s.compressAgainst(oldText, written);
+    page.prefixed = reachable && s.compressAgainst(oldText, written);
     if (page.prefixed ? !s.writeOut(s.frame.data(), s.frame.size()) : !s.compress(oldText))
         return s.failed(writeFailure(*s.oldTexts));
+    // A large page's copy is not kept for the small ones after it.
+    if (s.newText.capacity() > (std::size_t(1) << 20))
+        std::string().swap(s.newText);
     page.oldSha = known ? QByteArray::fromStdString(known->oldText) : journal::sha256({oldText});
-    page.newSha = known ? QByteArray::fromStdString(known->newText) : journal::sha256({written});
+    page.newSha = known ? QByteArray::fromStdString(known->newText) : journal::sha256(newText);
     s.lines += journal::pageLine(page);
     ++s.keptSinceSeal;
     return {};
