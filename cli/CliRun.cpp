@@ -8,11 +8,13 @@
 #include "files/Names.h"
 #include "files/QtPageFiles.h"
 #include "files/RunJournal.h"
+#include "files/SiteSource.h"
 #include "version/Version.h"
 
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -328,7 +330,7 @@ int listRuns(bool json, std::FILE* out, std::FILE* err) {
         column(run.command, 7);
         column(QStringLiteral("%1 page(s)").arg(run.changed), 12);
         column(sizeText(run.bytes), 10);
-        text += shownText(run.folder.toStdString());
+        text += shownText((run.typed.isEmpty() ? run.folder : run.typed).toStdString());
         if (!run.undoes.isEmpty())
             text += QStringLiteral(" (undoes %1)").arg(run.undoes);
         if (const QString undone = undoneText(run); !undone.isEmpty())
@@ -365,6 +367,7 @@ int undoRun(const QString& runId, CliHost::Settings settings, bool journaled, en
         files::JournalRun header;
         header.command = QStringLiteral("undo");
         header.folder = run.folder;
+        header.typed = run.typed;
         header.root = run.root;
         header.undoes = run.id;
         engine::Result<std::unique_ptr<files::JournalWriter>> begun = beginJournal(header);
@@ -436,6 +439,10 @@ struct Options {
         QStringLiteral("Keep no journal of this run's changes (it cannot be undone).")};
     const QCommandLineOption json{QStringLiteral("json"),
                                   QStringLiteral("One JSON object a line for each page, then the summary.")};
+    const QCommandLineOption source{
+        QStringLiteral("source"),
+        QStringLiteral("Take FOLDER even where it is the source of a static site generator (whose\n"
+                       "builds would lose the code: run on its output folder after each build instead).")};
     // For the benchmark only: how the new texts are made durable ("none" gives it up).
     QCommandLineOption benchSync{QStringLiteral("bench-sync"), QStringLiteral("each|filesystem|none"),
                                  QStringLiteral("HOW")};
@@ -466,7 +473,7 @@ struct Options {
             QStringLiteral("[NAME...]"));
         benchSync.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOptions(
-            {site, protocol, pageName, all, recursive, dryRun, diff, noJournal, json, benchSync});
+            {site, protocol, pageName, all, recursive, dryRun, diff, noJournal, json, source, benchSync});
         help = parser.addHelpOption();
         version = parser.addVersionOption();
     }
@@ -476,8 +483,9 @@ struct Options {
 int journalCommand(const QCommandLineParser& parser, const Options& options, std::FILE* out, std::FILE* err) {
     const QStringList positional = parser.positionalArguments();
     const QString command = positional.front();
-    for (const QCommandLineOption* option : {&options.site, &options.protocol, &options.pageName,
-                                             &options.all, &options.recursive, &options.diff}) {
+    for (const QCommandLineOption* option :
+         {&options.site, &options.protocol, &options.pageName, &options.all, &options.recursive,
+          &options.diff, &options.source}) {
         if (parser.isSet(*option))
             return usage(
                 err, QStringLiteral("--%1 does not go with %2").arg(option->names().constLast(), command));
@@ -589,13 +597,31 @@ engine::Result<int> firstWalk(files::FolderWalk& walk, const QString& folder, co
     return selected;
 }
 
+// "no web pages in FOLDER", with how many its subfolders hold when -r was not given.
+engine::Failure noPagesIn(const QString& folder, bool recursive, const Selection& selection) {
+    QString text = QStringLiteral("no web pages in %1").arg(files::shownName(QFile::encodeName(folder)));
+    if (!recursive) {
+        int beneath = 0;
+        files::FolderWalk tree(folder, true);
+        for (QList<QByteArray> names; tree.next(names);) {
+            for (const QByteArray& name : names)
+                beneath += name.contains('/') && selection(name.mid(name.lastIndexOf('/') + 1)) ? 1 : 0;
+        }
+        if (beneath > 0)
+            text += QStringLiteral("; its subfolders hold %1; add -r").arg(beneath);
+    }
+    return engine::Failure{engine::Failure::Kind::NotFound, localName(text)};
+}
+
 // What the journal of insert or remove says of the run.
 files::JournalRun journalHeader(const CliHost::Settings& settings, const QString& folder,
                                 engine::FolderId root) {
     files::JournalRun header;
     header.command =
         settings.command == Command::Insert ? QStringLiteral("insert") : QStringLiteral("remove");
-    header.folder = QFile::encodeName(folder);
+    // Where the run was, from anywhere; and as it was typed, for display.
+    header.folder = QFile::encodeName(QFileInfo(folder).absoluteFilePath());
+    header.typed = QFile::encodeName(folder);
     header.root = root;
     if (settings.command == Command::Insert) {
         header.website = QString::fromStdString(settings.site);
@@ -680,10 +706,17 @@ int pageCommand(const QCommandLineParser& parser, const Options& options, std::F
     selection.all = parser.isSet(options.all);
     for (const QString& name : names)
         selection.names.insert(QFile::encodeName(name));
+    if (const std::optional<files::Generator> generator = files::generatorOf(folder);
+        generator && !parser.isSet(options.source))
+        return stopWith(err, engine::Failure{engine::Failure::Kind::NotFound,
+                                             localName(files::generatorWarning(folder, *generator))});
     files::FolderWalk walk(folder, settings.recursive);
     const engine::Result<int> selected = firstWalk(walk, folder, names, selection);
     if (!selected)
         return stopWith(err, selected.failure());
+    // A run that takes no file is no success: a gate that checked nothing says so.
+    if (*selected == 0)
+        return stopWith(err, noPagesIn(folder, settings.recursive, selection));
 
     engine::BatchOptions batch = batchOptions(parser, options, settings, out);
     const bool status = settings.command == Command::Status;

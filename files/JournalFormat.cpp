@@ -94,6 +94,8 @@ QByteArray headerLine(const JournalRun& run) {
         line.insert(QStringLiteral("protocol"), run.protocol);
     if (!run.undoes.isEmpty())
         line.insert(QStringLiteral("undoes"), run.undoes);
+    if (!run.typed.isEmpty() && run.typed != run.folder)
+        line.insert(QStringLiteral("typed"), QString::fromLatin1(run.typed.toPercentEncoding("/")));
     QByteArray body = QJsonDocument(line).toJson(QJsonDocument::Compact);
     body.chop(1); // the closing brace
     return checkedLine(body);
@@ -115,6 +117,7 @@ std::optional<JournalRun> readHeader(const QByteArray& line) {
     run.root.device = std::uint64_t(header.value(QLatin1String("device")).toInteger());
     run.root.inode = std::uint64_t(header.value(QLatin1String("inode")).toInteger());
     run.undoes = header.value(QLatin1String("undoes")).toString();
+    run.typed = QByteArray::fromPercentEncoding(header.value(QLatin1String("typed")).toString().toLatin1());
     const bool known = run.command == QLatin1String("insert") || run.command == QLatin1String("remove") ||
                        run.command == QLatin1String("undo");
     if (!known || run.folder.isEmpty() || (format == Format && run.sequence == 0))

@@ -48,6 +48,7 @@ struct JournalRun {
     QString website;
     QString protocol;      // normal or secure, where the command has one
     QByteArray folder;     // the chosen folder, absolute
+    QByteArray typed;      // and as it was given, for display
     engine::FolderId root; // and its device and inode then
     QString undoes;        // an undo run: the run it took back
     QString undoneBy;      // the run that took this one back, if any

@@ -19,6 +19,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -673,7 +674,7 @@ void Form1::DoMods() {
             header.protocol = engine::isNormalProtocol(protocolText()) ? QStringLiteral("normal")
                                                                        : QStringLiteral("secure");
         }
-        header.folder = QFile::encodeName(m_file1Path);
+        header.folder = QFile::encodeName(QFileInfo(m_file1Path).absoluteFilePath());
         header.root = m_file1Id;
         options = journaled(journal, header);
     }

@@ -206,6 +206,82 @@ private Q_SLOTS:
         QCOMPARE(contents(dir.filePath(QStringLiteral("index.html"))), Page);
     }
 
+    // A run that would take no page, or that would write into a site generator's
+    // source, says so and fails: a gate never passes with nothing checked.
+    void gatesTellTheTruth_data() {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QString>("said");
+        const QString hugo =
+            QStringLiteral("is the source of a Hugo site: its pages are built into public/; run "
+                           "this on public/ after each build");
+        QTest::newRow("empty folder") << QStringList() << QStringLiteral("no web pages in ");
+        QTest::newRow("pages beneath only")
+            << QStringList{QStringLiteral("sub/a.html"), QStringLiteral("sub/b.htm")}
+            << QStringLiteral("; its subfolders hold 2; add -r");
+        QTest::newRow("Hugo, hugo.toml")
+            << QStringList{QStringLiteral("hugo.toml"), QStringLiteral("content/a.md"),
+                           QStringLiteral("index.html")}
+            << hugo;
+        QTest::newRow("Hugo, config.yaml")
+            << QStringList{QStringLiteral("config.yaml"), QStringLiteral("layouts/index.html")} << hugo;
+        QTest::newRow("Jekyll") << QStringList{QStringLiteral("_config.yml"),
+                                               QStringLiteral("_layouts/a.html"),
+                                               QStringLiteral("index.html")}
+                                << QStringLiteral("source of a Jekyll site: its pages are built into _site/");
+        QTest::newRow("Eleventy") << QStringList{QStringLiteral("eleventy.config.mjs"),
+                                                 QStringLiteral("index.html")}
+                                  << QStringLiteral("source of an Eleventy site");
+        QTest::newRow("Eleventy, .eleventy.js")
+            << QStringList{QStringLiteral(".eleventy.js"), QStringLiteral("index.html")}
+            << QStringLiteral("source of an Eleventy site");
+        QTest::newRow("MkDocs") << QStringList{QStringLiteral("mkdocs.yml"), QStringLiteral("index.html")}
+                                << QStringLiteral("built into site/");
+        QTest::newRow("Pelican") << QStringList{QStringLiteral("pelicanconf.py"),
+                                                QStringLiteral("index.html")}
+                                 << QStringLiteral("built into output/");
+    }
+    void gatesTellTheTruth() {
+        QFETCH(QStringList, files);
+        QFETCH(QString, said);
+        const JournalHome home;
+        QTemporaryDir dir;
+        for (const QString& file : files) {
+            QVERIFY(QDir(dir.path()).mkpath(QFileInfo(file).path()));
+            write(dir.filePath(file), Page);
+        }
+        for (const QStringList& command :
+             {QStringList{QStringLiteral("insert"), QStringLiteral("--site=5")},
+              QStringList{QStringLiteral("status")}, QStringList{QStringLiteral("remove")}}) {
+            const Run run = cli(command + QStringList{dir.path()});
+            QVERIFY2(run.status == 1 && run.err.contains(said.toUtf8()), run.err.constData());
+        }
+        QVERIFY(home.runs().isEmpty());
+        if (said.contains(QLatin1String("source of"))) {
+            const Run anyway = cli({QStringLiteral("insert"), QStringLiteral("--site=5"),
+                                    QStringLiteral("--source"), QStringLiteral("-r"), dir.path()});
+            QCOMPARE(anyway.status, 0);
+        }
+    }
+
+    // The journal keeps a run's folder whole: its undo works from anywhere.
+    void undoFromAnotherFolder() {
+        const JournalHome home;
+        QTemporaryDir dir;
+        makeSite(dir);
+        QProcess insert;
+        insert.setWorkingDirectory(dir.path());
+        insert.start(QStringLiteral(INSERTER_CLI),
+                     {QStringLiteral("insert"), QStringLiteral("--site=5"), QStringLiteral(".")});
+        QVERIFY(insert.waitForFinished() && insert.exitCode() == 0);
+        QVERIFY(contents(dir.filePath(QStringLiteral("index.html"))) != Page);
+        QProcess undo;
+        undo.setWorkingDirectory(QDir::rootPath());
+        undo.start(QStringLiteral(INSERTER_CLI), {QStringLiteral("undo")});
+        QVERIFY(undo.waitForFinished());
+        QCOMPARE(undo.exitCode(), 0);
+        QCOMPARE(contents(dir.filePath(QStringLiteral("index.html"))), Page);
+    }
+
     void aFailingPageGivesStatusOneAndTheRunGoesOn() {
         QTemporaryDir dir;
         makeSite(dir);
