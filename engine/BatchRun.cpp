@@ -1,6 +1,7 @@
 #include "engine/BatchRun.h"
 
 #include "engine/ReportText.h"
+#include "engine/ServerCode.h"
 #include "engine/TrackingBlock.h"
 #include "engine/UnifiedDiff.h"
 #include "engine/Utf16.h"
@@ -392,7 +393,11 @@ Result<Outcome> inspectOne(PageFiles& files, const std::string& entryName, const
     // Tangled markers are told as markers that form no block.
     if (!insert && insert.kind() != Failure::Kind::TangledMarkers)
         return insert.failure();
-    readMarkers(read->contents, insert, options, name, result);
+    // Markers inside server code are the code's, not a block.
+    const ServerCode code = findServerCode(read->contents, entryName);
+    std::string withoutCode;
+    (void)withoutServerCode(read->contents, code, withoutCode);
+    readMarkers(code.empty() ? read->contents : withoutCode, insert, options, name, result);
     return Outcome::Unchanged;
 }
 

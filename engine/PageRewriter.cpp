@@ -1,5 +1,6 @@
 #include "engine/PageRewriter.h"
 
+#include "engine/ServerCode.h"
 #include "engine/TrackingBlock.h"
 #include "engine/Utf16.h"
 #include "engine/scan/HtmlScan.h"
@@ -366,13 +367,36 @@ Result<void> refusedByCore(const Core<C>& core, std::string_view fileName, std::
     return {};
 }
 
-// A page of bytes: its new text as pieces of the old one and the block.
+// Where the server code of a page leaves no place for the block that runs: its
+// only closing body tag written by the code, or the text ending inside code.
+Result<void> refusedForServerCode(const Core<char>& core, const ServerCode& code, std::string_view page) {
+    const bool appended = core.blockInserted && !core.out.empty() && core.out.back().begin == npos;
+    if (!core.noBody && !appended)
+        return {};
+    if (findClosingBodyTag(page) != npos)
+        return refusal(Failure::Kind::ServerWritten,
+                       "the closing body tag is written by server code; put the code there by hand");
+    if (appended && code.open)
+        return refusal(Failure::Kind::EndsInside,
+                       "the page ends inside server code, where the code would not run");
+    return {};
+}
+
+// A page of bytes: its new text as pieces of the old one and the block. Server
+// code is read as its language reads it and never searched for markup.
 Result<RewritePlan> planBytes(std::string_view page, Mode mode, std::string_view block,
                               std::string_view fileName) {
     RewritePlan plan;
-    const Core<char> core = rewriteCore<char>(page, mode, hasPageExtension(fileName));
+    const ServerCode code = findServerCode(page, fileName);
+    std::string storage;
+    const Core<char> core =
+        rewriteCore<char>(withoutServerCode(page, code, storage), mode, hasPageExtension(fileName));
     if (core.binary)
         return refusal(Failure::Kind::Binary, "a binary file, not a web page");
+    if (!code.empty() && mode == Mode::Insert) {
+        if (const Result<void> refused = refusedForServerCode(core, code, page); !refused)
+            return refused.failure();
+    }
     if (const Result<void> refused = refusedByCore(core, fileName, page); !refused)
         return refused.failure();
     plan.blocksRemoved = core.blocksRemoved;

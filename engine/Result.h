@@ -27,6 +27,7 @@ struct Failure {
         // What could not be done (reported failed).
         TangledMarkers, // markers nested or crossed: which text is the user's cannot be told
         EndsInside,     // the text ends where the block would not run
+        ServerWritten,  // the only closing body tag is written by server code
         NotReplaceable, // the page may not be replaced: read-only, or hard links would split
         TooLarge,       // more than the memory the run may use
         NotFound,       // nothing of that name, or not what was asked for

@@ -195,7 +195,8 @@ std::string headerName(const char* side, std::string_view name, bool escape) {
         else if (c == '\t')
             quoted += "\\t";
         else if (byte < 0x20 || byte == 0x7F)
-            quoted += "\\" + std::to_string(byte >> 6) + std::to_string((byte >> 3) & 7) + std::to_string(byte & 7);
+            quoted +=
+                "\\" + std::to_string(byte >> 6) + std::to_string((byte >> 3) & 7) + std::to_string(byte & 7);
         else
             quoted += c;
     }

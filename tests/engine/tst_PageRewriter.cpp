@@ -337,6 +337,80 @@ private Q_SLOTS:
 
     // Insert mode changes web pages only, by their name or their first bytes;
     // remove mode takes a block out of any text file.
+    // Server code is read by its language's rules: the block goes before the
+    // closing body tag that is markup (here always the last one in the text), never
+    // inside code; a page whose only closing body tag the code writes fails.
+    void serverCodeIsLeftWhole_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("page");
+        QTest::addColumn<int>("refused"); // -1: the block goes before the last </body>
+        const int placed = -1;
+        const int written = int(Failure::Kind::ServerWritten);
+        QTest::newRow("PHP mail in a string")
+            << "send.php"
+            << QByteArray("<?php $body = \"<html><body>Thanks</body></html>\"; "
+                          "mail($to, 'Hi', $body); ?>\n<html><body><p>Sent</p></body></html>\n")
+            << placed;
+        QTest::newRow("string holding ?>")
+            << "a.php" << QByteArray("<?php $s = '?> </body>'; ?><body>x</body>") << placed;
+        QTest::newRow("escaped quote")
+            << "a.php" << QByteArray("<?php $s = 'it\\'s ?></body>'; ?><body>x</body>") << placed;
+        QTest::newRow("heredoc") << "a.php"
+                                 << QByteArray(
+                                        "<?php $x = <<<EOT\n</body> ?> {$y}\n  EOT;\n?>\n<body>x</body>")
+                                 << placed;
+        QTest::newRow("nowdoc") << "a.php"
+                                << QByteArray("<?php $x = <<<'EOT'\n?></body>\nEOT;\n?><body>x</body>")
+                                << placed;
+        QTest::newRow("// comment ends at ?>")
+            << "a.php" << QByteArray("<?php // note ?><body>x</body>") << placed;
+        QTest::newRow("# comment to its line's end")
+            << "a.php" << QByteArray("<?php # </body>\n ?><body>x</body>") << placed;
+        QTest::newRow("block comment holding ?>")
+            << "a.php" << QByteArray("<?php /* ?></body> */ ?><body>x</body>") << placed;
+        QTest::newRow("bare <? in a .php file")
+            << "a.php" << QByteArray("<? echo \"</body>\"; ?><body>x</body>") << placed;
+        QTest::newRow("<?= in a page")
+            << "a.html" << QByteArray("<html><?= \"</body>\" ?><body>x</body></html>") << placed;
+        QTest::newRow("<?xml is no code")
+            << "a.php" << QByteArray("<?xml version=\"1.0\"?><html><body>x</body></html>") << placed;
+        QTest::newRow("unclosed region after the page")
+            << "a.php" << QByteArray("<html><body>x</body></html>\n<?php log(1);") << placed;
+        QTest::newRow("ASP") << "a.asp" << QByteArray("<% Response.Write(\"</body>\") %><body>x</body>")
+                             << placed;
+        QTest::newRow("JSP comment") << "a.jsp" << QByteArray("<%-- </body> --%><body>x</body>") << placed;
+        QTest::newRow("ERB output in a page")
+            << "a.html" << QByteArray("<%= \"</body>\" %><body>x</body>") << placed;
+        QTest::newRow("markers in a string")
+            << "a.php" << QByteArray("<?php $c = '" + Start + "'; ?><html><body>x</body></html>") << placed;
+        QTest::newRow("only </body> echoed")
+            << "a.php" << QByteArray("<?php echo \"<html><body>Hi</body></html>\"; ?>\n") << written;
+        QTest::newRow("only </body> in a heredoc")
+            << "a.html" << QByteArray("<?php print <<<X\n<body>a</body>\nX;\n?>") << written;
+        QTest::newRow("page ends inside code")
+            << "a.html" << QByteArray("<html><body>x<?php if ($a) {") << int(Failure::Kind::EndsInside);
+    }
+    void serverCodeIsLeftWhole() {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, page);
+        QFETCH(int, refused);
+        const std::string text = page.toStdString();
+        const Result<RewritePlan> planned =
+            planRewrite(text, Mode::Insert, NewBlock.toStdString(), name.toStdString());
+        if (refused >= 0) {
+            QVERIFY(!planned);
+            QCOMPARE(int(planned.kind()), refused);
+            return;
+        }
+        QVERIFY2(planned, planned ? "" : planned.reason().c_str());
+        const qsizetype body = page.lastIndexOf("</body>");
+        QCOMPARE(QByteArray::fromStdString(planned->text(text)), page.left(body) + NewBlock + page.mid(body));
+        // Markers inside code are the code's: remove leaves the page as it is.
+        const Result<RewritePlan> removed =
+            planRewrite(text, Mode::Remove, NewBlock.toStdString(), name.toStdString());
+        QVERIFY(removed && !removed->changed);
+    }
+
     void insertChangesWebPagesOnly_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("page");

@@ -1,0 +1,192 @@
+#include "engine/ServerCode.h"
+
+#include "engine/scan/TextScan.h"
+
+#include <cstring>
+#include <initializer_list>
+
+namespace engine {
+
+namespace {
+
+constexpr std::size_t npos = std::string_view::npos;
+
+bool namedLike(std::string_view fileName, std::initializer_list<std::string_view> extensions) {
+    for (const std::string_view ext : extensions) {
+        if (fileName.size() < ext.size())
+            continue;
+        bool same = true;
+        for (std::size_t i = 0; i < ext.size() && same; ++i)
+            same = scan::upperAscii(fileName[fileName.size() - ext.size() + i]) == ext[i];
+        if (same)
+            return true;
+    }
+    return false;
+}
+
+bool startsWithNoCase(std::string_view text, std::size_t at, std::string_view key) {
+    if (text.size() - at < key.size())
+        return false;
+    for (std::size_t i = 0; i < key.size(); ++i) {
+        if (scan::upperAscii(text[at + i]) != scan::upperAscii(key[i]))
+            return false;
+    }
+    return true;
+}
+
+bool identifierChar(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' ||
+           static_cast<unsigned char>(c) >= 0x80;
+}
+
+// PHP's reading of its code from `at` (just past the opening tag): each helper
+// gives where the construct at `at` ends, or npos where the text ends first.
+class PhpCode {
+public:
+    explicit PhpCode(std::string_view text)
+        : t(text) {}
+
+    // Past the "?>" that closes the region, or npos.
+    std::size_t end(std::size_t at) const {
+        while (at < t.size()) {
+            const char c = t[at];
+            const char next = at + 1 < t.size() ? t[at + 1] : '\0';
+            if (c == '?' && next == '>')
+                return at + 2;
+            if (c == '\'' || c == '"' || c == '`') {
+                at = quoted(at);
+            } else if (c == '/' && next == '*') {
+                at = blockComment(at);
+            } else if ((c == '/' && next == '/') || (c == '#' && next != '[')) {
+                bool closes = false;
+                at = lineComment(at, closes);
+                // A line comment that ends at "?>" ends the region with it.
+                if (closes)
+                    return at;
+            } else if (c == '<' && t.compare(at, 3, "<<<") == 0) {
+                at = heredoc(at);
+            } else {
+                ++at;
+            }
+        }
+        return npos;
+    }
+
+private:
+    std::size_t quoted(std::size_t at) const {
+        const char quote = t[at];
+        for (std::size_t i = at + 1; i < t.size(); ++i) {
+            if (t[i] == '\\')
+                ++i;
+            else if (t[i] == quote)
+                return i + 1;
+        }
+        return npos;
+    }
+    std::size_t blockComment(std::size_t at) const {
+        const std::size_t close = t.find("*/", at + 2);
+        return close == npos ? npos : close + 2;
+    }
+    // To the line's end, or past a "?>" on the line (`closes`).
+    std::size_t lineComment(std::size_t at, bool& closes) const {
+        for (std::size_t i = at; i < t.size(); ++i) {
+            if (t[i] == '\n')
+                return i;
+            if (t[i] == '?' && i + 1 < t.size() && t[i + 1] == '>') {
+                closes = true;
+                return i + 2;
+            }
+        }
+        return npos;
+    }
+    // "<<<ID", "<<<'ID'" or "<<<\"ID\"" and a line feed, to the line that holds ID
+    // alone at its start (after spaces and tabs), not followed by a name's letter.
+    std::size_t heredoc(std::size_t at) const {
+        std::size_t i = at + 3;
+        while (i < t.size() && (t[i] == ' ' || t[i] == '\t'))
+            ++i;
+        const bool quotedLabel = i < t.size() && (t[i] == '\'' || t[i] == '"');
+        i += quotedLabel ? 1 : 0;
+        const std::size_t labelAt = i;
+        while (i < t.size() && identifierChar(t[i]))
+            ++i;
+        const std::string_view label = t.substr(labelAt, i - labelAt);
+        i += quotedLabel ? 1 : 0;
+        if (label.empty() || label[0] == '<' || (label[0] >= '0' && label[0] <= '9'))
+            return at + 3; // a shift, not a heredoc
+        for (std::size_t line = t.find('\n', i); line != npos; line = t.find('\n', line + 1)) {
+            std::size_t j = line + 1;
+            while (j < t.size() && (t[j] == ' ' || t[j] == '\t'))
+                ++j;
+            if (t.compare(j, label.size(), label) == 0 &&
+                (j + label.size() >= t.size() || !identifierChar(t[j + label.size()])))
+                return j + label.size();
+        }
+        return npos;
+    }
+
+    std::string_view t;
+};
+
+// Past the "%>" (or "--%>" for a comment) that closes the region from `at`, or npos.
+std::size_t aspEnd(std::string_view text, std::size_t at) {
+    const bool comment = text.compare(at, 4, "<%--") == 0;
+    const std::size_t close = text.find(comment ? "--%>" : "%>", at + (comment ? 4 : 2));
+    return close == npos ? npos : close + (comment ? 4 : 2);
+}
+
+} // namespace
+
+ServerCode findServerCode(std::string_view text, std::string_view fileName) {
+    ServerCode code;
+    const bool phpFile =
+        namedLike(fileName, {".PHP", ".PHP3", ".PHP4", ".PHP5", ".PHP6", ".PHP7", ".PHP8", ".PHTML"});
+    const bool aspFile = namedLike(fileName, {".ASP", ".ASPX", ".ASCX", ".ASHX", ".ASMX", ".MASTER", ".JSP",
+                                              ".JSPF", ".JSPX", ".ERB", ".RHTML", ".EJS"});
+    const PhpCode php(text);
+    std::size_t at = 0;
+    while (at < text.size()) {
+        // "<?" and "<%" are rare in pages: the scanning kernel finds them.
+        at = scan::findLeadBytes(text.data(), at, text.size(), '<', {{1, '?', false}, {1, '%', false}});
+        if (at == npos)
+            break;
+        const char next = at + 1 < text.size() ? text[at + 1] : '\0';
+        std::size_t end = npos;
+        bool region = false;
+        if (next == '?') {
+            const bool tagged = startsWithNoCase(text, at, "<?php") &&
+                                (at + 5 == text.size() || std::strchr(" \t\r\n", text[at + 5]));
+            region = tagged || text.compare(at, 3, "<?=") == 0 ||
+                     (phpFile && !startsWithNoCase(text, at, "<?xml"));
+            if (region)
+                end = php.end(at + 2);
+        } else if (next == '%') {
+            const char kind = at + 2 < text.size() ? text[at + 2] : '\0';
+            region = aspFile || kind == '=' || kind == '@' || kind == '#' || text.compare(at, 4, "<%--") == 0;
+            if (region)
+                end = aspEnd(text, at);
+        }
+        if (!region) {
+            ++at;
+            continue;
+        }
+        code.regions.push_back({at, end == npos ? text.size() : end});
+        if (end == npos) {
+            code.open = true;
+            break;
+        }
+        at = end;
+    }
+    return code;
+}
+
+std::string_view withoutServerCode(std::string_view text, const ServerCode& code, std::string& storage) {
+    if (code.empty())
+        return text;
+    storage.assign(text);
+    for (const ServerCode::Region& region : code.regions)
+        std::memset(storage.data() + region.begin, 'x', region.end - region.begin);
+    return storage;
+}
+
+} // namespace engine
