@@ -5,6 +5,7 @@
 #include "engine/TrackingBlock.h"
 #include "engine/scan/Kernels.h"
 #include "files/FolderListing.h"
+#include "files/IgnoreRules.h"
 #include "files/Names.h"
 #include "files/QtPageFiles.h"
 #include "files/RunJournal.h"
@@ -83,15 +84,19 @@ void jsonLine(std::FILE* stream, const QJsonObject& object) {
 }
 
 // Which files of the listing a run takes: every file, the NAMEs given, or the
-// pages by their names.
+// pages by their names; less those the ignore rules leave out, which are told as
+// skipped where they were named or taken by --all.
 struct Selection {
     bool all = false;
     QSet<QByteArray> names;
+    files::IgnoreRules rules;
     bool operator()(const QByteArray& name) const {
-        if (all)
-            return true;
-        return names.isEmpty() ? engine::hasPageExtension(name.toStdString()) : names.contains(name);
+        const bool wanted =
+            all || (names.isEmpty() ? engine::hasPageExtension(name.toStdString()) : names.contains(name));
+        return wanted && (all || !names.isEmpty() || !rules.excluded(name));
     }
+    // Why a file taken is left out, if it is.
+    std::optional<QString> excluded(const QByteArray& name) const { return rules.excluded(name); }
 };
 
 // The batch host of the command line: a fixed folder and settings; the tree is
@@ -155,7 +160,10 @@ public:
             while (m_next < m_names.size()) {
                 const QByteArray& name = m_names.at(m_next++);
                 if (m_selection(name)) {
+                    const std::optional<QString> excluded = m_selection.excluded(name);
                     entry = engine::Entry{name.toStdString(), {}};
+                    if (excluded)
+                        entry.listed = engine::Failure{engine::Failure::Kind::Excluded, localName(*excluded)};
                     return true;
                 }
             }
@@ -439,6 +447,11 @@ struct Options {
         QStringLiteral("Keep no journal of this run's changes (it cannot be undone).")};
     const QCommandLineOption json{QStringLiteral("json"),
                                   QStringLiteral("One JSON object a line for each page, then the summary.")};
+    const QCommandLineOption exclude{
+        QStringLiteral("exclude"),
+        QStringLiteral("Leave out the files and folders that PATTERN matches (gitignore's syntax, on paths\n"
+                       "beneath FOLDER; may be given again). FOLDER/.code-inserter-ignore holds more."),
+        QStringLiteral("PATTERN")};
     const QCommandLineOption source{
         QStringLiteral("source"),
         QStringLiteral("Take FOLDER even where it is the source of a static site generator (whose\n"
@@ -472,8 +485,8 @@ struct Options {
             QStringLiteral("NAME"), QStringLiteral("Files in FOLDER to take (paths relative to it with -r)."),
             QStringLiteral("[NAME...]"));
         benchSync.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOptions(
-            {site, protocol, pageName, all, recursive, dryRun, diff, noJournal, json, source, benchSync});
+        parser.addOptions({site, protocol, pageName, all, recursive, dryRun, diff, noJournal, json, exclude,
+                           source, benchSync});
         help = parser.addHelpOption();
         version = parser.addVersionOption();
     }
@@ -706,6 +719,7 @@ int pageCommand(const QCommandLineParser& parser, const Options& options, std::F
     selection.all = parser.isSet(options.all);
     for (const QString& name : names)
         selection.names.insert(QFile::encodeName(name));
+    selection.rules = files::IgnoreRules::load(folder, parser.values(options.exclude));
     if (const std::optional<files::Generator> generator = files::generatorOf(folder);
         generator && !parser.isSet(options.source))
         return stopWith(err, engine::Failure{engine::Failure::Kind::NotFound,

@@ -427,6 +427,9 @@ Result<int> startRun(BatchHost& host, PageFiles& files, RunFiles how, bool keep,
 
 // A folder found unlistable while the run went, told as the listing would have.
 PageResult unlistedResult(const std::string& folder, const Entry& entry) {
+    // A file the host leaves out is told with its own reason.
+    if (entry.listed.kind() == Failure::Kind::Excluded)
+        return PageResult{joinPath(folder, entry.name), entry.listed.failure()};
     return PageResult{
         joinPath(folder, entry.name),
         failed(Failure::Kind::System, "this folder cannot be listed: " + entry.listed.reason())};

@@ -82,7 +82,8 @@ private:
 };
 
 // One entry a run takes: a name in the folder (a relative path beneath it), or a
-// folder beneath it that could not be listed while the run went (`listed` fails).
+// folder beneath it that could not be listed while the run went (`listed` fails),
+// or a file the host leaves out (`listed` fails with Excluded and the reason).
 struct Entry {
     std::string name;
     Result<void> listed;

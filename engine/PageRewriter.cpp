@@ -7,6 +7,7 @@
 #include "engine/scan/TextScan.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstring>
 #include <optional>
 
@@ -485,8 +486,34 @@ Result<RewritePlan> planText(std::string_view page, Mode mode, std::string_view 
 
 } // namespace
 
+bool isVerificationFile(std::string_view fileName, std::string_view contents) {
+    std::size_t lo = 0;
+    std::size_t hi = contents.size();
+    while (lo < hi && std::strchr(" \t\r\n", contents[lo]))
+        ++lo;
+    while (hi > lo && std::strchr(" \t\r\n", contents[hi - 1]))
+        --hi;
+    const std::string_view text = contents.substr(lo, hi - lo);
+    if (text.empty() || text.size() > 512)
+        return false;
+    const std::string_view name = fileName.substr(fileName.find_last_of("/\\") + 1);
+    // "google-site-verification: google1234abcd.html", and the like of other engines.
+    const std::size_t colon = text.find("-site-verification: ");
+    if (colon != std::string_view::npos && text.find('\n') == std::string_view::npos &&
+        std::all_of(text.begin(), text.begin() + colon,
+                    [](char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '-'; }))
+        return true;
+    const auto named = [&](std::string_view prefix) {
+        return name.size() > prefix.size() && name.substr(0, prefix.size()) == prefix;
+    };
+    return (named("yandex_") && text.find("Verification: ") != std::string_view::npos) ||
+           (named("baidu_verify_") && text.find('<') == std::string_view::npos);
+}
+
 Result<RewritePlan> planRewrite(std::string_view page, Mode mode, std::string_view block,
                                 std::string_view fileName) {
+    if (mode == Mode::Insert && isVerificationFile(fileName, page))
+        return refusal(Failure::Kind::NotWebPage, "a search engine's verification file");
     Result<RewritePlan> plan = planText(page, mode, block, fileName);
     // A script, style sheet, feed or text file that mentions a body tag is no page.
     if (plan && mode == Mode::Insert && !isWebPage(fileName, page))

@@ -46,6 +46,11 @@ bool hasPageExtension(std::string_view fileName);
 // after a byte-order mark and white space, opens with "<!doctype html" or "<html".
 bool isWebPage(std::string_view fileName, std::string_view contents);
 
+// Whether the text is a search engine's proof that the site is its owner's: one
+// line "google-site-verification: NAME.html" (and the like of other engines), or
+// the short proofs of Yandex and Baidu in files named for them. Insert leaves it.
+bool isVerificationFile(std::string_view fileName, std::string_view contents);
+
 // Plans the rewrite of one page: spaces trimmed from both ends; every old block
 // (start marker through the nearest end marker after it, with the line end the
 // block wrote) removed in one pass, and the page refused when markers are left

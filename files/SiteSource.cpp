@@ -32,7 +32,8 @@ QString generatorWarning(const QString& shownFolder, const Generator& generator)
     const bool vowel = QStringLiteral("AEIOU").contains(generator.name.front());
     return QStringLiteral("%1 is the source of %2 %3 site: its pages are built into %4; run this on %4 after "
                           "each build")
-        .arg(shownFolder, vowel ? QStringLiteral("an") : QStringLiteral("a"), generator.name, generator.output);
+        .arg(shownFolder, vowel ? QStringLiteral("an") : QStringLiteral("a"), generator.name,
+             generator.output);
 }
 
 } // namespace files

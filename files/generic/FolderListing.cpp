@@ -22,7 +22,8 @@ void listInto(const QDir& dir, const QByteArray& prefix, bool subfolders, Folder
         return;
     for (const QFileInfo& sub :
          dir.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase)) {
-        if (sub.isSymLink())
+        // Links are not followed; FrontPage's metadata folders hold no pages.
+        if (sub.isSymLink() || sub.fileName().startsWith(QLatin1String("_vti_")))
             continue;
         const QDir inner(sub.filePath());
         if (!inner.isReadable())

@@ -203,7 +203,8 @@ private:
             }
             if (type == DT_REG)
                 files.append({QString::fromUtf8(name), name});
-            else if (type == DT_DIR && m_subfolders)
+            // FrontPage's metadata folders hold no pages: not entered, as hidden ones are not.
+            else if (type == DT_DIR && m_subfolders && !name.startsWith("_vti_"))
                 folders.append({QString::fromUtf8(name), name});
         }
         std::sort(files.begin(), files.end(), byName);

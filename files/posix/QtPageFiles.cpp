@@ -36,6 +36,8 @@ Failure failure(std::string reason, Failure::Kind kind = Failure::Kind::System) 
 
 constexpr std::string_view TempPrefix = ".code-inserter-";
 constexpr std::size_t TempRandom = 6;
+// The site's own file of exclusions has the temporary files' shape: never one of them.
+constexpr std::string_view IgnoreFile = ".code-inserter-ignore";
 const std::string ChangedReason =
     "the page changed on disk while it was being rewritten; it was left as it is";
 
@@ -95,7 +97,8 @@ bool isNetworkFileSystem(int fd) {
 }
 
 bool isOurTempName(std::string_view name) {
-    if (name.size() != TempPrefix.size() + TempRandom || name.substr(0, TempPrefix.size()) != TempPrefix)
+    if (name.size() != TempPrefix.size() + TempRandom || name.substr(0, TempPrefix.size()) != TempPrefix ||
+        name == IgnoreFile)
         return false;
     return std::all_of(name.begin() + static_cast<std::ptrdiff_t>(TempPrefix.size()), name.end(), [](char c) {
         return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
@@ -106,9 +109,12 @@ std::string randomTempName() {
     static constexpr char Letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
     static thread_local std::mt19937_64 generator{std::random_device{}()};
     std::uniform_int_distribution<std::size_t> pick(0, sizeof Letters - 2);
-    std::string name(TempPrefix);
-    for (std::size_t i = 0; i < TempRandom; ++i)
-        name += Letters[pick(generator)];
+    std::string name;
+    do {
+        name = TempPrefix;
+        for (std::size_t i = 0; i < TempRandom; ++i)
+            name += Letters[pick(generator)];
+    } while (name == IgnoreFile);
     return name;
 }
 

@@ -108,6 +108,16 @@ private Q_SLOTS:
         QCOMPARE(servers.page(QStringLiteral("two"), "blog/post.html").count("START OF TRAFALYTIC CODE"), 1);
         hosts = servers.play(insert);
         QVERIFY(!changed(hosts, "one") && !changed(hosts, "two") && !failed(hosts, "two"));
+        // Excluded folders are left out; an empty folder fails the task with the tool's words.
+        hosts =
+            servers.play("        state: absent\n        recursive: true\n        exclude: [\"blog/\"]\n");
+        QVERIFY(changed(hosts, "one") && !failed(hosts, "one"));
+        QCOMPARE(servers.page(QStringLiteral("one"), "blog/post.html").count("START OF TRAFALYTIC CODE"), 1);
+        hosts =
+            servers.play("        state: current\n        site: \"12345\"\n        exclude: [\"*.html\"]\n");
+        QVERIFY(failed(hosts, "one") &&
+                hosts[QStringLiteral("one")][QStringLiteral("msg")].toString().contains(
+                    QStringLiteral("no web pages in ")));
         // Absent gives the pages back.
         hosts = servers.play("        state: absent\n        recursive: true\n");
         QVERIFY(changed(hosts, "one") && changed(hosts, "two"));
@@ -149,10 +159,11 @@ private Q_SLOTS:
                                         .object()[QStringLiteral("trafalytic.code_inserter.code_inserter")]
                                                  [QStringLiteral("doc")][QStringLiteral("options")]
                                         .toObject();
-        const QStringList expected{
-            QStringLiteral("executable"), QStringLiteral("journal"), QStringLiteral("page_name"),
-            QStringLiteral("pages"),      QStringLiteral("path"),    QStringLiteral("protocol"),
-            QStringLiteral("recursive"),  QStringLiteral("site"),    QStringLiteral("state")};
+        const QStringList expected{QStringLiteral("exclude"),  QStringLiteral("executable"),
+                                   QStringLiteral("journal"),  QStringLiteral("page_name"),
+                                   QStringLiteral("pages"),    QStringLiteral("path"),
+                                   QStringLiteral("protocol"), QStringLiteral("recursive"),
+                                   QStringLiteral("site"),     QStringLiteral("state")};
         QCOMPARE(options.keys(), expected);
         for (const QString& option : expected)
             QVERIFY2(!options[option][QStringLiteral("description")].toArray().isEmpty(), qPrintable(option));

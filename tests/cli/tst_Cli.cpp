@@ -263,6 +263,42 @@ private Q_SLOTS:
         }
     }
 
+    // Files left out by the ignore file or --exclude are told where they were
+    // taken by --all or named; FrontPage's folders and verification files are
+    // left without any pattern.
+    void onlyPages() {
+        const JournalHome home;
+        QTemporaryDir dir;
+        for (const char* name : {"index.html", "drafts/a.html", "_vti_cnf/index.html", "blog/old.html"}) {
+            QVERIFY(QDir(dir.path()).mkpath(QFileInfo(QString::fromLatin1(name)).path()));
+            write(dir.filePath(QLatin1String(name)), Page);
+        }
+        write(dir.filePath(QStringLiteral("google1234abcd.html")),
+              "google-site-verification: google1234abcd.html\n");
+        write(dir.filePath(QStringLiteral(".code-inserter-ignore")), "# not yet\ndrafts/\n");
+        const QStringList run{QStringLiteral("insert"), QStringLiteral("--site=5"), QStringLiteral("-r"),
+                              QStringLiteral("--exclude"), QStringLiteral("**/old.*")};
+        const Run plain = cli(run + QStringList{dir.path()});
+        const QByteArray verification = "skipped   " + QFile::encodeName(dir.path()) +
+                                        "/google1234abcd.html: a search engine's verification file";
+        QVERIFY2(plain.status == 0 && plain.out.contains(verification), plain.out.constData());
+        QVERIFY(!plain.out.contains("drafts") && !plain.out.contains("_vti_") &&
+                !plain.out.contains("old.html"));
+        QVERIFY(contents(dir.filePath(QStringLiteral("index.html"))) != Page);
+        const Run all =
+            cli(run + QStringList{QStringLiteral("--all"), QStringLiteral("--dry-run"), dir.path()});
+        QVERIFY2(all.out.contains("/drafts/a.html: excluded by .code-inserter-ignore line 2\n") &&
+                     all.out.contains("/blog/old.html: excluded by --exclude\n") &&
+                     !all.out.contains("_vti_"),
+                 all.out.constData());
+        for (const char* name :
+             {"drafts/a.html", "_vti_cnf/index.html", "blog/old.html", "google1234abcd.html"})
+            QVERIFY(!contents(dir.filePath(QLatin1String(name))).contains("TRAFALYTIC"));
+        // A run clears its own leftovers from the folder, never the site's ignore file.
+        QCOMPARE(contents(dir.filePath(QStringLiteral(".code-inserter-ignore"))),
+                 QByteArray("# not yet\ndrafts/\n"));
+    }
+
     // The journal keeps a run's folder whole: its undo works from anywhere.
     void undoFromAnotherFolder() {
         const JournalHome home;

@@ -59,6 +59,13 @@ options:
         False passes C(--no-journal) to a tool that knows it; a tool without a journal keeps none anyway.
     type: bool
     default: true
+  exclude:
+    description:
+      - Patterns of files and folders to leave out, in gitignore's syntax, matched on paths beneath O(path), as
+        C(code-inserter-cli --exclude). A C(.code-inserter-ignore) file in O(path) is read as well.
+    type: list
+    elements: str
+    default: []
   page_name:
     description:
       - How the block names each page to the statistics service, as C(code-inserter-cli --page-name). C(file)
@@ -162,6 +169,8 @@ def command_for(module, executable):
             args.append("--no-journal")
     if params["recursive"]:
         args.append("-r")
+    for pattern in params["exclude"]:
+        args += ["--exclude", pattern]
     pages = params["pages"]
     names = []
     if isinstance(pages, list):
@@ -189,6 +198,7 @@ def main():
             pages=dict(type="raw", default="auto"),
             journal=dict(type="bool", default=True),
             page_name=dict(type="str", choices=["file", "path"], default="file"),
+            exclude=dict(type="list", elements="str", default=[]),
             executable=dict(type="str", default="code-inserter-cli"),
         ),
         required_if=[("state", "present", ["site"]), ("state", "current", ["site"])],
