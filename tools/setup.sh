@@ -21,6 +21,7 @@ if [ "${1:-}" = "test" ]; then
     ansible-core                                      # the Ansible collection's plays
     patch                                             # diffs applied in the tests
     faketime                                          # runs made with the clock moved
+    php-cli hugo                                      # real sites: PHP pages and a generated site
   )
 fi
 
