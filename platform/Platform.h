@@ -2,7 +2,9 @@
 
 #include "engine/PageFiles.h"
 #include "files/FolderListing.h"
+#include "files/IgnoreRules.h"
 #include "files/RunJournal.h"
+#include "files/SiteSource.h"
 
 #include <QList>
 #include <QString>
@@ -46,6 +48,10 @@ public:
     // Page files of their own, for a run on another thread.
     virtual std::unique_ptr<engine::PageFiles> newPageFiles() = 0;
     virtual Result<FolderListing> listFolder(const QString& folder, bool subfolders) = 0;
+    // What the folder's ignore file leaves out, and the site generator whose
+    // source the folder is, if any.
+    virtual files::IgnoreRules ignoreRules(const QString& folder) = 0;
+    virtual std::optional<files::Generator> generatorOf(const QString& folder) = 0;
 
     // The journal of a run that changes pages, begun before any page is touched;
     // fails when it cannot be kept.

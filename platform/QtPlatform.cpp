@@ -13,6 +13,14 @@ Result<FolderListing> QtPlatform::listFolder(const QString& folder, bool subfold
     return files::listFolder(folder, subfolders);
 }
 
+files::IgnoreRules QtPlatform::ignoreRules(const QString& folder) {
+    return files::IgnoreRules::load(folder, {});
+}
+
+std::optional<files::Generator> QtPlatform::generatorOf(const QString& folder) {
+    return files::generatorOf(folder);
+}
+
 Result<std::unique_ptr<JournalWriter>> QtPlatform::beginJournal(const JournalRun& header) {
     auto journal = std::make_unique<JournalWriter>(std::string());
     if (const Result<void> begun = journal->begin(header); !begun)

@@ -12,6 +12,8 @@ public:
         return std::make_unique<files::QtPageFiles>();
     }
     Result<FolderListing> listFolder(const QString& folder, bool subfolders) override;
+    files::IgnoreRules ignoreRules(const QString& folder) override;
+    std::optional<files::Generator> generatorOf(const QString& folder) override;
     Result<std::unique_ptr<JournalWriter>> beginJournal(const JournalRun& header) override;
     Result<std::unique_ptr<JournalReader>> openForUndo(const QString& id) override;
     QList<Volume> volumes() override;

@@ -347,6 +347,21 @@ void Form1::buildFolderPage(QWidget* page) {
     connect(m_subfoldersCheck, &QCheckBox::toggled, m_pathNamesCheck, &QWidget::setEnabled);
     m_folderNextHint = label(page, "Label3", QStringLiteral("Then click on 'Next' to continue."),
                              twipsRect(240, 2460, 4095, 255));
+    // In its place, for a site generator's source folder: where its pages are.
+    m_sourceWarning = label(page, "Label18", QString(), twipsRect(240, 2400, 5175, 495), true);
+    m_sourceWarning->hide();
+    connect(m_folderEdit, &QLineEdit::textChanged, this, &Form1::showSourceWarning);
+}
+
+// Under the folder field: the folder is a site generator's source, whose pages
+// are built elsewhere.
+void Form1::showSourceWarning(const QString& folder) {
+    const std::optional<files::Generator> generator =
+        folder.isEmpty() ? std::nullopt : m_platform.generatorOf(folder);
+    if (generator)
+        m_sourceWarning->setText(files::generatorWarning(QStringLiteral("This folder"), *generator));
+    m_sourceWarning->setVisible(generator.has_value());
+    m_folderNextHint->setVisible(!generator);
 }
 
 // Page 1: the pages to change.
@@ -589,7 +604,7 @@ void Form1::LoadList() {
     m_file1Skipped = std::move(listed.skipped);
     {
         const BusyCursor busy(static_cast<int>(m_file1Names.size()));
-        m_pageList->reset(m_file1Path, m_file1Names);
+        m_pageList->reset(m_file1Path, m_file1Names, m_platform.ignoreRules(m_file1Path));
     }
     if (m_pageList->rowCount() > 0)
         m_pageView->setCurrentIndex(m_pageList->index(0));

@@ -87,6 +87,7 @@ private:
     void showProgress();
     void saveReport();
     void showPreview();
+    void showSourceWarning(const QString& folder);
     void startRunView();
     engine::BatchOptions journaled(std::unique_ptr<files::JournalWriter>& journal, files::JournalRun header);
     bool askToStop();
@@ -140,6 +141,7 @@ private:
     QCheckBox* m_subfoldersCheck = nullptr; // include subfolders
     QCheckBox* m_pathNamesCheck = nullptr;  // name pages by their path in the site
     QLabel* m_folderNextHint = nullptr;
+    QLabel* m_sourceWarning = nullptr; // page 0: a site generator's source folder
 
     QLabel* m_pagesPrompt = nullptr;
     QListView* m_pageView = nullptr;

@@ -55,7 +55,8 @@ QIcon markIcon(PageListModel::Mark mark) {
 
 } // namespace
 
-void PageListModel::reset(const QString& folder, const QList<QByteArray>& names) {
+void PageListModel::reset(const QString& folder, const QList<QByteArray>& names,
+                          const files::IgnoreRules& rules) {
     beginResetModel();
     m_entries.clear();
     m_entries.reserve(names.size());
@@ -67,7 +68,8 @@ void PageListModel::reset(const QString& folder, const QList<QByteArray>& names)
                   QString::fromStdString(engine::reportText(engine::joinPath(base, name.toStdString()))),
                   false,
                   Mark::None,
-                  {}});
+                  {},
+                  rules.excluded(name).value_or(QString())});
     }
     m_ticked = 0;
     endResetModel();
@@ -86,12 +88,16 @@ QVariant PageListModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
         return entry.shown;
     case Qt::ToolTipRole:
+        if (!entry.excluded.isEmpty())
+            return QString(entry.path + QLatin1Char('\n') + entry.excluded);
         return entry.says.isEmpty() ? entry.path : entry.path + QLatin1Char('\n') + entry.says;
     case Qt::CheckStateRole:
         return entry.ticked ? Qt::Checked : Qt::Unchecked;
     case Qt::DecorationRole:
         return markIcon(entry.mark);
     case Qt::AccessibleDescriptionRole:
+        if (!entry.excluded.isEmpty())
+            return entry.excluded;
         return entry.says.isEmpty() ? QVariant() : QVariant(entry.says);
     case RawNameRole:
         return entry.raw;
@@ -104,7 +110,7 @@ bool PageListModel::setData(const QModelIndex& index, const QVariant& value, int
     if (!index.isValid() || role != Qt::CheckStateRole)
         return false;
     Entry& entry = m_entries[index.row()];
-    const bool ticked = value.toInt() == Qt::Checked;
+    const bool ticked = value.toInt() == Qt::Checked && entry.excluded.isEmpty();
     if (entry.ticked != ticked) {
         entry.ticked = ticked;
         m_ticked += ticked ? 1 : -1;
@@ -115,20 +121,26 @@ bool PageListModel::setData(const QModelIndex& index, const QVariant& value, int
 }
 
 Qt::ItemFlags PageListModel::flags(const QModelIndex& index) const {
-    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsUserCheckable : Qt::NoItemFlags;
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    // An entry left out is shown greyed, and its tick cannot be set.
+    return m_entries.at(index.row()).excluded.isEmpty() ? Qt::ItemIsEnabled | Qt::ItemIsUserCheckable
+                                                        : Qt::ItemIsUserCheckable;
 }
 
 void PageListModel::tickAll(bool ticked) {
-    for (Entry& entry : m_entries)
-        entry.ticked = ticked;
-    m_ticked = ticked ? static_cast<int>(m_entries.size()) : 0;
+    m_ticked = 0;
+    for (Entry& entry : m_entries) {
+        entry.ticked = ticked && entry.excluded.isEmpty();
+        m_ticked += entry.ticked ? 1 : 0;
+    }
     changedAll();
 }
 
 void PageListModel::tickPagesOnly() {
     m_ticked = 0;
     for (Entry& entry : m_entries) {
-        entry.ticked = engine::hasPageExtension(entry.raw.toStdString());
+        entry.ticked = entry.excluded.isEmpty() && engine::hasPageExtension(entry.raw.toStdString());
         m_ticked += entry.ticked ? 1 : 0;
     }
     changedAll();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "files/IgnoreRules.h"
+
 #include <QAbstractListModel>
 #include <QByteArray>
 #include <QIcon>
@@ -20,8 +22,10 @@ public:
 
     using QAbstractListModel::QAbstractListModel;
 
-    // Fills the list with the names (as the file system holds them) of the folder.
-    void reset(const QString& folder, const QList<QByteArray>& names);
+    // Fills the list with the names (as the file system holds them) of the folder;
+    // those its ignore rules leave out are greyed, with the reason as tool tip, and
+    // cannot be ticked.
+    void reset(const QString& folder, const QList<QByteArray>& names, const files::IgnoreRules& rules);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
@@ -49,6 +53,7 @@ private:
         bool ticked = false;
         Mark mark = Mark::None;
         QString says;
+        QString excluded; // why the ignore rules leave it out
     };
     void changedAll();
 

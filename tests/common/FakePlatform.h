@@ -36,6 +36,10 @@ public:
     platform::Result<files::FolderListing> listFolder(const QString& folder, bool subfolders) override {
         return m_real.listFolder(folder, subfolders);
     }
+    files::IgnoreRules ignoreRules(const QString& folder) override { return m_real.ignoreRules(folder); }
+    std::optional<files::Generator> generatorOf(const QString& folder) override {
+        return m_real.generatorOf(folder);
+    }
 
     QList<platform::Volume> volumes() override {
         return fakeVolumes.isEmpty() ? m_real.volumes() : fakeVolumes;

@@ -275,6 +275,39 @@ private Q_SLOTS:
         QVERIFY(!w.entry(QStringLiteral("notes.txt")).data(Qt::AccessibleDescriptionRole).isValid());
     }
 
+    // Files the folder's ignore file leaves out are listed greyed with the reason,
+    // and no selection command or click ticks them; a site generator's source
+    // folder is said so on page 0.
+    void excludedAndSourceFolders() {
+        QTemporaryDir dir;
+        for (const char* name : {"index.html", "draft.html", "notes.txt"})
+            write(dir.filePath(QLatin1String(name)), Page);
+        write(dir.filePath(QStringLiteral(".code-inserter-ignore")), "# work in progress\ndraft.*\n");
+        Wizard w;
+        w.text1()->setText(dir.path());
+        QVERIFY(w.label("Label3")->isVisibleTo(&w.form) && !w.label("Label18")->isVisibleTo(&w.form));
+        w.click(w.next());
+        const QModelIndex draft = w.entry(QStringLiteral("draft.html"));
+        QVERIFY(!(draft.flags() & Qt::ItemIsEnabled));
+        QVERIFY(draft.data(Qt::ToolTipRole)
+                    .toString()
+                    .endsWith(QStringLiteral("\nexcluded by .code-inserter-ignore line 2")));
+        for (int command : {0, 2}) {
+            w.command3(command);
+            QVERIFY(!w.selected().contains(QStringLiteral("draft.html")));
+            QVERIFY(w.selected().contains(QStringLiteral("index.html")));
+        }
+        w.select(QStringLiteral("draft.html"));
+        QVERIFY(!w.selected().contains(QStringLiteral("draft.html")));
+        w.click(w.prev());
+        write(dir.filePath(QStringLiteral("mkdocs.yml")), "site_name: x\n");
+        w.text1()->setText(dir.path() + QLatin1Char('/'));
+        QVERIFY(w.label("Label18")->isVisibleTo(&w.form) && !w.label("Label3")->isVisibleTo(&w.form));
+        QCOMPARE(w.label("Label18")->text(),
+                 QStringLiteral("This folder is the source of a MkDocs site: its pages "
+                                "are built into site/; run this on site/ after each build"));
+    }
+
     // "Preview..." shows what a run would do and each page's change, and changes nothing.
     void preview() {
         QTemporaryDir dir;
