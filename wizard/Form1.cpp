@@ -385,6 +385,11 @@ void Form1::buildPagesPage(QWidget* page) {
     m_pageView->setIconSize(QSize(twips(165), twips(165)));
     m_marks = new PageMarks(m_platform, this);
     connect(m_marks, &PageMarks::marked, this, &Form1::showMark);
+    // A page a run would refuse for its server code shows the amber mark, with why.
+    connect(m_marks, &PageMarks::refused, this, [this](int round, int index, const QString& reason) {
+        if (round == m_marks->round() && index >= 0 && index < m_pageList->rowCount())
+            m_pageList->setMark(index, PageListModel::Mark::Tangled, sentence(reason.toStdString()));
+    });
     connect(m_pageList, &PageListModel::tickedCountChanged, this, &Form1::showTickedCount);
     const QString commands[] = {QStringLiteral("&Select All"), QStringLiteral("&UnSelect All"),
                                 QStringLiteral("&Auto Select")};

@@ -32,6 +32,8 @@ public:
     engine::Mode mode() override { return engine::Mode::Insert; }
     void pageStarting(const std::string&, int, int) override {}
     void pageFinished(const engine::PageResult& page, int done, int) override {
+        if (!page.outcome && page.outcome.kind() == engine::Failure::Kind::ServerWritten && !m_stop)
+            Q_EMIT m_marks.refused(m_round, done - 1, QString::fromStdString(page.outcome.reason()));
         if ((page.state == engine::PageState::Code || page.state == engine::PageState::Broken) && !m_stop)
             Q_EMIT m_marks.marked(m_round, done - 1, page.state == engine::PageState::Broken,
                                   QString::fromStdString(page.website),

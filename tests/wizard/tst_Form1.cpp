@@ -275,6 +275,19 @@ private Q_SLOTS:
         QVERIFY(!w.entry(QStringLiteral("notes.txt")).data(Qt::AccessibleDescriptionRole).isValid());
     }
 
+    // A page whose only closing body tag its PHP code writes is marked as one a
+    // run refuses, with the reason.
+    void serverWrittenPageMarked() {
+        QTemporaryDir dir;
+        write(dir.filePath(QStringLiteral("hello.php")), "<?php echo \"<html><body>Hi</body></html>\";\n");
+        Wizard w;
+        w.text1()->setText(dir.path());
+        w.click(w.next());
+        QTRY_COMPARE(
+            w.entry(QStringLiteral("hello.php")).data(Qt::AccessibleDescriptionRole).toString(),
+            QStringLiteral("The closing body tag is written by server code; put the code there by hand."));
+    }
+
     // Files the folder's ignore file leaves out are listed greyed with the reason,
     // and no selection command or click ticks them; a site generator's source
     // folder is said so on page 0.
