@@ -85,9 +85,10 @@ template <typename C> struct Core {
     std::size_t blocksRemoved = 0;
     bool blockInserted = false;
     bool noBody = false;
-    bool tangled = false;   // markers that do not pair into blocks: nested or crossed
-    bool binary = false;    // a byte text with a NUL byte
-    std::string endsInside; // without a closing body tag: what the text ends inside, if anything
+    bool tangled = false;    // markers that do not pair into blocks: nested or crossed
+    bool binary = false;     // a byte text with a NUL byte
+    std::string endsInside;  // without a closing body tag: what the text ends inside, if anything
+    std::vector<Range> kept; // insert mode: what the page keeps, before the block is placed
 };
 
 constexpr Range BlockRange{npos, npos};
@@ -233,6 +234,7 @@ template <typename C> Core<C> rewriteCore(std::basic_string_view<C> page, Mode m
         if (mode == Mode::Insert && hi > lo) {
             BodyTagSweep sweep = sweepForClosingBodyTag(page.substr(lo, hi - lo), &isMarkerAt);
             if (sweep.clean) {
+                core.kept = {Range{lo, hi}};
                 placeBlock(core, {Range{lo, hi}}, sweep.body == npos ? npos : lo + sweep.body,
                            appendWithoutBody, std::move(sweep.endsInside));
                 return core;
@@ -260,6 +262,7 @@ template <typename C> Core<C> rewriteCore(std::basic_string_view<C> page, Mode m
     }
     std::string endsInside;
     const std::size_t bodyAt = closingBodyOf(page, kept, endsInside);
+    core.kept = kept;
     placeBlock(core, std::move(kept), bodyAt, appendWithoutBody, std::move(endsInside));
     return core;
 }
@@ -368,13 +371,49 @@ Result<void> refusedByCore(const Core<C>& core, std::string_view fileName, std::
     return {};
 }
 
+// Whether taking the old blocks out would join a '<' and a '?' or '%' into the
+// opening of server code that the page did not have: the next run would read the
+// page otherwise. Such a page is left for tidying by hand.
+template <typename C> Result<void> refusedForJoins(const Core<C>& core, std::basic_string_view<C> page) {
+    const Range* before = nullptr;
+    for (const Range& r : core.out) {
+        if (r.begin == npos || r.begin == r.end)
+            continue;
+        if (before && before->end != r.begin && page[before->end - 1] == C('<') &&
+            (page[r.begin] == C('?') || page[r.begin] == C('%')))
+            return refusal(
+                Failure::Kind::TangledMarkers,
+                "taking its old tracking code out would open server code, so it was left as it is; "
+                "tidy it by hand, then run again");
+        before = &r;
+    }
+    return {};
+}
+
+// UTF-16 units as bytes, one for one: ASCII as it is, anything else a byte
+// beyond ASCII, as a page of bytes has them.
+std::string narrowedUnits(std::u16string_view units) {
+    std::string narrow(units.size(), '\x80');
+    for (std::size_t i = 0; i < units.size(); ++i) {
+        if (units[i] < 0x80)
+            narrow[i] = static_cast<char>(units[i]);
+    }
+    return narrow;
+}
+
 // Where the server code of a page leaves no place for the block that runs: its
 // only closing body tag written by the code, or the text ending inside code.
-Result<void> refusedForServerCode(const Core<char>& core, const ServerCode& code, std::string_view page) {
+template <typename C>
+Result<void> refusedForServerCode(const Core<C>& core, const ServerCode& code,
+                                  std::basic_string_view<C> page) {
     const bool appended = core.blockInserted && !core.out.empty() && core.out.back().begin == npos;
     if (!core.noBody && !appended)
         return {};
-    if (findClosingBodyTag(page) != npos)
+    // The page as markup reads it with its code and without its old blocks.
+    std::basic_string<C> kept;
+    for (const Range& r : core.kept)
+        kept.append(page.substr(r.begin, r.size()));
+    if (findClosingBodyTag(std::basic_string_view<C>(kept)) != npos)
         return refusal(Failure::Kind::ServerWritten,
                        "the closing body tag is written by server code; put the code there by hand");
     if (appended && code.open)
@@ -389,16 +428,21 @@ Result<RewritePlan> planBytes(std::string_view page, Mode mode, std::string_view
                               std::string_view fileName) {
     RewritePlan plan;
     const ServerCode code = findServerCode(page, fileName);
+    // A NUL byte makes the file no text, inside server code too.
+    if (!code.empty() && std::memchr(page.data(), 0, page.size()) != nullptr)
+        return refusal(Failure::Kind::Binary, "a binary file, not a web page");
     std::string storage;
     const Core<char> core =
         rewriteCore<char>(withoutServerCode(page, code, storage), mode, hasPageExtension(fileName));
     if (core.binary)
         return refusal(Failure::Kind::Binary, "a binary file, not a web page");
     if (!code.empty() && mode == Mode::Insert) {
-        if (const Result<void> refused = refusedForServerCode(core, code, page); !refused)
+        if (const Result<void> refused = refusedForServerCode<char>(core, code, page); !refused)
             return refused.failure();
     }
     if (const Result<void> refused = refusedByCore(core, fileName, page); !refused)
+        return refused.failure();
+    if (const Result<void> refused = refusedForJoins<char>(core, page); !refused)
         return refused.failure();
     plan.blocksRemoved = core.blocksRemoved;
     plan.blockInserted = core.blockInserted;
@@ -442,8 +486,25 @@ Result<RewritePlan> planUtf16(std::string_view page, Mode mode, std::string_view
     if (page.size() % 2 != 0)
         return refusal(Failure::Kind::BadUtf16, "marked as UTF-16 but has an odd number of bytes");
     const std::u16string units = decodeUtf16(page.substr(2), be);
-    const Core<char16_t> core = rewriteCore<char16_t>(units, mode, hasPageExtension(fileName));
+    // Server code is found as in a page of bytes, on the units narrowed one to one.
+    const ServerCode code = findServerCode(narrowedUnits(units), fileName);
+    std::u16string masked;
+    if (!code.empty()) {
+        masked = units;
+        for (const ServerCode::Region& region : code.regions)
+            std::replace_if(
+                masked.begin() + std::ptrdiff_t(region.begin), masked.begin() + std::ptrdiff_t(region.end),
+                [](char16_t unit) { return unit != u' '; }, u'x');
+    }
+    const Core<char16_t> core =
+        rewriteCore<char16_t>(code.empty() ? units : masked, mode, hasPageExtension(fileName));
+    if (!code.empty() && mode == Mode::Insert) {
+        if (const Result<void> refused = refusedForServerCode<char16_t>(core, code, units); !refused)
+            return refused.failure();
+    }
     if (const Result<void> refused = refusedByCore(core, fileName, page); !refused)
+        return refused.failure();
+    if (const Result<void> refused = refusedForJoins<char16_t>(core, units); !refused)
         return refused.failure();
     plan.blocksRemoved = core.blocksRemoved;
     plan.blockInserted = core.blockInserted;
@@ -512,9 +573,20 @@ bool isVerificationFile(std::string_view fileName, std::string_view contents) {
 
 Result<RewritePlan> planRewrite(std::string_view page, Mode mode, std::string_view block,
                                 std::string_view fileName) {
-    if (mode == Mode::Insert && isVerificationFile(fileName, page))
-        return refusal(Failure::Kind::NotWebPage, "a search engine's verification file");
     Result<RewritePlan> plan = planText(page, mode, block, fileName);
+    // A page that could be planned may still be a search engine's proof, in either encoding.
+    if (plan && mode == Mode::Insert) {
+        const ByteOrderMark mark = byteOrderMark(page);
+        const bool wide = mark == ByteOrderMark::Utf16LE || mark == ByteOrderMark::Utf16BE;
+        // A proof is a line: a large UTF-16 page is none, and is not decoded again for it.
+        const bool proof =
+            wide ? page.size() <= (std::size_t(1) << 20) &&
+                       isVerificationFile(fileName, narrowedUnits(decodeUtf16(
+                                                        page.substr(2), mark == ByteOrderMark::Utf16BE)))
+                 : isVerificationFile(fileName, page);
+        if (proof)
+            return refusal(Failure::Kind::NotWebPage, "a search engine's verification file");
+    }
     // A script, style sheet, feed or text file that mentions a body tag is no page.
     if (plan && mode == Mode::Insert && !isWebPage(fileName, page))
         return refusal(Failure::Kind::NotWebPage, "not a web page, by its name or by its first bytes");

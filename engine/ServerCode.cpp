@@ -184,8 +184,11 @@ std::string_view withoutServerCode(std::string_view text, const ServerCode& code
     if (code.empty())
         return text;
     storage.assign(text);
-    for (const ServerCode::Region& region : code.regions)
-        std::memset(storage.data() + region.begin, 'x', region.end - region.begin);
+    // Spaces stay, so that the page's ends are trimmed alike with or without its code.
+    for (const ServerCode::Region& region : code.regions) {
+        for (std::size_t i = region.begin; i < region.end; ++i)
+            storage[i] = storage[i] == ' ' ? ' ' : 'x';
+    }
     return storage;
 }
 

@@ -8,7 +8,7 @@ cmake --preset fuzz
 cmake --build --preset fuzz
 corpus=$(mktemp -d)
 # Seeds: the sample pages, behind a flags byte, a length byte and a website number.
-for page in tests/data/pages/*; do
+for page in tests/data/pages/* tests/data/php/*; do
   { printf '\x07\x0512345'; cat "$page"; } > "$corpus/seed-$(basename "$page")"
 done
 fuzzer="$PWD/build-fuzz/bin/fuzz_rewriter"

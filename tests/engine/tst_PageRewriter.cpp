@@ -387,6 +387,11 @@ private Q_SLOTS:
             << "a.php" << QByteArray("<?php echo \"<html><body>Hi</body></html>\"; ?>\n") << written;
         QTest::newRow("only </body> in a heredoc")
             << "a.html" << QByteArray("<?php print <<<X\n<body>a</body>\nX;\n?>") << written;
+        QTest::newRow("a NUL in code is no text")
+            << "a.php" << QByteArray("<?php $a = \"\0\"; ?><body>x</body>", 32) << int(Failure::Kind::Binary);
+        QTest::newRow("an old block whose cut opens code")
+            << "a.php" << QByteArray("<" + OldBlock + "?php echo 1; ?><body>x</body>")
+            << int(Failure::Kind::TangledMarkers);
         QTest::newRow("page ends inside code")
             << "a.html" << QByteArray("<html><body>x<?php if ($a) {") << int(Failure::Kind::EndsInside);
     }
