@@ -30,8 +30,9 @@ struct ServerCode {
 ServerCode findServerCode(std::string_view text, std::string_view fileName);
 
 // The text with each region written over, byte for byte, with a letter that
-// markup reads as text (its spaces kept, so that trimming the ends is the same): the text itself when it has no server code, else
-// `storage`. Places in the one are places in the other.
+// markup reads as text (its spaces kept, so that the ends trim alike): the text
+// itself when it has no server code, else `storage`. Places in the one are
+// places in the other.
 std::string_view withoutServerCode(std::string_view text, const ServerCode& code, std::string& storage);
 
 } // namespace engine

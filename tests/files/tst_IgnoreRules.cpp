@@ -58,7 +58,8 @@ private Q_SLOTS:
         QTest::newRow("--exclude") << QByteArray() << QStringLiteral("blog/") << QByteArray("blog/x.html")
                                    << QStringLiteral("excluded by --exclude");
         QTest::newRow("the file's folder with an --exclude")
-            << QByteArray("# not yet\ndrafts/\n") << QStringLiteral("**/old.*") << QByteArray("drafts/a.html") << line2;
+            << QByteArray("# not yet\ndrafts/\n") << QStringLiteral("**/old.*") << QByteArray("drafts/a.html")
+            << line2;
         QTest::newRow("--exclude after the file")
             << QByteArray("!x.html") << QStringLiteral("x.html") << QByteArray("x.html")
             << QStringLiteral("excluded by --exclude");
