@@ -732,6 +732,8 @@ void Form1::undoRun() {
     header.undoes = record->run().id;
     std::unique_ptr<files::JournalWriter> journal;
     const engine::BatchOptions options = journaled(journal, header);
+    // An undo is a run: the buttons wait for it, and closing asks the stop question.
+    m_navigation[2]->setEnabled(false);
     m_running = true;
     if (m_lastRun)
         m_lastRun = engine::runUndo(*this, m_platform.pageFiles(), *record, options);
@@ -745,6 +747,7 @@ void Form1::undoRun() {
     }
     m_running = false;
     showRunOutcome();
+    m_navigation[2]->setEnabled(true);
     m_navigation[2]->setFocus();
 }
 

@@ -371,7 +371,16 @@ private Q_SLOTS:
         auto* undo = w.get<QPushButton>("Command7");
         QVERIFY(undo->isVisibleTo(&w.form) && undo->isEnabled());
         write(dir.filePath(QStringLiteral("b.htm")), "changed by hand");
+        // The undo is a run: "Close" waits for it.
+        bool shown = false;
+        bool closeEnabled = false;
+        w.platform.onProcessEvents = [&] {
+            shown = true;
+            closeEnabled = closeEnabled || w.third()->isEnabled();
+        };
         w.click(undo);
+        w.platform.onProcessEvents = nullptr;
+        QVERIFY(shown && !closeEnabled && w.third()->isEnabled());
         QCOMPARE(contents(dir.filePath(QStringLiteral("a.htm"))), spaced);
         QCOMPARE(contents(dir.filePath(QStringLiteral("b.htm"))), QByteArray("changed by hand"));
         QCOMPARE(w.label("Label12")->text(), QStringLiteral("1 page not changed (1 skipped):"));
