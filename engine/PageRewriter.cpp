@@ -271,20 +271,6 @@ template <typename C> Core<C> rewriteCore(std::basic_string_view<C> page, Mode m
 
 namespace {
 
-bool endsWithAny(std::string_view fileName, std::initializer_list<std::string_view> extensions) {
-    for (const auto ext : extensions) {
-        if (fileName.size() < ext.size())
-            continue;
-        const auto tail = fileName.substr(fileName.size() - ext.size());
-        bool same = true;
-        for (std::size_t i = 0; i < ext.size() && same; ++i)
-            same = scan::upperAscii(tail[i]) == ext[i];
-        if (same)
-            return true;
-    }
-    return false;
-}
-
 // Whether the text (ASCII-compatible units) opens, after white space, with `key`
 // in any letter case.
 template <typename C> bool opensWith(std::basic_string_view<C> text, std::string_view key) {
@@ -304,14 +290,14 @@ template <typename C> bool opensWith(std::basic_string_view<C> text, std::string
 } // namespace
 
 bool hasPageExtension(std::string_view fileName) {
-    return endsWithAny(fileName, {".HTM", ".HTML", ".SHTM", ".SHTML"});
+    return scan::endsWithAny(fileName, {".HTM", ".HTML", ".SHTM", ".SHTML"});
 }
 
 bool isWebPage(std::string_view fileName, std::string_view contents) {
     if (hasPageExtension(fileName) ||
-        endsWithAny(fileName,
-                    {".XHTML", ".XHT", ".PHP", ".PHTML", ".ASP", ".ASPX", ".JSP", ".CFM", ".INC", ".SSI",
-                     ".TPL", ".TWIG", ".ERB", ".EJS", ".HBS", ".MUSTACHE", ".NJK", ".LIQUID"}))
+        scan::endsWithAny(fileName,
+                          {".XHTML", ".XHT", ".PHP", ".PHTML", ".ASP", ".ASPX", ".JSP", ".CFM", ".INC",
+                           ".SSI", ".TPL", ".TWIG", ".ERB", ".EJS", ".HBS", ".MUSTACHE", ".NJK", ".LIQUID"}))
         return true;
     const std::string_view head = contents.substr(0, 4096);
     const ByteOrderMark mark = byteOrderMark(head);

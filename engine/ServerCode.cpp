@@ -11,19 +11,6 @@ namespace {
 
 constexpr std::size_t npos = std::string_view::npos;
 
-bool namedLike(std::string_view fileName, std::initializer_list<std::string_view> extensions) {
-    for (const std::string_view ext : extensions) {
-        if (fileName.size() < ext.size())
-            continue;
-        bool same = true;
-        for (std::size_t i = 0; i < ext.size() && same; ++i)
-            same = scan::upperAscii(fileName[fileName.size() - ext.size() + i]) == ext[i];
-        if (same)
-            return true;
-    }
-    return false;
-}
-
 bool startsWithNoCase(std::string_view text, std::size_t at, std::string_view key) {
     if (text.size() - at < key.size())
         return false;
@@ -140,9 +127,9 @@ std::size_t aspEnd(std::string_view text, std::size_t at) {
 ServerCode findServerCode(std::string_view text, std::string_view fileName) {
     ServerCode code;
     const bool phpFile =
-        namedLike(fileName, {".PHP", ".PHP3", ".PHP4", ".PHP5", ".PHP6", ".PHP7", ".PHP8", ".PHTML"});
-    const bool aspFile = namedLike(fileName, {".ASP", ".ASPX", ".ASCX", ".ASHX", ".ASMX", ".MASTER", ".JSP",
-                                              ".JSPF", ".JSPX", ".ERB", ".RHTML", ".EJS"});
+        scan::endsWithAny(fileName, {".PHP", ".PHP3", ".PHP4", ".PHP5", ".PHP6", ".PHP7", ".PHP8", ".PHTML"});
+    const bool aspFile = scan::endsWithAny(fileName, {".ASP", ".ASPX", ".ASCX", ".ASHX", ".ASMX", ".MASTER",
+                                                      ".JSP", ".JSPF", ".JSPX", ".ERB", ".RHTML", ".EJS"});
     const PhpCode php(text);
     std::size_t at = 0;
     while (at < text.size()) {

@@ -17,6 +17,21 @@ template <typename C> constexpr C upperAscii(C c) {
     return (c >= C('a') && c <= C('z')) ? C(c - C('a') + C('A')) : c;
 }
 
+// Whether the name ends in one of the extensions (upper case ASCII, with their
+// dot), in any letter case.
+inline bool endsWithAny(std::string_view name, std::initializer_list<std::string_view> extensions) {
+    for (const std::string_view ext : extensions) {
+        if (name.size() < ext.size())
+            continue;
+        bool same = true;
+        for (std::size_t i = 0; i < ext.size() && same; ++i)
+            same = upperAscii(name[name.size() - ext.size() + i]) == ext[i];
+        if (same)
+            return true;
+    }
+    return false;
+}
+
 // A second character that must stand `offset` places after a lead character;
 // `folded` compares letters without regard to case (value is lower case then).
 struct Follower {
