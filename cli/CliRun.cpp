@@ -201,6 +201,8 @@ public:
                 object.insert(QStringLiteral("dry_run"), true);
             if (!page.reason().empty())
                 object.insert(QStringLiteral("reason"), shownText(page.reason()));
+            if (!page.via.empty())
+                object.insert(QStringLiteral("via"), shownText(page.via));
             if (!page.website.empty()) {
                 object.insert(QStringLiteral("website"), shownText(page.website));
                 object.insert(QStringLiteral("protocol"), QString::fromStdString(page.protocol));
@@ -214,10 +216,15 @@ public:
             m_pending += QJsonDocument(object).toJson(QJsonDocument::Compact).toStdString() + '\n';
             return;
         }
-        // One column for the words, as wide as the longest a run can print.
+        // One column for the words, as wide as the longest a run can print. A
+        // page carried by its include: its state is the include's.
         std::string text = (would ? "would be " : "") + word;
+        if (status && !page.via.empty() && page.state != engine::PageState::Unknown)
+            text += ", in " + engine::reportText(page.via);
         text.resize(std::max<std::size_t>(text.size() + 1, m_settings.dryRun ? 19 : 10), ' ');
         text += engine::reportText(page.path);
+        if (!status && !page.via.empty())
+            text += " (in " + engine::reportText(page.via) + ")";
         if (!page.website.empty())
             text += " (website " + engine::reportText(page.website) + ", " + page.protocol + ")";
         if (!page.reason().empty())

@@ -1,7 +1,9 @@
 #include "engine/BatchRun.h"
 
+#include "engine/PageSteps.h"
 #include "engine/ReportText.h"
 #include "engine/ServerCode.h"
+#include "engine/SharedIncludes.h"
 #include "engine/TrackingBlock.h"
 #include "engine/UnifiedDiff.h"
 #include "engine/Utf16.h"
@@ -12,165 +14,109 @@
 #include <filesystem>
 #include <functional>
 #include <new>
+#include <set>
 
 namespace engine {
 
 namespace {
 
+using namespace steps;
+
 bool isSeparator(char c) {
     return c == '/' || c == static_cast<char>(std::filesystem::path::preferred_separator);
 }
 
-// The pages a run has handled, by the identity the file layer gives them, so
-// that a page reached a second way (a link, a folder mounted twice) is handled
-// once. Held as 64-bit hashes in one open-addressed table sized once for the
-// pages the run takes: 10 bytes a page, so that a run over a million pages stays
-// small.
-class SeenPages {
-public:
-    explicit SeenPages(int expected)
-        : m_slots(slotsFor(static_cast<std::size_t>(std::max(expected, 0))), 0) {}
+// What became of one entry of a run that changes pages: told now, put off to
+// the run's end (a fragment that may turn out to be the footer other pages
+// include), or told already (a footer handled for the pages that include it).
+enum class Step { Told, Deferred, Silent };
 
-    // False when the identity was seen before.
-    bool insert(const std::string& identity) {
-        std::uint64_t key = std::hash<std::string>{}(identity);
-        key += key == 0 ? 1 : 0; // zero marks an empty slot
-        if ((m_size + 1) * 10 > m_slots.size() * 9)
-            rehash(m_slots.size() * 2); // more pages than the run expected
-        if (!place(m_slots, key))
-            return false;
-        ++m_size;
-        return true;
-    }
-
-private:
-    static std::size_t slotsFor(std::size_t pages) { return pages + pages / 4 + 64; }
-
-    // Puts the key in its place; false when it is there already.
-    static bool place(std::vector<std::uint64_t>& slots, std::uint64_t key) {
-        const auto home = static_cast<std::size_t>(key % slots.size());
-        for (std::size_t at = home;; at = at + 1 == slots.size() ? 0 : at + 1) {
-            if (slots[at] == key)
-                return false;
-            if (slots[at] == 0) {
-                slots[at] = key;
-                return true;
-            }
-        }
-    }
-
-    void rehash(std::size_t size) {
-        std::vector<std::uint64_t> slots(size, 0);
-        for (const std::uint64_t key : m_slots) {
-            if (key != 0)
-                place(slots, key);
-        }
-        m_slots.swap(slots);
-    }
-
-    std::vector<std::uint64_t> m_slots;
-    std::size_t m_size = 0;
+// What one entry of a run that changes pages needs besides the page.
+struct RunState {
+    PageFiles& files;
+    const BatchOptions& options;
+    SeenPages& seen;
+    SharedIncludes& shared;
+    bool staged = false; // the page in hand has its new text staged
 };
 
-struct PageSettings {
-    std::string websiteNumber;
-    std::string protocolText;
-    Mode mode = Mode::Insert;
-    bool pageNameByPath = false;
-};
-
-Failure failed(Failure::Kind kind, std::string reason) {
-    return Failure{kind, std::move(reason)};
-}
-
-// Reads one page; bad_alloc is a page too large to hold.
-Result<PageRead> readPage(PageFiles& files, const std::string& name) {
-    try {
-        return files.read(name);
-    } catch (const std::bad_alloc&) {
-        return failed(Failure::Kind::TooLarge, "the page is too large to hold in memory");
+// The page's own old blocks go once the file it includes carries its block.
+Result<Outcome> withoutOwnBlocks(PageFiles& files, const PageRead& read, const std::string& entryName,
+                                 Outcome carried, Mode mode, const BatchOptions& options, PageResult& result,
+                                 Result<void>& journalFailure, bool& staged) {
+    const Result<RewritePlan> own = planWith(read, Mode::Remove, entryName, std::string());
+    if (!own || own->blocksRemoved == 0 || !own->changed)
+        return carried;
+    if (Result<void> may = replaceable(read); !may)
+        return may.failure();
+    if (options.diff)
+        result.diff = unifiedDiff(entryName, read.contents, *own, options.escapeDiff);
+    if (!options.dryRun) {
+        if (Result<void> done = stageAndKeep(files, read, pathOf(entryName, read), own->pieces(read.contents),
+                                             options.journal, journalFailure);
+            !done)
+            return done.failure();
+        staged = true;
     }
+    return mode == Mode::Insert ? Outcome::Replaced : Outcome::Removed;
 }
 
-// Reads one entry, unless it was handled already.
-Result<PageRead> readEntry(PageFiles& files, const std::string& entryName, SeenPages& seen) {
-    if (!isValidUtf8(entryName))
-        return failed(
-            Failure::Kind::NotReplaceable,
-            "its name is not valid UTF-8 text, so the tracking code cannot name it; rename the file");
-    Result<PageRead> read = readPage(files, entryName);
-    if (read && !seen.insert(read->identity))
-        return failed(Failure::Kind::HandledBefore, "the same file as a page already handled in this run");
-    return read;
+// A page carried by the file it includes: that file is changed (once a run),
+// and the page takes its outcome.
+Result<Outcome> throughInclude(RunState& run, const PageRead& read, const std::string& entryName,
+                               const Carrier& carrier, const PageSettings& settings, PageResult& result,
+                               Result<void>& journalFailure, SharedIncludes::Handled& handled) {
+    handled = run.shared.handle(carrier, settings, journalFailure);
+    result.via = carrier.path;
+    if (!handled.outcome)
+        return failed(handled.outcome.kind(),
+                      "its include " + carrier.path + " was not changed: " + handled.outcome.reason());
+    return withoutOwnBlocks(run.files, read, entryName, *handled.outcome, settings.mode, run.options, result,
+                            journalFailure, run.staged);
 }
 
-// The name the block gives the page: a link to a page of the folder stands for
-// that page, under that page's own name.
-std::string blockName(const std::string& entryName, const PageRead& read, bool byPath) {
-    if (byPath)
-        return read.pagePath.empty() ? entryName : read.pagePath;
-    return read.pageName.empty() ? entryName.substr(entryName.find_last_of('/') + 1) : read.pageName;
-}
-
-// Plans the page's rewrite; bad_alloc is a page too large to rewrite.
-Result<RewritePlan> plan(const PageRead& read, Mode mode, const std::string& name,
-                         const std::string& websiteNumber, const std::string& protocolText) {
-    const Result<std::string> block = buildTrackingBlock(websiteNumber, protocolText, name);
-    if (!block)
-        return block.failure();
-    try {
-        return planRewrite(read.contents, mode, *block, name);
-    } catch (const std::bad_alloc&) {
-        return failed(Failure::Kind::TooLarge, "the page is too large to rewrite in memory");
-    }
-}
-
-// Whether a page that a run means to change may be replaced.
-Result<void> replaceable(const PageRead& read) {
-    if (!read.writable)
-        return failed(Failure::Kind::NotReplaceable, "the page is read-only");
-    if (read.links > 1)
-        return failed(Failure::Kind::NotReplaceable,
-                      "the page has " + std::to_string(read.links - 1) +
-                          " other hard link(s); rewriting it would split them");
-    return {};
-}
-
-// Stages the page's new text and keeps its old one in the journal. A journal that
-// failed is told in `journalFailure` (the text is staged, and its group must not
-// be committed).
-Result<void> stageAndKeep(PageFiles& files, const PageRead& read, const std::string& path,
-                          const std::vector<std::string_view>& pieces, Journal* journal,
-                          Result<void>& journalFailure, const Journal::Digests* known = nullptr) {
-    if (Result<void> staged = files.stage(read, pieces); !staged)
-        return staged;
-    if (journal)
-        journalFailure = journal->keep(path, read.contents, pieces, known);
-    return {};
-}
-
-// The page's path beneath the folder: a link to a page of the folder stands for that page.
-std::string pathOf(const std::string& entryName, const PageRead& read) {
-    return read.pagePath.empty() ? entryName : read.pagePath;
-}
-
-Outcome changeOf(const RewritePlan& plan, Mode mode) {
-    if (mode == Mode::Remove)
-        return Outcome::Removed;
-    return plan.blocksRemoved > 0 ? Outcome::Replaced : Outcome::Inserted;
+// Whether the page may be a part that other pages include, to be handled at the
+// run's end: a closing body tag without an opening one, or with server code (a
+// footer); or no closing body tag and no include (a header).
+bool mayBePart(const Result<RewritePlan>& planned, const PageRead& read, const std::string& entryName) {
+    if (planned && planned->blockInserted && !planned->appended)
+        return planned->serverCode || !holdsOpeningBody(read.contents);
+    const bool noBody = planned ? planned->appended : planned.kind() == Failure::Kind::NoClosingBody;
+    return noBody && findIncludes(read.contents, entryName).empty();
 }
 
 // Reads, plans and stages one page: the outcome it has, or will have once its
 // group is committed (see awaitsCommit()).
-Result<Outcome> rewriteOne(PageFiles& files, const std::string& entryName, const PageSettings& settings,
-                           const BatchOptions& options, SeenPages& seen, PageResult& result,
+Result<Outcome> rewriteOne(RunState& run, const std::string& entryName, const PageSettings& settings,
+                           bool mayDefer, Step& step, PageResult& result, SharedIncludes::Handled& handled,
                            Result<void>& journalFailure) {
-    const Result<PageRead> read = readEntry(files, entryName, seen);
+    const BatchOptions& options = run.options;
+    const Result<PageRead> read = readNamed(run.files, entryName);
     if (!read)
         return read.failure();
+    if (run.shared.carries(read->identity)) {
+        step = Step::Silent;
+        return Outcome::Unchanged;
+    }
+    if (run.seen.contains(read->identity))
+        return failed(Failure::Kind::HandledBefore, "the same file as a page already handled in this run");
     const std::string name = blockName(entryName, *read, settings.pageNameByPath);
-    const Result<RewritePlan> planned =
-        plan(*read, settings.mode, name, settings.websiteNumber, settings.protocolText);
+    const Result<RewritePlan> planned = plan(*read, settings.mode, name, settings);
+    if (mayDefer && settings.mode == Mode::Insert && mayBePart(planned, *read, entryName)) {
+        step = Step::Deferred;
+        return Outcome::Unchanged;
+    }
+    run.seen.insert(read->identity);
+    if (!mayDefer && run.shared.parts().count(pathOf(entryName, *read)) > 0)
+        return failed(Failure::Kind::NotWebPage, PartOfPages);
+    if (mayHaveCarrier(planned, settings.mode, read->contents, entryName)) {
+        const IncludeRoute route =
+            followIncludes(run.files, pathOf(entryName, *read), read->contents, run.shared.parts());
+        if (route.carrier)
+            return throughInclude(run, *read, entryName, *route.carrier, settings, result, journalFailure,
+                                  handled);
+        result.note = route.notFollowed;
+    }
     if (!planned)
         return planned.failure();
     // A page without tracking code has nothing to remove and is left as it is.
@@ -182,10 +128,11 @@ Result<Outcome> rewriteOne(PageFiles& files, const std::string& entryName, const
         result.diff = unifiedDiff(entryName, read->contents, *planned, options.escapeDiff);
     if (!options.dryRun) {
         if (Result<void> done =
-                stageAndKeep(files, *read, pathOf(entryName, *read), planned->pieces(read->contents),
+                stageAndKeep(run.files, *read, pathOf(entryName, *read), planned->pieces(read->contents),
                              options.journal, journalFailure);
             !done)
             return done.failure();
+        run.staged = true;
     }
     return changeOf(*planned, settings.mode);
 }
@@ -246,6 +193,12 @@ public:
         return m_pending.back();
     }
     void addDone(PageResult page) { m_pending.push_back(std::move(page)); }
+    // A page told before the one in hand, staged with it: committed with its group.
+    void addBefore(PageResult page, bool staged) {
+        m_pending.push_back(std::move(page));
+        if (staged)
+            m_staged.push_back(m_pending.size() - 1);
+    }
 
     // The journal's state: once it failed, no page takes a new text any more.
     Result<void>& journal() { return m_journal; }
@@ -317,13 +270,13 @@ std::string narrowed(const std::string& contents) {
 
 // What differs between the page's one block and the block insert would write.
 std::string whatDiffers(const PageResult& result, const BlockFields& carried, const StatusOptions& options,
-                        const std::string& name) {
+                        const std::string& pageField) {
     std::vector<std::string> differs;
     if (result.website != siteNo(options.websiteNumber))
         differs.emplace_back("website number");
     if ((result.protocol == "normal") != isNormalProtocol(options.protocolText))
         differs.emplace_back("protocol");
-    if (carried.pageName != pageName(name))
+    if (carried.pageName != pageField)
         differs.emplace_back("page name");
     if (differs.empty())
         differs.emplace_back("the block's place");
@@ -336,7 +289,7 @@ std::string whatDiffers(const PageResult& result, const BlockFields& carried, co
 // What the page's markers make of it: none, one block (compared when asked), or
 // markers that form no block.
 void readMarkers(const std::string& contents, const Result<RewritePlan>& insert, const StatusOptions& options,
-                 const std::string& name, PageResult& result) {
+                 const std::string& pageField, PageResult& result) {
     const std::string text = narrowed(contents);
     const scan::Segmented<char> all(text, {scan::Range{0, text.size()}});
     std::size_t starts = 0;
@@ -370,20 +323,23 @@ void readMarkers(const std::string& contents, const Result<RewritePlan>& insert,
     if (options.compare) {
         result.state = insert->changed ? PageState::Stale : PageState::Current;
         if (insert->changed)
-            result.note = whatDiffers(result, carried, options, name);
+            result.note = whatDiffers(result, carried, options, pageField);
     }
 }
 
-// What one entry carries, for a status run.
-Result<Outcome> inspectOne(PageFiles& files, const std::string& entryName, const StatusOptions& options,
-                           SeenPages& seen, PageResult& result) {
-    const Result<PageRead> read = readEntry(files, entryName, seen);
-    if (!read)
-        return read.failure();
-    const std::string name = blockName(entryName, *read, options.pageNameByPath);
-    const Result<RewritePlan> insert =
-        plan(*read, Mode::Insert, name, options.compare ? options.websiteNumber : "1",
-             options.compare ? options.protocolText : std::string(NormalProtocol));
+// The settings a status run compares pages with, as a run that changes them has them.
+PageSettings comparedWith(const StatusOptions& options) {
+    return PageSettings{options.compare ? options.websiteNumber : "1",
+                        options.compare ? options.protocolText : std::string(NormalProtocol), Mode::Insert,
+                        options.pageNameByPath};
+}
+
+// What the page carries, read as its own: `name` is the name its block gives it,
+// and a file that carries a block for the pages that include it is compared
+// with such a block.
+Result<Outcome> inspectRead(const PageRead& read, const std::string& entryName, const std::string& name,
+                            const StatusOptions& options, PageResult& result) {
+    const Result<RewritePlan> insert = plan(read, Mode::Insert, name, comparedWith(options));
     if (!insert && insert.kind() == Failure::Kind::EndsInside) {
         // No block can run there, whatever markers the page holds.
         result.state = PageState::None;
@@ -394,11 +350,65 @@ Result<Outcome> inspectOne(PageFiles& files, const std::string& entryName, const
     if (!insert && insert.kind() != Failure::Kind::TangledMarkers)
         return insert.failure();
     // Markers inside server code are the code's, not a block.
-    const ServerCode code = findServerCode(read->contents, entryName);
+    const ServerCode code = findServerCode(read.contents, entryName);
     std::string withoutCode;
-    (void)withoutServerCode(read->contents, code, withoutCode);
-    readMarkers(code.empty() ? read->contents : withoutCode, insert, options, name, result);
+    (void)withoutServerCode(read.contents, code, withoutCode);
+    const auto shared = sharedBlockIn(read.contents);
+    readMarkers(code.empty() ? read.contents : withoutCode, insert, options,
+                shared ? servedPageName(*shared, options.pageNameByPath) : pageName(name), result);
     return Outcome::Unchanged;
+}
+
+// What a status run keeps besides the pages.
+struct StatusState {
+    PageFiles& files;
+    const StatusOptions& options;
+    SeenPages& seen;
+    std::set<std::string> parts; // the files the pages include, by their paths
+};
+
+// What one entry carries, for a status run: a page without a closing body tag
+// of its own is read by the block of the file it includes that holds one. A
+// page that has neither a closing body tag nor an include may be a part of
+// other pages: it is put off to the run's end (`step`).
+Result<Outcome> inspectOne(StatusState& run, const std::string& entryName, bool mayDefer, Step& step,
+                           PageResult& result) {
+    const Result<PageRead> read = readNamed(run.files, entryName);
+    if (!read)
+        return read.failure();
+    if (run.seen.contains(read->identity))
+        return failed(Failure::Kind::HandledBefore, "the same file as a page already handled in this run");
+    const std::string name = blockName(entryName, *read, run.options.pageNameByPath);
+    const Result<Outcome> own = inspectRead(*read, entryName, name, run.options, result);
+    const bool noBody = own ? result.state == PageState::None : own.kind() == Failure::Kind::NoClosingBody;
+    if (!noBody || holdsClosingBody(read->contents, entryName)) {
+        run.seen.insert(read->identity);
+        return own;
+    }
+    const bool includes = !findIncludes(read->contents, entryName).empty();
+    // A page that ends inside a script or comment is no part: it is told in order.
+    const bool endsInside = own && !result.note.empty();
+    if (mayDefer && !includes && !endsInside) {
+        step = Step::Deferred;
+        return own;
+    }
+    run.seen.insert(read->identity);
+    if (!includes)
+        return run.parts.count(pathOf(entryName, *read)) > 0 ? failed(Failure::Kind::NotWebPage, PartOfPages)
+                                                             : own;
+    const IncludeRoute route = followIncludes(run.files, pathOf(entryName, *read), read->contents, run.parts);
+    if (!route.carrier) {
+        result.note = route.notFollowed;
+        return own;
+    }
+    const Carrier& carrier = *route.carrier;
+    PageResult carried{result.path};
+    const Result<Outcome> outcome =
+        inspectRead(carrier.read, carrier.path, carrier.path.substr(carrier.path.find_last_of('/') + 1),
+                    run.options, carried);
+    carried.via = carrier.path;
+    result = std::move(carried);
+    return outcome;
 }
 
 // Opens the folder for the host's selected entries, after telling the folders
@@ -544,8 +554,38 @@ Result<BatchResult> runBatch(BatchHost& host, PageFiles& files, BatchOptions opt
     if (options.dryRun)
         options.journal = nullptr;
     SeenPages seen(total);
+    SharedIncludes shared(files, options, seen, folder);
+    RunState run{files, options, seen, shared};
     Groups groups(host, files, result, options, total);
+    std::vector<std::string> deferred;
     int done = 0;
+    // One entry: told now, or put off to the run's end.
+    const auto rewrite = [&](const std::string& name, bool mayDefer) {
+        const std::string path = joinPath(folder, name);
+        host.pageStarting(path, done, total);
+        PageResult page{path};
+        Step step = Step::Told;
+        SharedIncludes::Handled carrier;
+        run.staged = false;
+        if (!groups.journal()) {
+            page.outcome = groups.journal().failure(); // left as it is
+        } else {
+            const PageSettings settings{host.websiteNumber(), host.protocolText(), host.mode(),
+                                        host.pageNameByPath()};
+            page.outcome = rewriteOne(run, name, settings, mayDefer, step, page, carrier, groups.journal());
+        }
+        if (step == Step::Deferred) {
+            deferred.push_back(name);
+            return;
+        }
+        ++done;
+        if (step == Step::Silent)
+            return;
+        if (carrier.line)
+            groups.addBefore(std::move(*carrier.line), carrier.staged);
+        groups.addDone(std::move(page));
+        groups.pageDone(run.staged);
+    };
     for (Entry entry; host.nextEntry(entry);) {
         // A stop asked for at any time, even before the first page, ends the run
         // here, once the pages before are committed and told.
@@ -557,17 +597,14 @@ Result<BatchResult> runBatch(BatchHost& host, PageFiles& files, BatchOptions opt
             groups.addDone(unlistedResult(folder, entry));
             continue;
         }
-        const std::string path = joinPath(folder, entry.name);
-        host.pageStarting(path, done++, total);
-        PageResult& page = groups.add(path);
-        if (!groups.journal()) {
-            page.outcome = groups.journal().failure(); // left as it is
-        } else {
-            const PageSettings settings{host.websiteNumber(), host.protocolText(), host.mode(),
-                                        host.pageNameByPath()};
-            page.outcome = rewriteOne(files, entry.name, settings, options, seen, page, groups.journal());
+        rewrite(entry.name, true);
+    }
+    for (const std::string& name : deferred) {
+        if (host.stopRequested()) {
+            result.stopped = true;
+            break;
         }
-        groups.pageDone(awaitsCommit(page.outcome, options));
+        rewrite(name, false);
     }
     groups.tell();
     files.close();
@@ -624,7 +661,27 @@ Result<BatchResult> runStatus(BatchHost& host, PageFiles& files, const StatusOpt
     const int total = *started;
     const std::string folder = host.folder();
     SeenPages seen(total);
+    StatusState run{files, options, seen, {}};
+    std::vector<std::string> deferred;
     int done = 0;
+    const auto tell = [&](PageResult page) {
+        host.pageFinished(page, ++done, total);
+        result.record(std::move(page), options.keepPages);
+        // What is told is written out now and then: the report stays live.
+        if (done % 256 == 0)
+            host.flush();
+    };
+    const auto inspect = [&](const std::string& name, bool mayDefer) {
+        const std::string path = joinPath(folder, name);
+        host.pageStarting(path, done, total);
+        PageResult page{path};
+        Step step = Step::Told;
+        page.outcome = inspectOne(run, name, mayDefer, step, page);
+        if (step == Step::Deferred)
+            deferred.push_back(name);
+        else
+            tell(std::move(page));
+    };
     for (Entry entry; host.nextEntry(entry);) {
         if (host.stopRequested()) {
             result.stopped = true;
@@ -636,15 +693,14 @@ Result<BatchResult> runStatus(BatchHost& host, PageFiles& files, const StatusOpt
             result.record(std::move(page), options.keepPages);
             continue;
         }
-        const std::string path = joinPath(folder, entry.name);
-        host.pageStarting(path, done, total);
-        PageResult page{path};
-        page.outcome = inspectOne(files, entry.name, options, seen, page);
-        host.pageFinished(page, ++done, total);
-        result.record(std::move(page), options.keepPages);
-        // What is told is written out now and then: the report stays live.
-        if (done % 256 == 0)
-            host.flush();
+        inspect(entry.name, true);
+    }
+    for (const std::string& name : deferred) {
+        if (result.stopped || host.stopRequested()) {
+            result.stopped = true;
+            break;
+        }
+        inspect(name, false);
     }
     host.flush();
     files.close();

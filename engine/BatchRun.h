@@ -46,6 +46,10 @@ struct PageResult {
     // With BatchOptions::diff: the page's change as a unified diff, for pages
     // inserted, replaced or removed (or that would be, in a dry run).
     std::string diff;
+    // A page whose own markup has no closing body tag, carried by a file it
+    // includes: that file's path beneath the folder. The outcome and state are
+    // the include's.
+    std::string via;
 
     // The outcome as reports count it: skipped or failed for a failure.
     Outcome reported() const;

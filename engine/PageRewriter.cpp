@@ -432,6 +432,8 @@ Result<RewritePlan> planBytes(std::string_view page, Mode mode, std::string_view
         return refused.failure();
     plan.blocksRemoved = core.blocksRemoved;
     plan.blockInserted = core.blockInserted;
+    plan.appended = core.blockInserted && !core.out.empty() && core.out.back().begin == npos;
+    plan.serverCode = !code.empty();
     plan.m_owned = std::string(block);
     std::size_t compared = 0;
     bool same = true;
@@ -494,6 +496,8 @@ Result<RewritePlan> planUtf16(std::string_view page, Mode mode, std::string_view
         return refused.failure();
     plan.blocksRemoved = core.blocksRemoved;
     plan.blockInserted = core.blockInserted;
+    plan.appended = core.blockInserted && !core.out.empty() && core.out.back().begin == npos;
+    plan.serverCode = !code.empty();
     std::string& out = plan.m_owned;
     out.reserve(page.size() + 2 * block.size());
     out.append(page.substr(0, 2));

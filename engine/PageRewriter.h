@@ -20,7 +20,9 @@ public:
     PageEncoding encoding = PageEncoding::Bytes;
     std::size_t blocksRemoved = 0;
     bool blockInserted = false;
-    bool changed = false; // the new text differs from the old
+    bool changed = false;    // the new text differs from the old
+    bool appended = false;   // the block goes at the end: the page has no closing body tag
+    bool serverCode = false; // the page holds server code (PHP, ASP and the like)
 
     // The new page text in order. Views into `page` (the text the plan was made
     // from, which must outlive the views) and into the plan itself.

@@ -33,6 +33,26 @@ public:
     explicit PhpCode(std::string_view text)
         : t(text) {}
 
+    // Past the string, comment or heredoc that opens at `at`, or `at` itself when
+    // none does; npos when it runs past the text's end. A line comment stops
+    // before a "?>" that ends it.
+    std::size_t skip(std::size_t at) const {
+        const char c = t[at];
+        const char next = at + 1 < t.size() ? t[at + 1] : '\0';
+        if (c == '\'' || c == '"' || c == '`')
+            return quoted(at);
+        if (c == '/' && next == '*')
+            return blockComment(at);
+        if ((c == '/' && next == '/') || (c == '#' && next != '[')) {
+            bool closes = false;
+            const std::size_t end = lineComment(at, closes);
+            return closes ? end - 2 : end;
+        }
+        if (c == '<' && t.compare(at, 3, "<<<") == 0)
+            return heredoc(at);
+        return at;
+    }
+
     // Past the "?>" that closes the region, or npos.
     std::size_t end(std::size_t at) const {
         while (at < t.size()) {
@@ -59,7 +79,6 @@ public:
         return npos;
     }
 
-private:
     std::size_t quoted(std::size_t at) const {
         const char quote = t[at];
         for (std::size_t i = at + 1; i < t.size(); ++i) {
@@ -112,6 +131,7 @@ private:
         return npos;
     }
 
+private:
     std::string_view t;
 };
 
@@ -177,6 +197,106 @@ std::string_view withoutServerCode(std::string_view text, const ServerCode& code
             storage[i] = storage[i] == ' ' ? ' ' : 'x';
     }
     return storage;
+}
+
+} // namespace engine
+
+namespace engine {
+
+namespace {
+
+bool isPhpRegion(std::string_view text, const ServerCode::Region& region) {
+    return text.compare(region.begin, 2, "<?") == 0;
+}
+
+std::size_t skipBlanks(std::string_view text, std::size_t at, std::size_t end) {
+    while (at < end && std::strchr(" \t\r\n", text[at]) != nullptr)
+        ++at;
+    return at;
+}
+
+// The text of a PHP string literal without its quotes and escapes, when it holds
+// no variable: a double-quoted string that interpolates is no literal path.
+bool literalString(std::string_view quoted, std::string& value) {
+    const char quote = quoted.front();
+    const std::string_view inside = quoted.substr(1, quoted.size() - 2);
+    if (quote == '`' || (quote == '"' && inside.find('$') != npos))
+        return false;
+    value.clear();
+    for (std::size_t i = 0; i < inside.size(); ++i) {
+        if (inside[i] == '\\' && i + 1 < inside.size() &&
+            (inside[i + 1] == '\\' || inside[i + 1] == quote || (quote == '"' && inside[i + 1] == '$')))
+            ++i;
+        value.push_back(inside[i]);
+    }
+    return true;
+}
+
+// The argument of an include statement whose keyword ends at `at`: one quoted
+// string, with or without parentheses, and then the statement's end.
+PhpInclude includeArgument(std::string_view text, const PhpCode& php, std::size_t at, std::size_t end) {
+    PhpInclude found;
+    std::size_t p = skipBlanks(text, at, end);
+    const bool paren = p < end && text[p] == '(';
+    p = skipBlanks(text, p + (paren ? 1 : 0), end);
+    if (p < end && (text[p] == '\'' || text[p] == '"' || text[p] == '`')) {
+        const std::size_t close = php.quoted(p);
+        if (close != npos && close <= end && literalString(text.substr(p, close - p), found.path)) {
+            p = skipBlanks(text, close, end);
+            if (paren && p < end && text[p] == ')')
+                p = skipBlanks(text, p + 1, end);
+            else if (paren)
+                p = end + 1;
+            found.literal = p == end || (p < end && (text[p] == ';' || text.compare(p, 2, "?>") == 0));
+        }
+    }
+    // What the statement writes, for telling why it is not followed.
+    std::size_t stop = at;
+    while (stop < end && text[stop] != ';' && text.compare(stop, 2, "?>") != 0)
+        ++stop;
+    const std::size_t from = skipBlanks(text, at, stop);
+    found.written = std::string(text.substr(from, std::min<std::size_t>(stop - from, 80)));
+    while (!found.written.empty() && std::strchr(" \t\r\n", found.written.back()) != nullptr)
+        found.written.pop_back();
+    if (!found.literal)
+        found.path.clear();
+    return found;
+}
+
+} // namespace
+
+std::vector<PhpInclude> phpIncludes(std::string_view text, const ServerCode& code) {
+    std::vector<PhpInclude> found;
+    const PhpCode php(text);
+    for (const ServerCode::Region& region : code.regions) {
+        if (!isPhpRegion(text, region))
+            continue;
+        std::size_t at = region.begin + 2;
+        while (at < region.end) {
+            const std::size_t skipped = php.skip(at);
+            if (skipped != at) {
+                at = skipped == npos ? region.end : skipped;
+                continue;
+            }
+            if (!identifierChar(text[at])) {
+                ++at;
+                continue;
+            }
+            std::size_t word = at;
+            while (word < region.end && identifierChar(text[word]))
+                ++word;
+            const std::string_view name = text.substr(at, word - at);
+            // Not a method, property, constant of a class, or variable of that name.
+            const char before = at > region.begin ? text[at - 1] : ' ';
+            const bool member = before == '$' || before == '>' || before == ':' || before == '\\';
+            for (const std::string_view keyword : {"include", "include_once", "require", "require_once"}) {
+                if (!member && name.size() == keyword.size() && startsWithNoCase(name, 0, keyword))
+                    found.push_back(includeArgument(text, php, word, region.end));
+            }
+            at = word;
+        }
+    }
+    return found;
 }
 
 } // namespace engine

@@ -35,4 +35,16 @@ ServerCode findServerCode(std::string_view text, std::string_view fileName);
 // places in the other.
 std::string_view withoutServerCode(std::string_view text, const ServerCode& code, std::string& storage);
 
+// An include statement of PHP code: "include", "include_once", "require" or
+// "require_once" with one quoted string (`literal`, its text in `path`), or with
+// anything else; `written` is what the statement writes, for reports.
+struct PhpInclude {
+    std::string path;
+    bool literal = false;
+    std::string written;
+};
+
+// The include statements of the PHP regions of the text, in order.
+std::vector<PhpInclude> phpIncludes(std::string_view text, const ServerCode& code);
+
 } // namespace engine

@@ -130,6 +130,11 @@ bool isNormalProtocol(std::string_view protocolText) {
 
 Result<std::string> buildTrackingBlock(std::string_view websiteNumber, std::string_view protocolText,
                                        std::string_view fileName) {
+    return buildBlockNaming(websiteNumber, protocolText, pageName(fileName));
+}
+
+Result<std::string> buildBlockNaming(std::string_view websiteNumber, std::string_view protocolText,
+                                     std::string_view pageField) {
     const Result<int> digit = serverDigit(websiteNumber);
     if (!digit)
         return digit.failure();
@@ -147,7 +152,7 @@ Result<std::string> buildTrackingBlock(std::string_view websiteNumber, std::stri
     block += "<script language=\"JavaScript\" src=\"" + server + "/script/" + site +
              ".js\" type=\"text/javascript\"></script>";
     block += "\r\n";
-    block += "<noscript><img src=\"" + server + "/db.php?id=" + site + "&page=" + pageName(fileName) +
+    block += "<noscript><img src=\"" + server + "/db.php?id=" + site + "&page=" + std::string(pageField) +
              "&javascript=no\" alt=\"\" /></noscript>";
     block += "\r\n";
     block += EndMarker;

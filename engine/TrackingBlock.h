@@ -52,6 +52,11 @@ bool isNormalProtocol(std::string_view protocolText);
 Result<std::string> buildTrackingBlock(std::string_view websiteNumber, std::string_view protocolText,
                                        std::string_view fileName);
 
+// The block with its page field as given, unencoded: for a block in a file that
+// many pages include, where the server writes each page's name.
+Result<std::string> buildBlockNaming(std::string_view websiteNumber, std::string_view protocolText,
+                                     std::string_view pageField);
+
 // What a block in a page names, read back from its text (from its start marker
 // up to its end marker): the website number and page name as written into its
 // addresses, and whether they go by https.

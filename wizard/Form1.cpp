@@ -846,6 +846,8 @@ void Form1::saveReport() {
         QString line = QString::fromLatin1(engine::outcomeWord(page.reported()));
         line = line.leftJustified(std::max(static_cast<int>(line.size()) + 1, 10));
         line += shownText(page.path);
+        if (!page.via.empty())
+            line += QStringLiteral(" (in %1)").arg(shownText(page.via));
         if (!page.reason().empty())
             line += QStringLiteral(": ") + shownText(page.reason());
         report += line + QLatin1Char('\n');

@@ -4,6 +4,7 @@
 
 #include <QFile>
 
+#include <unordered_map>
 #include <vector>
 
 namespace wizard {
@@ -20,7 +21,11 @@ public:
         , m_folder(std::move(folder))
         , m_listed(listed)
         , m_names(std::move(names))
-        , m_stop(stop) {}
+        , m_stop(stop) {
+        // Pages are told by path, not always in the order given.
+        for (std::size_t i = 0; i < m_names.size(); ++i)
+            m_rows.emplace(engine::joinPath(m_folder, m_names[i]), static_cast<int>(i));
+    }
 
     std::string folder() override { return m_folder; }
     engine::FolderId listedFolder() override { return m_listed; }
@@ -31,11 +36,14 @@ public:
     std::string protocolText() override { return {}; }
     engine::Mode mode() override { return engine::Mode::Insert; }
     void pageStarting(const std::string&, int, int) override {}
-    void pageFinished(const engine::PageResult& page, int done, int) override {
-        if (!page.outcome && page.outcome.kind() == engine::Failure::Kind::ServerWritten && !m_stop)
-            Q_EMIT m_marks.refused(m_round, done - 1, QString::fromStdString(page.outcome.reason()));
-        if ((page.state == engine::PageState::Code || page.state == engine::PageState::Broken) && !m_stop)
-            Q_EMIT m_marks.marked(m_round, done - 1, page.state == engine::PageState::Broken,
+    void pageFinished(const engine::PageResult& page, int, int) override {
+        const auto row = m_rows.find(page.path);
+        if (row == m_rows.end() || m_stop)
+            return;
+        if (!page.outcome && page.outcome.kind() == engine::Failure::Kind::ServerWritten)
+            Q_EMIT m_marks.refused(m_round, row->second, QString::fromStdString(page.outcome.reason()));
+        if (page.state == engine::PageState::Code || page.state == engine::PageState::Broken)
+            Q_EMIT m_marks.marked(m_round, row->second, page.state == engine::PageState::Broken,
                                   QString::fromStdString(page.website),
                                   QString::fromStdString(page.protocol));
     }
@@ -47,6 +55,7 @@ private:
     std::string m_folder;
     engine::FolderId m_listed;
     std::vector<std::string> m_names;
+    std::unordered_map<std::string, int> m_rows;
     const std::atomic<bool>& m_stop;
 };
 

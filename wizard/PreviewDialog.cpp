@@ -64,6 +64,8 @@ QString pageLine(const engine::PageResult& page) {
     QString line = QString::fromLatin1(changes ? "would be " : "") +
                    QString::fromLatin1(engine::outcomeWord(outcome)) + QStringLiteral("  ") +
                    QString::fromStdString(engine::reportText(page.path));
+    if (!page.via.empty())
+        line += QStringLiteral(" (in %1)").arg(QString::fromStdString(engine::reportText(page.via)));
     if (!page.reason().empty())
         line += QStringLiteral(": ") + QString::fromStdString(engine::reportText(page.reason()));
     return line;

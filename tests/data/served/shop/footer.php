@@ -1,0 +1,3 @@
+<footer>&copy; <?php echo date('Y'); ?> The shop</footer>
+</body>
+</html>

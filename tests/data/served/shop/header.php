@@ -1,0 +1,5 @@
+<?php $title = isset($title) ? $title : 'Shop'; ?>
+<!DOCTYPE html>
+<html>
+<head><title><?= htmlspecialchars($title) ?></title></head>
+<body>
