@@ -44,16 +44,23 @@ struct RunState {
 Result<Outcome> withoutOwnBlocks(PageFiles& files, const PageRead& read, const std::string& entryName,
                                  Outcome carried, Mode mode, const BatchOptions& options, PageResult& result,
                                  Result<void>& journalFailure, bool& staged) {
-    const Result<RewritePlan> own = planWith(read, Mode::Remove, entryName, std::string());
-    if (!own || own->blocksRemoved == 0 || !own->changed)
+    const Result<RewritePlan> first = planWith(read, Mode::Remove, entryName, std::string());
+    if (!first || first->blocksRemoved == 0 || !first->changed)
         return carried;
-    if (Result<void> may = replaceable(read); !may)
+    // Its includes were read since: the page is read again to be written.
+    const Result<PageRead> again = readNamed(files, entryName);
+    if (!again)
+        return again.failure();
+    const Result<RewritePlan> own = planWith(*again, Mode::Remove, entryName, std::string());
+    if (!own)
+        return own.failure();
+    if (Result<void> may = replaceable(*again); !may)
         return may.failure();
     if (options.diff)
-        result.diff = unifiedDiff(entryName, read.contents, *own, options.escapeDiff);
+        result.diff = unifiedDiff(entryName, again->contents, *own, options.escapeDiff);
     if (!options.dryRun) {
-        if (Result<void> done = stageAndKeep(files, read, pathOf(entryName, read), own->pieces(read.contents),
-                                             options.journal, journalFailure);
+        if (Result<void> done = stageAndKeep(files, *again, pathOf(entryName, *again),
+                                             own->pieces(again->contents), options.journal, journalFailure);
             !done)
             return done.failure();
         staged = true;
@@ -91,7 +98,7 @@ Result<Outcome> rewriteOne(RunState& run, const std::string& entryName, const Pa
                            bool mayDefer, Step& step, PageResult& result, SharedIncludes::Handled& handled,
                            Result<void>& journalFailure) {
     const BatchOptions& options = run.options;
-    const Result<PageRead> read = readNamed(run.files, entryName);
+    Result<PageRead> read = readNamed(run.files, entryName);
     if (!read)
         return read.failure();
     if (run.shared.carries(read->identity)) {
@@ -101,7 +108,7 @@ Result<Outcome> rewriteOne(RunState& run, const std::string& entryName, const Pa
     if (run.seen.contains(read->identity))
         return failed(Failure::Kind::HandledBefore, "the same file as a page already handled in this run");
     const std::string name = blockName(entryName, *read, settings.pageNameByPath);
-    const Result<RewritePlan> planned = plan(*read, settings.mode, name, settings);
+    Result<RewritePlan> planned = plan(*read, settings.mode, name, settings);
     if (mayDefer && settings.mode == Mode::Insert && mayBePart(planned, *read, entryName)) {
         step = Step::Deferred;
         return Outcome::Unchanged;
@@ -116,7 +123,14 @@ Result<Outcome> rewriteOne(RunState& run, const std::string& entryName, const Pa
             return throughInclude(run, *read, entryName, *route.carrier, settings, result, journalFailure,
                                   handled);
         result.note = route.notFollowed;
+        // Its includes were read since: the page is read again to be written.
+        read = readNamed(run.files, entryName);
+        if (!read)
+            return read.failure();
+        planned = plan(*read, settings.mode, name, settings);
     }
+    if (!planned && !result.note.empty())
+        return failed(planned.kind(), planned.reason() + "; " + result.note);
     if (!planned)
         return planned.failure();
     // A page without tracking code has nothing to remove and is left as it is.
@@ -134,6 +148,10 @@ Result<Outcome> rewriteOne(RunState& run, const std::string& entryName, const Pa
             return done.failure();
         run.staged = true;
     }
+    // A run that removes blocks takes footers as they come: the pages that
+    // include one are told what became of it.
+    if (settings.mode == Mode::Remove && (sharedBlockIn(read->contents) || !holdsOpeningBody(read->contents)))
+        run.shared.handledAsPage(read->identity, changeOf(*planned, settings.mode));
     return changeOf(*planned, settings.mode);
 }
 
@@ -380,7 +398,9 @@ Result<Outcome> inspectOne(StatusState& run, const std::string& entryName, bool 
         return failed(Failure::Kind::HandledBefore, "the same file as a page already handled in this run");
     const std::string name = blockName(entryName, *read, run.options.pageNameByPath);
     const Result<Outcome> own = inspectRead(*read, entryName, name, run.options, result);
-    const bool noBody = own ? result.state == PageState::None : own.kind() == Failure::Kind::NoClosingBody;
+    const bool noBody =
+        own ? result.state == PageState::None
+            : own.kind() == Failure::Kind::NoClosingBody || own.kind() == Failure::Kind::ServerWritten;
     if (!noBody || holdsClosingBody(read->contents, entryName)) {
         run.seen.insert(read->identity);
         return own;
@@ -393,9 +413,13 @@ Result<Outcome> inspectOne(StatusState& run, const std::string& entryName, bool 
         return own;
     }
     run.seen.insert(read->identity);
-    if (!includes)
-        return run.parts.count(pathOf(entryName, *read)) > 0 ? failed(Failure::Kind::NotWebPage, PartOfPages)
-                                                             : own;
+    if (!includes) {
+        if (run.parts.count(pathOf(entryName, *read)) == 0)
+            return own;
+        result.state = PageState::Unknown;
+        result.note.clear();
+        return failed(Failure::Kind::NotWebPage, PartOfPages);
+    }
     const IncludeRoute route = followIncludes(run.files, pathOf(entryName, *read), read->contents, run.parts);
     if (!route.carrier) {
         result.note = route.notFollowed;

@@ -44,7 +44,8 @@ private:
     std::optional<Carrier> look(const PageInclude& include, const std::string& path, int depth) {
         Result<PageRead> read = readPage(m_files, path);
         if (!read) {
-            notFollowed(include, read.reason());
+            notFollowed(include,
+                        read.kind() == Failure::Kind::NotFound ? "there is no such file" : read.reason());
             return std::nullopt;
         }
         if (byteOrderMark(read->contents) != ByteOrderMark::None) {
@@ -97,9 +98,11 @@ IncludeRoute followIncludes(PageFiles& files, const std::string& pagePath, std::
 bool mayHaveCarrier(const Result<RewritePlan>& planned, Mode mode, std::string_view text,
                     std::string_view fileName) {
     if (mode == Mode::Insert) {
+        // A closing body tag that only server code writes is none of the page's markup.
         const bool noBody = planned ? planned->appended
                                     : planned.kind() == Failure::Kind::NoClosingBody ||
-                                          planned.kind() == Failure::Kind::EndsInside;
+                                          planned.kind() == Failure::Kind::EndsInside ||
+                                          planned.kind() == Failure::Kind::ServerWritten;
         return noBody && !findIncludes(text, fileName).empty();
     }
     return planned && includesWithoutBody(text, fileName);
@@ -114,6 +117,8 @@ SharedIncludes::Handled SharedIncludes::handle(const Carrier& carrier, const Pag
     const std::string& identity = carrier.read.identity;
     if (const auto done = m_done.find(identity); done != m_done.end())
         return Handled{done->second, std::nullopt, false};
+    if (m_seen.contains(identity) && settings.mode == Mode::Remove)
+        return Handled{Outcome::Unchanged, std::nullopt, false}; // it was a page of its own, with no block
     if (m_seen.contains(identity)) {
         // Handled as a page of its own before any page that includes it was reached.
         Result<Outcome> refused =

@@ -57,6 +57,8 @@ public:
 
     // Whether the file (by its identity) was handled as a carrier in this run.
     bool carries(const std::string& identity) const { return m_done.count(identity) > 0; }
+    // A file that may carry blocks for other pages, changed as a page of its own.
+    void handledAsPage(const std::string& identity, Outcome outcome) { m_done.emplace(identity, outcome); }
     // The files that the pages of this run include, by their paths beneath the folder.
     std::set<std::string>& parts() { return m_parts; }
 

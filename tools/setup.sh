@@ -21,7 +21,7 @@ if [ "${1:-}" = "test" ]; then
     ansible-core                                      # the Ansible collection's plays
     patch                                             # diffs applied in the tests
     faketime                                          # runs made with the clock moved
-    php-cli hugo                                      # real sites: PHP pages and a generated site
+    php-cli hugo apache2                              # real sites: PHP and SSI pages served, a generated site
   )
 fi
 

@@ -10,6 +10,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 namespace {
 
 struct Run {
@@ -38,6 +43,87 @@ const QString TokenAtBlock = QStringLiteral(
     "foreach (token_get_all($s) as $t) { $x = is_array($t) ? $t[1] : $t;"
     "  if ($at >= $o && $at < $o + strlen($x)) { echo is_array($t) ? token_name($t[0]) : 'CHAR'; exit; }"
     "  $o += strlen($x); }");
+
+// A port on 127.0.0.1 that nothing listens on now.
+quint16 freePort() {
+    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t size = sizeof address;
+    quint16 port = 0;
+    if (::bind(fd, reinterpret_cast<sockaddr*>(&address), size) == 0 &&
+        ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &size) == 0)
+        port = ntohs(address.sin_port);
+    ::close(fd);
+    return port;
+}
+
+// The body a GET of the path on 127.0.0.1 answers with; empty when nothing answers.
+QByteArray fetch(quint16 port, const QByteArray& path) {
+    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(port);
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    QByteArray answer;
+    if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0) {
+        const QByteArray request = "GET " + path + " HTTP/1.0\r\nHost: 127.0.0.1\r\n\r\n";
+        if (::write(fd, request.constData(), static_cast<size_t>(request.size())) == request.size()) {
+            char buffer[4096];
+            for (ssize_t n; (n = ::read(fd, buffer, sizeof buffer)) > 0;)
+                answer.append(buffer, n);
+        }
+    }
+    ::close(fd);
+    const qsizetype body = answer.indexOf("\r\n\r\n");
+    return body < 0 ? QByteArray() : answer.mid(body + 4);
+}
+
+// A server started for a test, stopped with it.
+struct Server {
+    QProcess process;
+    quint16 port = 0;
+
+    bool start(const QString& program, const QStringList& arguments) {
+        process.setProcessChannelMode(QProcess::MergedChannels);
+        process.start(program, arguments);
+        for (int tries = 0; tries < 100; ++tries) {
+            if (!fetch(port, "/").isNull() || process.state() == QProcess::NotRunning)
+                break;
+            QTest::qWait(100);
+        }
+        return process.state() == QProcess::Running;
+    }
+    ~Server() {
+        process.terminate();
+        if (!process.waitForFinished(5000))
+            process.kill();
+        process.waitForFinished();
+    }
+};
+
+// Apache with server-side includes for .shtml and .html files, serving `root`.
+QByteArray apacheConfig(const QString& run, const QString& root, quint16 port) {
+    const QByteArray modules = "/usr/lib/apache2/modules/";
+    QByteArray config = "ServerRoot " + run.toUtf8() + "\nPidFile " + run.toUtf8() + "/httpd.pid\nErrorLog " +
+                        run.toUtf8() + "/error.log\nServerName localhost\n" +
+                        "Listen 127.0.0.1:" + QByteArray::number(port) + "\n";
+    for (const char* module : {"mpm_event", "authz_core", "mime", "include", "dir"})
+        config += "LoadModule " + QByteArray(module) + "_module " + modules + "mod_" + module + ".so\n";
+    config += "TypesConfig /etc/mime.types\nDocumentRoot " + root.toUtf8() + "\n<Directory " + root.toUtf8() +
+              ">\n  Options +Includes\n  Require all granted\n</Directory>\n"
+              "AddType text/html .shtml\nAddOutputFilter INCLUDES .shtml .html\n";
+    return config;
+}
+
+// The page name in each block of the text.
+QByteArrayList pageNames(const QByteArray& text) {
+    QByteArrayList names;
+    for (qsizetype at = text.indexOf("&page="); at >= 0; at = text.indexOf("&page=", at + 1))
+        names << text.mid(at + 6, text.indexOf("&javascript", at) - at - 6);
+    return names;
+}
 
 } // namespace
 
@@ -75,6 +161,191 @@ private Q_SLOTS:
                      qPrintable(name + QLatin1String(": ") + QString::fromUtf8(token.out)));
         }
         QCOMPARE(placed, samples.entryList(QDir::Files).size() - 1);
+    }
+
+    // A site as its servers send it: static pages, SSI pages that share a header
+    // and footer (Apache with mod_include), PHP pages that share them (PHP's own
+    // server), one of them building an HTML mail in a string. After insert every
+    // page sent carries one block that names it, and every PHP file is still PHP;
+    // after remove no page sent carries one.
+    void servedPagesCarryOneBlockEach_data() {
+        QTest::addColumn<bool>("byPath");
+        QTest::newRow("page names") << false;
+        QTest::newRow("page paths") << true;
+    }
+    void servedPagesCarryOneBlockEach() {
+        QFETCH(bool, byPath);
+        const QString apache = QStringLiteral("/usr/sbin/apache2");
+        if (!QFileInfo::exists(apache) || QStandardPaths::findExecutable(QStringLiteral("php")).isEmpty())
+            QSKIP("apache2 and php are not installed (tools/setup.sh test installs them)");
+        QTemporaryDir dir;
+        const QString root = dir.filePath(QStringLiteral("site"));
+        const QString state = dir.filePath(QStringLiteral("apache"));
+        QVERIFY(QDir().mkpath(state));
+        for (QDirIterator it(QStringLiteral(INSERTER_TEST_DATA "/served"), QDir::Files,
+                             QDirIterator::Subdirectories);
+             it.hasNext();) {
+            const QString from = it.next();
+            const QString to = root + from.mid(from.indexOf(QLatin1String("/served/")) + 7);
+            QVERIFY(QDir().mkpath(QFileInfo(to).path()));
+            QVERIFY(QFile::copy(from, to));
+            QFile(to).setPermissions(QFile::permissions(to) | QFile::WriteOwner);
+        }
+        Server ssi;
+        ssi.port = freePort();
+        write(state + QStringLiteral("/httpd.conf"), apacheConfig(state, root, ssi.port));
+        QVERIFY2(ssi.start(apache, {QStringLiteral("-f"), state + QStringLiteral("/httpd.conf"),
+                                    QStringLiteral("-DFOREGROUND")}),
+                 ssi.process.readAll().constData());
+        Server php;
+        php.port = freePort();
+        QVERIFY(php.start(QStringLiteral("php"),
+                          {QStringLiteral("-S"), QStringLiteral("127.0.0.1:%1").arg(php.port),
+                           QStringLiteral("-t"), root}));
+        const QList<QPair<Server*, QByteArray>> pages{
+            {&ssi, "/index.html"},       {&ssi, "/about.shtml"},    {&ssi, "/news/today.shtml"},
+            {&ssi, "/news/local.shtml"}, {&php, "/shop/index.php"}, {&php, "/shop/order.php"}};
+        QStringList insert{QStringLiteral("insert"), QStringLiteral("--site=5"),     QStringLiteral("-r"),
+                           QStringLiteral("--all"),  QStringLiteral("--no-journal"), root};
+        if (byPath)
+            insert << QStringLiteral("--page-name=path");
+        const Run inserted = cli(insert);
+        QVERIFY2(inserted.status == 0, inserted.out.constData());
+        QVERIFY2(inserted.out.contains("(in inc/footer.html)") &&
+                     inserted.out.contains("(in shop/footer.php)"),
+                 inserted.out.constData());
+        for (const auto& [server, path] : pages) {
+            const QByteArray body = fetch(server->port, path);
+            // SSI names a page by its path from the site's root, with its slash.
+            const QByteArray served = path.endsWith(".shtml") ? path : path.mid(1);
+            const QByteArray expected = byPath ? served : path.mid(path.lastIndexOf('/') + 1);
+            QVERIFY2(pageNames(body) == QByteArrayList{expected}, body.constData());
+        }
+        for (QDirIterator it(root, {QStringLiteral("*.php")}, QDir::Files, QDirIterator::Subdirectories);
+             it.hasNext();) {
+            const Run lint = run(QStringLiteral("php"), {QStringLiteral("-l"), it.next()});
+            QVERIFY2(lint.status == 0, lint.out.constData());
+        }
+        const Run token = run(QStringLiteral("php"), {QStringLiteral("-r"), TokenAtBlock,
+                                                      root + QStringLiteral("/shop/footer.php")});
+        QCOMPARE(token.out, QByteArray("T_INLINE_HTML"));
+        QCOMPARE(cli({QStringLiteral("remove"), QStringLiteral("-r"), QStringLiteral("--all"),
+                      QStringLiteral("--no-journal"), root})
+                     .status,
+                 0);
+        for (const auto& [server, path] : pages) {
+            const QByteArray body = fetch(server->port, path);
+            QVERIFY2(!body.isEmpty() && pageNames(body).isEmpty(), body.constData());
+        }
+    }
+
+    // Includes followed through every command: `files` are "path=text" (a text
+    // "->target" makes a link), `lines` what insert tells, `carrier` the file that
+    // carries the block for the pages that include it (none: no block is shared).
+    void includesAreFollowed_data() {
+        QTest::addColumn<QByteArrayList>("files");
+        QTest::addColumn<QByteArrayList>("lines");
+        QTest::addColumn<QByteArray>("carrier");
+        const QByteArray foot = "<footer>f</footer>\n</body>\n</html>\n";
+        QTest::newRow("pages in several folders share one footer")
+            << QByteArrayList{"a.shtml=<html><body>A\n<!--#include virtual=\"/inc/foot.html\" -->\n",
+                              "x/b.shtml=<html><body>B\n<!--#include virtual=\"../inc/foot.html\" -->\n",
+                              "x/y/c.shtml=<html><body>C\n<!--#include virtual=\"/inc/foot.html\" -->\n",
+                              "inc/foot.html=" + foot}
+            << QByteArrayList{"inserted  SITE/a.shtml (in inc/foot.html)",
+                              "inserted  SITE/x/y/c.shtml (in inc/foot.html)"}
+            << QByteArray("inc/foot.html");
+        QTest::newRow("nested includes")
+            << QByteArrayList{"p.shtml=<html><body>P\n<!--#include virtual=\"/inc/end.shtml\" -->\n",
+                              "inc/end.shtml=<p>end</p>\n<!--#include file=\"closing.html\" -->\n",
+                              "inc/closing.html=" + foot}
+            << QByteArrayList{"inserted  SITE/p.shtml (in inc/closing.html)"}
+            << QByteArray("inc/closing.html");
+        QTest::newRow("php include forms")
+            << QByteArrayList{"p.php=<html><body><?php $t = 1; require_once('parts/end.php') ?>\n",
+                              "q.php=<html><body><?php\ninclude \"parts/end.php\";\n",
+                              "parts/end.php=<?php $y = date('Y'); ?>" + foot}
+            << QByteArrayList{"inserted  SITE/p.php (in parts/end.php)",
+                              "inserted  SITE/q.php (in parts/end.php)"}
+            << QByteArray("parts/end.php");
+        QTest::newRow("a cycle")
+            << QByteArrayList{"a.shtml=<html><body>A<!--#include virtual=\"/b.shtml\" -->",
+                              "b.shtml=<p>B<!--#include virtual=\"/a.shtml\" -->"}
+            << QByteArrayList{"inserted  SITE/a.shtml\n"} << QByteArray();
+        QTest::newRow("an include outside the folder")
+            << QByteArrayList{"a.shtml=<html><body>A<!--#include virtual=\"../../out.html\" -->"}
+            << QByteArrayList{"inserted  SITE/a.shtml: its include virtual=\"../../out.html\" was not "
+                              "followed: it "
+                              "lies outside the folder"}
+            << QByteArray();
+        QTest::newRow("through a link that leaves the folder")
+            << QByteArrayList{"a.shtml=<html><body>A<!--#include virtual=\"/l.html\" -->",
+                              "l.html=->../outside.html"}
+            << QByteArrayList{"inserted  SITE/a.shtml: its include virtual=\"/l.html\" was not followed: "}
+            << QByteArray();
+        QTest::newRow("an expression path")
+            << QByteArrayList{"p.php=<html><body><?php include $footer; ?>"}
+            << QByteArrayList{"skipped   SITE/p.php: no closing body tag",
+                              "its include $footer was not followed: its path is computed by the server"}
+            << QByteArray();
+    }
+    void includesAreFollowed() {
+        QFETCH(QByteArrayList, files);
+        QFETCH(QByteArrayList, lines);
+        QFETCH(QByteArray, carrier);
+        QTemporaryDir dir;
+        const QString root = dir.filePath(QStringLiteral("site"));
+        write(dir.filePath(QStringLiteral("outside.html")), "<html><body>out</body></html>");
+        QMap<QString, QByteArray> before;
+        for (const QByteArray& file : files) {
+            const qsizetype cut = file.indexOf('=');
+            const QString path = root + QLatin1Char('/') + QString::fromUtf8(file.left(cut));
+            QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+            if (file.mid(cut + 1).startsWith("->")) {
+                QVERIFY(QFile::link(QString::fromUtf8(file.mid(cut + 3)), path));
+                continue;
+            }
+            write(path, file.mid(cut + 1));
+            before.insert(path, file.mid(cut + 1));
+        }
+        const auto inSite = [&](const Run& run) {
+            return QByteArray(run.out).replace(root.toUtf8(), "SITE");
+        };
+        const QStringList all{QStringLiteral("-r"), QStringLiteral("--all"), root};
+        const QByteArray inserted =
+            inSite(cli(QStringList{QStringLiteral("insert"), QStringLiteral("--site=5")} + all));
+        for (const QByteArray& line : lines)
+            QVERIFY2(inserted.contains(line), inserted.constData());
+        if (!carrier.isEmpty()) {
+            // The carrier is changed once, carries one block naming no file, and no includer carries one.
+            QCOMPARE(inserted.count(QByteArray("inserted  SITE/" + carrier + "\n")) +
+                         inserted.count(QByteArray("inserted  SITE/" + carrier + ":")),
+                     1);
+            for (auto page = before.cbegin(); page != before.cend(); ++page) {
+                const QByteArrayList names = pageNames(contents(page.key()));
+                if (page.key().endsWith(QString::fromUtf8(carrier)))
+                    QVERIFY(names.size() == 1 && names.front().startsWith("<"));
+                else if (!page.key().endsWith(QLatin1String(".html")))
+                    QVERIFY2(names.isEmpty(), qPrintable(page.key()));
+            }
+            const QByteArray status =
+                inSite(cli(QStringList{QStringLiteral("status"), QStringLiteral("--site=5")} + all));
+            QVERIFY2(status.contains(QByteArray("current, in " + carrier)) &&
+                         status.contains(" 0 stale, 0 none,"),
+                     status.constData());
+            const QByteArray diff = inSite(cli(
+                QStringList{QStringLiteral("remove"), QStringLiteral("--dry-run"), QStringLiteral("--diff")} +
+                all));
+            QCOMPARE(diff.count(QByteArray("--- a/" + carrier + "\n")), 1);
+        }
+        const Run undone = cli({QStringLiteral("undo")});
+        QVERIFY2(undone.status == 0 || !inserted.contains("inserted  "), undone.out.constData());
+        for (auto page = before.cbegin(); page != before.cend(); ++page)
+            QCOMPARE(contents(page.key()), page.value());
+        cli(QStringList{QStringLiteral("insert"), QStringLiteral("--site=5")} + all);
+        cli(QStringList{QStringLiteral("remove")} + all);
+        for (auto page = before.cbegin(); page != before.cend(); ++page)
+            QVERIFY2(!contents(page.key()).contains("TRAFALYTIC"), qPrintable(page.key()));
     }
 
     // A Hugo site: its source is refused, its built pages each get one block, and

@@ -1,4 +1,5 @@
 #include "EachKernel.h"
+#include "engine/Includes.h"
 #include "engine/PageRewriter.h"
 #include "engine/TrackingBlock.h"
 #include "engine/scan/HtmlScan.h"
@@ -340,6 +341,67 @@ private Q_SLOTS:
     // Server code is read by its language's rules: the block goes before the
     // closing body tag that is markup (here always the last one in the text), never
     // inside code; a page whose only closing body tag the code writes fails.
+    // The includes a page names, and where each leads beneath the folder from
+    // the page at sub/page: "path" is the file, or "!" and why it is not followed.
+    void includesAreRead_data() {
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<QByteArray>("page");
+        QTest::addColumn<QByteArrayList>("leads");
+        QTest::newRow("ssi virtual from the root")
+            << QByteArray("page.shtml") << QByteArray("<!--#include virtual=\"/inc/footer.html\" -->")
+            << QByteArrayList{"inc/footer.html"};
+        QTest::newRow("ssi virtual, relative, escaped, with a query")
+            << QByteArray("page.shtml") << QByteArray("<!--#include virtual='../inc/my%20foot.html?x=1' -->")
+            << QByteArrayList{"inc/my foot.html"};
+        QTest::newRow("ssi file, two in one directive")
+            << QByteArray("page.shtml") << QByteArray("<!--#include file=\"a.html\" virtual=\"/b.html\"-->")
+            << QByteArrayList{"sub/a.html", "b.html"};
+        QTest::newRow("ssi file going up")
+            << QByteArray("page.shtml") << QByteArray("<!--#include file=\"../f.html\" -->")
+            << QByteArrayList{"! the server does not include a file= path that goes up"};
+        QTest::newRow("ssi leaving the folder")
+            << QByteArray("page.shtml") << QByteArray("<!--#include virtual=\"../../f.html\" -->")
+            << QByteArrayList{"! it lies outside the folder"};
+        QTest::newRow("ssi with a variable")
+            << QByteArray("page.shtml") << QByteArray("<!--#include virtual=\"/${LANG}/f.html\" -->")
+            << QByteArrayList{"! its path is computed by the server"};
+        QTest::newRow("ssi inside php is php's")
+            << QByteArray("page.php") << QByteArray("<?php $s = '<!--#include virtual=\"/x.html\" -->'; ?>")
+            << QByteArrayList{};
+        QTest::newRow("php forms") << QByteArray("page.php")
+                                   << QByteArray(
+                                          "<?php include 'a.php'; include_once(\"b.php\"); REQUIRE 'c.php' ?>"
+                                          "<?php require_once ( 'd.php' ) ; ?>")
+                                   << QByteArrayList{"sub/a.php", "sub/b.php", "sub/c.php", "sub/d.php"};
+        QTest::newRow("php expressions")
+            << QByteArray("page.php")
+            << QByteArray("<?php include __DIR__ . '/a.php'; include $x; include \"$dir/b.php\"; ?>")
+            << QByteArrayList{"! its path is computed by the server", "! its path is computed by the server",
+                              "! its path is computed by the server"};
+        QTest::newRow("php: strings, comments and members are no includes")
+            << QByteArray("page.php")
+            << QByteArray("<?php $a = 'include \"x.php\";'; // include 'y.php'\n/* require 'z.php'; */"
+                          " $o->include('w.php'); Foo::require('v.php'); ?>")
+            << QByteArrayList{};
+        QTest::newRow("php: an absolute path and a URL")
+            << QByteArray("page.php")
+            << QByteArray("<?php include '/etc/f.php'; include 'http://x/f.php'; ?>")
+            << QByteArrayList{"! its path is absolute", "! it is fetched from the network"};
+        QTest::newRow("php in a page by name")
+            << QByteArray("page.html") << QByteArray("<? include 'a.php'; ?>") << QByteArrayList{};
+    }
+    void includesAreRead() {
+        QFETCH(QByteArray, name);
+        QFETCH(QByteArray, page);
+        QFETCH(QByteArrayList, leads);
+        QByteArrayList found;
+        for (const PageInclude& include : findIncludes(page.toStdString(), name.toStdString())) {
+            const Result<std::string> path = resolveInclude(include, "sub/" + name.toStdString());
+            found << QByteArray::fromStdString(path ? *path : "! " + path.reason());
+        }
+        QCOMPARE(found, leads);
+    }
+
     void serverCodeIsLeftWhole_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("page");
