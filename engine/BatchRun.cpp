@@ -435,6 +435,45 @@ Result<Outcome> inspectOne(StatusState& run, const std::string& entryName, bool 
     return outcome;
 }
 
+// The entries of a run that changes pages, one at a time: each told now, or
+// put off to the run's end.
+struct ChangeRun {
+    BatchHost& host;
+    RunState& run;
+    Groups& groups;
+    const std::string& folder;
+    int total;
+    int done = 0;
+    std::vector<std::string> deferred;
+
+    void rewrite(const std::string& name, bool mayDefer) {
+        const std::string path = joinPath(folder, name);
+        host.pageStarting(path, done, total);
+        PageResult page{path};
+        Step step = Step::Told;
+        SharedIncludes::Handled carrier;
+        run.staged = false;
+        if (!groups.journal()) {
+            page.outcome = groups.journal().failure(); // left as it is
+        } else {
+            const PageSettings settings{host.websiteNumber(), host.protocolText(), host.mode(),
+                                        host.pageNameByPath()};
+            page.outcome = rewriteOne(run, name, settings, mayDefer, step, page, carrier, groups.journal());
+        }
+        if (step == Step::Deferred) {
+            deferred.push_back(name);
+            return;
+        }
+        ++done;
+        if (step == Step::Silent)
+            return;
+        if (carrier.line)
+            groups.addBefore(std::move(*carrier.line), carrier.staged);
+        groups.addDone(std::move(page));
+        groups.pageDone(run.staged);
+    }
+};
+
 // Opens the folder for the host's selected entries, after telling the folders
 // beneath it that could not be listed or were not entered. Gives the number of
 // entries selected; with none, the folder is not opened.
@@ -581,35 +620,7 @@ Result<BatchResult> runBatch(BatchHost& host, PageFiles& files, BatchOptions opt
     SharedIncludes shared(files, options, seen, folder);
     RunState run{files, options, seen, shared};
     Groups groups(host, files, result, options, total);
-    std::vector<std::string> deferred;
-    int done = 0;
-    // One entry: told now, or put off to the run's end.
-    const auto rewrite = [&](const std::string& name, bool mayDefer) {
-        const std::string path = joinPath(folder, name);
-        host.pageStarting(path, done, total);
-        PageResult page{path};
-        Step step = Step::Told;
-        SharedIncludes::Handled carrier;
-        run.staged = false;
-        if (!groups.journal()) {
-            page.outcome = groups.journal().failure(); // left as it is
-        } else {
-            const PageSettings settings{host.websiteNumber(), host.protocolText(), host.mode(),
-                                        host.pageNameByPath()};
-            page.outcome = rewriteOne(run, name, settings, mayDefer, step, page, carrier, groups.journal());
-        }
-        if (step == Step::Deferred) {
-            deferred.push_back(name);
-            return;
-        }
-        ++done;
-        if (step == Step::Silent)
-            return;
-        if (carrier.line)
-            groups.addBefore(std::move(*carrier.line), carrier.staged);
-        groups.addDone(std::move(page));
-        groups.pageDone(run.staged);
-    };
+    ChangeRun pages{host, run, groups, folder, total, 0, {}};
     for (Entry entry; host.nextEntry(entry);) {
         // A stop asked for at any time, even before the first page, ends the run
         // here, once the pages before are committed and told.
@@ -621,14 +632,12 @@ Result<BatchResult> runBatch(BatchHost& host, PageFiles& files, BatchOptions opt
             groups.addDone(unlistedResult(folder, entry));
             continue;
         }
-        rewrite(entry.name, true);
+        pages.rewrite(entry.name, true);
     }
-    for (const std::string& name : deferred) {
-        if (host.stopRequested()) {
-            result.stopped = true;
-            break;
-        }
-        rewrite(name, false);
+    for (std::size_t k = 0; k < pages.deferred.size() && !result.stopped; ++k) {
+        result.stopped = host.stopRequested();
+        if (!result.stopped)
+            pages.rewrite(pages.deferred[k], false);
     }
     groups.tell();
     files.close();
