@@ -619,7 +619,8 @@ void Form1::LoadList() {
 
 // An entry that already carries the tracking code shows a small mark, and says
 // what it carries; one whose markers form no block shows another.
-void Form1::showMark(int round, int index, bool tangled, const QString& website, const QString& protocol) {
+void Form1::showMark(int round, int index, bool tangled, const QString& website, const QString& protocol,
+                     const QString& via) {
     if (round != m_marks->round() || index < 0 || index >= m_pageList->rowCount())
         return;
     if (tangled) {
@@ -627,10 +628,13 @@ void Form1::showMark(int round, int index, bool tangled, const QString& website,
                             QStringLiteral("Markers need tidying by hand: they form no single block"));
         return;
     }
-    m_pageList->setMark(index, PageListModel::Mark::Code,
-                        QStringLiteral("Carries the tracking code for website %1 (%2)")
-                            .arg(website, protocol == QLatin1String("secure") ? QStringLiteral("https")
-                                                                              : QStringLiteral("http")));
+    QString says = QStringLiteral("Carries the tracking code for website %1 (%2)")
+                       .arg(website, protocol == QLatin1String("secure") ? QStringLiteral("https")
+                                                                         : QStringLiteral("http"));
+    // A page that shares its footer carries the footer's block.
+    if (!via.isEmpty())
+        says += QStringLiteral(", in %1").arg(via);
+    m_pageList->setMark(index, PageListModel::Mark::Code, says);
 }
 
 void Form1::showTickedCount() {

@@ -82,7 +82,8 @@ private:
     void showRunOutcome();
     QString outcomeHeading() const;
     void listPagesNotChanged();
-    void showMark(int round, int index, bool tangled, const QString& website, const QString& protocol);
+    void showMark(int round, int index, bool tangled, const QString& website, const QString& protocol,
+                  const QString& via);
     void showTickedCount();
     void showProgress();
     void saveReport();

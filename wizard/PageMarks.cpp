@@ -44,8 +44,8 @@ public:
             Q_EMIT m_marks.refused(m_round, row->second, QString::fromStdString(page.outcome.reason()));
         if (page.state == engine::PageState::Code || page.state == engine::PageState::Broken)
             Q_EMIT m_marks.marked(m_round, row->second, page.state == engine::PageState::Broken,
-                                  QString::fromStdString(page.website),
-                                  QString::fromStdString(page.protocol));
+                                  QString::fromStdString(page.website), QString::fromStdString(page.protocol),
+                                  QString::fromStdString(page.via));
     }
     bool stopRequested() override { return m_stop; }
 

@@ -32,7 +32,8 @@ public:
 Q_SIGNALS:
     // Entry `index` of reading `round` carries a block for this website and
     // protocol (tangled false), or markers that form no block (tangled true).
-    void marked(int round, int index, bool tangled, const QString& website, const QString& protocol);
+    void marked(int round, int index, bool tangled, const QString& website, const QString& protocol,
+                const QString& via);
     // Entry `index` of reading `round` is one a run would refuse, for `reason`
     // (its closing body tag written by server code).
     void refused(int round, int index, const QString& reason);

@@ -276,16 +276,32 @@ private Q_SLOTS:
     }
 
     // A page whose only closing body tag its PHP code writes is marked as one a
-    // run refuses, with the reason.
+    // run refuses, with the reason; a page that shares its footer is marked with
+    // the footer's block.
     void serverWrittenPageMarked() {
         QTemporaryDir dir;
         write(dir.filePath(QStringLiteral("hello.php")), "<?php echo \"<html><body>Hi</body></html>\";\n");
+        write(dir.filePath(QStringLiteral("a.shtml")),
+              "<html><body>A<!--#include virtual=\"/foot.html\" -->");
+        write(dir.filePath(QStringLiteral("foot.html")),
+              "<!-- START OF TRAFALYTIC CODE, COPYRIGHT 2003 VORNIQUE LLC -->\r\n<script "
+              "language=\"JavaScript\" "
+              "src=\"http://db0.trafalytic.com/script/5.js\" "
+              "type=\"text/javascript\"></script>\r\n<noscript><img "
+              "src=\"http://db0.trafalytic.com/db.php?id=5&page=<!--#echo encoding=\"url\" "
+              "var=\"DOCUMENT_NAME\" "
+              "-->&javascript=no\" alt=\"\" /></noscript>\r\n<!-- END OF TRAFALYTIC CODE "
+              "-->\r\n</body></html>");
         Wizard w;
         w.text1()->setText(dir.path());
         w.click(w.next());
         QTRY_COMPARE(
             w.entry(QStringLiteral("hello.php")).data(Qt::AccessibleDescriptionRole).toString(),
             QStringLiteral("The closing body tag is written by server code; put the code there by hand."));
+        QTRY_VERIFY(w.entry(QStringLiteral("a.shtml"))
+                        .data(Qt::AccessibleDescriptionRole)
+                        .toString()
+                        .endsWith(QStringLiteral("website 5 (http), in foot.html")));
     }
 
     // Files the folder's ignore file leaves out are listed greyed with the reason,
