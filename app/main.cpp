@@ -20,6 +20,6 @@ int main(int argc, char* argv[]) {
 
     platform::QtPlatform platform;
     wizard::Form1 form(platform);
-    form.Form_Load();
+    form.start();
     return app.exec();
 }

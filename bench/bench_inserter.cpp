@@ -152,7 +152,8 @@ int main(int argc, char* argv[]) {
     // each contender on a fresh copy of the (now clean) corpus that is synced before
     // it runs, so that none inherits another's freed inodes or unwritten data.
     {
-        std::string block = *engine::buildTrackingBlock("12345", engine::NormalProtocol, "page.html");
+        std::string block =
+            *engine::buildTrackingBlock(engine::Site::parse("12345"), engine::Protocol::Normal, "page.html");
         std::string sedBlock;
         for (const char c : block)
             sedBlock += c == '\r'   ? std::string("\\r")
@@ -331,7 +332,8 @@ int main(int argc, char* argv[]) {
             std::ifstream in(big / "big.html", std::ios::binary);
             bigPage.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
         }
-        const std::string block = *engine::buildTrackingBlock("12345", engine::NormalProtocol, "big.html");
+        const std::string block =
+            *engine::buildTrackingBlock(engine::Site::parse("12345"), engine::Protocol::Normal, "big.html");
         std::string out(bigPage.size() + block.size(), '\0');
         double plan = 1e9;
         double rewrite = 1e9;
@@ -382,7 +384,8 @@ int main(int argc, char* argv[]) {
         while (nested.size() < (2u << 20))
             nested += std::string(engine::EndMarker) + "<p>keep</p>";
         nested += "</body></html>";
-        const std::string block = *engine::buildTrackingBlock("12345", engine::NormalProtocol, "n.html");
+        const std::string block =
+            *engine::buildTrackingBlock(engine::Site::parse("12345"), engine::Protocol::Normal, "n.html");
         const auto start = Clock::now();
         const engine::Result<engine::RewritePlan> planned =
             engine::planRewrite(nested, engine::Mode::Remove, block, "n.html");

@@ -51,7 +51,7 @@ template <typename T> T* child(const QWidget& form, const char* name) {
 // Lists the folder on page 1 of a new window and waits for its marks.
 void listAndMark(platform::QtPlatform& platform, const QString& folder, bool tree, const char* what) {
     wizard::Form1 form(platform);
-    form.Form_Load(); // shown, so that the list is laid out and painted as a user sees it
+    form.start(); // shown, so that the list is laid out and painted as a user sees it
     child<QLineEdit>(form, "Text1")->setText(folder);
     child<QCheckBox>(form, "Check1")->setChecked(tree);
     QElapsedTimer clock;
@@ -89,7 +89,7 @@ int main(int argc, char* argv[]) {
     listAndMark(platform, tree.path(), true, "tree, subfolders included");
 
     wizard::Form1 form(platform);
-    form.Form_Load();
+    form.start();
     child<QLineEdit>(form, "Text1")->setText(commands.path());
     child<QPushButton>(form, "Command1_1")->click();
     for (const char* command : {"Command3_0", "Command3_1", "Command3_2"}) {

@@ -64,7 +64,7 @@ int main(int argc, char* argv[]) {
     }
     Watching platform;
     wizard::Form1 form(platform);
-    form.Form_Load();
+    form.start();
     child<QLineEdit>(form, "Text1")->setText(dir.path());
     auto* next = child<QPushButton>(form, "Command1_1");
     next->click();

@@ -44,7 +44,7 @@ template <typename T> T* child(const QWidget& form, const char* name) {
 double wizardRun(const QString& tree) {
     platform::QtPlatform platform;
     wizard::Form1 form(platform);
-    form.Form_Load();
+    form.start();
     if (!QTest::qWaitForWindowExposed(&form))
         std::printf("the window was not shown: run under Xvfb\n");
     child<QLineEdit>(form, "Text1")->setText(tree);

@@ -19,16 +19,8 @@ Result<PageRead> readPage(PageFiles& files, const std::string& name) {
     }
 }
 
-Result<PageRead> readNamed(PageFiles& files, const std::string& entryName) {
-    if (!isValidUtf8(entryName))
-        return failed(
-            Failure::Kind::NotReplaceable,
-            "its name is not valid UTF-8 text, so the tracking code cannot name it; rename the file");
-    return readPage(files, entryName);
-}
-
-std::string blockName(const std::string& entryName, const PageRead& read, bool byPath) {
-    if (byPath)
+std::string blockName(const std::string& entryName, const PageRead& read, PageNaming naming) {
+    if (naming == PageNaming::Path)
         return read.pagePath.empty() ? entryName : read.pagePath;
     return read.pageName.empty() ? entryName.substr(entryName.find_last_of('/') + 1) : read.pageName;
 }
@@ -61,13 +53,12 @@ Result<RewritePlan> planWith(const PageRead& read, Mode mode, const std::string&
 }
 
 Result<RewritePlan> plan(const PageRead& read, Mode mode, const std::string& name,
-                         const PageSettings& settings) {
+                         const RunSettings& settings) {
     if (const auto server = sharedBlockIn(read.contents))
         return planWith(read, mode, name,
-                        buildBlockNaming(settings.websiteNumber, settings.protocolText,
-                                         servedPageName(*server, settings.pageNameByPath)));
-    return planWith(read, mode, name,
-                    buildTrackingBlock(settings.websiteNumber, settings.protocolText, name));
+                        buildBlockNaming(settings.site, settings.protocol,
+                                         servedPageName(*server, settings.naming == PageNaming::Path)));
+    return planWith(read, mode, name, buildTrackingBlock(settings.site, settings.protocol, name));
 }
 
 Result<void> replaceable(const PageRead& read) {

@@ -86,24 +86,14 @@ private:
     std::size_t m_size = 0;
 };
 
-struct PageSettings {
-    std::string websiteNumber;
-    std::string protocolText;
-    Mode mode = Mode::Insert;
-    bool pageNameByPath = false;
-};
-
 Failure failed(Failure::Kind kind, std::string reason);
 
 // Reads one page; bad_alloc is a page too large to hold.
 Result<PageRead> readPage(PageFiles& files, const std::string& name);
 
-// Reads one entry of a run: its name must be UTF-8 text for the block to name it.
-Result<PageRead> readNamed(PageFiles& files, const std::string& entryName);
-
 // The name the block gives the page: a link to a page of the folder stands for
 // that page, under that page's own name.
-std::string blockName(const std::string& entryName, const PageRead& read, bool byPath);
+std::string blockName(const std::string& entryName, const PageRead& read, PageNaming naming);
 
 // The page's path beneath the folder: a link to a page of the folder stands for that page.
 std::string pathOf(const std::string& entryName, const PageRead& read);
@@ -116,7 +106,7 @@ std::optional<IncludeServer> sharedBlockIn(std::string_view contents);
 // carries a block for the pages that include it keeps the server's naming.
 // bad_alloc is a page too large to rewrite.
 Result<RewritePlan> plan(const PageRead& read, Mode mode, const std::string& name,
-                         const PageSettings& settings);
+                         const RunSettings& settings);
 // The same with the block given.
 Result<RewritePlan> planWith(const PageRead& read, Mode mode, const std::string& name,
                              const Result<std::string>& block);

@@ -112,7 +112,7 @@ bool includesWithoutBody(std::string_view text, std::string_view fileName) {
     return !findIncludes(text, fileName).empty() && !holdsClosingBody(text, fileName);
 }
 
-SharedIncludes::Handled SharedIncludes::handle(const Carrier& carrier, const PageSettings& settings,
+SharedIncludes::Handled SharedIncludes::handle(const Carrier& carrier, const RunSettings& settings,
                                                Result<void>& journalFailure) {
     const std::string& identity = carrier.read.identity;
     if (const auto done = m_done.find(identity); done != m_done.end())
@@ -138,13 +138,13 @@ SharedIncludes::Handled SharedIncludes::handle(const Carrier& carrier, const Pag
     return Handled{line.outcome, std::move(line), staged};
 }
 
-Result<Outcome> SharedIncludes::change(const Carrier& carrier, const PageSettings& settings, PageResult& line,
+Result<Outcome> SharedIncludes::change(const Carrier& carrier, const RunSettings& settings, PageResult& line,
                                        Result<void>& journalFailure) {
     const std::string name = carrier.path.substr(carrier.path.find_last_of('/') + 1);
     const Result<RewritePlan> planned =
         planWith(carrier.read, settings.mode, name,
-                 buildBlockNaming(settings.websiteNumber, settings.protocolText,
-                                  servedPageName(carrier.server, settings.pageNameByPath)));
+                 buildBlockNaming(settings.site, settings.protocol,
+                                  servedPageName(carrier.server, settings.naming == PageNaming::Path)));
     if (!planned)
         return planned.failure();
     if (!planned->changed || (settings.mode == Mode::Remove && planned->blocksRemoved == 0))

@@ -69,10 +69,10 @@ public:
         std::optional<PageResult> line;
         bool staged = false;
     };
-    Handled handle(const Carrier& carrier, const PageSettings& settings, Result<void>& journalFailure);
+    Handled handle(const Carrier& carrier, const RunSettings& settings, Result<void>& journalFailure);
 
 private:
-    Result<Outcome> change(const Carrier& carrier, const PageSettings& settings, PageResult& line,
+    Result<Outcome> change(const Carrier& carrier, const RunSettings& settings, PageResult& line,
                            Result<void>& journalFailure);
 
     PageFiles& m_files;

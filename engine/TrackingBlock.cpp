@@ -124,26 +124,20 @@ std::string pageName(std::string_view fileName) {
     return percentEncode(trimSpaces(lowered));
 }
 
-bool isNormalProtocol(std::string_view protocolText) {
-    return !protocolText.empty() && protocolText.front() == 'N';
+Result<std::string> buildTrackingBlock(const Site& site, Protocol protocol, std::string_view fileName) {
+    return buildBlockNaming(site, protocol, pageName(fileName));
 }
 
-Result<std::string> buildTrackingBlock(std::string_view websiteNumber, std::string_view protocolText,
-                                       std::string_view fileName) {
-    return buildBlockNaming(websiteNumber, protocolText, pageName(fileName));
-}
-
-Result<std::string> buildBlockNaming(std::string_view websiteNumber, std::string_view protocolText,
-                                     std::string_view pageField) {
-    const Result<int> digit = serverDigit(websiteNumber);
+Result<std::string> buildBlockNaming(const Site& siteNumber, Protocol protocol, std::string_view pageField) {
+    const Result<int>& digit = siteNumber.digit();
     if (!digit)
         return digit.failure();
 
-    const bool normal = isNormalProtocol(protocolText);
+    const bool normal = protocol == Protocol::Normal;
     const std::string scheme = normal ? "http://" : "https://";
     const std::string host = normal ? "db" + std::to_string(*digit) : "www";
     const std::string server = scheme + host + std::string(ServiceDomain);
-    const std::string site = siteNo(websiteNumber);
+    const std::string& site = siteNumber.text();
 
     std::string block;
     block.reserve(StartMarker.size() + EndMarker.size() + 3 * site.size() + 256);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/Result.h"
+#include "engine/RunSettings.h"
 
 #include <string>
 #include <string_view>
@@ -16,9 +17,6 @@ inline constexpr std::string_view EndMarker = "<!-- END OF TRAFALYTIC CODE -->";
 // written with another notice after "CODE" are found too.
 inline constexpr std::string_view SearchKey = StartMarker.substr(0, 29);
 inline constexpr std::string_view ServiceDomain = ".trafalytic.com";
-
-inline constexpr std::string_view NormalProtocol = "Normal (http://...)";
-inline constexpr std::string_view SecureProtocol = "Secure (https://...)";
 
 // Numeric value of text read leniently: blanks, tabs and line feeds are skipped
 // anywhere; then an optional sign, digits, a decimal point and an exponent
@@ -44,18 +42,13 @@ std::string siteNo(std::string_view websiteNumber);
 // The page name as written into addresses: ASCII letters lowered, spaces
 // trimmed, encoded.
 std::string pageName(std::string_view fileName);
-// Normal (http) when the protocol text starts with a capital N, else secure.
-bool isNormalProtocol(std::string_view protocolText);
-
 // The four-line block, every line ending in CR LF. Fails when the website
 // number's value overflows (see serverDigit); nothing may be written then.
-Result<std::string> buildTrackingBlock(std::string_view websiteNumber, std::string_view protocolText,
-                                       std::string_view fileName);
+Result<std::string> buildTrackingBlock(const Site& site, Protocol protocol, std::string_view fileName);
 
 // The block with its page field as given, unencoded: for a block in a file that
 // many pages include, where the server writes each page's name.
-Result<std::string> buildBlockNaming(std::string_view websiteNumber, std::string_view protocolText,
-                                     std::string_view pageField);
+Result<std::string> buildBlockNaming(const Site& site, Protocol protocol, std::string_view pageField);
 
 // What a block in a page names, read back from its text (from its start marker
 // up to its end marker): the website number and page name as written into its

@@ -42,13 +42,14 @@ public:
     enum class Open { Read, Create, Replace, Append };
     virtual engine::Result<std::unique_ptr<QFile>> file(const char* name, Open how) const = 0;
     virtual bool exists(const char* name) const = 0;
-    virtual void remove(const char* name) const = 0;
+    // Removes a file; true when it is gone (or was never there).
+    virtual bool remove(const char* name) const = 0;
     // Removes a folder in it, with the files it holds.
     virtual void removeFolder(const QString& name) const = 0;
     // The bytes its files take.
     virtual std::uint64_t bytes() const = 0;
-    // Its entries reach the disk.
-    virtual void sync() const = 0;
+    // Its entries reach the disk; false when the system says they may not have.
+    virtual bool sync() const = 0;
 
     // The folder's lock, held until released or the folder is closed: `wait`
     // waits for another holder, else a lock held elsewhere fails at once.

@@ -1,5 +1,6 @@
 #include "files/JournalFormat.h"
 
+#include <QHash>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -193,6 +194,22 @@ std::size_t countLines(QFile& file) {
     return lines;
 }
 
+void takenBackByUndoRuns(std::vector<JournalRun>& runs) {
+    QHash<QString, std::size_t> byId;
+    for (std::size_t i = 0; i < runs.size(); ++i)
+        byId.insert(runs[i].id, i);
+    // Newest first: an undo that was itself undone took nothing back.
+    for (std::size_t i = runs.size(); i-- > 0;) {
+        const JournalRun& undo = runs[i];
+        if (undo.command != QLatin1String("undo") || !undo.finished || !undo.undoneBy.isEmpty() ||
+            !undo.partlyBy.isEmpty() || !byId.contains(undo.undoes))
+            continue;
+        JournalRun& taken = runs[byId.value(undo.undoes)];
+        if (taken.undoneBy.isEmpty() && taken.partlyBy.isEmpty() && madeBefore(taken, undo))
+            taken.undoneBy = undo.id;
+    }
+}
+
 std::vector<JournalRun> listRuns(const JournalFolder& journal, Detail detail) {
     std::vector<JournalRun> runs;
     for (const QString& id : journal.folders()) {
@@ -207,6 +224,7 @@ std::vector<JournalRun> listRuns(const JournalFolder& journal, Detail detail) {
         runs.push_back(std::move(run));
     }
     std::sort(runs.begin(), runs.end(), madeBefore);
+    takenBackByUndoRuns(runs);
     return runs;
 }
 

@@ -71,6 +71,11 @@ std::unique_ptr<JournalReader> readerFor(OpenedRun opened, std::unique_ptr<Journ
 // The runs the journal holds, in the order they were made (see journalRuns).
 std::vector<JournalRun> listRuns(const JournalFolder& journal, Detail detail);
 
+// A run that a finished undo run took back counts as undone by it even when its
+// mark could not be written, so that it is not offered for undo twice. `runs`
+// in the order they were made.
+void takenBackByUndoRuns(std::vector<JournalRun>& runs);
+
 // Reads the rest of a file a block at a time and counts its line feeds.
 std::size_t countLines(QFile& file);
 

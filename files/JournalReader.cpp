@@ -230,15 +230,21 @@ engine::Result<void> JournalReader::markTakenBack(const QString& undo, const eng
     if ((*file)->write(text) != text.size() || !(*file)->flush())
         return cannot(writeFailure(**file).toStdString());
     file->reset();
-    s.folder->remove(left == 0 ? journal::Partly : journal::Undone);
-    s.folder->sync();
+    // A mark of the other kind left beside it would say something else.
+    if (!s.folder->remove(left == 0 ? journal::Partly : journal::Undone))
+        return cannot("its earlier mark cannot be removed");
+    if (!s.folder->sync())
+        return cannot("its mark may not have reached the disk");
     if (left == 0 && s.run.command == QLatin1String("undo") && !s.run.undoes.isEmpty()) {
         // The run this one took back counts as done again.
-        if (engine::Result<std::unique_ptr<JournalFolder>> before = s.journal->folder(s.run.undoes)) {
-            (*before)->remove(journal::Undone);
-            (*before)->remove(journal::Partly);
-            (*before)->sync();
-        }
+        engine::Result<std::unique_ptr<JournalFolder>> before = s.journal->folder(s.run.undoes);
+        // A run pruned from the journal since has no mark to take away.
+        if (!before && before.kind() == Failure::Kind::NotFound)
+            return {};
+        if (!before || !(*before)->remove(journal::Undone) || !(*before)->remove(journal::Partly) ||
+            !(*before)->sync())
+            return Failure{Failure::Kind::Journal,
+                           "the run " + s.run.undoes.toStdString() + " cannot be marked as not undone again"};
     }
     return {};
 }

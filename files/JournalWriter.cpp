@@ -1,4 +1,6 @@
 #include "files/JournalFormat.h"
+#include "files/JournalSystem.h"
+#include "files/Names.h"
 #include "files/RunJournal.h"
 
 #include <QDateTime>
@@ -11,35 +13,11 @@
 #include <cstring>
 #include <zstd.h>
 
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
-
 namespace files {
 
 namespace {
 
 using engine::Failure;
-
-// Data and the folder entry that names it reach the disk.
-bool syncFile(QFile& file) {
-#ifdef Q_OS_UNIX
-    return ::fdatasync(file.handle()) == 0;
-#else
-    return file.flush();
-#endif
-}
-
-// Both files of a run's journal reach the disk. On Linux one sync of their file
-// system does it, and it also writes out the pages staged there, which the page
-// files would sync next in any case.
-bool syncBoth(QFile& first, QFile& second) {
-#ifdef Q_OS_LINUX
-    return ::syncfs(first.handle()) == 0 || (syncFile(first) && syncFile(second));
-#else
-    return syncFile(first) && syncFile(second);
-#endif
-}
 
 // The folder, or the nearest folder above it that exists, made canonical, with
 // the rest of the path after it.
@@ -118,7 +96,7 @@ struct JournalWriter::State {
             return Failure{Failure::Kind::Journal, "the compressor cannot be set up"};
         run.time = QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
         const QByteArray text = journal::headerLine(run);
-        if (manifest->write(text) != text.size() || !syncFile(*manifest))
+        if (manifest->write(text) != text.size() || !journal::syncFile(*manifest))
             return Failure{Failure::Kind::Journal, writeFailure(*manifest).toStdString()};
         return {};
     }
@@ -214,7 +192,7 @@ std::uint64_t nextSequence(const JournalFolder& journal) {
 engine::Result<void> JournalWriter::begin(const JournalRun& header) {
     State& s = *m_state;
     const QString journalPath = journalFolder();
-    const QString site = QFileInfo(QFile::decodeName(header.folder)).canonicalFilePath();
+    const QString site = QFileInfo(files::decodeName(header.folder)).canonicalFilePath();
     if (isInside(canonicalBeyond(journalPath), site))
         return Failure{
             Failure::Kind::Journal,
@@ -236,8 +214,9 @@ engine::Result<void> JournalWriter::begin(const JournalRun& header) {
     if (!journal)
         return cannot(journal.reason());
     s.journal = std::move(*journal);
-    // One run at a time takes its number and folder.
-    s.journal->lock(true);
+    // One run at a time takes its number and folder. A waiting lock fails only on
+    // a handle that is not open, which the open above rules out.
+    (void)s.journal->lock(true);
     JournalRun run = header;
     run.sequence = nextSequence(*s.journal);
     engine::Result<std::unique_ptr<JournalFolder>> folder = makeRunFolder(*s.journal, run.id);
@@ -247,10 +226,9 @@ engine::Result<void> JournalWriter::begin(const JournalRun& header) {
     }
     s.folder = std::move(*folder);
     s.id = run.id;
-    s.folder->lock(false);
+    // The folder was made just now, under the journal's lock: nobody else holds it.
+    (void)s.folder->lock(false);
     const engine::Result<void> made = s.open(run);
-    s.folder->sync();
-    s.journal->sync();
     s.journal->unlock();
     if (!made)
         return cannot(made.reason());
@@ -304,8 +282,12 @@ engine::Result<void> JournalWriter::seal() {
     // The old texts first: a page the manifest names has its old text on disk.
     if (s.manifest->write(s.lines) != s.lines.size())
         return s.failed(writeFailure(*s.manifest));
-    if (!syncBoth(*s.oldTexts, *s.manifest))
+    if (!journal::syncBoth(*s.oldTexts, *s.manifest))
         return s.failed(writeFailure(*s.manifest));
+    // Before the first page takes its new text, the run's folder is on the disk
+    // too: a run whose record may be lost in a crash changes no page.
+    if (s.sealed == 0 && !(s.folder->sync() && s.journal->sync()))
+        return s.failed(QStringLiteral("its folder may not have reached the disk"));
     s.lines.clear();
     s.sealed += s.keptSinceSeal;
     s.keptSinceSeal = 0;
@@ -337,32 +319,40 @@ void prune(JournalFolder& journal, const QString& kept) {
 
 } // namespace
 
-void JournalWriter::finish() {
+engine::Result<void> JournalWriter::finish() {
     State& s = *m_state;
     if (!s.folder)
-        return;
+        return {};
     s.manifest.reset();
     s.oldTexts.reset();
     if (s.sealed == 0) {
         s.folder.reset();
         s.journal->removeFolder(s.id);
-    } else {
-        // The mark says how many pages the run kept, so that a manifest cut short
-        // is known. A mark that cannot be written leaves a run that looks as if
-        // its process died: it is still undone page by page.
-        if (engine::Result<std::unique_ptr<QFile>> mark =
-                s.folder->file(journal::Finished, JournalFolder::Open::Replace)) {
-            (*mark)->write("pages " + QByteArray::number(qulonglong(s.sealed)) + '\n');
-            syncFile(**mark);
-        }
-        s.folder->sync();
-        s.folder.reset(); // and with it the run's lock
-        s.journal->lock(true);
-        prune(*s.journal, s.id);
-        s.journal->unlock();
+        s.journal.reset();
+        return {};
     }
-    s.journal->sync();
+    // The mark says how many pages the run kept, so that a manifest cut short is
+    // known. A run without it looks as if its process died: it is still undone
+    // page by page, but `runs` says it ended without finishing.
+    engine::Result<void> marked;
+    engine::Result<std::unique_ptr<QFile>> mark =
+        s.folder->file(journal::Finished, JournalFolder::Open::Replace);
+    const QByteArray text = "pages " + QByteArray::number(qulonglong(s.sealed)) + '\n';
+    if (!mark)
+        marked = Failure{Failure::Kind::Journal, mark.reason()};
+    else if ((*mark)->write(text) != text.size() || !journal::syncFile(**mark) || !s.folder->sync())
+        marked = Failure{Failure::Kind::Journal, writeFailure(**mark).toStdString()};
+    s.folder.reset();            // and with it the run's lock
+    (void)s.journal->lock(true); // as in begin()
+    prune(*s.journal, s.id);
+    s.journal->unlock();
+    // Pruning only removes: a removal lost in a crash leaves an old run a while longer.
+    (void)s.journal->sync();
     s.journal.reset();
+    if (!marked)
+        return Failure{Failure::Kind::Journal, "the journal of run " + s.id.toStdString() +
+                                                   " cannot be marked finished: " + marked.reason()};
+    return {};
 }
 
 } // namespace files

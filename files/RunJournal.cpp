@@ -1,16 +1,12 @@
 #include "files/RunJournal.h"
 
 #include "files/JournalFormat.h"
+#include "files/JournalSystem.h"
 
 #include <QDir>
 #include <QFileInfo>
 
 #include <algorithm>
-
-#ifdef Q_OS_UNIX
-#include <pwd.h>
-#include <unistd.h>
-#endif
 
 namespace files {
 
@@ -18,31 +14,12 @@ namespace {
 
 using engine::Failure;
 
-bool isRoot() {
-#ifdef Q_OS_UNIX
-    return ::geteuid() == 0;
-#else
-    return false;
-#endif
-}
-
-QString homeFolder() {
-#ifdef Q_OS_UNIX
-    // Root's journal is root's own, whatever home the account it came from left set.
-    if (isRoot()) {
-        if (const passwd* entry = ::getpwuid(0); entry && entry->pw_dir)
-            return QFile::decodeName(entry->pw_dir);
-    }
-#endif
-    return QDir::homePath();
-}
-
 QString stateFolder() {
     // A state folder that is not the account's own is refused where it is used,
     // not passed over: a run never keeps its journal where the user did not say.
     const QString state = qEnvironmentVariable("XDG_STATE_HOME");
     if (state.isEmpty() || QDir::isRelativePath(state))
-        return homeFolder() + QLatin1String("/.local/state");
+        return journal::accountHome() + QLatin1String("/.local/state");
     return state;
 }
 

@@ -97,8 +97,9 @@ public:
     engine::Result<void> seal() override;
 
     // Ends the run's record: a run that changed no page leaves none, and the oldest
-    // runs beyond the journal's limits are dropped.
-    void finish();
+    // runs beyond the journal's limits are dropped. Fails when the record cannot
+    // be marked finished (it can still be undone).
+    engine::Result<void> finish();
 
     QString id() const;
     std::size_t pagesKept() const;

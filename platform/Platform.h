@@ -74,6 +74,8 @@ public:
     virtual void showModal(QDialog& dialog) = 0;
     // A file dialog for saving, opened on `suggested`; the chosen path, or empty.
     virtual QString askSaveFile(QWidget* parent, const QString& title, const QString& suggested) = 0;
+    // Writes a file whole, replacing what the path held only once it is complete.
+    virtual Result<void> saveText(const QString& path, const QByteArray& text) = 0;
     // Handles the window events queued so far, then returns.
     virtual void processEvents() = 0;
     // Ends the program: no question, no further handler of the caller runs.

@@ -1,10 +1,13 @@
 #include "platform/QtPlatform.h"
 
+#include "files/JournaledRun.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QSaveFile>
 #include <QStorageInfo>
 
 namespace platform {
@@ -22,14 +25,18 @@ std::optional<files::Generator> QtPlatform::generatorOf(const QString& folder) {
 }
 
 Result<std::unique_ptr<JournalWriter>> QtPlatform::beginJournal(const JournalRun& header) {
-    auto journal = std::make_unique<JournalWriter>(std::string());
-    if (const Result<void> begun = journal->begin(header); !begun)
-        return begun.failure();
-    return journal;
+    return files::journalIn(std::string())(header);
 }
 
 Result<std::unique_ptr<JournalReader>> QtPlatform::openForUndo(const QString& id) {
     return files::openForUndo(id);
+}
+
+Result<void> QtPlatform::saveText(const QString& path, const QByteArray& text) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
+        return engine::Failure{engine::Failure::Kind::System, file.errorString().toStdString()};
+    return {};
 }
 
 QList<Volume> QtPlatform::volumes() {

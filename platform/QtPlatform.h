@@ -21,6 +21,7 @@ public:
     void warn(QWidget* parent, const QString& title, const QString& text) override;
     bool ask(QWidget* parent, const QString& title, const QString& text) override;
     QString askSaveFile(QWidget* parent, const QString& title, const QString& suggested) override;
+    Result<void> saveText(const QString& path, const QByteArray& text) override;
     void showModal(QDialog& dialog) override;
     void processEvents() override;
     void quit() override;

@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QRect>
+#include <QStringList>
 
 namespace platform {
 

@@ -4,6 +4,7 @@
 #include "engine/PageRewriter.h"
 #include "engine/ReportText.h"
 #include "files/FolderListing.h"
+#include "files/Names.h"
 
 #include <QFile>
 #include <QPainter>
@@ -60,7 +61,7 @@ void PageListModel::reset(const QString& folder, const QList<QByteArray>& names,
     beginResetModel();
     m_entries.clear();
     m_entries.reserve(names.size());
-    const std::string base = QFile::encodeName(folder).toStdString();
+    const std::string base = files::encodeName(folder).toStdString();
     for (const QByteArray& name : names) {
         m_entries.append(
             Entry{name,

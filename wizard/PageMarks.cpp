@@ -1,6 +1,7 @@
 #include "wizard/PageMarks.h"
 
 #include "engine/BatchRun.h"
+#include "files/Names.h"
 
 #include <QFile>
 
@@ -11,31 +12,19 @@ namespace wizard {
 
 namespace {
 
-// Every entry, read for a status run; results go to the window as signals.
-class MarksHost final : public engine::BatchHost {
+// What a status run finds of each entry goes to the window as signals.
+class MarksSink final : public engine::RunSink {
 public:
-    MarksHost(PageMarks& marks, int round, std::string folder, engine::FolderId listed,
-              std::vector<std::string> names, const std::atomic<bool>& stop)
+    MarksSink(PageMarks& marks, int round, const std::string& folder, const std::vector<std::string>& names,
+              const std::atomic<bool>& stop)
         : m_marks(marks)
         , m_round(round)
-        , m_folder(std::move(folder))
-        , m_listed(listed)
-        , m_names(std::move(names))
         , m_stop(stop) {
         // Pages are told by path, not always in the order given.
-        for (std::size_t i = 0; i < m_names.size(); ++i)
-            m_rows.emplace(engine::joinPath(m_folder, m_names[i]), static_cast<int>(i));
+        for (std::size_t i = 0; i < names.size(); ++i)
+            m_rows.emplace(engine::joinPath(folder, names[i]), static_cast<int>(i));
     }
 
-    std::string folder() override { return m_folder; }
-    engine::FolderId listedFolder() override { return m_listed; }
-    int entryCount() override { return static_cast<int>(m_names.size()); }
-    std::string entryName(int index) override { return m_names.at(static_cast<std::size_t>(index)); }
-    bool entrySelected(int) override { return true; }
-    std::string websiteNumber() override { return {}; }
-    std::string protocolText() override { return {}; }
-    engine::Mode mode() override { return engine::Mode::Insert; }
-    void pageStarting(const std::string&, int, int) override {}
     void pageFinished(const engine::PageResult& page, int, int) override {
         const auto row = m_rows.find(page.path);
         if (row == m_rows.end() || m_stop)
@@ -52,9 +41,6 @@ public:
 private:
     PageMarks& m_marks;
     int m_round;
-    std::string m_folder;
-    engine::FolderId m_listed;
-    std::vector<std::string> m_names;
     std::unordered_map<std::string, int> m_rows;
     const std::atomic<bool>& m_stop;
 };
@@ -77,12 +63,14 @@ void PageMarks::start(const QString& folder, engine::FolderId listed, const QLis
     entries.reserve(static_cast<std::size_t>(names.size()));
     for (const QByteArray& name : names)
         entries.push_back(name.toStdString());
-    m_thread = std::thread([this, round, folder = QFile::encodeName(folder).toStdString(), listed,
+    m_thread = std::thread([this, round, folder = files::encodeName(folder).toStdString(), listed,
                             entries = std::move(entries), files = m_platform.newPageFiles()]() mutable {
-        MarksHost host(*this, round, folder, listed, std::move(entries), m_stop);
+        MarksSink sink(*this, round, folder, entries, m_stop);
+        engine::NamedPages pages(folder, std::move(entries), listed);
         engine::StatusOptions options;
         options.keepPages = false;
-        (void)engine::runStatus(host, *files, options); // what it finds is told page by page
+        // What it finds is told page by page; a run that cannot start leaves the marks off.
+        (void)engine::runStatus(pages, engine::RunSettings{}, sink, *files, options);
         if (!m_stop)
             Q_EMIT finished(round);
     });

@@ -12,49 +12,49 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <functional>
+
 namespace wizard {
 
 using platform::twipsRect;
 
 namespace {
 
-// The source's entries as a batch host, all of them or one.
-class PreviewHost final : public engine::BatchHost {
+// The source's entries, all of them (with the folders not listed) or one.
+class PreviewPages final : public engine::NamedPages {
 public:
-    PreviewHost(const PreviewSource& source, std::vector<std::string> names, bool withFolders)
-        : m_source(source)
-        , m_names(std::move(names))
+    PreviewPages(const PreviewSource& source, std::vector<std::string> names, bool withFolders)
+        : NamedPages(source.folder, std::move(names), source.listed)
+        , m_source(source)
         , m_withFolders(withFolders) {}
 
-    std::string folder() override { return m_source.folder; }
-    engine::FolderId listedFolder() override { return m_source.listed; }
-    std::vector<std::pair<std::string, std::string>> unlistedFolders() override {
+    std::vector<std::pair<std::string, std::string>> unlistedFolders() const override {
         return m_withFolders ? m_source.unlisted : decltype(m_source.unlisted)();
     }
-    std::vector<std::pair<std::string, std::string>> skippedFolders() override {
+    std::vector<std::pair<std::string, std::string>> skippedFolders() const override {
         return m_withFolders ? m_source.skipped : decltype(m_source.skipped)();
     }
-    int entryCount() override { return int(m_names.size()); }
-    std::string entryName(int index) override { return m_names.at(std::size_t(index)); }
-    bool entrySelected(int) override { return true; }
-    std::string websiteNumber() override { return m_source.website; }
-    std::string protocolText() override { return m_source.protocol; }
-    engine::Mode mode() override { return m_source.mode; }
-    bool pageNameByPath() override { return m_source.pageNameByPath; }
-    void pageStarting(const std::string&, int, int) override {}
-    void pageFinished(const engine::PageResult& page, int done, int total) override {
-        if (onFinished)
-            onFinished(page, done, total);
-    }
-    bool stopRequested() override { return stop && stop->load(); }
-
-    std::function<void(const engine::PageResult&, int, int)> onFinished;
-    const std::atomic<bool>* stop = nullptr;
 
 private:
     const PreviewSource& m_source;
-    std::vector<std::string> m_names;
     bool m_withFolders;
+};
+
+// Each page's outcome, told as the dry run goes, until a stop.
+class PreviewSink final : public engine::RunSink {
+public:
+    PreviewSink(std::function<void(const engine::PageResult&, int, int)> told, const std::atomic<bool>& stop)
+        : m_told(std::move(told))
+        , m_stop(stop) {}
+
+    void pageFinished(const engine::PageResult& page, int done, int total) override {
+        m_told(page, done, total);
+    }
+    bool stopRequested() override { return m_stop.load(); }
+
+private:
+    std::function<void(const engine::PageResult&, int, int)> m_told;
+    const std::atomic<bool>& m_stop;
 };
 
 QString pageLine(const engine::PageResult& page) {
@@ -121,20 +121,22 @@ PreviewDialog::PreviewDialog(PreviewSource source, platform::Platform& platform,
     connect(m_poll, &QTimer::timeout, this, &PreviewDialog::takeTold);
     m_poll->start();
     m_thread = std::thread([this, files = m_platform.newPageFiles()] {
-        PreviewHost host(m_source, m_source.names, true);
-        host.stop = &m_stop;
+        PreviewPages pages(m_source, m_source.names, true);
         Told& told = *m_told;
-        host.onFinished = [&told](const engine::PageResult& page, int done, int total) {
-            const std::lock_guard<std::mutex> lock(told.mutex);
-            const QString name = QString::fromStdString(page.path);
-            told.lines.emplace_back(pageLine(page), name);
-            told.done = done;
-            told.total = total;
-        };
+        PreviewSink sink(
+            [&told](const engine::PageResult& page, int done, int total) {
+                const std::lock_guard<std::mutex> lock(told.mutex);
+                const QString name = QString::fromStdString(page.path);
+                told.lines.emplace_back(pageLine(page), name);
+                told.done = done;
+                told.total = total;
+            },
+            m_stop);
         engine::BatchOptions options;
         options.dryRun = true;
         options.keepPages = false;
-        const engine::Result<engine::BatchResult> run = engine::runBatch(host, *files, options);
+        const engine::Result<engine::BatchResult> run =
+            engine::runBatch(pages, m_source.settings, sink, *files, options);
         const std::lock_guard<std::mutex> lock(told.mutex);
         told.ended = true;
         told.summary = run ? QStringLiteral("A run would give: ") + QString::fromStdString(run->summary())
@@ -196,12 +198,13 @@ void PreviewDialog::showChange(int row) {
     const std::string folder = engine::joinPath(m_source.folder, "");
     std::string diff;
     if (path.size() > folder.size() && path.compare(0, folder.size(), folder) == 0) {
-        PreviewHost one(m_source, {path.substr(folder.size())}, false);
+        PreviewPages one(m_source, {path.substr(folder.size())}, false);
+        engine::RunSink quiet;
         engine::BatchOptions options;
         options.dryRun = true;
         options.diff = true;
         const engine::Result<engine::BatchResult> run =
-            engine::runBatch(one, m_platform.pageFiles(), options);
+            engine::runBatch(one, m_source.settings, quiet, m_platform.pageFiles(), options);
         if (run && !run->pages.empty())
             diff = run->pages.front().diff;
     }

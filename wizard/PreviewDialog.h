@@ -26,10 +26,7 @@ struct PreviewSource {
     std::vector<std::pair<std::string, std::string>> unlisted;
     std::vector<std::pair<std::string, std::string>> skipped;
     std::vector<std::string> names; // the ticked entries, in order
-    std::string website;
-    std::string protocol;
-    engine::Mode mode = engine::Mode::Insert;
-    bool pageNameByPath = false;
+    engine::RunSettings settings;
 };
 
 // What a run would do, before it is made: each selected page with the outcome a

@@ -93,8 +93,9 @@ public:
         const QFileInfo info(m_path + QLatin1Char('/') + QLatin1String(name));
         return info.exists() || info.isSymLink();
     }
-    void remove(const char* name) const override {
-        QFile::remove(m_path + QLatin1Char('/') + QLatin1String(name));
+    bool remove(const char* name) const override {
+        const QString path = m_path + QLatin1Char('/') + QLatin1String(name);
+        return QFile::remove(path) || !QFile::exists(path);
     }
     void removeFolder(const QString& name) const override {
         QDir(m_path + QLatin1Char('/') + name).removeRecursively();
@@ -105,7 +106,9 @@ public:
             total += std::uint64_t(file.size());
         return total;
     }
-    void sync() const override {}
+    // Qt offers no way to sync a folder's entries: the system writes them out
+    // in its own time.
+    bool sync() const override { return true; }
 
     bool lock(bool wait) override {
         m_lock = std::make_unique<QLockFile>(m_path + QLatin1String("/lock"));

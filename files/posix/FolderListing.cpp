@@ -1,6 +1,7 @@
 #include "files/FolderListing.h"
 
 #include "engine/ReportText.h"
+#include "files/Names.h"
 
 #include <QFile>
 
@@ -282,7 +283,7 @@ FolderWalk::FolderWalk(const QString& folder, bool subfolders)
     : m_state(std::make_unique<State>()) {
     using engine::Failure;
     FolderListing& listing = m_listing;
-    const QByteArray path = QFile::encodeName(folder);
+    const QByteArray path = files::encodeName(folder);
     const QString shown = shownName(path);
     const auto fail = [&](Failure::Kind kind, const QString& reason) {
         m_opened = Failure{kind, reason.toStdString()};

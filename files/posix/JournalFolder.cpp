@@ -167,9 +167,9 @@ public:
         return ::fstatat(m_fd, name, &info, AT_SYMLINK_NOFOLLOW) == 0;
     }
 
-    void remove(const char* name) const override {
+    bool remove(const char* name) const override {
         // Gone already is as good as removed.
-        (void)::unlinkat(m_fd, name, 0);
+        return ::unlinkat(m_fd, name, 0) == 0 || errno == ENOENT;
     }
 
     void removeFolder(const QString& name) const override {
@@ -195,11 +195,7 @@ public:
         return total;
     }
 
-    void sync() const override {
-        // A folder whose entries cannot be synced has them written out by the
-        // system in its own time: nothing better can be done here.
-        (void)::fsync(m_fd);
-    }
+    bool sync() const override { return ::fsync(m_fd) == 0; }
 
     bool lock(bool wait) override {
         int result = 0;

@@ -75,6 +75,9 @@ public:
         suggested = offered;
         return savePath;
     }
+    platform::Result<void> saveText(const QString& path, const QByteArray& text) override {
+        return m_real.saveText(path, text);
+    }
 
     void processEvents() override {
         ++eventRounds;

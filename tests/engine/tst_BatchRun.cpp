@@ -87,27 +87,27 @@ private:
     std::vector<std::pair<std::string, std::string>> staged;
 };
 
-class FakeHost final : public BatchHost {
+class FakeHost final : public TickedList, public RunSink {
 public:
     std::string dir = "/site";
     std::vector<std::string> names;
     std::vector<bool> selected;
     std::string site = "12345";
-    std::string protocol = std::string(NormalProtocol);
+    Protocol protocol = Protocol::Normal;
     Mode runMode = Mode::Insert;
     std::vector<std::string> shown;
     std::function<void(int)> onStart;
     int stopAfter = -1;
     bool byPath = false;
 
-    std::string folder() override { return dir; }
-    bool pageNameByPath() override { return byPath; }
-    int entryCount() override { return static_cast<int>(names.size()); }
-    std::string entryName(int i) override { return names.at(i); }
-    bool entrySelected(int i) override { return selected.at(i); }
-    std::string websiteNumber() override { return site; }
-    std::string protocolText() override { return protocol; }
-    Mode mode() override { return runMode; }
+    RunSettings settings() const {
+        return RunSettings{runMode, Site::parse(site), protocol,
+                           byPath ? PageNaming::Path : PageNaming::File};
+    }
+    std::string folder() const override { return dir; }
+    int entryCount() const override { return static_cast<int>(names.size()); }
+    std::string entryName(int i) const override { return names.at(i); }
+    bool entrySelected(int i) const override { return selected.at(i); }
     void pageStarting(const std::string& path, int done, int) override {
         shown.push_back(path);
         if (onStart)
@@ -117,6 +117,11 @@ public:
 };
 
 const std::string Page = "<html><body>x</body></html>";
+
+// A run with the host's entries and settings, told to the host.
+Result<BatchResult> runBatch(FakeHost& host, FakeFiles& files, BatchOptions options = {}) {
+    return engine::runBatch(host, host.settings(), host, files, options);
+}
 
 void addPages(FakeHost& host, FakeFiles& files, const std::vector<std::string>& names) {
     for (const auto& name : names) {
@@ -370,10 +375,11 @@ private Q_SLOTS:
                                     : QString::fromStdString(after);
         QVERIFY2(written.contains(named), qPrintable(written));
         // Status compares with the choice made.
-        StatusOptions options{true, host.site, host.protocol, true, byPath};
-        QCOMPARE(runStatus(host, files, options)->pages[0].state, PageState::Current);
-        options.pageNameByPath = !byPath;
-        QCOMPARE(runStatus(host, files, options)->pages[0].state,
+        RunSettings compared = host.settings();
+        QCOMPARE(runStatus(host, compared, host, files, StatusOptions{true, true})->pages[0].state,
+                 PageState::Current);
+        compared.naming = byPath ? PageNaming::File : PageNaming::Path;
+        QCOMPARE(runStatus(host, compared, host, files, StatusOptions{true, true})->pages[0].state,
                  entry.contains(QLatin1Char('/')) ? PageState::Stale : PageState::Current);
     }
 

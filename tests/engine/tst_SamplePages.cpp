@@ -61,7 +61,7 @@ private Q_SLOTS:
         QVERIFY(f.open(QIODevice::ReadOnly));
         const QByteArray page = f.readAll();
         const std::string name = QFileInfo(file).fileName().toStdString();
-        const std::string block = *buildTrackingBlock("12345", NormalProtocol, name);
+        const std::string block = *buildTrackingBlock(Site::parse("12345"), Protocol::Normal, name);
 
         const Result<RewritePlan> planned = plan(page, Mode::Insert, block);
         const QByteArray once = rewrite(page, Mode::Insert, block);
@@ -119,7 +119,8 @@ private Q_SLOTS:
         QFile f(QStringLiteral(INSERTER_TEST_DATA "/pages/") + file);
         QVERIFY(f.open(QIODevice::ReadOnly));
         const QByteArray page = f.readAll();
-        const std::string block = *buildTrackingBlock("12345", NormalProtocol, file.toStdString());
+        const std::string block =
+            *buildTrackingBlock(Site::parse("12345"), Protocol::Normal, file.toStdString());
         const QString once = asText(rewrite(page, Mode::Insert, block));
         if (before == QLatin1String("-")) {
             QCOMPARE(plan(page, Mode::Insert, block).kind(), Failure::Kind::EndsInside);

@@ -51,8 +51,8 @@ private Q_SLOTS:
         const auto got = engine::serverDigit(str(number));
         if (digit == -100) {
             QVERIFY(!got.ok());
-            QVERIFY(!buildTrackingBlock(str(number), NormalProtocol, "a.htm").ok());
-            QVERIFY(!buildTrackingBlock(str(number), SecureProtocol, "a.htm").ok());
+            QVERIFY(!buildTrackingBlock(Site::parse(str(number)), Protocol::Normal, "a.htm").ok());
+            QVERIFY(!buildTrackingBlock(Site::parse(str(number)), Protocol::Secure, "a.htm").ok());
         } else {
             QVERIFY(got.ok());
             QCOMPARE(*got, digit);
@@ -63,18 +63,17 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("protocol");
         QTest::addColumn<QByteArray>("server");
         QTest::newRow("normal uses db and the digit")
-            << QByteArray(NormalProtocol.data()) << QByteArray("http://db2.trafalytic.com");
-        QTest::newRow("secure uses www")
-            << QByteArray(SecureProtocol.data()) << QByteArray("https://www.trafalytic.com");
-        QTest::newRow("lower-case n counts as secure")
-            << QByteArray("normal") << QByteArray("https://www.trafalytic.com");
-        QTest::newRow("empty protocol is secure") << QByteArray() << QByteArray("https://www.trafalytic.com");
+            << QByteArray("normal") << QByteArray("http://db2.trafalytic.com");
+        QTest::newRow("secure uses www") << QByteArray("secure") << QByteArray("https://www.trafalytic.com");
+        QTest::newRow("the word in any case")
+            << QByteArray("SeCuRe") << QByteArray("https://www.trafalytic.com");
     }
 
     void workedExample() {
         QFETCH(QByteArray, protocol);
         QFETCH(QByteArray, server);
-        const auto block = buildTrackingBlock("12345", str(protocol), "Index.HTM");
+        const auto block =
+            buildTrackingBlock(Site::parse("12345"), *protocolNamed(str(protocol)), "Index.HTM");
         QVERIFY(block.ok());
         const QByteArray expected =
             "<!-- START OF TRAFALYTIC CODE, COPYRIGHT 2003 VORNIQUE LLC -->\r\n"
@@ -120,7 +119,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, page);
         QCOMPARE(bytes(siteNo(str(number))), site);
         QCOMPARE(bytes(pageName(str(file))), page);
-        const auto block = buildTrackingBlock(str(number), NormalProtocol, str(file));
+        const auto block = buildTrackingBlock(Site::parse(str(number)), Protocol::Normal, str(file));
         QVERIFY(block.ok());
         QVERIFY(
             bytes(*block).contains(QByteArray("/db.php?id=" + site + "&page=" + page + "&javascript=no\"")));
@@ -138,7 +137,8 @@ private Q_SLOTS:
     void blockShape() {
         QFETCH(QByteArray, number);
         QFETCH(QByteArray, file);
-        const QByteArray block = bytes(*buildTrackingBlock(str(number), NormalProtocol, str(file)));
+        const QByteArray block =
+            bytes(*buildTrackingBlock(Site::parse(str(number)), Protocol::Normal, str(file)));
         QVERIFY(block.startsWith(QByteArray(SearchKey.data(), SearchKey.size())));
         QVERIFY(block.endsWith("<!-- END OF TRAFALYTIC CODE -->\r\n"));
         QCOMPARE(block.count("\r\n"), 4);

@@ -34,35 +34,36 @@ std::string local(const QString& path) {
 }
 
 // Runs the real batch over the named entries of a folder, all selected.
-class Host final : public engine::BatchHost {
+class Host final : public engine::TickedList, public engine::RunSink {
 public:
-    Host(QString folder, QStringList names, engine::Mode mode = engine::Mode::Insert)
+    Host(QString folder, QStringList names)
         : m_folder(std::move(folder))
-        , m_names(std::move(names))
-        , m_mode(mode) {}
-    std::string folder() override { return local(m_folder); }
-    int entryCount() override { return int(m_names.size()); }
-    std::string entryName(int i) override { return local(m_names.at(i)); }
-    bool entrySelected(int) override { return true; }
-    std::string websiteNumber() override { return "12345"; }
-    std::string protocolText() override { return "Normal (http://...)"; }
-    engine::Mode mode() override { return m_mode; }
+        , m_names(std::move(names)) {}
+    std::string folder() const override { return local(m_folder); }
+    int entryCount() const override { return int(m_names.size()); }
+    std::string entryName(int i) const override { return local(m_names.at(i)); }
+    bool entrySelected(int) const override { return true; }
     void pageStarting(const std::string& path, int, int) override {
         if (onPage)
             onPage(path);
     }
     std::function<void(const std::string&)> onPage;
 
+    // Website 12345, http, by file name.
+    engine::Result<engine::BatchResult> run(engine::PageFiles& files) {
+        return engine::runBatch(
+            *this, engine::RunSettings{engine::Mode::Insert, engine::Site::parse("12345")}, *this, files);
+    }
+
 private:
     QString m_folder;
     QStringList m_names;
-    engine::Mode m_mode;
 };
 
 engine::BatchResult runOn(const QString& folder, const QStringList& names) {
     Host host(folder, names);
     files::QtPageFiles files;
-    return *engine::runBatch(host, files);
+    return *host.run(files);
 }
 
 } // namespace
@@ -94,7 +95,7 @@ private Q_SLOTS:
                 write(site.filePath(name), "decoy");
         };
         files::QtPageFiles files;
-        const engine::BatchResult result = *engine::runBatch(host, files);
+        const engine::BatchResult result = *host.run(files);
         QCOMPARE(result.pages.size(), std::size_t(3));
         for (int i = 0; i < 3; ++i) {
             QCOMPARE(contents(site.filePath(names[i])), QByteArray("decoy"));

@@ -111,7 +111,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                  ? "Index Page.HTML"
                                  : std::string(page.substr(0, std::min<std::size_t>(page.size(), 12)));
 
-    const auto built = buildTrackingBlock(site, (flags & 4) != 0 ? NormalProtocol : SecureProtocol, name);
+    const auto built =
+        buildTrackingBlock(Site::parse(site), (flags & 4) != 0 ? Protocol::Normal : Protocol::Secure, name);
     if (!built)
         return 0;
     const std::string& block = *built;

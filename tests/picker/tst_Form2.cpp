@@ -252,7 +252,7 @@ private Q_SLOTS:
     void browseFromTheWizard() {
         Machine m;
         wizard::Form1 form(m.platform);
-        form.Form_Load();
+        form.start();
         auto* text1 = form.findChild<QLineEdit*>(QStringLiteral("Text1"));
         auto* browse = form.findChild<QPushButton*>(QStringLiteral("Command2"));
         text1->setText(QStringLiteral("typed"));

@@ -136,9 +136,9 @@ Run runCli(const QStringList& arguments, const QStringList& wrapper, int killAft
 QByteArray expectedText(const QByteArray& old, const QByteArray& name, bool insert, const QString& site,
                         bool secure) {
     const std::string text = old.toStdString();
-    const auto block = engine::buildTrackingBlock(site.toStdString(),
-                                                  secure ? engine::SecureProtocol : engine::NormalProtocol,
-                                                  QFile::encodeName(QFile::decodeName(name)).toStdString());
+    const auto block = engine::buildTrackingBlock(
+        engine::Site::parse(site.toStdString()), secure ? engine::Protocol::Secure : engine::Protocol::Normal,
+        name.toStdString());
     const engine::Result<engine::RewritePlan> plan = engine::planRewrite(
         text, insert ? engine::Mode::Insert : engine::Mode::Remove, *block, name.toStdString());
     if (!plan || !plan->changed || (!insert && plan->blocksRemoved == 0))

@@ -62,7 +62,7 @@ private Q_SLOTS:
     void everyCaptionFits() {
         FakePlatform platform;
         wizard::Form1 form(platform);
-        form.Form_Load();
+        form.start();
         picker::Form2 picker(platform, form.windowTitle());
         picker.show();
         const QStringList wrong = overflowing(form) + overflowing(picker);

@@ -1,0 +1,100 @@
+#include "wizard/FolderPage.h"
+
+#include "files/SiteSource.h"
+#include "picker/Form2.h"
+#include "platform/Platform.h"
+#include "platform/Twips.h"
+#include "wizard/TextFit.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+
+namespace wizard {
+
+using platform::twipsRect;
+
+FolderPage::FolderPage(platform::Platform& platform, const QString& caption, QWidget* parent)
+    : WizardPage(parent)
+    , m_platform(platform)
+    , m_caption(caption) {
+    m_welcomeText = label(
+        this, "Label1",
+        QStringLiteral("The Trafalytic Code Inserter Wizard makes it quick and easy to insert or remove the "
+                       "Trafalytic code from your web pages."),
+        twipsRect(240, 240, 5175, 495), true);
+    m_folderPrompt = label(this, "Label2",
+                           QStringLiteral("To start, please select the folder that contains your web pages."),
+                           twipsRect(240, 840, 5175, 255), true);
+    m_folderEdit = placed(new QLineEdit(this), QStringLiteral("Text1"), twipsRect(240, 1440, 5175, 285),
+                          QStringLiteral("Folder"));
+    m_browseButton = button(this, QStringLiteral("Command2"), QStringLiteral("&Browse..."),
+                            twipsRect(4440, 1800, 975, 315));
+    connect(m_browseButton, &QPushButton::clicked, this, [this] { pickFolder(); });
+    m_subfoldersCheck =
+        placed(new QCheckBox(QStringLiteral("Include &subfolders"), this), QStringLiteral("Check1"),
+               twipsRect(240, 1830, 3975, 255), QStringLiteral("Include subfolders"));
+    m_pathNamesCheck = placed(new QCheckBox(QStringLiteral("Name pages by their &path in the site"), this),
+                              QStringLiteral("Check2"), twipsRect(480, 2130, 4935, 255),
+                              QStringLiteral("Name pages by their path in the site"));
+    m_pathNamesCheck->setEnabled(false);
+    connect(m_subfoldersCheck, &QCheckBox::toggled, m_pathNamesCheck, &QWidget::setEnabled);
+    m_folderNextHint = label(this, "Label3", QStringLiteral("Then click on 'Next' to continue."),
+                             twipsRect(240, 2460, 4095, 255));
+    m_sourceWarning = label(this, "Label18", QString(), twipsRect(240, 2400, 5175, 495), true);
+    m_sourceWarning->hide();
+    connect(m_folderEdit, &QLineEdit::textChanged, this, &FolderPage::showSourceWarning);
+    for (QLabel* l : {m_welcomeText, m_folderPrompt, m_folderNextHint})
+        fitText(l);
+}
+
+FolderPage::~FolderPage() {
+    delete m_picker;
+}
+
+QString FolderPage::check() {
+    return m_folderEdit->text().isEmpty() ? QStringLiteral("Please Select a Folder") : QString();
+}
+
+QWidget* FolderPage::firstControl() {
+    return m_folderEdit;
+}
+
+QString FolderPage::folder() const {
+    return m_folderEdit->text();
+}
+
+bool FolderPage::includeSubfolders() const {
+    return m_subfoldersCheck->isChecked();
+}
+
+bool FolderPage::namesByPath() const {
+    return m_subfoldersCheck->isChecked() && m_pathNamesCheck->isChecked();
+}
+
+QList<QWidget*> FolderPage::tabOrder() const {
+    return {m_folderEdit, m_browseButton, m_subfoldersCheck, m_pathNamesCheck};
+}
+
+// "Browse...": the folder picker, made once and kept.
+void FolderPage::pickFolder() {
+    if (!m_picker) {
+        m_picker = new picker::Form2(m_platform, m_caption);
+        connect(m_picker, &QObject::destroyed, this, [this] { m_picker = nullptr; });
+    }
+    const QString folder = m_picker->showModal();
+    if (!folder.isNull())
+        m_folderEdit->setText(folder);
+}
+
+// Under the folder field: the folder is a site generator's source, whose pages
+// are built elsewhere.
+void FolderPage::showSourceWarning(const QString& folder) {
+    const std::optional<files::Generator> generator =
+        folder.isEmpty() ? std::nullopt : m_platform.generatorOf(folder);
+    if (generator)
+        m_sourceWarning->setText(files::generatorWarning(QStringLiteral("This folder"), *generator));
+    m_sourceWarning->setVisible(generator.has_value());
+    m_folderNextHint->setVisible(!generator);
+}
+
+} // namespace wizard

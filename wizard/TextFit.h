@@ -1,0 +1,25 @@
+#pragma once
+
+// Texts fitted to the fixed boxes of the layout: fonts differ from the one the
+// layout was drawn with, so a text that would not fit takes a smaller size.
+
+#include "platform/Twips.h"
+
+class QAbstractButton;
+class QComboBox;
+class QLabel;
+
+namespace wizard {
+
+// Shrinks a label's font, a quarter point at a time, until its text fits the
+// label's box; wrapped text may first take a little room below its box.
+void fitText(QLabel* label);
+
+// The same for a button's caption (`margin`: pixels beside it, an option
+// button's indicator).
+void fitCaption(QAbstractButton* button, int margin = platform::twips(150), double smallest = 6.5);
+
+// The same for the items of a drop-down list, which must show whole in its field.
+void fitItems(QComboBox* combo);
+
+} // namespace wizard
