@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -79,6 +80,40 @@ void linkInstead(const QString& path) {
     const QString copy = path + QStringLiteral(".real");
     QVERIFY(QDir().rename(path, copy));
     QVERIFY(QFile::link(copy, path));
+}
+
+// The tool run by the shell, with FOLDER last given as bytes (which a QString
+// cannot carry when they are not UTF-8 text).
+Run cliOnBytes(const QStringList& arguments, const QByteArray& folder) {
+    QByteArray format;
+    for (const char c : folder)
+        format +=
+            QByteArray("\\") + QByteArray::number(static_cast<unsigned char>(c), 8).rightJustified(3, '0');
+    QProcess process;
+    process.start(QStringLiteral("sh"),
+                  QStringList{QStringLiteral("-c"),
+                              QStringLiteral("f=$(printf \"$1\"); shift; exec \"$0\" \"$@\" \"$f\""),
+                              QStringLiteral(INSERTER_CLI), QString::fromLatin1(format)} +
+                      arguments);
+    return finished(process);
+}
+
+QByteArray rawRead(const QByteArray& path) {
+    QByteArray bytes;
+    if (std::FILE* f = std::fopen(path.constData(), "rb")) {
+        char block[4096];
+        for (std::size_t got; (got = std::fread(block, 1, sizeof block, f)) > 0;)
+            bytes.append(block, qsizetype(got));
+        std::fclose(f);
+    }
+    return bytes;
+}
+
+void rawWrite(const QByteArray& path, const QByteArray& bytes) {
+    std::FILE* f = std::fopen(path.constData(), "wb");
+    QVERIFY(f);
+    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), f);
+    std::fclose(f);
 }
 
 QByteArray lineCheck(const QByteArray& body) {
@@ -231,6 +266,82 @@ private Q_SLOTS:
             QVERIFY2(again.out.contains(
                          QByteArray(QByteArray("undo of ") + QFileInfo(site.run(0)).fileName().toUtf8())),
                      again.out.constData());
+    }
+
+    // Names that are not UTF-8 text (a site unpacked from an archive made on an
+    // older system) keep their bytes through the run, the journal and undo; a page
+    // is named in its block by its bytes, percent-encoded, as a browser's address has it.
+    void namesKeepTheirBytes_data() {
+        QTest::addColumn<QByteArray>("subfolder");
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("naming");
+        QTest::addColumn<QByteArray>("named");
+        QTest::newRow("a page in a Latin-1 folder")
+            << QByteArray() << QByteArray("a.html") << QStringLiteral("file") << QByteArray("a.html");
+        QTest::newRow("a page in a Latin-1 subfolder")
+            << QByteArray("\xDC"
+                          "ber")
+            << QByteArray("b.html") << QStringLiteral("file") << QByteArray("b.html");
+        QTest::newRow("the same named by its path")
+            << QByteArray("\xDC"
+                          "ber")
+            << QByteArray("b.html") << QStringLiteral("path") << QByteArray("%DCber/b.html");
+        QTest::newRow("a page named in Latin-1") << QByteArray()
+                                                 << QByteArray("\xFC"
+                                                               "ber.html")
+                                                 << QStringLiteral("file") << QByteArray("%FCber.html");
+    }
+
+    void namesKeepTheirBytes() {
+#ifdef INSERTER_FILES_GENERIC
+        QSKIP("the generic file layer goes by QFile's names, which are text");
+#endif
+        QFETCH(QByteArray, subfolder);
+        QFETCH(QByteArray, file);
+        QFETCH(QString, naming);
+        QFETCH(QByteArray, named);
+        const Site site(0);
+        const QByteArray folder = QFile::encodeName(site.dir.path()) + "/site-\xFF\xFE-x";
+        QVERIFY(::mkdir(folder.constData(), 0755) == 0);
+        const QByteArray beneath = subfolder.isEmpty() ? folder : folder + '/' + subfolder;
+        if (!subfolder.isEmpty())
+            QVERIFY(::mkdir(beneath.constData(), 0755) == 0);
+        const QByteArray page = beneath + '/' + file;
+        const QByteArray text = "<html><body>x</body></html>\n";
+        rawWrite(page, text);
+        // Qt cannot remove names it cannot read as text: they go by their bytes.
+        const auto cleanUp = qScopeGuard([&] {
+            ::unlink(page.constData());
+            ::rmdir(beneath.constData());
+            ::rmdir(folder.constData());
+        });
+
+        const Run insert =
+            cliOnBytes({QStringLiteral("insert"), QStringLiteral("-r"), QStringLiteral("--site"),
+                        QStringLiteral("5"), QStringLiteral("--page-name"), naming},
+                       folder);
+        QVERIFY2(insert.status == 0, insert.err.constData());
+        QVERIFY2(rawRead(page).contains(QByteArray("&page=" + named + "&")), rawRead(page).constData());
+        const Run runs = cli({QStringLiteral("runs")});
+        QVERIFY2(runs.out.contains("site-\\xff\\xfe-x"), runs.out.constData());
+        const Run undo = cli({QStringLiteral("undo")});
+        QVERIFY2(undo.status == 0, undo.err.constData());
+        QCOMPARE(rawRead(page), text);
+    }
+
+    // An undo whose mark cannot be written says so and fails; the run is still
+    // taken as undone by it, and not offered for undo again.
+    void anUnwrittenUndoMarkIsTold() {
+        const Site site;
+        QCOMPARE(site.insert().status, 0);
+        QVERIFY(QDir().mkdir(site.run(0) + QStringLiteral("/undone"))); // no file can take its place
+        const Run undo = cli({QStringLiteral("undo")});
+        QCOMPARE(undo.status, 1);
+        QVERIFY2(undo.err.contains("cannot be marked undone"), undo.err.constData());
+        QVERIFY(!contents(site.page(0)).contains("TRAFALYTIC"));
+        const Run runs = cli({QStringLiteral("runs")});
+        QVERIFY2(runs.out.split('\n').front().contains("(undone by "), runs.out.constData());
+        QVERIFY(cli({QStringLiteral("undo")}).err.contains("nothing to undo"));
     }
 
     // A damaged journal gives no page a text it cannot vouch for: the pages it

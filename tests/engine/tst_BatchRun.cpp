@@ -30,6 +30,10 @@ public:
     std::string folder;
     std::string failOpen;
     int commits = 0;
+    std::size_t groupSize = 1;
+    std::vector<std::string>* events = nullptr; // commits and discards, in order with the journal's
+
+    bool groupFull() const override { return staged.size() >= groupSize; }
 
     Result<void> open(const std::string& dir, FolderId, RunFiles) override {
         folder = dir;
@@ -66,6 +70,8 @@ public:
 
     std::vector<Result<void>> commit() override {
         ++commits;
+        if (events)
+            events->push_back("commit");
         std::vector<Result<void>> results;
         for (const auto& [path, text] : staged) {
             FakeFile& file = files.at(path);
@@ -80,7 +86,11 @@ public:
         staged.clear();
         return results;
     }
-    void discard() override { staged.clear(); }
+    void discard() override {
+        if (events)
+            events->push_back("discard");
+        staged.clear();
+    }
 
 private:
     std::vector<std::string> tokens;
@@ -117,6 +127,69 @@ public:
 };
 
 const std::string Page = "<html><body>x</body></html>";
+
+// A journal that tells what it keeps and when it seals into the files' events,
+// and fails where it is told to.
+class FakeJournal final : public Journal {
+public:
+    std::vector<std::string>& events;
+    std::string failKeep; // the page whose old text cannot be kept
+    bool failSeal = false;
+
+    explicit FakeJournal(std::vector<std::string>& log)
+        : events(log) {}
+
+    Result<void> keep(const std::string& path, std::string_view, const std::vector<std::string_view>&,
+                      const Digests*) override {
+        events.push_back("keep " + path);
+        if (path == failKeep)
+            return Failure{Failure::Kind::Journal, "the journal is full"};
+        return {};
+    }
+    Result<void> seal() override {
+        events.push_back("seal");
+        if (failSeal)
+            return Failure{Failure::Kind::Journal, "the journal cannot be written"};
+        return {};
+    }
+};
+
+// A run's record for undo: each page with what the run found and wrote there.
+class FakeRecord final : public JournalRecord {
+public:
+    struct Page {
+        std::string path;
+        std::string before;
+        std::string wrote;
+        Result<void> intact;
+        bool damaged = false; // its old text fails its digest
+    };
+    std::vector<Page> pages;
+
+    std::size_t pageCount() const override { return pages.size(); }
+    bool nextPage(JournalRecord::Page& page) override {
+        if (m_next >= pages.size())
+            return false;
+        m_inHand = &pages[m_next++];
+        page = JournalRecord::Page{m_inHand->path, m_inHand->intact};
+        return true;
+    }
+    Holds compare(std::string_view contents) const override {
+        return contents == m_inHand->wrote    ? Holds::WhatTheRunWrote
+               : contents == m_inHand->before ? Holds::WhatItHeldBefore
+                                              : Holds::SomethingElse;
+    }
+    Result<std::string> oldText(std::string_view) override {
+        if (m_inHand->damaged)
+            return Failure{Failure::Kind::Journal, "the journal's copy is damaged"};
+        return m_inHand->before;
+    }
+    Journal::Digests digests() const override { return {}; }
+
+private:
+    std::size_t m_next = 0;
+    const Page* m_inHand = nullptr;
+};
 
 // A run with the host's entries and settings, told to the host.
 Result<BatchResult> runBatch(FakeHost& host, FakeFiles& files, BatchOptions options = {}) {
@@ -425,6 +498,96 @@ private Q_SLOTS:
         QVERIFY(result.stopped);
         QCOMPARE(result.pages.size(), std::size_t(1));
         QCOMPARE(files.writes.size(), std::size_t(1));
+    }
+
+    // A group's old texts are sealed in the journal before any of its pages takes
+    // its new text; a journal that fails commits nothing more.
+    void journalIsSealedBeforeTheGroupIsCommitted_data() {
+        QTest::addColumn<QByteArray>("failKeep");
+        QTest::addColumn<bool>("failSeal");
+        QTest::addColumn<QByteArray>("events");
+        QTest::addColumn<int>("written");
+        QTest::newRow("kept, sealed, committed")
+            << QByteArray() << false << QByteArray("keep a.htm,keep b.htm,seal,commit,keep c.htm,seal,commit")
+            << 3;
+        QTest::newRow("a seal that fails commits nothing")
+            << QByteArray() << true << QByteArray("keep a.htm,keep b.htm,seal,discard") << 0;
+        QTest::newRow("a page that cannot be kept ends the changes")
+            << QByteArray("b.htm") << false << QByteArray("keep a.htm,keep b.htm,discard") << 0;
+    }
+
+    void journalIsSealedBeforeTheGroupIsCommitted() {
+        QFETCH(QByteArray, failKeep);
+        QFETCH(bool, failSeal);
+        QFETCH(QByteArray, events);
+        QFETCH(int, written);
+        FakeHost host;
+        FakeFiles files;
+        files.groupSize = 2;
+        std::vector<std::string> log;
+        files.events = &log;
+        FakeJournal journal(log);
+        journal.failKeep = failKeep.toStdString();
+        journal.failSeal = failSeal;
+        addPages(host, files, {"a.htm", "b.htm", "c.htm"});
+        BatchOptions options;
+        options.journal = &journal;
+        const BatchResult result = *runBatch(host, files, options);
+        QByteArrayList got;
+        for (const std::string& event : log)
+            got << QByteArray::fromStdString(event);
+        QCOMPARE(got.join(','), events);
+        QCOMPARE(int(files.writes.size()), written);
+        QCOMPARE(int(result.count(Outcome::Inserted)), written);
+        QCOMPARE(int(result.count(Outcome::Failed)), 3 - written);
+    }
+
+    // Undo gives each page its old text only where it holds what the run wrote,
+    // and keeps its own journal of what it restores.
+    void undoTakesBackWhatTheRunWrote_data() {
+        QTest::addColumn<QByteArray>("now");
+        QTest::addColumn<bool>("intact");
+        QTest::addColumn<bool>("damaged");
+        QTest::addColumn<Outcome>("outcome");
+        QTest::addColumn<QByteArray>("after");
+        QTest::newRow("what the run wrote")
+            << QByteArray("new") << true << false << Outcome::Restored << QByteArray("old");
+        QTest::newRow("its old text already")
+            << QByteArray("old") << true << false << Outcome::Unchanged << QByteArray("old");
+        QTest::newRow("changed since")
+            << QByteArray("mine") << true << false << Outcome::Skipped << QByteArray("mine");
+        QTest::newRow("a journal line that cannot vouch")
+            << QByteArray("new") << false << false << Outcome::Failed << QByteArray("new");
+        QTest::newRow("an old text that fails its digest")
+            << QByteArray("new") << true << true << Outcome::Failed << QByteArray("new");
+        QTest::newRow("the page is gone") << QByteArray() << true << false << Outcome::Failed << QByteArray();
+    }
+
+    void undoTakesBackWhatTheRunWrote() {
+        QFETCH(QByteArray, now);
+        QFETCH(bool, intact);
+        QFETCH(bool, damaged);
+        QFETCH(Outcome, outcome);
+        QFETCH(QByteArray, after);
+        FakeFiles files;
+        if (!now.isEmpty())
+            files.files["/site/a.htm"].text = now.toStdString();
+        std::vector<std::string> log;
+        files.events = &log;
+        FakeJournal journal(log);
+        FakeRecord record;
+        record.pages.push_back(FakeRecord::Page{
+            "a.htm", "old", "new", intact ? Result<void>() : Failure{Failure::Kind::Journal, "a cut line"},
+            damaged});
+        RunSink sink;
+        BatchOptions options;
+        options.journal = &journal;
+        const BatchResult result = *runUndo("/site", {}, record, sink, files, options);
+        QCOMPARE(result.pages.at(0).reported(), outcome);
+        if (!now.isEmpty())
+            QCOMPARE(QByteArray::fromStdString(files.files["/site/a.htm"].text), after);
+        const std::vector<std::string> kept{"keep a.htm", "seal", "commit"};
+        QVERIFY(log == (outcome == Outcome::Restored ? kept : std::vector<std::string>()));
     }
 };
 
