@@ -153,7 +153,11 @@ public:
                 continue;
             }
             struct stat inner {};
-            ::fstat(sub, &inner);
+            if (::fstat(sub, &inner) != 0) {
+                m_listing.unlisted.append({path, errorText(errno)});
+                ::close(sub);
+                continue;
+            }
             if (inner.st_dev != m_stack.back().device && isSystemFileSystem(sub, inner.st_dev)) {
                 ::close(sub);
                 m_listing.skipped.append({path, QStringLiteral("not a web folder: a system file system")});

@@ -70,8 +70,10 @@ Result<void> QtPageFiles::State::lock(FolderPtr& folder) {
 void QtPageFiles::State::release(std::size_t index) {
     const std::string key = locked[index].first;
     if (const auto dirty = toSync.find(key); dirty != toSync.end()) {
+        // As in close(): the renames are made; their folder's sync is the system's
+        // to finish when it cannot be had now.
         if (sync != engine::RunFiles::Sync::None)
-            ::fsync(dirty->second->fd.get());
+            (void)::fsync(dirty->second->fd.get());
         toSync.erase(dirty);
     }
     locked.erase(locked.begin() + static_cast<std::ptrdiff_t>(index));
@@ -102,14 +104,16 @@ void QtPageFiles::State::clearLeftovers(const FolderPtr& folder) {
             continue;
         if (network && now - st.st_mtime < 3600)
             continue;
-        ::unlinkat(folder->fd.get(), entry->d_name, 0);
+        // One that cannot be removed now is tried again by the next run.
+        (void)::unlinkat(folder->fd.get(), entry->d_name, 0);
     }
     ::closedir(dir);
 }
 
 void QtPageFiles::State::drop(Staged& page) {
+    // A temporary file that cannot be removed is a leftover the next run clears.
     if (!page.tempName.empty())
-        ::unlinkat(page.parent->fd.get(), page.tempName.c_str(), 0);
+        (void)::unlinkat(page.parent->fd.get(), page.tempName.c_str(), 0);
     page.fd = Fd();
 }
 

@@ -224,9 +224,10 @@ Result<void> QtPageFiles::stage(const engine::PageRead& read, const std::vector<
         s.drop(staged);
         return written;
     }
-    // Writing out starts now, while the next pages are staged; the commit waits for it.
+    // Writing out starts now, while the next pages are staged; the commit waits for
+    // it. Only a head start: the commit's own sync says whether the text is on disk.
     if (s.sync != engine::RunFiles::Sync::None)
-        ::sync_file_range(staged.fd.get(), 0, 0, SYNC_FILE_RANGE_WRITE);
+        (void)::sync_file_range(staged.fd.get(), 0, 0, SYNC_FILE_RANGE_WRITE);
     for (const auto piece : pieces)
         s.stagedBytes += piece.size();
     s.staged.push_back(std::move(staged));
@@ -334,8 +335,12 @@ void QtPageFiles::close() {
     State& s = *m_state;
     discard();
     if (s.sync != engine::RunFiles::Sync::None) {
+        // The pages have their new names already, and their texts are on disk. A
+        // folder whose entries cannot be synced has them written out by the system
+        // in its own time: a crash before then leaves a page with its old text,
+        // which undo tells apart by its digest.
         for (const auto& [key, folder] : s.toSync)
-            ::fsync(folder->fd.get());
+            (void)::fsync(folder->fd.get());
     }
     s.toSync.clear();
     s.stagedBytes = 0;
