@@ -8,7 +8,6 @@
 #include "files/QtPageFiles.h"
 #include "files/SiteSource.h"
 
-#include <QFileInfo>
 #include <QSet>
 
 #include <optional>
@@ -177,8 +176,7 @@ engine::BatchOptions batchOptions(const Settings& settings, std::FILE* out) {
 
 // Where the run is, from anywhere; and as it was typed, for display.
 files::RunFolder runFolder(const Settings& settings, engine::FolderId root) {
-    return files::RunFolder{encodeName(QFileInfo(settings.folder).absoluteFilePath()),
-                            encodeName(settings.folder), root};
+    return files::RunFolder{files::absoluteName(settings.folder), encodeName(settings.folder), root};
 }
 
 } // namespace

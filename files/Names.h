@@ -17,6 +17,11 @@ namespace files {
 QString decodeName(const QByteArray& bytes);
 QByteArray encodeName(const QString& name);
 
+// The path as bytes, made absolute from the working folder where it is relative,
+// "." and ".." taken away, without asking the file system (which would read the
+// name as text).
+QByteArray absoluteName(const QString& path);
+
 // A name as the file system takes it, from text.
 inline std::string localName(const QString& text) {
     return encodeName(text).toStdString();

@@ -14,7 +14,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -217,9 +216,9 @@ void Form1::startRun() {
     engine::RunSettings settings = m_settingsPage->runSettings();
     settings.naming = m_folderPage->namesByPath() ? engine::PageNaming::Path : engine::PageNaming::File;
     const QString folder = m_pagesPage->listedPath();
-    m_runPage->changePages(*m_pagesPage, settings,
-                           files::RunFolder{files::encodeName(QFileInfo(folder).absoluteFilePath()),
-                                            QByteArray(), m_pagesPage->listedFolder()});
+    m_runPage->changePages(
+        *m_pagesPage, settings,
+        files::RunFolder{files::absoluteName(folder), QByteArray(), m_pagesPage->listedFolder()});
 }
 
 void Form1::goBack() {

@@ -1,6 +1,7 @@
 #include "files/Names.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace files {
 
@@ -10,6 +11,10 @@ QString decodeName(const QByteArray& bytes) {
 
 QByteArray encodeName(const QString& name) {
     return QFile::encodeName(name);
+}
+
+QByteArray absoluteName(const QString& path) {
+    return QFile::encodeName(QFileInfo(path).absoluteFilePath());
 }
 
 } // namespace files

@@ -1,5 +1,11 @@
 #include "files/Names.h"
 
+#include <QByteArrayList>
+
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
+
 namespace files {
 
 namespace {
@@ -69,6 +75,30 @@ QByteArray encodeName(const QString& name) {
         }
     }
     return bytes;
+}
+
+QByteArray absoluteName(const QString& path) {
+    QByteArray bytes = encodeName(path);
+    if (!bytes.startsWith('/')) {
+        QByteArray here(4096, '\0');
+        while (!::getcwd(here.data(), std::size_t(here.size())) && errno == ERANGE)
+            here.resize(here.size() * 2);
+        here.truncate(qsizetype(std::strlen(here.constData())));
+        bytes = here + '/' + bytes;
+    }
+    // "." and ".." as the path reads, as QDir::cleanPath does with text.
+    QByteArrayList kept;
+    for (const QByteArray& step : bytes.split('/')) {
+        if (step.isEmpty() || step == ".")
+            continue;
+        if (step == "..") {
+            if (!kept.isEmpty())
+                kept.removeLast();
+            continue;
+        }
+        kept << step;
+    }
+    return '/' + kept.join('/');
 }
 
 } // namespace files

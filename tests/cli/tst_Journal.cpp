@@ -82,14 +82,15 @@ void linkInstead(const QString& path) {
     QVERIFY(QFile::link(copy, path));
 }
 
-// The tool run by the shell, with FOLDER last given as bytes (which a QString
-// cannot carry when they are not UTF-8 text).
-Run cliOnBytes(const QStringList& arguments, const QByteArray& folder) {
+// The tool run by the shell in `where`, with FOLDER last given as bytes (which a
+// QString cannot carry when they are not UTF-8 text).
+Run cliOnBytes(const QStringList& arguments, const QString& where, const QByteArray& folder) {
     QByteArray format;
     for (const char c : folder)
         format +=
             QByteArray("\\") + QByteArray::number(static_cast<unsigned char>(c), 8).rightJustified(3, '0');
     QProcess process;
+    process.setWorkingDirectory(where);
     process.start(QStringLiteral("sh"),
                   QStringList{QStringLiteral("-c"),
                               QStringLiteral("f=$(printf \"$1\"); shift; exec \"$0\" \"$@\" \"$f\""),
@@ -319,7 +320,7 @@ private Q_SLOTS:
         const Run insert =
             cliOnBytes({QStringLiteral("insert"), QStringLiteral("-r"), QStringLiteral("--site"),
                         QStringLiteral("5"), QStringLiteral("--page-name"), naming},
-                       folder);
+                       site.dir.path(), QByteArray("site-\xFF\xFE-x")); // as typed, relative
         QVERIFY2(insert.status == 0, insert.err.constData());
         QVERIFY2(rawRead(page).contains(QByteArray("&page=" + named + "&")), rawRead(page).constData());
         const Run runs = cli({QStringLiteral("runs")});
