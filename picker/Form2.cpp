@@ -24,74 +24,76 @@ Form2::Form2(platform::Platform& platform, const QString& mainCaption, QWidget* 
     setSizeGripEnabled(false);
     setFont(platform::dialogFont());
 
-    Drive1 = new picker::DriveListBox(platform, this);
-    Drive1->setObjectName(QStringLiteral("Drive1"));
-    Drive1->setGeometry(twipsRect(120, 120, 4455, 315));
-    Drive1->setAccessibleName(QStringLiteral("Drive"));
-    connect(Drive1, &picker::DriveListBox::driveChanged, this, [this] { Drive1_Change(); });
+    m_driveList = new picker::DriveListBox(platform, this);
+    m_driveList->setObjectName(QStringLiteral("Drive1"));
+    m_driveList->setGeometry(twipsRect(120, 120, 4455, 315));
+    m_driveList->setAccessibleName(QStringLiteral("Drive"));
+    connect(m_driveList, &picker::DriveListBox::driveChanged, this, [this] { openChosenDrive(); });
 
-    Dir1 = new picker::DirListBox(platform, this);
-    Dir1->setObjectName(QStringLiteral("Dir1"));
-    Dir1->setGeometry(twipsRect(120, 480, 4455, 2115));
-    Dir1->setAccessibleName(QStringLiteral("Folders"));
-    connect(Dir1, &picker::DirListBox::mouseButton, this, [this] { Dir1_MouseButton(); });
+    m_folderList = new picker::DirListBox(platform, this);
+    m_folderList->setObjectName(QStringLiteral("Dir1"));
+    m_folderList->setGeometry(twipsRect(120, 480, 4455, 2115));
+    m_folderList->setAccessibleName(QStringLiteral("Folders"));
+    connect(m_folderList, &picker::DirListBox::mouseButton, this, [this] { showOpenFolder(); });
     // The label follows the folder the list has opened, however it was opened.
-    connect(Dir1, &picker::DirListBox::pathMaybeChanged, this, [this] { Dir1_MouseButton(); });
+    connect(m_folderList, &picker::DirListBox::pathMaybeChanged, this, [this] { showOpenFolder(); });
 
-    Label1 = new QLabel(this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(twipsRect(120, 2640, 4455, 255));
-    Label1->setTextFormat(Qt::PlainText);
+    m_pathLabel = new QLabel(this);
+    m_pathLabel->setObjectName(QStringLiteral("Label1"));
+    m_pathLabel->setGeometry(twipsRect(120, 2640, 4455, 255));
+    m_pathLabel->setTextFormat(Qt::PlainText);
 
     const QString captions[] = {QStringLiteral("&Cancel"), QStringLiteral("&OK")};
     const int lefts[] = {3600, 2520};
     for (int i = 0; i < 2; ++i) {
-        Command1[i] = new QPushButton(captions[i], this);
-        Command1[i]->setObjectName(QStringLiteral("Command1_%1").arg(i));
-        Command1[i]->setGeometry(twipsRect(lefts[i], 3000, 975, 315));
-        Command1[i]->setAccessibleName(QString(captions[i]).remove(QLatin1Char('&')));
-        Command1[i]->setAutoDefault(false);
-        Command1[i]->setDefault(false);
-        connect(Command1[i], &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
+        m_buttons[i] = new QPushButton(captions[i], this);
+        m_buttons[i]->setObjectName(QStringLiteral("Command1_%1").arg(i));
+        m_buttons[i]->setGeometry(twipsRect(lefts[i], 3000, 975, 315));
+        m_buttons[i]->setAccessibleName(QString(captions[i]).remove(QLatin1Char('&')));
+        m_buttons[i]->setAutoDefault(false);
+        m_buttons[i]->setDefault(false);
+        connect(m_buttons[i], &QPushButton::clicked, this, [this, i] { closeChoosing(i == 1); });
     }
 
-    setTabOrder(Drive1, Dir1);
-    setTabOrder(Dir1, Command1[0]);
-    setTabOrder(Command1[0], Command1[1]);
+    setTabOrder(m_driveList, m_folderList);
+    setTabOrder(m_folderList, m_buttons[0]);
+    setTabOrder(m_buttons[0], m_buttons[1]);
 
-    Form_Load();
+    openDriveC();
 }
 
-void Form2::Form_Load() {
-    Drive1->setDrive(QStringLiteral("C:"));
+// At its first opening the dialog shows the root of drive C.
+void Form2::openDriveC() {
+    m_driveList->setDrive(QStringLiteral("C:"));
     // Opening the root of drive C is assumed to work; should it not, the list stays empty.
-    (void)Dir1->setPath(Drive1->driveRoot());
+    (void)m_folderList->setPath(m_driveList->driveRoot());
 }
 
 QString Form2::showModal() {
     m_chosen = QString();
     // Volumes mounted or gone since the last opening show as they are now.
-    Drive1->refresh();
+    m_driveList->refresh();
     setWindowModality(Qt::ApplicationModal);
     exec();
     return m_chosen;
 }
 
-void Form2::Drive1_Change() {
+void Form2::openChosenDrive() {
     // The list always opens the root of the chosen drive, never the folder last used there.
-    if (!Dir1->setPath(Drive1->driveRoot())) {
+    if (!m_folderList->setPath(m_driveList->driveRoot())) {
         m_platform.warn(this, m_mainCaption, QStringLiteral("Drive Unavailable or Not Ready"));
-        Drive1->setDrive(QStringLiteral("c:")); // runs this again when the selection changes
+        m_driveList->setDrive(QStringLiteral("c:")); // runs this again when the selection changes
     }
 }
 
-void Form2::Dir1_MouseButton() {
-    Label1->setText(Dir1->path());
+void Form2::showOpenFolder() {
+    m_pathLabel->setText(m_folderList->path());
 }
 
-void Form2::Command1_Click(int Index) {
-    if (Index == 1)
-        m_chosen = Dir1->path();
+// "&OK" chooses the open folder; "&Cancel" chooses none. Either only hides the dialog.
+void Form2::closeChoosing(bool chosen) {
+    if (chosen)
+        m_chosen = m_folderList->path();
     hide();
 }
 
@@ -108,7 +110,7 @@ void Form2::keyPressEvent(QKeyEvent* event) {
     // Enter presses the focused button (there is no default one); on the directory
     // list it opens the folder, which the list does itself.
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    for (QPushButton* button : Command1) {
+    for (QPushButton* button : m_buttons) {
         if (enter && event->modifiers() == Qt::NoModifier && button->hasFocus()) {
             button->click();
             return;

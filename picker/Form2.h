@@ -37,19 +37,19 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void Form_Load();
-    void Drive1_Change();
-    void Dir1_MouseButton();
-    void Command1_Click(int Index);
+    void openDriveC();
+    void openChosenDrive();
+    void showOpenFolder();
+    void closeChoosing(bool chosen);
 
     platform::Platform& m_platform;
     QString m_mainCaption;
     QString m_chosen;
 
-    picker::DriveListBox* Drive1 = nullptr;
-    picker::DirListBox* Dir1 = nullptr;
-    QLabel* Label1 = nullptr;
-    std::array<QPushButton*, 2> Command1{};
+    picker::DriveListBox* m_driveList = nullptr;
+    picker::DirListBox* m_folderList = nullptr;
+    QLabel* m_pathLabel = nullptr;
+    std::array<QPushButton*, 2> m_buttons{}; // Cancel, OK
 };
 
 } // namespace picker
