@@ -1,7 +1,10 @@
 #include "files/IgnoreRules.h"
 
-#include <QDir>
-#include <QFile>
+#include "files/Names.h"
+
+#include <filesystem>
+#include <fstream>
+#include <system_error>
 
 namespace files {
 
@@ -48,13 +51,15 @@ QString translated(const QString& glob) {
 
 IgnoreRules IgnoreRules::load(const QString& folder, const QStringList& excludes) {
     IgnoreRules rules;
-    QFile file(QDir(folder).filePath(QStringLiteral(".code-inserter-ignore")));
-    if (file.open(QIODevice::ReadOnly)) {
+    // The folder by its bytes, so that a name that is not text keeps its rules too.
+    const std::filesystem::path path(encodeName(folder).toStdString() + "/.code-inserter-ignore");
+    std::error_code error;
+    if (std::filesystem::is_regular_file(path, error)) {
+        std::ifstream file(path, std::ios::binary);
         int number = 0;
-        while (!file.atEnd()) {
-            const QString line =
-                QString::fromUtf8(file.readLine()).remove(QLatin1Char('\n')).remove(QLatin1Char('\r'));
-            rules.add(line, QStringLiteral(".code-inserter-ignore line %1").arg(++number));
+        for (std::string line; std::getline(file, line);) {
+            const QString text = QString::fromStdString(line).remove(QLatin1Char('\r'));
+            rules.add(text, QStringLiteral(".code-inserter-ignore line %1").arg(++number));
         }
     }
     for (const QString& pattern : excludes)

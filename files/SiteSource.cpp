@@ -1,17 +1,37 @@
 #include "files/SiteSource.h"
 
-#include <QDir>
-#include <QFileInfo>
+#include "files/Names.h"
+
+#include <filesystem>
+#include <system_error>
 
 namespace files {
 
+namespace {
+
+// Whether the folder (by its bytes) holds an Eleventy configuration file.
+bool holdsEleventyConfig(const std::filesystem::path& dir) {
+    std::error_code error;
+    for (std::filesystem::directory_iterator entry(dir, error), end; !error && entry != end;
+         entry.increment(error)) {
+        const std::string name = entry->path().filename().string();
+        if (name.rfind("eleventy.config.", 0) == 0 && entry->is_regular_file(error))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
 std::optional<Generator> generatorOf(const QString& folder) {
-    const QDir dir(folder);
+    // The folder by its bytes, so that a name that is not text is looked into too.
+    const std::filesystem::path dir(encodeName(folder).toStdString());
+    std::error_code error;
     const auto file = [&](const char* name) {
-        return QFileInfo(dir.filePath(QLatin1String(name))).isFile();
+        return std::filesystem::is_regular_file(dir / name, error);
     };
     const auto folderIn = [&](const char* name) {
-        return QFileInfo(dir.filePath(QLatin1String(name))).isDir();
+        return std::filesystem::is_directory(dir / name, error);
     };
     const bool hugoConfig = file("hugo.toml") || file("hugo.yaml") || file("hugo.json") ||
                             file("config.toml") || file("config.yaml") || file("config.json");
@@ -19,7 +39,7 @@ std::optional<Generator> generatorOf(const QString& folder) {
         return Generator{QStringLiteral("Hugo"), QStringLiteral("public/")};
     if (file("_config.yml") && folderIn("_layouts"))
         return Generator{QStringLiteral("Jekyll"), QStringLiteral("_site/")};
-    if (file(".eleventy.js") || !dir.entryList({QStringLiteral("eleventy.config.*")}, QDir::Files).isEmpty())
+    if (file(".eleventy.js") || holdsEleventyConfig(dir))
         return Generator{QStringLiteral("Eleventy"), QStringLiteral("_site/")};
     if (file("mkdocs.yml"))
         return Generator{QStringLiteral("MkDocs"), QStringLiteral("site/")};

@@ -310,8 +310,13 @@ private Q_SLOTS:
         const QByteArray page = beneath + '/' + file;
         const QByteArray text = "<html><body>x</body></html>\n";
         rawWrite(page, text);
+        // The folder's own exclusions are read too.
+        rawWrite(folder + "/.code-inserter-ignore", "left.html\n");
+        rawWrite(folder + "/left.html", text);
         // Qt cannot remove names it cannot read as text: they go by their bytes.
         const auto cleanUp = qScopeGuard([&] {
+            for (const char* name : {"/.code-inserter-ignore", "/left.html"})
+                ::unlink(QByteArray(folder + name).constData());
             ::unlink(page.constData());
             ::rmdir(beneath.constData());
             ::rmdir(folder.constData());
@@ -323,6 +328,7 @@ private Q_SLOTS:
                        site.dir.path(), QByteArray("site-\xFF\xFE-x")); // as typed, relative
         QVERIFY2(insert.status == 0, insert.err.constData());
         QVERIFY2(rawRead(page).contains(QByteArray("&page=" + named + "&")), rawRead(page).constData());
+        QCOMPARE(rawRead(folder + "/left.html"), text);
         const Run runs = cli({QStringLiteral("runs")});
         QVERIFY2(runs.out.contains("site-\\xff\\xfe-x"), runs.out.constData());
         const Run undo = cli({QStringLiteral("undo")});
