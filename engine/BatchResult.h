@@ -49,6 +49,10 @@ struct PageResult {
     // includes: that file's path beneath the folder. The outcome and state are
     // the include's.
     std::string via;
+    // Status runs: the whole blocks a run would replace with one (several for a
+    // page that carries the code more than once; its state is then Broken, as
+    // its markers form no single block).
+    std::size_t blocks = 0;
 
     // The outcome as reports count it: skipped or failed for a failure.
     Outcome reported() const;

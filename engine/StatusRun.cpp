@@ -78,6 +78,9 @@ void readMarkers(const std::string& contents, const Result<RewritePlan>& insert,
     }
     if (!oneBlock) {
         result.state = PageState::Broken;
+        // Every marker in a whole block: a run replaces them with one.
+        if (insert && starts == ends && insert->blocksRemoved == starts)
+            result.blocks = starts;
         result.note = "its markers form no single block (" + std::to_string(starts) + " start, " +
                       std::to_string(ends) + " end)";
         return;
@@ -86,8 +89,9 @@ void readMarkers(const std::string& contents, const Result<RewritePlan>& insert,
         std::string_view(text).substr(firstStart, all.findKey(EndMarker, firstStart) - firstStart);
     const BlockFields carried = readTrackingBlock(blockText);
     result.state = PageState::Code;
+    result.blocks = 1;
     result.website = carried.website;
-    result.protocol = carried.secure ? "secure" : "normal";
+    result.protocol = protocolWord(carried.secure ? Protocol::Secure : Protocol::Normal);
     if (options.compare) {
         result.state = insert->changed ? PageState::Stale : PageState::Current;
         if (insert->changed)

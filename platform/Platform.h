@@ -9,6 +9,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 
 #include <memory>
 #include <string>
@@ -76,6 +77,11 @@ public:
     virtual QString askSaveFile(QWidget* parent, const QString& title, const QString& suggested) = 0;
     // Writes a file whole, replacing what the path held only once it is complete.
     virtual Result<void> saveText(const QString& path, const QByteArray& text) = 0;
+    // What the wizard keeps between its starts (under the user's configuration
+    // folder), by key: an invalid value where nothing is kept.
+    virtual QVariant kept(const QString& key) = 0;
+    virtual void keep(const QString& key, const QVariant& value) = 0;
+
     // Handles the window events queued so far, then returns.
     virtual void processEvents() = 0;
     // Ends the program: no question, no further handler of the caller runs.

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QSaveFile>
+#include <QSettings>
 #include <QStorageInfo>
 
 namespace platform {
@@ -37,6 +38,25 @@ Result<void> QtPlatform::saveText(const QString& path, const QByteArray& text) {
     if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
         return engine::Failure{engine::Failure::Kind::System, file.errorString().toStdString()};
     return {};
+}
+
+namespace {
+
+// The wizard's settings: $XDG_CONFIG_HOME/trafalytic/code-inserter.conf (by
+// default under ~/.config), the registry on Windows.
+QSettings wizardSettings() {
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("trafalytic"),
+                     QStringLiteral("code-inserter"));
+}
+
+} // namespace
+
+QVariant QtPlatform::kept(const QString& key) {
+    return wizardSettings().value(key);
+}
+
+void QtPlatform::keep(const QString& key, const QVariant& value) {
+    wizardSettings().setValue(key, value);
 }
 
 QList<Volume> QtPlatform::volumes() {

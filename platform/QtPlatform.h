@@ -23,6 +23,8 @@ public:
     QString askSaveFile(QWidget* parent, const QString& title, const QString& suggested) override;
     Result<void> saveText(const QString& path, const QByteArray& text) override;
     void showModal(QDialog& dialog) override;
+    QVariant kept(const QString& key) override;
+    void keep(const QString& key, const QVariant& value) override;
     void processEvents() override;
     void quit() override;
 

@@ -7,6 +7,7 @@
 #include "wizard/TextFit.h"
 
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QLineEdit>
 
 namespace wizard {
@@ -73,6 +74,20 @@ bool FolderPage::namesByPath() const {
 
 QList<QWidget*> FolderPage::tabOrder() const {
     return {m_folderEdit, m_browseButton, m_subfoldersCheck, m_pathNamesCheck};
+}
+
+void FolderPage::restore(platform::Platform& platform) {
+    const QString folder = platform.kept(QStringLiteral("folder")).toString();
+    if (!folder.isEmpty() && QFileInfo(folder).isDir())
+        m_folderEdit->setText(folder);
+    m_subfoldersCheck->setChecked(platform.kept(QStringLiteral("subfolders")).toBool());
+    m_pathNamesCheck->setChecked(platform.kept(QStringLiteral("pathNames")).toBool());
+}
+
+void FolderPage::keep(platform::Platform& platform) const {
+    platform.keep(QStringLiteral("folder"), m_folderEdit->text());
+    platform.keep(QStringLiteral("subfolders"), m_subfoldersCheck->isChecked());
+    platform.keep(QStringLiteral("pathNames"), m_pathNamesCheck->isChecked());
 }
 
 // "Browse...": the folder picker, made once and kept.

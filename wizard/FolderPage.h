@@ -30,6 +30,10 @@ public:
     bool includeSubfolders() const;
     // Names by path are offered only with subfolders.
     bool namesByPath() const;
+    // Fills the page as the last run left it: the folder only while it is one.
+    void restore(platform::Platform& platform);
+    // Keeps what the page holds for the next start.
+    void keep(platform::Platform& platform) const;
     // The controls in the order they are read, for Tab.
     QList<QWidget*> tabOrder() const;
 

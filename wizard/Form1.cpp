@@ -151,6 +151,9 @@ void Form1::start() {
     resize(twips(ClientWidth), twips(ClientHeight));
     m_versionLabel->setText(versionText(version::major(), version::minor(), version::patch()));
     m_settingsPage->start();
+    // Page 0 and page 2 begin where the last run left them.
+    m_folderPage->restore(m_platform);
+    m_settingsPage->restore(m_platform);
     showPage(0);
     show();
     stretchBanner();
@@ -212,6 +215,9 @@ void Form1::startRun() {
     m_navigation[2]->setText(QStringLiteral("&Close"));
     m_navigation[2]->setAccessibleName(QStringLiteral("Close"));
     m_pagesPage->stopMarks();
+    // What the run starts with is what the next start begins with.
+    m_folderPage->keep(m_platform);
+    m_settingsPage->keep(m_platform);
     // The settings are read once, here: they cannot change while the run goes.
     engine::RunSettings settings = m_settingsPage->runSettings();
     settings.naming = m_folderPage->namesByPath() ? engine::PageNaming::Path : engine::PageNaming::File;

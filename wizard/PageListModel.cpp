@@ -34,6 +34,15 @@ QIcon markIcon(PageListModel::Mark mark) {
         painter.setPen(QPen(Qt::white, 3.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         painter.drawPolyline(QPolygonF({QPointF(10, 16.5), QPointF(14.5, 21), QPointF(22, 11.5)}));
     });
+    // Two green discs, one behind the other: the code more than once.
+    static const QIcon repeated = draw([](QPainter& painter) {
+        painter.setPen(QPen(Qt::white, 1.5));
+        painter.setBrush(QColor(0x1f, 0x7a, 0x3c));
+        painter.drawEllipse(QRectF(2, 2, 19, 19));
+        painter.drawEllipse(QRectF(11, 11, 19, 19));
+        painter.setPen(QPen(Qt::white, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.drawPolyline(QPolygonF({QPointF(15.5, 21), QPointF(19, 24.5), QPointF(25, 17)}));
+    });
     // An amber triangle with "!": markers that form no block.
     static const QIcon tangled = draw([](QPainter& painter) {
         painter.setPen(Qt::NoPen);
@@ -46,6 +55,8 @@ QIcon markIcon(PageListModel::Mark mark) {
     switch (mark) {
     case PageListModel::Mark::Code:
         return code;
+    case PageListModel::Mark::Repeated:
+        return repeated;
     case PageListModel::Mark::Tangled:
         return tangled;
     case PageListModel::Mark::None:

@@ -17,7 +17,7 @@ class PageListModel final : public QAbstractListModel {
 
 public:
     // What a page already carries, as a mark beside its name.
-    enum class Mark { None, Code, Tangled };
+    enum class Mark { None, Code, Repeated, Tangled };
     static constexpr int RawNameRole = Qt::UserRole;
 
     using QAbstractListModel::QAbstractListModel;

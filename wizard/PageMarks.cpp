@@ -32,7 +32,7 @@ public:
         if (!page.outcome && page.outcome.kind() == engine::Failure::Kind::ServerWritten)
             Q_EMIT m_marks.refused(m_round, row->second, QString::fromStdString(page.outcome.reason()));
         if (page.state == engine::PageState::Code || page.state == engine::PageState::Broken)
-            Q_EMIT m_marks.marked(m_round, row->second, page.state == engine::PageState::Broken,
+            Q_EMIT m_marks.marked(m_round, row->second, static_cast<int>(page.blocks),
                                   QString::fromStdString(page.website), QString::fromStdString(page.protocol),
                                   QString::fromStdString(page.via));
     }

@@ -31,8 +31,9 @@ public:
 
 Q_SIGNALS:
     // Entry `index` of reading `round` carries a block for this website and
-    // protocol (tangled false), or markers that form no block (tangled true).
-    void marked(int round, int index, bool tangled, const QString& website, const QString& protocol,
+    // protocol (`blocks` 1), several whole blocks a run replaces with one
+    // (`blocks` more), or markers that form no block a run can replace (0).
+    void marked(int round, int index, int blocks, const QString& website, const QString& protocol,
                 const QString& via);
     // Entry `index` of reading `round` is one a run would refuse, for `reason`
     // (its closing body tag written by server code).

@@ -1,5 +1,6 @@
 #include "wizard/PagesPage.h"
 
+#include "engine/RunSettings.h"
 #include "files/Names.h"
 #include "platform/Platform.h"
 #include "platform/Twips.h"
@@ -128,19 +129,26 @@ void PagesPage::stopMarks() {
 }
 
 // An entry that already carries the tracking code shows a small mark, and says
-// what it carries; one whose markers form no block shows another.
-void PagesPage::showMark(int round, int index, bool tangled, const QString& website, const QString& protocol,
+// what it carries; one that carries it more than once shows another, and one
+// whose markers form no block a run can replace a third.
+void PagesPage::showMark(int round, int index, int blocks, const QString& website, const QString& protocol,
                          const QString& via) {
     if (round != m_marks->round() || index < 0 || index >= m_pageList->rowCount())
         return;
-    if (tangled) {
+    if (blocks > 1) {
+        m_pageList->setMark(index, PageListModel::Mark::Repeated,
+                            QStringLiteral("Carries the code more than once; a run leaves one"));
+        return;
+    }
+    if (blocks == 0) {
         m_pageList->setMark(index, PageListModel::Mark::Tangled,
                             QStringLiteral("Markers need tidying by hand: they form no single block"));
         return;
     }
     QString says = QStringLiteral("Carries the tracking code for website %1 (%2)")
-                       .arg(website, protocol == QLatin1String("secure") ? QStringLiteral("https")
-                                                                         : QStringLiteral("http"));
+                       .arg(website, protocol == QLatin1String(engine::protocolWord(engine::Protocol::Secure))
+                                         ? QStringLiteral("https")
+                                         : QStringLiteral("http"));
     // A page that shares its footer carries the footer's block.
     if (!via.isEmpty())
         says += QStringLiteral(", in %1").arg(via);

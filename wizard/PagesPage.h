@@ -57,7 +57,7 @@ public:
     bool entrySelected(int index) const override;
 
 private:
-    void showMark(int round, int index, bool tangled, const QString& website, const QString& protocol,
+    void showMark(int round, int index, int blocks, const QString& website, const QString& protocol,
                   const QString& via);
     void showTickedCount();
     void tick(int command);

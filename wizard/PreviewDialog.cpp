@@ -79,7 +79,8 @@ struct PreviewDialog::Told {
     int done = 0;
     int total = 0;
     bool ended = false;
-    QString summary; // the counts, or why the run could not be made
+    QString summary;            // the counts, or why the run could not be made
+    engine::BatchResult counts; // the pages told so far, by outcome
 };
 
 PreviewDialog::PreviewDialog(PreviewSource source, platform::Platform& platform, const QString& mainCaption,
@@ -96,13 +97,19 @@ PreviewDialog::PreviewDialog(PreviewSource source, platform::Platform& platform,
     m_pages = new QListWidget(this);
     m_pages->setObjectName(QStringLiteral("List3"));
     m_pages->setAccessibleName(QStringLiteral("What a run would do"));
-    m_pages->setGeometry(twipsRect(120, 120, 4335, 5535));
+    m_pages->setGeometry(twipsRect(120, 435, 4335, 5220));
+    // Above the list, the pages told so far by outcome, as the command-line tool sums them up.
+    m_counts = new QLabel(this);
+    m_counts->setObjectName(QStringLiteral("Label4"));
+    m_counts->setAccessibleName(QStringLiteral("Pages by outcome"));
+    m_counts->setGeometry(twipsRect(120, 120, 11160, 255));
+    m_counts->setTextFormat(Qt::PlainText);
     m_pages->setTextElideMode(Qt::ElideMiddle);
     m_pages->setUniformItemSizes(true);
     m_diff = new QPlainTextEdit(this);
     m_diff->setObjectName(QStringLiteral("Text3"));
     m_diff->setAccessibleName(QStringLiteral("Change to the page"));
-    m_diff->setGeometry(twipsRect(4575, 120, 6705, 5535));
+    m_diff->setGeometry(twipsRect(4575, 435, 6705, 5220));
     m_diff->setReadOnly(true);
     m_diff->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_diff->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
@@ -130,6 +137,7 @@ PreviewDialog::PreviewDialog(PreviewSource source, platform::Platform& platform,
                 told.lines.emplace_back(pageLine(page), name);
                 told.done = done;
                 told.total = total;
+                told.counts.record(page, false);
             },
             m_stop);
         engine::BatchOptions options;
@@ -161,6 +169,7 @@ void PreviewDialog::takeTold() {
     int total = 0;
     bool ended = false;
     QString summary;
+    QString counts;
     {
         const std::lock_guard<std::mutex> lock(m_told->mutex);
         lines.swap(m_told->lines);
@@ -168,7 +177,9 @@ void PreviewDialog::takeTold() {
         total = m_told->total;
         ended = m_told->ended;
         summary = m_told->summary;
+        counts = QString::fromStdString(m_told->counts.summary());
     }
+    m_counts->setText(counts);
     const bool first = m_pages->count() == 0;
     for (const auto& [line, path] : lines) {
         auto* item = new QListWidgetItem(line, m_pages);

@@ -32,9 +32,9 @@ struct PreviewSource {
 // What a run would do, before it is made: each selected page with the outcome a
 // dry run gives it, and beside the list the change to the page in focus as a
 // unified diff. The dry run goes on a thread of its own, with page files of its
-// own, and the list fills as it goes, with the progress, then the counts, below
-// it; each page's outcome is kept, and a diff is made only for the page in focus.
-// Keyboard first: the list has the focus; Enter or Escape closes.
+// own, and the list fills as it goes, with the counts by outcome above it and
+// the progress, then the run's summary, below it; each page's outcome is kept, and a diff is made only for
+// the page in focus. Keyboard first: the list has the focus; Enter or Escape closes.
 class PreviewDialog final : public QDialog {
     Q_OBJECT
 
@@ -59,6 +59,7 @@ private:
     QListWidget* m_pages;
     QPlainTextEdit* m_diff;
     QLabel* m_progress;
+    QLabel* m_counts;
     QTimer* m_poll;
     std::unique_ptr<Told> m_told;
     std::atomic<bool> m_stop{false};

@@ -1,5 +1,6 @@
 #include "wizard/SettingsPage.h"
 
+#include "platform/Platform.h"
 #include "platform/Twips.h"
 #include "wizard/TextFit.h"
 
@@ -64,6 +65,18 @@ void SettingsPage::start() {
                         QVariant::fromValue(int(engine::Protocol::Secure)));
     m_protocol->setCurrentIndex(0);
     fitItems(m_protocol);
+}
+
+void SettingsPage::restore(platform::Platform& platform) {
+    m_websiteNumber->setText(platform.kept(QStringLiteral("website")).toString());
+    const std::optional<engine::Protocol> protocol =
+        engine::protocolNamed(platform.kept(QStringLiteral("protocol")).toString().toStdString());
+    m_protocol->setCurrentIndex(protocol == engine::Protocol::Secure ? 1 : 0);
+}
+
+void SettingsPage::keep(platform::Platform& platform) const {
+    platform.keep(QStringLiteral("website"), m_websiteNumber->text());
+    platform.keep(QStringLiteral("protocol"), QLatin1String(engine::protocolWord(runSettings().protocol)));
 }
 
 QString SettingsPage::check() {

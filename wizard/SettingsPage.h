@@ -9,6 +9,10 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
+namespace platform {
+class Platform;
+}
+
 namespace wizard {
 
 // Page 2: the website number, the protocol and whether the code is inserted or
@@ -21,6 +25,9 @@ public:
 
     // The protocols offered, normal first and chosen.
     void start();
+    // Fills the page as the last run left it, and keeps it for the next start.
+    void restore(platform::Platform& platform);
+    void keep(platform::Platform& platform) const;
     // A website number must be typed; the number read here is the one the run goes by.
     QString check() override;
     QWidget* firstControl() override;

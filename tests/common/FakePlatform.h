@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QMap>
 #include <QSet>
 
 #include <functional>
@@ -75,6 +76,9 @@ public:
         suggested = offered;
         return savePath;
     }
+    QMap<QString, QVariant> keptValues; // what the wizard keeps between starts, here in memory
+    QVariant kept(const QString& key) override { return keptValues.value(key); }
+    void keep(const QString& key, const QVariant& value) override { keptValues.insert(key, value); }
     platform::Result<void> saveText(const QString& path, const QByteArray& text) override {
         return m_real.saveText(path, text);
     }

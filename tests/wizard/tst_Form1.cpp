@@ -1,5 +1,6 @@
 #include "FakePlatform.h"
 #include "TestFiles.h"
+#include "engine/TrackingBlock.h"
 #include "platform/Twips.h"
 #include "wizard/Form1.h"
 #include "wizard/LineControl.h"
@@ -47,7 +48,9 @@ struct Wizard {
     FakePlatform platform;
     Form1 form{platform};
 
-    Wizard() {
+    // `kept`: what an earlier start kept for this one.
+    explicit Wizard(const QMap<QString, QVariant>& kept = {}) {
+        platform.keptValues = kept;
         form.start();
         form.activateWindow();
     }
@@ -275,6 +278,44 @@ private Q_SLOTS:
         QVERIFY(!w.entry(QStringLiteral("notes.txt")).data(Qt::AccessibleDescriptionRole).isValid());
     }
 
+    // Each page's mark says what a run will do with it: none, one block (current
+    // or stale alike), several whole blocks a run leaves one of, markers it refuses.
+    void marksMatchWhatARunDoes_data() {
+        const auto block = [](const char* site) {
+            return QByteArray::fromStdString(
+                *engine::buildTrackingBlock(engine::Site::parse(site), engine::Protocol::Normal, "a.html"));
+        };
+        QTest::addColumn<QByteArray>("page");
+        QTest::addColumn<QString>("says"); // empty: no mark
+        QTest::newRow("none") << QByteArray("<body>x</body>") << QString();
+        QTest::newRow("current") << QByteArray("<body>x" + block("5") + "</body>")
+                                 << QStringLiteral("Carries the tracking code for website 5 (http)");
+        QTest::newRow("stale") << QByteArray("<body>x" + block("7") + "</body>")
+                               << QStringLiteral("Carries the tracking code for website 7 (http)");
+        QTest::newRow("twice") << QByteArray("<body>" + block("5") + "x" + block("7") + "</body>")
+                               << QStringLiteral("Carries the code more than once; a run leaves one");
+        QTest::newRow("tangled") << QByteArray("<body>" + block("5").left(70) + "x</body>")
+                                 << QStringLiteral("Markers need tidying by hand: they form no single block");
+    }
+
+    void marksMatchWhatARunDoes() {
+        QFETCH(QByteArray, page);
+        QFETCH(QString, says);
+        QTemporaryDir dir;
+        write(dir.filePath(QStringLiteral("a.html")), page);
+        // A page marked in every case, read after a.html: once it is marked, a.html's mark is told.
+        write(dir.filePath(QStringLiteral("b.html")),
+              QByteArray::fromStdString(
+                  "<body>y" +
+                  *engine::buildTrackingBlock(engine::Site::parse("5"), engine::Protocol::Normal, "b.html") +
+                  "</body>"));
+        Wizard w;
+        w.text1()->setText(dir.path());
+        w.click(w.next());
+        QTRY_VERIFY(w.entry(QStringLiteral("b.html")).data(Qt::AccessibleDescriptionRole).isValid());
+        QCOMPARE(w.entry(QStringLiteral("a.html")).data(Qt::AccessibleDescriptionRole).toString(), says);
+    }
+
     // A page whose only closing body tag its PHP code writes is marked as one a
     // run refuses, with the reason; a page that shares its footer is marked with
     // the footer's block.
@@ -337,6 +378,48 @@ private Q_SLOTS:
                                 "are built into site/; run this on site/ after each build"));
     }
 
+    // What a run starts with is kept for the next start: page 0 and page 2 begin
+    // with it; a folder gone since is not filled in, and a run cancelled before
+    // page 3 keeps nothing.
+    void remembersTheLastRun_data() {
+        QTest::addColumn<bool>("run");
+        QTest::addColumn<bool>("folderGone");
+        QTest::newRow("a run made") << true << false;
+        QTest::newRow("its folder gone since") << true << true;
+        QTest::newRow("cancelled before the run") << false << false;
+    }
+
+    void remembersTheLastRun() {
+        QFETCH(bool, run);
+        QFETCH(bool, folderGone);
+        auto dir = std::make_unique<QTemporaryDir>();
+        const QString folder = dir->path();
+        write(dir->filePath(QStringLiteral("a.htm")), Page);
+        QMap<QString, QVariant> kept;
+        {
+            Wizard w;
+            w.text1()->setText(folder);
+            w.get<QCheckBox>("Check1")->setChecked(true);
+            w.get<QCheckBox>("Check2")->setChecked(true);
+            w.click(w.next());
+            w.command3(0);
+            w.click(w.next());
+            w.text2()->setText(QStringLiteral("42"));
+            w.get<QComboBox>("Combo1")->setCurrentIndex(1);
+            if (run)
+                w.click(w.next());
+            kept = w.platform.keptValues;
+        }
+        if (folderGone)
+            dir.reset();
+        const Wizard again(kept);
+        QCOMPARE(again.text1()->text(), run && !folderGone ? folder : QString());
+        QCOMPARE(again.get<QCheckBox>("Check1")->isChecked(), run);
+        QCOMPARE(again.get<QCheckBox>("Check2")->isChecked(), run);
+        QCOMPARE(again.text2()->text(), run ? QStringLiteral("42") : QString());
+        QCOMPARE(again.get<QComboBox>("Combo1")->currentIndex(), run ? 1 : 0);
+    }
+
     // "Preview..." shows what a run would do and each page's change, and changes nothing.
     void preview() {
         QTemporaryDir dir;
@@ -353,6 +436,9 @@ private Q_SLOTS:
             QTRY_COMPARE(list->count(), 1);
             QCOMPARE(list->item(0)->text(),
                      QStringLiteral("would be inserted  ") + dir.filePath(QStringLiteral("a.htm")));
+            QTRY_COMPARE(
+                dialog.findChild<QLabel*>(QStringLiteral("Label4"))->text(),
+                QStringLiteral("1 inserted, 0 replaced, 0 removed, 0 unchanged, 0 skipped, 0 failed"));
             QVERIFY(diff->toPlainText().startsWith(QStringLiteral("--- a/a.htm\n+++ b/a.htm\n@@")));
             QVERIFY(diff->toPlainText().contains(QStringLiteral("/script/42.js")));
             QCOMPARE(QApplication::focusWidget() == list || !dialog.isVisible(), true);
