@@ -94,34 +94,7 @@ PreviewDialog::PreviewDialog(PreviewSource source, platform::Platform& platform,
     setFixedSize(twipsRect(0, 0, 11400, 6300).size());
     setFont(platform::dialogFont());
 
-    m_pages = new QListWidget(this);
-    m_pages->setObjectName(QStringLiteral("List3"));
-    m_pages->setAccessibleName(QStringLiteral("What a run would do"));
-    m_pages->setGeometry(twipsRect(120, 435, 4335, 5220));
-    // Above the list, the pages told so far by outcome, as the command-line tool sums them up.
-    m_counts = new QLabel(this);
-    m_counts->setObjectName(QStringLiteral("Label4"));
-    m_counts->setAccessibleName(QStringLiteral("Pages by outcome"));
-    m_counts->setGeometry(twipsRect(120, 120, 11160, 255));
-    m_counts->setTextFormat(Qt::PlainText);
-    m_pages->setTextElideMode(Qt::ElideMiddle);
-    m_pages->setUniformItemSizes(true);
-    m_diff = new QPlainTextEdit(this);
-    m_diff->setObjectName(QStringLiteral("Text3"));
-    m_diff->setAccessibleName(QStringLiteral("Change to the page"));
-    m_diff->setGeometry(twipsRect(4575, 435, 6705, 5220));
-    m_diff->setReadOnly(true);
-    m_diff->setLineWrapMode(QPlainTextEdit::NoWrap);
-    m_diff->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    m_progress = new QLabel(this);
-    m_progress->setObjectName(QStringLiteral("Label3"));
-    m_progress->setGeometry(twipsRect(120, 5820, 10065, 255));
-    auto* close = new QPushButton(QStringLiteral("&Close"), this);
-    close->setObjectName(QStringLiteral("Command6"));
-    close->setGeometry(twipsRect(10305, 5790, 975, 315));
-    connect(close, &QPushButton::clicked, this, &QDialog::accept);
-    connect(m_pages, &QListWidget::currentRowChanged, this, &PreviewDialog::showChange);
-    m_pages->setFocus();
+    buildControls();
 
     m_poll = new QTimer(this);
     m_poll->setInterval(40);
@@ -150,6 +123,38 @@ PreviewDialog::PreviewDialog(PreviewSource source, platform::Platform& platform,
         told.summary = run ? QStringLiteral("A run would give: ") + QString::fromStdString(run->summary())
                            : QString::fromStdString(run.reason());
     });
+}
+
+// The list, the counts above it, the diff beside it, the progress and "Close" below.
+void PreviewDialog::buildControls() {
+    m_pages = new QListWidget(this);
+    m_pages->setObjectName(QStringLiteral("List3"));
+    m_pages->setAccessibleName(QStringLiteral("What a run would do"));
+    m_pages->setGeometry(twipsRect(120, 435, 4335, 5220));
+    // Above the list, the pages told so far by outcome, as the command-line tool sums them up.
+    m_counts = new QLabel(this);
+    m_counts->setObjectName(QStringLiteral("Label4"));
+    m_counts->setAccessibleName(QStringLiteral("Pages by outcome"));
+    m_counts->setGeometry(twipsRect(120, 120, 11160, 255));
+    m_counts->setTextFormat(Qt::PlainText);
+    m_pages->setTextElideMode(Qt::ElideMiddle);
+    m_pages->setUniformItemSizes(true);
+    m_diff = new QPlainTextEdit(this);
+    m_diff->setObjectName(QStringLiteral("Text3"));
+    m_diff->setAccessibleName(QStringLiteral("Change to the page"));
+    m_diff->setGeometry(twipsRect(4575, 435, 6705, 5220));
+    m_diff->setReadOnly(true);
+    m_diff->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_diff->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    m_progress = new QLabel(this);
+    m_progress->setObjectName(QStringLiteral("Label3"));
+    m_progress->setGeometry(twipsRect(120, 5820, 10065, 255));
+    auto* close = new QPushButton(QStringLiteral("&Close"), this);
+    close->setObjectName(QStringLiteral("Command6"));
+    close->setGeometry(twipsRect(10305, 5790, 975, 315));
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_pages, &QListWidget::currentRowChanged, this, &PreviewDialog::showChange);
+    m_pages->setFocus();
 }
 
 PreviewDialog::~PreviewDialog() {

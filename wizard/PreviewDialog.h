@@ -51,6 +51,7 @@ protected:
 
 private:
     struct Told; // pages told by the run, not yet listed
+    void buildControls();
     void takeTold();
     void showChange(int row);
 
