@@ -6,9 +6,13 @@
 #include "platform/Twips.h"
 
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace picker {
 
@@ -20,8 +24,10 @@ Form2::Form2(platform::Platform& platform, const QString& mainCaption, QWidget* 
     , m_mainCaption(mainCaption) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Select Folder"));
-    setFixedSize(twipsRect(0, 0, 4695, 3435).size());
-    setSizeGripEnabled(false);
+    // The layout's size is the smallest; a larger dialog shows more folders.
+    setMinimumSize(twipsRect(0, 0, 4695, 3435).size());
+    resize(minimumSize());
+    setSizeGripEnabled(true);
     setFont(platform::dialogFont());
 
     m_driveList = new picker::DriveListBox(platform, this);
@@ -59,18 +65,58 @@ Form2::Form2(platform::Platform& platform, const QString& mainCaption, QWidget* 
     setTabOrder(m_folderList, m_buttons[0]);
     setTabOrder(m_buttons[0], m_buttons[1]);
 
-    openDriveC();
+    using platform::Anchors;
+    m_anchors.add(m_driveList, Anchors::Widens);
+    m_anchors.add(m_folderList, Anchors::Widens | Anchors::Deepens);
+    m_anchors.add(m_pathLabel, Anchors::Widens | Anchors::MovesDown);
+    for (QPushButton* b : m_buttons)
+        m_anchors.add(b, Anchors::MovesRight | Anchors::MovesDown);
+
+    // The dialog first opens where a site is likely to be: the folder last chosen
+    // in it, else the user's home folder.
+    const QString last = m_platform.kept(QStringLiteral("chosenFolder")).toString();
+    openNear(!last.isEmpty() && QFileInfo(last).isDir() ? last : QDir::homePath());
 }
 
-// At its first opening the dialog shows the root of drive C.
+void Form2::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    m_anchors.apply(std::max(0, width() - minimumWidth()), std::max(0, height() - minimumHeight()));
+}
+
+// Opens the folder, with the volume that holds it chosen in the drive list; the
+// root of drive C where it cannot be opened.
+void Form2::openNear(const QString& folder) {
+    const QString native = QDir::toNativeSeparators(QDir::cleanPath(QDir::fromNativeSeparators(folder)));
+    QString volume;
+    for (const platform::Volume& v : m_platform.volumes()) {
+        QString root = v.root;
+        if (!root.endsWith(QDir::separator()))
+            root += QDir::separator();
+        if ((native == v.root || native.startsWith(root)) && v.root.size() > volume.size())
+            volume = v.root;
+    }
+    if (volume.isEmpty() || !m_folderList->setPath(native)) {
+        openDriveC();
+        return;
+    }
+    // The drive list follows without opening the volume's root.
+    m_placing = true;
+    m_driveList->setDrive(volume);
+    m_placing = false;
+}
+
+// Where no other folder can be opened, the dialog shows the root of drive C.
 void Form2::openDriveC() {
     m_driveList->setDrive(QStringLiteral("C:"));
     // Opening the root of drive C is assumed to work; should it not, the list stays empty.
     (void)m_folderList->setPath(m_driveList->driveRoot());
 }
 
-QString Form2::showModal() {
+QString Form2::showModal(const QString& near) {
     m_chosen = QString();
+    // The folder already given in the wizard, where it is one.
+    if (!near.isEmpty() && QFileInfo(near).isDir())
+        openNear(near);
     // Volumes mounted or gone since the last opening show as they are now.
     m_driveList->refresh();
     setWindowModality(Qt::ApplicationModal);
@@ -79,6 +125,8 @@ QString Form2::showModal() {
 }
 
 void Form2::openChosenDrive() {
+    if (m_placing)
+        return;
     // The list always opens the root of the chosen drive, never the folder last used there.
     if (!m_folderList->setPath(m_driveList->driveRoot())) {
         m_platform.warn(this, m_mainCaption, QStringLiteral("Drive Unavailable or Not Ready"));
@@ -92,8 +140,10 @@ void Form2::showOpenFolder() {
 
 // "&OK" chooses the open folder; "&Cancel" chooses none. Either only hides the dialog.
 void Form2::closeChoosing(bool chosen) {
-    if (chosen)
+    if (chosen) {
         m_chosen = m_folderList->path();
+        m_platform.keep(QStringLiteral("chosenFolder"), m_chosen);
+    }
     hide();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Anchors.h"
+
 #include <QDialog>
 
 #include <array>
@@ -26,18 +28,21 @@ public:
     // mainCaption titles the dialog's message box, as the main window's caption.
     Form2(platform::Platform& platform, const QString& mainCaption, QWidget* parent = nullptr);
 
-    // Shows the dialog modally; returns the open directory after "&OK", or a null
-    // string after "&Cancel" or the close box.
-    QString showModal();
+    // Shows the dialog modally, opened at `near` when that is a folder; returns
+    // the open directory after "&OK", or a null string after "&Cancel" or the
+    // close box.
+    QString showModal(const QString& near = QString());
     // What the last closing chose: the folder after "&OK", else a null string.
     QString chosenFolder() const { return m_chosen; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void openDriveC();
+    void openNear(const QString& folder);
     void openChosenDrive();
     void showOpenFolder();
     void closeChoosing(bool chosen);
@@ -50,6 +55,8 @@ private:
     picker::DirListBox* m_folderList = nullptr;
     QLabel* m_pathLabel = nullptr;
     std::array<QPushButton*, 2> m_buttons{}; // Cancel, OK
+    platform::Anchors m_anchors;
+    bool m_placing = false; // the drive list follows the folder opened
 };
 
 } // namespace picker

@@ -60,6 +60,8 @@ public:
     // A run of the journal read back for undo, held until the reader is gone;
     // fails when it is not there, still running, or the journal is not safe.
     virtual Result<std::unique_ptr<JournalReader>> openForUndo(const QString& id) = 0;
+    // The runs the journal holds, oldest first.
+    virtual Result<std::vector<JournalRun>> journalRuns() = 0;
 
     // The machine's volumes; the first entry is the root volume, which stands
     // for drive C.

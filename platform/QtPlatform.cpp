@@ -33,6 +33,10 @@ Result<std::unique_ptr<JournalReader>> QtPlatform::openForUndo(const QString& id
     return files::openForUndo(id);
 }
 
+Result<std::vector<JournalRun>> QtPlatform::journalRuns() {
+    return files::journalRuns();
+}
+
 Result<void> QtPlatform::saveText(const QString& path, const QByteArray& text) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())

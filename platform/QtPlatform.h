@@ -16,6 +16,7 @@ public:
     std::optional<files::Generator> generatorOf(const QString& folder) override;
     Result<std::unique_ptr<JournalWriter>> beginJournal(const JournalRun& header) override;
     Result<std::unique_ptr<JournalReader>> openForUndo(const QString& id) override;
+    Result<std::vector<JournalRun>> journalRuns() override;
     QList<Volume> volumes() override;
     Result<Directory> openDirectory(const QString& path) override;
     void warn(QWidget* parent, const QString& title, const QString& text) override;

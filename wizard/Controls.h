@@ -3,6 +3,8 @@
 // How the wizard's pages make their controls: named as the layout names them,
 // placed in twips, with the names screen readers announce.
 
+#include "platform/Anchors.h"
+
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -89,6 +91,11 @@ public:
     virtual QString check() { return {}; }
     // The control typing goes to when the page comes into view.
     virtual QWidget* firstControl() { return nullptr; }
+    // Places the controls for a window grown by dx and dy pixels past its smallest size.
+    void follow(int dx, int dy) const { m_anchors.apply(dx, dy); }
+
+protected:
+    platform::Anchors m_anchors;
 };
 
 } // namespace wizard

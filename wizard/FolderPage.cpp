@@ -4,6 +4,7 @@
 #include "picker/Form2.h"
 #include "platform/Platform.h"
 #include "platform/Twips.h"
+#include "wizard/HistoryDialog.h"
 #include "wizard/TextFit.h"
 
 #include <QCheckBox>
@@ -35,17 +36,29 @@ FolderPage::FolderPage(platform::Platform& platform, const QString& caption, QWi
         placed(new QCheckBox(QStringLiteral("Include &subfolders"), this), QStringLiteral("Check1"),
                twipsRect(240, 1830, 3975, 255), QStringLiteral("Include subfolders"));
     m_pathNamesCheck = placed(new QCheckBox(QStringLiteral("Name pages by their &path in the site"), this),
-                              QStringLiteral("Check2"), twipsRect(480, 2130, 4935, 255),
+                              QStringLiteral("Check2"), twipsRect(480, 2130, 3735, 255),
                               QStringLiteral("Name pages by their path in the site"));
     m_pathNamesCheck->setEnabled(false);
     connect(m_subfoldersCheck, &QCheckBox::toggled, m_pathNamesCheck, &QWidget::setEnabled);
     m_folderNextHint = label(this, "Label3", QStringLiteral("Then click on 'Next' to continue."),
                              twipsRect(240, 2460, 4095, 255));
-    m_sourceWarning = label(this, "Label18", QString(), twipsRect(240, 2400, 5175, 495), true);
+    m_sourceWarning = label(this, "Label18", QString(), twipsRect(240, 2400, 4095, 495), true);
+    // Below "Browse...", clear of the check boxes and the hint: every run the journal keeps.
+    m_historyButton = button(this, QStringLiteral("Command8"), QStringLiteral("&History..."),
+                             twipsRect(4440, 2190, 975, 315));
+    connect(m_historyButton, &QPushButton::clicked, this, [this] { showHistory(); });
+    fitCaption(m_historyButton);
     m_sourceWarning->hide();
     connect(m_folderEdit, &QLineEdit::textChanged, this, &FolderPage::showSourceWarning);
     for (QLabel* l : {m_welcomeText, m_folderPrompt, m_folderNextHint})
         fitText(l);
+    // A wider window gives a long folder more room.
+    using platform::Anchors;
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{m_welcomeText, m_folderPrompt, m_folderEdit, m_sourceWarning})
+        m_anchors.add(w, Anchors::Widens);
+    m_anchors.add(m_browseButton, Anchors::MovesRight);
+    m_anchors.add(m_historyButton, Anchors::MovesRight);
 }
 
 FolderPage::~FolderPage() {
@@ -73,7 +86,7 @@ bool FolderPage::namesByPath() const {
 }
 
 QList<QWidget*> FolderPage::tabOrder() const {
-    return {m_folderEdit, m_browseButton, m_subfoldersCheck, m_pathNamesCheck};
+    return {m_folderEdit, m_browseButton, m_subfoldersCheck, m_pathNamesCheck, m_historyButton};
 }
 
 void FolderPage::restore(platform::Platform& platform) {
@@ -96,9 +109,15 @@ void FolderPage::pickFolder() {
         m_picker = new picker::Form2(m_platform, m_caption);
         connect(m_picker, &QObject::destroyed, this, [this] { m_picker = nullptr; });
     }
-    const QString folder = m_picker->showModal();
+    const QString folder = m_picker->showModal(m_folderEdit->text());
     if (!folder.isNull())
         m_folderEdit->setText(folder);
+}
+
+// "History...": the runs the journal keeps, any of which can be taken back.
+void FolderPage::showHistory() {
+    HistoryDialog dialog(m_platform, m_caption, window());
+    m_platform.showModal(dialog);
 }
 
 // Under the folder field: the folder is a site generator's source, whose pages

@@ -39,6 +39,7 @@ public:
 
 private:
     void pickFolder();
+    void showHistory();
     void showSourceWarning(const QString& folder);
 
     platform::Platform& m_platform;
@@ -49,6 +50,7 @@ private:
     QPushButton* m_browseButton;
     QCheckBox* m_subfoldersCheck;
     QCheckBox* m_pathNamesCheck;
+    QPushButton* m_historyButton;
     QLabel* m_folderNextHint;
     QLabel* m_sourceWarning; // in the hint's place: a site generator's source folder
     picker::Form2* m_picker = nullptr;

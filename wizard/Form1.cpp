@@ -18,6 +18,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace wizard {
 
 using platform::toTwips;
@@ -29,6 +31,7 @@ namespace {
 const QString Caption = QStringLiteral("Trafalytic - Code Inserter");
 
 constexpr int InViewTop = 840;
+constexpr int LightLineTop = 4080;
 constexpr int OutOfViewTop = 8000;
 
 // The layout's outer size, and the client area it was drawn for (a frame of 45
@@ -80,6 +83,15 @@ Form1::Form1(platform::Platform& platform, QWidget* parent)
     for (qsizetype i = 0; i + 1 < order.size(); ++i)
         setTabOrder(order[i], order[i + 1]);
     m_banner->lower();
+
+    // Grown past its smallest size, the window gives the room to the pages; the
+    // buttons keep to its bottom right, the version to the banner's right end.
+    using platform::Anchors;
+    for (QWidget* w : m_navigation)
+        m_anchors.add(w, Anchors::MovesRight | Anchors::MovesDown);
+    m_anchors.add(m_versionLabel, Anchors::MovesRight);
+    for (QWidget* w : m_pages)
+        m_anchors.add(w, Anchors::Widens | Anchors::Deepens);
 }
 
 // The white banner with the picture and the version, and the separator lines.
@@ -118,7 +130,7 @@ void Form1::buildBanner() {
     m_darkLine->setEnds(120, 3960, 5040, 3960);
     m_lightLine = new LineControl(QPalette::Light, this);
     m_lightLine->setObjectName(QStringLiteral("Line2"));
-    m_lightLine->setEnds(120, 4080, 5040, 4080);
+    m_lightLine->setEnds(120, LightLineTop, 5040, LightLineTop);
 }
 
 // "Prev", "Next" and "Cancel".
@@ -198,6 +210,8 @@ void Form1::goNext() {
             return;
         }
     }
+    if (m_currentPage == 1)
+        m_settingsPage->showCarried(m_pagesPage->tickedProtocol());
     if (m_currentPage < 3) {
         ++m_currentPage;
         showPage(m_currentPage);
@@ -262,14 +276,20 @@ void Form1::showPreview() {
 
 void Form1::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
+    const int dx = std::max(0, width() - minimumWidth());
+    const int dy = std::max(0, height() - minimumHeight());
+    m_anchors.apply(dx, dy);
+    for (const WizardPage* page : m_pages)
+        page->follow(dx, dy);
     stretchBanner();
 }
 
-// The banner and the lines span the window's width.
+// The banner and the lines span the window's width; the lines stay above the buttons.
 void Form1::stretchBanner() {
     const int clientWidth = toTwips(width());
     m_banner->setGeometry(0, 0, twips(clientWidth), twips(660));
-    m_lightLine->setEnds(0, m_lightLine->y1(), static_cast<float>(clientWidth), m_lightLine->y2());
+    const float lineY = float(LightLineTop + toTwips(std::max(0, height() - minimumHeight())));
+    m_lightLine->setEnds(0, lineY, static_cast<float>(clientWidth), lineY);
     m_darkLine->setEnds(0, m_lightLine->y1() - 15, static_cast<float>(clientWidth), m_lightLine->y2() - 15);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Anchors.h"
+
 #include <QWidget>
 
 #include <array>
@@ -75,6 +77,7 @@ private:
     SettingsPage* m_settingsPage = nullptr;
     RunPage* m_runPage = nullptr;
     std::array<WizardPage*, 4> m_pages{};
+    platform::Anchors m_anchors;
 };
 
 } // namespace wizard

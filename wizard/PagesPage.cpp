@@ -84,12 +84,21 @@ PagesPage::PagesPage(platform::Platform& platform, QWidget* parent)
                                     twipsRect(3360, 840 + 480 * i, 1695, 375));
         connect(m_selectButtons[i], &QPushButton::clicked, this, [this, i] { tick(i); });
     }
-    m_tickedCount = label(this, "Label17", QString(), twipsRect(3360, 2280, 1695, 255));
+    // Two lines beside the list, for counts of six digits and more.
+    m_tickedCount = label(this, "Label17", QString(), twipsRect(3360, 2280, 1695, 540), true);
     m_tickedCount->setAccessibleName(QStringLiteral("Pages ticked"));
     m_pagesNextHint = label(this, "Label5", QStringLiteral("Then click on 'Next' to continue."),
                             twipsRect(240, 2880, 4095, 255));
     for (QLabel* l : {m_pagesPrompt, m_pagesNextHint})
         fitText(l);
+    // A larger window shows more of the list; the commands keep beside it.
+    using platform::Anchors;
+    m_anchors.add(m_pagesPrompt, Anchors::Widens);
+    m_anchors.add(m_pageView, Anchors::Widens | Anchors::Deepens);
+    for (QWidget* w : {m_selectButtons[0], m_selectButtons[1], m_selectButtons[2]})
+        m_anchors.add(w, Anchors::MovesRight);
+    m_anchors.add(m_tickedCount, Anchors::MovesRight);
+    m_anchors.add(m_pagesNextHint, Anchors::MovesDown);
 }
 
 PagesPage::~PagesPage() {
@@ -117,6 +126,7 @@ engine::Result<void> PagesPage::list(const QString& folder, bool subfolders) {
         const BusyCursor busy(static_cast<int>(m_names.size()));
         m_pageList->reset(m_path, m_names, m_platform.ignoreRules(m_path));
     }
+    m_carried = QList<std::optional<engine::Protocol>>(m_pageList->rowCount());
     if (m_pageList->rowCount() > 0)
         m_pageView->setCurrentIndex(m_pageList->index(0));
     if (!m_path.isEmpty() && !m_names.isEmpty())
@@ -145,14 +155,26 @@ void PagesPage::showMark(int round, int index, int blocks, const QString& websit
                             QStringLiteral("Markers need tidying by hand: they form no single block"));
         return;
     }
+    const bool secure = protocol == QLatin1String(engine::protocolWord(engine::Protocol::Secure));
+    m_carried[index] = secure ? engine::Protocol::Secure : engine::Protocol::Normal;
     QString says = QStringLiteral("Carries the tracking code for website %1 (%2)")
-                       .arg(website, protocol == QLatin1String(engine::protocolWord(engine::Protocol::Secure))
-                                         ? QStringLiteral("https")
-                                         : QStringLiteral("http"));
+                       .arg(website, secure ? QStringLiteral("https") : QStringLiteral("http"));
     // A page that shares its footer carries the footer's block.
     if (!via.isEmpty())
         says += QStringLiteral(", in %1").arg(via);
     m_pageList->setMark(index, PageListModel::Mark::Code, says);
+}
+
+std::optional<engine::Protocol> PagesPage::tickedProtocol() const {
+    std::optional<engine::Protocol> agreed;
+    for (int i = 0, rows = int(m_carried.size()); i < rows; ++i) {
+        if (!m_carried[i] || !m_pageList->ticked(i))
+            continue;
+        if (agreed && *agreed != *m_carried[i])
+            return std::nullopt;
+        agreed = m_carried[i];
+    }
+    return agreed;
 }
 
 void PagesPage::showTickedCount() {
@@ -161,6 +183,8 @@ void PagesPage::showTickedCount() {
                                .arg(m_pageList->tickedCount())
                                .arg(rows)
                                .arg(rows == 1 ? QStringLiteral("page") : QStringLiteral("pages")));
+    m_tickedCount->setFont(font());
+    fitText(m_tickedCount);
 }
 
 // "Select All", "UnSelect All" and "Auto Select" (the pages by their names).

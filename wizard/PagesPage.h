@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/RunSettings.h"
 #include "engine/RunSink.h"
 #include "wizard/Controls.h"
 
@@ -8,6 +9,7 @@
 #include <QPair>
 
 #include <array>
+#include <optional>
 
 class QLabel;
 class QListView;
@@ -46,6 +48,9 @@ public:
     // late, after page 2's controls.
     QList<QWidget*> tabOrder() const;
     QWidget* autoSelectButton() const { return m_selectButtons[2]; }
+    // The protocol the ticked pages that carry one block carry it for, when they
+    // all agree (as far as their marks are known); nothing otherwise.
+    std::optional<engine::Protocol> tickedProtocol() const;
 
     // engine::PageSource, from the listing and the ticks.
     std::string folder() const override;
@@ -68,6 +73,7 @@ private:
     engine::FolderId m_id;
     QList<QPair<QByteArray, QString>> m_unlisted;
     QList<QPair<QByteArray, QString>> m_skipped;
+    QList<std::optional<engine::Protocol>> m_carried; // by entry: the protocol of its one block
 
     QLabel* m_pagesPrompt;
     QListView* m_pageView;

@@ -12,10 +12,12 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <algorithm>
 #include <functional>
 
 namespace wizard {
 
+using platform::twips;
 using platform::twipsRect;
 
 namespace {
@@ -91,10 +93,13 @@ PreviewDialog::PreviewDialog(PreviewSource source, platform::Platform& platform,
     , m_told(std::make_unique<Told>()) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Preview - ") + mainCaption);
-    setFixedSize(twipsRect(0, 0, 11400, 6300).size());
+    // The layout's size is the smallest; the size the user last gave it is kept.
+    setMinimumSize(twipsRect(0, 0, 11400, 6300).size());
+    setSizeGripEnabled(true);
     setFont(platform::dialogFont());
 
     buildControls();
+    resize(m_platform.kept(QStringLiteral("previewSize")).toSize().expandedTo(minimumSize()));
 
     m_poll = new QTimer(this);
     m_poll->setInterval(40);
@@ -155,6 +160,27 @@ void PreviewDialog::buildControls() {
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_pages, &QListWidget::currentRowChanged, this, &PreviewDialog::showChange);
     m_pages->setFocus();
+    using platform::Anchors;
+    m_anchors.add(m_counts, Anchors::Widens);
+    m_anchors.add(m_pages, Anchors::Deepens);
+    m_anchors.add(m_diff, Anchors::Deepens);
+    m_anchors.add(m_progress, Anchors::Widens | Anchors::MovesDown);
+    m_anchors.add(close, Anchors::MovesRight | Anchors::MovesDown);
+}
+
+// The list and the change beside it share what the dialog gained in width.
+void PreviewDialog::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    const int dx = std::max(0, width() - minimumWidth());
+    const int dy = std::max(0, height() - minimumHeight());
+    m_anchors.apply(dx, dy);
+    m_pages->resize(twips(4335) + dx / 2, m_pages->height());
+    m_diff->setGeometry(twips(4575) + dx / 2, m_diff->y(), twips(6705) + dx - dx / 2, m_diff->height());
+}
+
+void PreviewDialog::done(int result) {
+    m_platform.keep(QStringLiteral("previewSize"), size());
+    QDialog::done(result);
 }
 
 PreviewDialog::~PreviewDialog() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/BatchRun.h"
+#include "platform/Anchors.h"
 #include "platform/Platform.h"
 
 #include <QDialog>
@@ -46,8 +47,12 @@ public:
     // Whether the dry run has told every page.
     bool finished() const;
 
+    // Closes the dialog, keeping its size for the next preview.
+    void done(int result) override;
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     struct Told; // pages told by the run, not yet listed
@@ -66,6 +71,7 @@ private:
     std::atomic<bool> m_stop{false};
     std::thread m_thread;
     bool m_finished = false;
+    platform::Anchors m_anchors;
 };
 
 } // namespace wizard

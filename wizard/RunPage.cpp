@@ -3,6 +3,7 @@
 #include "files/Names.h"
 #include "platform/Platform.h"
 #include "platform/Twips.h"
+#include "wizard/JournalQuestion.h"
 #include "wizard/TextFit.h"
 
 #include <QClipboard>
@@ -89,6 +90,15 @@ RunPage::RunPage(platform::Platform& platform, const QString& caption, QWidget* 
               twipsRect(240, 2400, 5175, 255));
     for (QLabel* l : {m_applyingText, m_runHeading, m_closeHint})
         fitText(l);
+    // A larger window shows longer paths and more of the pages not changed.
+    using platform::Anchors;
+    for (QWidget* w : std::initializer_list<QWidget*>{m_applyingText, m_runHeading, m_pageInHandLabel,
+                                                      m_progress, m_runSummary})
+        m_anchors.add(w, Anchors::Widens);
+    m_anchors.add(m_notChangedList, Anchors::Widens | Anchors::Deepens);
+    m_anchors.add(m_saveReportButton, Anchors::MovesRight);
+    m_anchors.add(m_undoButton, Anchors::MovesRight);
+    m_anchors.add(m_closeHint, Anchors::MovesDown);
 }
 
 QList<QWidget*> RunPage::tabOrder() const {
@@ -115,9 +125,7 @@ void RunPage::startRunView() {
 }
 
 files::BeginJournal RunPage::journalBegin() {
-    return [this](const files::JournalRun& header) {
-        return m_platform.beginJournal(header);
-    };
+    return journalOrAsk(m_platform, this, m_caption);
 }
 
 void RunPage::changePages(engine::TickedList& pages, const engine::RunSettings& settings,

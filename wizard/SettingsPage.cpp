@@ -31,6 +31,13 @@ SettingsPage::SettingsPage(QWidget* parent)
     m_protocol = placed(new QComboBox(this), QStringLiteral("Combo1"), twipsRect(2880, 1560, 1695, 315),
                         QStringLiteral("Web Protocol"));
     m_protocolLabel->setBuddy(m_protocol);
+    // A choice made here, by the user or a program driving the page, stays.
+    connect(m_protocol, &QComboBox::currentIndexChanged, this, [this] { m_protocolChosen = !m_placing; });
+    // In the narrow room between the list and the next prompt, in a small size.
+    m_carriedNote = label(this, "Label19", QString(), twipsRect(2880, 1890, 2535, 150));
+    QFont small = m_carriedNote->font();
+    small.setPointSizeF(6.75);
+    m_carriedNote->setFont(small);
     m_modePrompt =
         label(this, "Label10", QStringLiteral("Are you inserting or removing the Trafalytic code ?"),
               twipsRect(240, 2040, 5175, 255));
@@ -58,20 +65,39 @@ SettingsPage::SettingsPage(QWidget* parent)
 }
 
 void SettingsPage::start() {
+    m_placing = true;
     m_protocol->clear();
     m_protocol->addItem(QStringLiteral("Normal (http://...)"),
                         QVariant::fromValue(int(engine::Protocol::Normal)));
     m_protocol->addItem(QStringLiteral("Secure (https://...)"),
                         QVariant::fromValue(int(engine::Protocol::Secure)));
-    m_protocol->setCurrentIndex(0);
     fitItems(m_protocol);
+    placeProtocol(engine::Protocol::Normal);
 }
 
 void SettingsPage::restore(platform::Platform& platform) {
     m_websiteNumber->setText(platform.kept(QStringLiteral("website")).toString());
     const std::optional<engine::Protocol> protocol =
         engine::protocolNamed(platform.kept(QStringLiteral("protocol")).toString().toStdString());
+    m_keptProtocol = protocol.value_or(engine::Protocol::Normal);
+    placeProtocol(m_keptProtocol);
+}
+
+// Sets the protocol list as the page's start, not as the user's choice.
+void SettingsPage::placeProtocol(engine::Protocol protocol) {
+    m_placing = true;
     m_protocol->setCurrentIndex(protocol == engine::Protocol::Secure ? 1 : 0);
+    m_placing = false;
+}
+
+void SettingsPage::showCarried(std::optional<engine::Protocol> carried) {
+    if (!m_protocolChosen)
+        placeProtocol(carried.value_or(m_keptProtocol));
+    m_carriedNote->setText(!carried ? QString()
+                           : *carried == engine::Protocol::Secure
+                               ? QStringLiteral("The ticked pages use https now.")
+                               : QStringLiteral("The ticked pages use http now."));
+    fitText(m_carriedNote);
 }
 
 void SettingsPage::keep(platform::Platform& platform) const {

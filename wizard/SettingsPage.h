@@ -3,6 +3,8 @@
 #include "engine/RunSettings.h"
 #include "wizard/Controls.h"
 
+#include <optional>
+
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -38,17 +40,26 @@ public:
     // The settings as the controls stand now, for a preview.
     engine::RunSettings currentSettings() const;
     QList<QWidget*> tabOrder() const;
+    // The protocol the ticked pages carry now, when they agree: page 2 starts at
+    // it unless the user chose one here, and says it under the protocol list.
+    void showCarried(std::optional<engine::Protocol> carried);
 
 Q_SIGNALS:
     void previewRequested();
 
 private:
+    void placeProtocol(engine::Protocol protocol);
+
     QLabel* m_websitePrompt;
     QLabel* m_websiteLabel;
     QLineEdit* m_websiteNumber;
     QLabel* m_protocolPrompt;
     QLabel* m_protocolLabel;
-    QComboBox* m_protocol; // normal, secure
+    QComboBox* m_protocol;         // normal, secure
+    QLabel* m_carriedNote;         // the protocol the ticked pages use now
+    bool m_protocolChosen = false; // by the user, on this page
+    bool m_placing = false;        // the page sets the list itself
+    engine::Protocol m_keptProtocol = engine::Protocol::Normal;
     QLabel* m_modePrompt;
     QRadioButton* m_insertOption;
     QRadioButton* m_removeOption;

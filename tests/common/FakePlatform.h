@@ -34,6 +34,7 @@ public:
     platform::Result<std::unique_ptr<files::JournalReader>> openForUndo(const QString& id) override {
         return m_real.openForUndo(id);
     }
+    platform::Result<std::vector<files::JournalRun>> journalRuns() override { return m_real.journalRuns(); }
     platform::Result<files::FolderListing> listFolder(const QString& folder, bool subfolders) override {
         return m_real.listFolder(folder, subfolders);
     }

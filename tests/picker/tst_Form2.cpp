@@ -34,6 +34,8 @@ struct Machine {
             {data.path() + QStringLiteral(" [DATA]"), QDir::toNativeSeparators(data.path())},
             {cdrom, cdrom}};
         platform.notReady.insert(cdrom);
+        // The folder last chosen in the dialog: the root of drive C.
+        platform.keptValues.insert(QStringLiteral("chosenFolder"), QDir::rootPath());
     }
 };
 
