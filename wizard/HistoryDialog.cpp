@@ -31,6 +31,9 @@ constexpr int UndoneByRole = Qt::UserRole + 1;
 
 // Whether and how a run was taken back, as the list says it.
 QString undoneText(const files::JournalRun& run) {
+    // An undo that found every page as it had been kept no record: "-".
+    if (run.undoneBy == QLatin1String("-"))
+        return QStringLiteral("undone");
     if (!run.undoneBy.isEmpty())
         return QStringLiteral("undone by %1").arg(run.undoneBy);
     if (!run.partlyBy.isEmpty())
@@ -80,6 +83,7 @@ void HistoryDialog::buildControls() {
                        QStringLiteral("Pages undone"));
     m_outcome->setTextElideMode(Qt::ElideMiddle);
     m_outcome->setUniformItemSizes(true);
+    m_outcome->hide();
     m_undoButton = button(this, QStringLiteral("Command9"), QStringLiteral("&Undo Run"),
                           twipsRect(6825, 5790, 975, 315));
     m_closeButton =
@@ -100,7 +104,7 @@ void HistoryDialog::buildControls() {
     m_runs->setFocus();
 }
 
-void HistoryDialog::listRuns() {
+void HistoryDialog::listRuns(const QString& select) {
     m_runs->clear();
     const platform::Result<std::vector<files::JournalRun>> runs = m_platform.journalRuns();
     if (!runs) {
@@ -109,7 +113,8 @@ void HistoryDialog::listRuns() {
         return;
     }
     for (auto run = runs->rbegin(); run != runs->rend(); ++run) {
-        const QString folder = shownText((run->typed.isEmpty() ? run->folder : run->typed).toStdString());
+        // The folder in full: a command-line run may have named it relative to where it ran.
+        const QString folder = shownText(run->folder.toStdString());
         auto* item = new QTreeWidgetItem(m_runs, {localTime(run->time), run->command,
                                                   QString::number(run->changed), undoneText(*run), folder});
         item->setData(0, IdRole, run->id);
@@ -119,9 +124,12 @@ void HistoryDialog::listRuns() {
     }
     for (int column = 0; column < 4; ++column)
         m_runs->resizeColumnToContents(column);
-    if (m_runs->topLevelItemCount() > 0)
-        m_runs->setCurrentItem(m_runs->topLevelItem(0));
-    else
+    for (int i = 0; i < m_runs->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* item = m_runs->topLevelItem(i);
+        if (i == 0 || item->data(0, IdRole).toString() == select)
+            m_runs->setCurrentItem(item);
+    }
+    if (m_runs->topLevelItemCount() == 0)
         m_status->setText(QStringLiteral("The journal holds no run."));
     m_undoButton->setEnabled(m_runs->topLevelItemCount() > 0);
 }
@@ -133,7 +141,8 @@ void HistoryDialog::undoSelected() {
     const QString id = item->data(0, IdRole).toString();
     // Taken back already: said, and by which run.
     if (const QString by = item->data(0, UndoneByRole).toString(); !by.isEmpty()) {
-        m_status->setText(QStringLiteral("This run was undone by run %1.").arg(by));
+        m_status->setText(by == QLatin1String("-") ? QStringLiteral("This run was undone already.")
+                                                   : QStringLiteral("This run was undone by run %1.").arg(by));
         return;
     }
     platform::Result<std::unique_ptr<files::JournalReader>> found = m_platform.openForUndo(id);
@@ -168,7 +177,7 @@ void HistoryDialog::undoSelected() {
 // The undo's summary, then each page with its outcome, those not restored first.
 void HistoryDialog::showOutcome(const engine::Result<engine::BatchResult>& run, const QString& undone) {
     m_progress->hide();
-    listRuns();
+    listRuns(undone);
     if (!run) {
         m_status->setText(sentence(run.reason()));
         return;

@@ -30,8 +30,8 @@ class HistoryDialog final : public QDialog, private engine::RunSink {
 public:
     HistoryDialog(platform::Platform& platform, const QString& mainCaption, QWidget* parent = nullptr);
 
-    // Lists the journal's runs anew, the first selected.
-    void listRuns();
+    // Lists the journal's runs anew, the one named selected, else the newest.
+    void listRuns(const QString& select = QString());
     // Takes the selected run back.
     void undoSelected();
     bool undoing() const { return m_undoing; }

@@ -2,6 +2,7 @@
 #include "picker/DirListBox.h"
 #include "picker/DriveListBox.h"
 #include "picker/Form2.h"
+#include "platform/Twips.h"
 #include "wizard/Form1.h"
 
 #include <QApplication>
@@ -103,6 +104,64 @@ private Q_SLOTS:
         QVERIFY(!d.ok()->isDefault());
         QVERIFY(!d.cancel()->isDefault());
         QVERIFY(d.ok()->x() < d.cancel()->x());
+    }
+
+    // The dialog opens at the folder typed in the wizard when it is one, else at
+    // the folder last chosen, else at the home folder, on the volume that holds it.
+    void firstFolder_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("lastChosen");
+        QTest::addColumn<QString>("opens");
+        QTest::newRow("the folder typed")
+            << QStringLiteral("site/pages") << QStringLiteral("site") << QStringLiteral("site/pages");
+        QTest::newRow("typed, not a folder")
+            << QStringLiteral("gone") << QStringLiteral("site") << QStringLiteral("site");
+        QTest::newRow("the folder last chosen")
+            << QString() << QStringLiteral("site") << QStringLiteral("site");
+        QTest::newRow("home") << QString() << QString() << QStringLiteral("home");
+    }
+
+    void firstFolder() {
+        QFETCH(QString, typed);
+        QFETCH(QString, lastChosen);
+        QFETCH(QString, opens);
+        Machine m;
+        QDir(m.data.path()).mkpath(QStringLiteral("home"));
+        const QByteArray home = qgetenv("HOME");
+        qputenv("HOME", m.data.filePath(QStringLiteral("home")).toLocal8Bit());
+        m.platform.keptValues.clear();
+        if (!lastChosen.isEmpty())
+            m.platform.keptValues.insert(QStringLiteral("chosenFolder"), m.data.filePath(lastChosen));
+        wizard::Form1 form(m.platform);
+        form.start();
+        form.findChild<QLineEdit*>(QStringLiteral("Text1"))
+            ->setText(typed.isEmpty() ? QString() : m.data.filePath(typed));
+        QString opened;
+        QString drive;
+        QTimer::singleShot(0, this, [&] {
+            auto* dialog = qobject_cast<Form2*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            opened = dialog->findChild<picker::DirListBox*>(QStringLiteral("Dir1"))->path();
+            drive = dialog->findChild<picker::DriveListBox*>(QStringLiteral("Drive1"))->driveRoot();
+            dialog->findChild<QPushButton*>(QStringLiteral("Command1_0"))->click();
+        });
+        form.findChild<QPushButton*>(QStringLiteral("Command2"))->click();
+        qputenv("HOME", home);
+        QCOMPARE(opened, QDir::toNativeSeparators(m.data.filePath(opens)));
+        QCOMPARE(drive, QDir::toNativeSeparators(m.data.path()));
+    }
+
+    // Enlarged, the dialog gives the room to its directory list; its buttons keep
+    // to the bottom right.
+    void grows() {
+        Machine m;
+        Dialog d(m);
+        QCOMPARE(d.form.minimumSize(), QSize(platform::twips(4695), platform::twips(3435)));
+        d.form.resize(d.form.minimumSize() + QSize(200, 300));
+        QApplication::processEvents();
+        QCOMPARE(d.dir()->geometry(), platform::twipsRect(120, 480, 4455, 2115).adjusted(0, 0, 200, 300));
+        QCOMPARE(d.label()->geometry(), platform::twipsRect(120, 2640, 4455, 255).adjusted(0, 300, 200, 300));
+        QCOMPARE(d.cancel()->geometry(), platform::twipsRect(3600, 3000, 975, 315).translated(200, 300));
     }
 
     void okWithoutChangeGivesTheRoot() {

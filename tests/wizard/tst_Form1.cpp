@@ -24,6 +24,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 
 #include <memory>
 
@@ -905,6 +906,196 @@ private Q_SLOTS:
             QCOMPARE(line->width(), w.form.width());
         }
         QCOMPARE(line1->y(), line2->y() - 1);
+    }
+
+    // Past its smallest size the window gives the room to the lists and paths; the
+    // buttons keep to the bottom right and the separator above them.
+    void windowGrows_data() {
+        QTest::addColumn<int>("dx");
+        QTest::addColumn<int>("dy");
+        QTest::newRow("smallest") << 0 << 0;
+        QTest::newRow("larger") << 250 << 180;
+        QTest::newRow("much larger") << 900 << 600;
+    }
+
+    void windowGrows() {
+        QFETCH(int, dx);
+        QFETCH(int, dy);
+        Wizard w;
+        QCOMPARE(w.form.minimumSize(), QSize(twips(5910), twips(4710)));
+        w.form.resize(w.form.minimumSize() + QSize(dx, dy));
+        QApplication::processEvents();
+        const auto at = [&](const char* name) {
+            return w.get<QWidget>(name)->geometry();
+        };
+        const auto grown = [&](int l, int t, int width, int height, bool right, bool down, bool wide,
+                               bool deep) {
+            return QRect(twips(l) + (right ? dx : 0), twips(t) + (down ? dy : 0),
+                         twips(width) + (wide ? dx : 0), twips(height) + (deep ? dy : 0));
+        };
+        QCOMPARE(at("Command1_0"), grown(2760, 4200, 975, 315, true, true, false, false));
+        QCOMPARE(at("Command1_2"), grown(4800, 4200, 975, 315, true, true, false, false));
+        QCOMPARE(w.get<wizard::LineControl>("Line2")->y1(), float(4080 + dy * platform::TwipsPerPixel));
+        QCOMPARE(at("Text1"), grown(240, 1440, 5175, 285, false, false, true, false));
+        QCOMPARE(at("Command2"), grown(4440, 1800, 975, 315, true, false, false, false));
+        QCOMPARE(at("List1"), grown(600, 840, 2535, 1815, false, false, true, true));
+        QCOMPARE(at("Command3_2"), grown(3360, 1800, 1695, 375, true, false, false, false));
+        QCOMPARE(at("Label5"), grown(240, 2880, 4095, 255, false, true, false, false));
+        QCOMPARE(at("List2"), grown(240, 1650, 3735, 690, false, false, true, true));
+        QCOMPARE(at("Command7"), grown(4095, 2025, 1320, 315, true, false, false, false));
+        QCOMPARE(at("Label13").width(), twips(5175) + dx);
+        QCOMPARE(at("Frame1_1").size(), QSize(twips(5655) + dx, twips(3135) + dy));
+    }
+
+    // Page 2 starts at the protocol the ticked pages carry when they agree, else
+    // at the one kept from the last run, else at "Normal"; a choice made on the
+    // page stays.
+    void protocolFromTheSite_data() {
+        QTest::addColumn<QString>("carried"); // a page each: n (http block), s (https block), - (none)
+        QTest::addColumn<QString>("kept");
+        QTest::addColumn<int>("starts");
+        QTest::addColumn<QString>("says");
+        const QString https = QStringLiteral("The ticked pages use https now.");
+        const QString http = QStringLiteral("The ticked pages use http now.");
+        QTest::newRow("all https") << QStringLiteral("ss-") << QString() << 1 << https;
+        QTest::newRow("all http, https kept")
+            << QStringLiteral("n-") << QStringLiteral("secure") << 0 << http;
+        QTest::newRow("mixed") << QStringLiteral("sn") << QString() << 0 << QString();
+        QTest::newRow("mixed, https kept")
+            << QStringLiteral("sn") << QStringLiteral("secure") << 1 << QString();
+        QTest::newRow("none carried") << QStringLiteral("--") << QString() << 0 << QString();
+    }
+
+    void protocolFromTheSite() {
+        QFETCH(QString, carried);
+        QFETCH(QString, kept);
+        QFETCH(int, starts);
+        QFETCH(QString, says);
+        QTemporaryDir dir;
+        QStringList names;
+        for (qsizetype i = 0; i < carried.size(); ++i) {
+            const QString name = QStringLiteral("p%1.htm").arg(i);
+            names << name;
+            QByteArray block;
+            if (carried[i] != QLatin1Char('-'))
+                block = QByteArray::fromStdString(*engine::buildTrackingBlock(
+                    engine::Site::parse("5"),
+                    carried[i] == QLatin1Char('s') ? engine::Protocol::Secure : engine::Protocol::Normal,
+                    "p"));
+            write(dir.filePath(name), "<body>x" + block + "</body>");
+        }
+        QMap<QString, QVariant> earlier;
+        if (!kept.isEmpty())
+            earlier.insert(QStringLiteral("protocol"), kept);
+        Wizard w(earlier);
+        w.text1()->setText(dir.path());
+        w.click(w.next());
+        for (qsizetype i = 0; i < carried.size(); ++i) {
+            if (carried[i] != QLatin1Char('-'))
+                QTRY_VERIFY(w.entry(names[i]).data(Qt::AccessibleDescriptionRole).isValid());
+        }
+        w.command3(0);
+        w.click(w.next());
+        auto* combo = w.get<QComboBox>("Combo1");
+        QCOMPARE(combo->currentIndex(), starts);
+        QCOMPARE(w.label("Label19")->text(), says);
+        // Chosen by hand, back and forth: kept.
+        combo->setCurrentIndex(1 - starts);
+        w.click(w.prev());
+        w.click(w.next());
+        QCOMPARE(combo->currentIndex(), 1 - starts);
+    }
+
+    // Where the journal cannot be made the user is asked: Yes runs without one (and
+    // nothing to undo), No changes no page.
+    void journalQuestion_data() {
+        QTest::addColumn<bool>("goOn");
+        QTest::newRow("Yes: without a journal") << true;
+        QTest::newRow("No: nothing changed") << false;
+    }
+
+    void journalQuestion() {
+        QFETCH(bool, goOn);
+        QTemporaryDir dir;
+        write(dir.filePath(QStringLiteral("a.htm")), Page);
+        // The journal's folder is a file.
+        QTemporaryDir elsewhere;
+        write(elsewhere.filePath(QStringLiteral("state")), "a file");
+        const QByteArray state = qgetenv("XDG_STATE_HOME");
+        qputenv("XDG_STATE_HOME", elsewhere.filePath(QStringLiteral("state")).toLocal8Bit());
+        Wizard w;
+        w.platform.answer = goOn;
+        w.toPage2(dir.path(), {QStringLiteral("a.htm")});
+        w.text2()->setText(QStringLiteral("3"));
+        w.click(w.next());
+        qputenv("XDG_STATE_HOME", state);
+        QCOMPARE(w.platform.questions.size(), 1);
+        QVERIFY(w.platform.questions[0].text.startsWith(QStringLiteral("The journal cannot be made in ")));
+        QVERIFY(w.platform.questions[0].text.endsWith(
+            QStringLiteral("Go on without a journal? The changes of this run then cannot be undone.")));
+        QCOMPARE(contents(dir.filePath(QStringLiteral("a.htm"))).contains("TRAFALYTIC"), goOn);
+        QCOMPARE(w.label("Label12")->text().startsWith(QStringLiteral("The journal cannot be made")), !goOn);
+        QVERIFY(!w.get<QPushButton>("Command7")->isVisibleTo(&w.form));
+    }
+
+    // "History..." lists every run the journal keeps; an earlier run is undone
+    // after a later one, through the keys; a run undone already says by which run;
+    // a page changed since is left and said; closing during an undo asks to stop.
+    void history() {
+        QTemporaryDir dir;
+        for (const char* name : {"a.htm", "b.htm", "c.htm"})
+            write(dir.filePath(QLatin1String(name)), Page);
+        QTemporaryDir journal;
+        const QByteArray state = qgetenv("XDG_STATE_HOME");
+        qputenv("XDG_STATE_HOME", journal.path().toLocal8Bit());
+        for (const char* name : {"a.htm", "b.htm"}) { // two runs, a page each
+            Wizard run;
+            run.toPage2(dir.path(), {QLatin1String(name)});
+            run.text2()->setText(QStringLiteral("9"));
+            run.click(run.next());
+        }
+        write(dir.filePath(QStringLiteral("b.htm")), "changed by hand");
+        Wizard w;
+        QTreeWidget* runs = nullptr;
+        QLabel* status = nullptr;
+        bool closed = false;
+        w.platform.onModal = [&](QDialog& dialog) {
+            dialog.show();
+            QVERIFY(QTest::qWaitForWindowActive(&dialog));
+            runs = dialog.findChild<QTreeWidget*>(QStringLiteral("List4"));
+            status = dialog.findChild<QLabel*>(QStringLiteral("Label20"));
+            QCOMPARE(runs->topLevelItemCount(), 2);
+            QTRY_COMPARE(QApplication::focusWidget(), runs);
+            QTest::keyClick(runs, Qt::Key_Down); // the earlier run: a.htm
+            QTest::keyClick(runs, Qt::Key_Return);
+            QCOMPARE(contents(dir.filePath(QStringLiteral("a.htm"))), Page);
+            QVERIFY(runs->currentItem()->text(3).startsWith(QStringLiteral("undone by ")));
+            QVERIFY(status->text().endsWith(QStringLiteral("1 restored, 0 unchanged, 0 skipped, 0 failed.")));
+            QTest::keyClick(runs, Qt::Key_Return); // again
+            QCOMPARE(
+                status->text(),
+                QStringLiteral("This run was undone by run %1.").arg(runs->currentItem()->text(3).mid(10)));
+            // The later run, whose page was changed since; asked to stop on the way, and not stopped.
+            QTest::keyClick(runs, Qt::Key_Up);
+            w.platform.answer = false;
+            w.platform.onProcessEvents = [&] {
+                dialog.close();
+            };
+            QTest::keyClick(runs, Qt::Key_Return);
+            w.platform.onProcessEvents = nullptr;
+            QCOMPARE(w.platform.questions.size(), 1);
+            QVERIFY(dialog.isVisible());
+            const auto* pages = dialog.findChild<QListWidget*>(QStringLiteral("List5"));
+            QCOMPARE(pages->count(), 1);
+            QVERIFY(pages->item(0)->text().contains(QStringLiteral("changed since the run")));
+            QTest::keyClick(runs, Qt::Key_Escape);
+            closed = !dialog.isVisible();
+        };
+        QVERIFY(QTest::qWaitForWindowActive(&w.form));
+        QTest::keyClick(&w.form, Qt::Key_H, Qt::AltModifier); // a button's key clicks it a moment later
+        QTRY_VERIFY(closed);
+        qputenv("XDG_STATE_HOME", state);
+        QCOMPARE(contents(dir.filePath(QStringLiteral("b.htm"))), QByteArray("changed by hand"));
     }
 
     void keyboard() {
