@@ -1210,6 +1210,11 @@ private Q_SLOTS:
         QTRY_VERIFY(w.entry(QStringLiteral("blog/index.html")).data(Qt::AccessibleDescriptionRole).isValid());
         w.list1()->scrollToBottom();
         shoot(QStringLiteral("page1"));
+        // Enlarged, the list shows more of the site.
+        w.form.resize(w.form.minimumSize() + QSize(240, 160));
+        w.list1()->scrollToTop();
+        shoot(QStringLiteral("page1-enlarged"));
+        w.form.resize(w.form.minimumSize());
         w.click(w.next());
         w.text2()->setText(QStringLiteral("12345"));
         shoot(QStringLiteral("page2"));
@@ -1231,6 +1236,17 @@ private Q_SLOTS:
         };
         w.click(w.next());
         shoot(QStringLiteral("page3-finished"));
+        // The next start: the history, the run before the wizard's undone.
+        Wizard again;
+        again.platform.onModal = [&](QDialog& dialog) {
+            dialog.show();
+            auto* runs = dialog.findChild<QTreeWidget*>(QStringLiteral("List4"));
+            runs->setCurrentItem(runs->topLevelItem(1));
+            dialog.findChild<QPushButton*>(QStringLiteral("Command9"))->click();
+            QApplication::processEvents();
+            QVERIFY(dialog.grab().save(shots + QStringLiteral("/history.png")));
+        };
+        again.click(again.get<QPushButton>("Command8"));
     }
 };
 
