@@ -60,6 +60,10 @@ inline QPushButton* button(QWidget* parent, const QString& name, const QString& 
     return b;
 }
 
+// A run's progress is shown at most this often: painting every page would cost
+// more than the pages.
+constexpr int ProgressEveryMs = 40;
+
 // Lists of more pages than this show a wait cursor while a command works on them.
 constexpr int LargeList = 5000;
 

@@ -20,12 +20,10 @@
 namespace wizard {
 
 using files::shownText;
-using platform::twips;
 using platform::twipsRect;
 
 namespace {
 
-constexpr int ProgressEveryMs = 40;
 constexpr int IdRole = Qt::UserRole;
 constexpr int UndoneByRole = Qt::UserRole + 1;
 

@@ -21,10 +21,6 @@ using platform::twipsRect;
 
 namespace {
 
-// The progress is shown at most this often: painting every page would cost more
-// than the pages.
-constexpr int ProgressEveryMs = 40;
-
 // The lines of a report list: Ctrl+C copies the selected lines together.
 class ReportList final : public QListWidget {
 public:
