@@ -139,8 +139,9 @@ void HistoryDialog::undoSelected() {
     const QString id = item->data(0, IdRole).toString();
     // Taken back already: said, and by which run.
     if (const QString by = item->data(0, UndoneByRole).toString(); !by.isEmpty()) {
-        m_status->setText(by == QLatin1String("-") ? QStringLiteral("This run was undone already.")
-                                                   : QStringLiteral("This run was undone by run %1.").arg(by));
+        m_status->setText(by == QLatin1String("-")
+                              ? QStringLiteral("This run was undone already.")
+                              : QStringLiteral("This run was undone by run %1.").arg(by));
         return;
     }
     platform::Result<std::unique_ptr<files::JournalReader>> found = m_platform.openForUndo(id);
