@@ -23,7 +23,7 @@ Form2::Form2(platform::Platform& platform, const QString& mainCaption, QWidget* 
     , m_platform(platform)
     , m_mainCaption(mainCaption) {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("Select Folder"));
+    setWindowTitle(tr("Select Folder"));
     // The layout's size is the smallest; a larger dialog shows more folders.
     setMinimumSize(twipsRect(0, 0, 4695, 3435).size());
     resize(minimumSize());
@@ -39,7 +39,7 @@ Form2::Form2(platform::Platform& platform, const QString& mainCaption, QWidget* 
     m_folderList = new picker::DirListBox(platform, this);
     m_folderList->setObjectName(QStringLiteral("Dir1"));
     m_folderList->setGeometry(twipsRect(120, 480, 4455, 2115));
-    m_folderList->setAccessibleName(QStringLiteral("Folders"));
+    m_folderList->setAccessibleName(tr("Folders"));
     connect(m_folderList, &picker::DirListBox::mouseButton, this, [this] { showOpenFolder(); });
     // The label follows the folder the list has opened, however it was opened.
     connect(m_folderList, &picker::DirListBox::pathMaybeChanged, this, [this] { showOpenFolder(); });
@@ -49,7 +49,7 @@ Form2::Form2(platform::Platform& platform, const QString& mainCaption, QWidget* 
     m_pathLabel->setGeometry(twipsRect(120, 2640, 4455, 255));
     m_pathLabel->setTextFormat(Qt::PlainText);
 
-    const QString captions[] = {QStringLiteral("&Cancel"), QStringLiteral("&OK")};
+    const QString captions[] = {tr("&Cancel"), tr("&OK")};
     const int lefts[] = {3600, 2520};
     for (int i = 0; i < 2; ++i) {
         m_buttons[i] = new QPushButton(captions[i], this);
@@ -129,7 +129,7 @@ void Form2::openChosenDrive() {
         return;
     // The list always opens the root of the chosen drive, never the folder last used there.
     if (!m_folderList->setPath(m_driveList->driveRoot())) {
-        m_platform.warn(this, m_mainCaption, QStringLiteral("Drive Unavailable or Not Ready"));
+        m_platform.warn(this, m_mainCaption, tr("Drive Unavailable or Not Ready"));
         m_driveList->setDrive(QStringLiteral("c:")); // runs this again when the selection changes
     }
 }

@@ -8,6 +8,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ qt6-base-dev libxkbcommon-dev  # build
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n  # the languages: lupdate, lrelease, Qt's own translations
   fonts-liberation2 fonts-dejavu-core                 # legible small labels
   pkg-config libzstd-dev libssl-dev                   # the journal: Zstandard and SHA-256
 )

@@ -19,33 +19,32 @@ FolderPage::FolderPage(platform::Platform& platform, const QString& caption, QWi
     : WizardPage(parent)
     , m_platform(platform)
     , m_caption(caption) {
-    m_welcomeText = label(
-        this, "Label1",
-        QStringLiteral("The Trafalytic Code Inserter Wizard makes it quick and easy to insert or remove the "
-                       "Trafalytic code from your web pages."),
-        twipsRect(240, 240, 5175, 495), true);
-    m_folderPrompt = label(this, "Label2",
-                           QStringLiteral("To start, please select the folder that contains your web pages."),
-                           twipsRect(240, 840, 5175, 255), true);
-    m_folderEdit = placed(new QLineEdit(this), QStringLiteral("Text1"), twipsRect(240, 1440, 5175, 285),
-                          QStringLiteral("Folder"));
-    m_browseButton = button(this, QStringLiteral("Command2"), QStringLiteral("&Browse..."),
-                            twipsRect(4440, 1800, 975, 315));
+    m_welcomeText =
+        label(this, "Label1",
+              tr("The Trafalytic Code Inserter Wizard makes it quick and easy to insert or remove the "
+                 "Trafalytic code from your web pages."),
+              twipsRect(240, 240, 5175, 495), true);
+    m_folderPrompt =
+        label(this, "Label2", tr("To start, please select the folder that contains your web pages."),
+              twipsRect(240, 840, 5175, 255), true);
+    m_folderEdit =
+        placed(new QLineEdit(this), QStringLiteral("Text1"), twipsRect(240, 1440, 5175, 285), tr("Folder"));
+    m_browseButton =
+        button(this, QStringLiteral("Command2"), tr("&Browse..."), twipsRect(4440, 1800, 975, 315));
     connect(m_browseButton, &QPushButton::clicked, this, [this] { pickFolder(); });
-    m_subfoldersCheck =
-        placed(new QCheckBox(QStringLiteral("Include &subfolders"), this), QStringLiteral("Check1"),
-               twipsRect(240, 1830, 3975, 255), QStringLiteral("Include subfolders"));
-    m_pathNamesCheck = placed(new QCheckBox(QStringLiteral("Name pages by their &path in the site"), this),
-                              QStringLiteral("Check2"), twipsRect(480, 2130, 3735, 255),
-                              QStringLiteral("Name pages by their path in the site"));
+    m_subfoldersCheck = placed(new QCheckBox(tr("Include &subfolders"), this), QStringLiteral("Check1"),
+                               twipsRect(240, 1830, 3975, 255), tr("Include subfolders"));
+    m_pathNamesCheck =
+        placed(new QCheckBox(tr("Name pages by their &path in the site"), this), QStringLiteral("Check2"),
+               twipsRect(480, 2130, 3735, 255), tr("Name pages by their path in the site"));
     m_pathNamesCheck->setEnabled(false);
     connect(m_subfoldersCheck, &QCheckBox::toggled, m_pathNamesCheck, &QWidget::setEnabled);
-    m_folderNextHint = label(this, "Label3", QStringLiteral("Then click on 'Next' to continue."),
-                             twipsRect(240, 2460, 4095, 255));
+    m_folderNextHint =
+        label(this, "Label3", tr("Then click on 'Next' to continue."), twipsRect(240, 2460, 4095, 255));
     m_sourceWarning = label(this, "Label18", QString(), twipsRect(240, 2400, 4095, 495), true);
     // Below "Browse...", clear of the check boxes and the hint: every run the journal keeps.
-    m_historyButton = button(this, QStringLiteral("Command8"), QStringLiteral("&History..."),
-                             twipsRect(4440, 2190, 975, 315));
+    m_historyButton =
+        button(this, QStringLiteral("Command8"), tr("&History..."), twipsRect(4440, 2190, 975, 315));
     connect(m_historyButton, &QPushButton::clicked, this, [this] { showHistory(); });
     fitCaption(m_historyButton);
     m_sourceWarning->hide();
@@ -66,7 +65,7 @@ FolderPage::~FolderPage() {
 }
 
 QString FolderPage::check() {
-    return m_folderEdit->text().isEmpty() ? QStringLiteral("Please Select a Folder") : QString();
+    return m_folderEdit->text().isEmpty() ? tr("Please Select a Folder") : QString();
 }
 
 QWidget* FolderPage::firstControl() {
@@ -126,7 +125,7 @@ void FolderPage::showSourceWarning(const QString& folder) {
     const std::optional<files::Generator> generator =
         folder.isEmpty() ? std::nullopt : m_platform.generatorOf(folder);
     if (generator)
-        m_sourceWarning->setText(files::generatorWarning(QStringLiteral("This folder"), *generator));
+        m_sourceWarning->setText(files::generatorWarning(tr("This folder"), *generator));
     m_sourceWarning->setVisible(generator.has_value());
     m_folderNextHint->setVisible(!generator);
 }

@@ -19,6 +19,8 @@ namespace wizard {
 // Page 0: the folder that holds the pages, typed or picked, and whether its
 // subfolders are taken and pages named by their path in the site.
 class FolderPage final : public WizardPage {
+    Q_OBJECT
+
 public:
     FolderPage(platform::Platform& platform, const QString& caption, QWidget* parent);
     ~FolderPage() override;

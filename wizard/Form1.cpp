@@ -6,6 +6,7 @@
 #include "platform/Twips.h"
 #include "version/Version.h"
 #include "wizard/FolderPage.h"
+#include "wizard/Languages.h"
 #include "wizard/LineControl.h"
 #include "wizard/PagesPage.h"
 #include "wizard/PreviewDialog.h"
@@ -28,7 +29,10 @@ using platform::twipsRect;
 
 namespace {
 
-const QString Caption = QStringLiteral("Trafalytic - Code Inserter");
+// The window's caption, which titles its message boxes too.
+QString caption() {
+    return Form1::tr("Trafalytic - Code Inserter");
+}
 
 constexpr int InViewTop = 840;
 constexpr int LightLineTop = 4080;
@@ -46,8 +50,10 @@ constexpr int ClientHeight = FormHeight - 375 - 45; // caption bar and bottom fr
 Form1::Form1(platform::Platform& platform, QWidget* parent)
     : QWidget(parent)
     , m_platform(platform) {
+    // The language of the default locale: the desktop's, unless a test set another.
+    useLanguageOf();
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(Caption);
+    setWindowTitle(caption());
     QIcon icon;
     for (const char* file :
          {":/images/icon16.png", ":/images/icon32.png", ":/images/icon48.png", ":/images/icon256.png"})
@@ -57,10 +63,10 @@ Form1::Form1(platform::Platform& platform, QWidget* parent)
     setFont(platform::dialogFont());
     buildBanner();
     buildNavigation();
-    m_folderPage = new FolderPage(m_platform, Caption, this);
+    m_folderPage = new FolderPage(m_platform, caption(), this);
     m_pagesPage = new PagesPage(m_platform, this);
     m_settingsPage = new SettingsPage(this);
-    m_runPage = new RunPage(m_platform, Caption, this);
+    m_runPage = new RunPage(m_platform, caption(), this);
     m_pages = {m_folderPage, m_pagesPage, m_settingsPage, m_runPage};
     const int frameTops[] = {5160, 8160, 11400, 15000};
     const int frameHeights[] = {2895, 3135, 3135, 2895};
@@ -135,7 +141,8 @@ void Form1::buildBanner() {
 
 // "Prev", "Next" and "Cancel".
 void Form1::buildNavigation() {
-    const QString captions[] = {QStringLiteral("&Prev"), QStringLiteral("&Next"), QStringLiteral("&Cancel")};
+    const QString captions[] = {tr("&Prev", "wizard navigation: the page before"),
+                                tr("&Next", "wizard navigation: the page after"), tr("&Cancel")};
     const int lefts[] = {2760, 3720, 4800};
     for (int i = 0; i < 3; ++i)
         m_navigation[i] = button(this, QStringLiteral("Command1_%1").arg(i), captions[i],
@@ -226,8 +233,8 @@ void Form1::goNext() {
 void Form1::startRun() {
     for (QPushButton* b : m_navigation)
         b->setEnabled(false);
-    m_navigation[2]->setText(QStringLiteral("&Close"));
-    m_navigation[2]->setAccessibleName(QStringLiteral("Close"));
+    m_navigation[2]->setText(tr("&Close"));
+    m_navigation[2]->setAccessibleName(tr("Close"));
     m_pagesPage->stopMarks();
     // What the run starts with is what the next start begins with.
     m_folderPage->keep(m_platform);
@@ -307,9 +314,8 @@ void Form1::closeEvent(QCloseEvent* event) {
 }
 
 bool Form1::askToStop() {
-    return m_platform.ask(
-        this, windowTitle(),
-        QStringLiteral("Stop after the pages in hand? Pages already done keep their changes."));
+    return m_platform.ask(this, windowTitle(),
+                          tr("Stop after the pages in hand? Pages already done keep their changes."));
 }
 
 void Form1::keyPressEvent(QKeyEvent* event) {

@@ -6,6 +6,7 @@
 #include "platform/Twips.h"
 #include "wizard/Controls.h"
 #include "wizard/JournalQuestion.h"
+#include "wizard/Outcomes.h"
 
 #include <QDateTime>
 #include <QHeaderView>
@@ -31,14 +32,15 @@ constexpr int UndoneByRole = Qt::UserRole + 1;
 QString undoneText(const files::JournalRun& run) {
     // An undo that found every page as it had been kept no record: "-".
     if (run.undoneBy == QLatin1String("-"))
-        return QStringLiteral("undone");
+        return HistoryDialog::tr("undone");
     if (!run.undoneBy.isEmpty())
-        return QStringLiteral("undone by %1").arg(run.undoneBy);
+        return HistoryDialog::tr("undone by %1").arg(run.undoneBy);
     if (!run.partlyBy.isEmpty())
-        return QStringLiteral("partly undone (%1 left)").arg(run.left);
+        return HistoryDialog::tr("partly undone (%1 left)").arg(run.left);
     if (run.running)
-        return QStringLiteral("running");
-    return run.finished ? QStringLiteral("no") : QStringLiteral("ended without finishing");
+        return HistoryDialog::tr("running", "a run still going");
+    return run.finished ? HistoryDialog::tr("no", "not undone")
+                        : HistoryDialog::tr("ended without finishing");
 }
 
 QString localTime(const QString& utc) {
@@ -53,7 +55,7 @@ HistoryDialog::HistoryDialog(platform::Platform& platform, const QString& mainCa
     , m_platform(platform)
     , m_caption(mainCaption) {
     setObjectName(QStringLiteral("Form4"));
-    setWindowTitle(QStringLiteral("History - ") + mainCaption);
+    setWindowTitle(tr("History - %1").arg(mainCaption));
     setMinimumSize(twipsRect(0, 0, 9000, 6300).size());
     setSizeGripEnabled(true);
     setFont(platform::dialogFont());
@@ -62,30 +64,28 @@ HistoryDialog::HistoryDialog(platform::Platform& platform, const QString& mainCa
 }
 
 void HistoryDialog::buildControls() {
-    auto* heading = label(this, "Label21", QStringLiteral("Runs kept in the journal, newest first:"),
-                          twipsRect(120, 120, 8760, 255));
-    m_runs = placed(new QTreeWidget(this), QStringLiteral("List4"), twipsRect(120, 435, 8760, 2775),
-                    QStringLiteral("Runs"));
-    m_runs->setHeaderLabels({QStringLiteral("Time"), QStringLiteral("Command"), QStringLiteral("Pages"),
-                             QStringLiteral("Undone"), QStringLiteral("Folder")});
+    auto* heading =
+        label(this, "Label21", tr("Runs kept in the journal, newest first:"), twipsRect(120, 120, 8760, 255));
+    m_runs =
+        placed(new QTreeWidget(this), QStringLiteral("List4"), twipsRect(120, 435, 8760, 2775), tr("Runs"));
+    m_runs->setHeaderLabels({tr("Time"), tr("Command", "a column: insert, remove or undo"), tr("Pages"),
+                             tr("Undone"), tr("Folder")});
     m_runs->setRootIsDecorated(false);
     m_runs->setUniformRowHeights(true);
     m_runs->setTextElideMode(Qt::ElideMiddle);
     m_runs->header()->setStretchLastSection(true);
     m_status = label(this, "Label20", QString(), twipsRect(120, 3300, 8760, 255));
     m_progress = placed(new QProgressBar(this), QStringLiteral("ProgressBar2"),
-                        twipsRect(120, 3600, 8760, 285), QStringLiteral("Progress"));
+                        twipsRect(120, 3600, 8760, 285), tr("Progress"));
     m_progress->setFormat(QStringLiteral("%v of %m"));
     m_progress->hide();
     m_outcome = placed(new QListWidget(this), QStringLiteral("List5"), twipsRect(120, 3600, 8760, 2040),
-                       QStringLiteral("Pages undone"));
+                       tr("Pages undone"));
     m_outcome->setTextElideMode(Qt::ElideMiddle);
     m_outcome->setUniformItemSizes(true);
     m_outcome->hide();
-    m_undoButton = button(this, QStringLiteral("Command9"), QStringLiteral("&Undo Run"),
-                          twipsRect(6825, 5790, 975, 315));
-    m_closeButton =
-        button(this, QStringLiteral("Command10"), QStringLiteral("&Close"), twipsRect(7905, 5790, 975, 315));
+    m_undoButton = button(this, QStringLiteral("Command9"), tr("&Undo Run"), twipsRect(6825, 5790, 975, 315));
+    m_closeButton = button(this, QStringLiteral("Command10"), tr("&Close"), twipsRect(7905, 5790, 975, 315));
     connect(m_undoButton, &QPushButton::clicked, this, &HistoryDialog::undoSelected);
     connect(m_closeButton, &QPushButton::clicked, this, &HistoryDialog::reject);
 
@@ -128,7 +128,7 @@ void HistoryDialog::listRuns(const QString& select) {
             m_runs->setCurrentItem(item);
     }
     if (m_runs->topLevelItemCount() == 0)
-        m_status->setText(QStringLiteral("The journal holds no run."));
+        m_status->setText(tr("The journal holds no run."));
     m_undoButton->setEnabled(m_runs->topLevelItemCount() > 0);
 }
 
@@ -139,9 +139,8 @@ void HistoryDialog::undoSelected() {
     const QString id = item->data(0, IdRole).toString();
     // Taken back already: said, and by which run.
     if (const QString by = item->data(0, UndoneByRole).toString(); !by.isEmpty()) {
-        m_status->setText(by == QLatin1String("-")
-                              ? QStringLiteral("This run was undone already.")
-                              : QStringLiteral("This run was undone by run %1.").arg(by));
+        m_status->setText(by == QLatin1String("-") ? tr("This run was undone already.")
+                                                   : tr("This run was undone by run %1.").arg(by));
         return;
     }
     platform::Result<std::unique_ptr<files::JournalReader>> found = m_platform.openForUndo(id);
@@ -159,7 +158,7 @@ void HistoryDialog::undoSelected() {
     m_progress->setRange(0, 1);
     m_progress->setValue(0);
     m_progress->show();
-    m_status->setText(QStringLiteral("Undoing run %1...").arg(id));
+    m_status->setText(tr("Undoing run %1...").arg(id));
     m_lastShown.invalidate();
     const files::JournaledResult undone =
         files::undoRun(**found, *this, m_platform.pageFiles(), engine::BatchOptions{},
@@ -181,13 +180,13 @@ void HistoryDialog::showOutcome(const engine::Result<engine::BatchResult>& run, 
         m_status->setText(sentence(run.reason()));
         return;
     }
-    m_status->setText(QStringLiteral("Run %1%2: %3.")
-                          .arg(undone, run->stopped ? QStringLiteral(" stopped") : QString(),
-                               QString::fromStdString(run->undoSummary())));
+    const QString summary = Outcomes::undoSummary(*run);
+    m_status->setText(run->stopped ? tr("Run %1 stopped: %2.").arg(undone, summary)
+                                   : tr("Run %1: %2.").arg(undone, summary));
     QStringList first;
     QStringList rest;
     for (const engine::PageResult& page : run->pages) {
-        const QString line = shownText(engine::reportLine(page, false, false));
+        const QString line = Outcomes::pageLine(page, false);
         const engine::Outcome outcome = page.reported();
         (outcome == engine::Outcome::Failed || outcome == engine::Outcome::Skipped ? first : rest) << line;
     }
@@ -201,7 +200,7 @@ void HistoryDialog::pageStarting(const std::string& path, int done, int total) {
     if (m_lastShown.isValid() && m_lastShown.elapsed() < ProgressEveryMs && done + 1 < total && !m_stopAsked)
         return;
     m_lastShown.start();
-    m_status->setText(QStringLiteral("Undoing: %1").arg(shownText(path)));
+    m_status->setText(tr("Undoing: %1").arg(shownText(path)));
     m_progress->setRange(0, std::max(1, total));
     m_progress->setValue(done);
     m_platform.processEvents();
@@ -214,9 +213,8 @@ void HistoryDialog::reject() {
         return;
     }
     if (!m_stopAsked &&
-        m_platform.ask(
-            this, m_caption,
-            QStringLiteral("Stop after the pages in hand? Pages already done keep their changes.")))
+        m_platform.ask(this, m_caption,
+                       tr("Stop after the pages in hand? Pages already done keep their changes.")))
         m_stopAsked = true;
 }
 

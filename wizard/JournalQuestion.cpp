@@ -3,6 +3,8 @@
 #include "platform/Platform.h"
 #include "wizard/Controls.h"
 
+#include <QCoreApplication>
+
 namespace wizard {
 
 files::BeginJournal journalOrAsk(platform::Platform& platform, QWidget* parent, const QString& caption) {
@@ -12,7 +14,9 @@ files::BeginJournal journalOrAsk(platform::Platform& platform, QWidget* parent, 
         if (journal)
             return journal;
         const QString question =
-            QStringLiteral("%1\n\nGo on without a journal? The changes of this run then cannot be undone.")
+            QCoreApplication::translate("wizard::JournalQuestion",
+                                        "%1\n\nGo on without a journal? The changes of this run then "
+                                        "cannot be undone.")
                 .arg(sentence(journal.reason()));
         if (!platform.ask(parent, caption, question))
             return journal;

@@ -53,13 +53,12 @@ folderLines(const QList<QPair<QByteArray, QString>>& folders) {
 PagesPage::PagesPage(platform::Platform& platform, QWidget* parent)
     : WizardPage(parent)
     , m_platform(platform) {
-    m_pagesPrompt =
-        label(this, "Label4",
-              QStringLiteral("Now select the web pages you wish to insert or remove the Trafalytic "
+    m_pagesPrompt = label(this, "Label4",
+                          tr("Now select the web pages you wish to insert or remove the Trafalytic "
                              "code. If you are unsure, just click on 'Select All'."),
-              twipsRect(240, 240, 5175, 495), true);
+                          twipsRect(240, 240, 5175, 495), true);
     m_pageView = placed(new QListView(this), QStringLiteral("List1"), twipsRect(600, 840, 2535, 1815),
-                        QStringLiteral("Web Pages"));
+                        tr("Web Pages"));
     m_pageList = new PageListModel(this);
     m_pageView->setModel(m_pageList);
     m_pageView->setSelectionMode(QAbstractItemView::NoSelection);
@@ -77,8 +76,7 @@ PagesPage::PagesPage(platform::Platform& platform, QWidget* parent)
             m_pageList->setMark(index, PageListModel::Mark::Tangled, sentence(reason.toStdString()));
     });
     connect(m_pageList, &PageListModel::tickedCountChanged, this, &PagesPage::showTickedCount);
-    const QString commands[] = {QStringLiteral("&Select All"), QStringLiteral("&UnSelect All"),
-                                QStringLiteral("&Auto Select")};
+    const QString commands[] = {tr("&Select All"), tr("&UnSelect All"), tr("&Auto Select")};
     for (int i = 0; i < 3; ++i) {
         m_selectButtons[i] = button(this, QStringLiteral("Command3_%1").arg(i), commands[i],
                                     twipsRect(3360, 840 + 480 * i, 1695, 375));
@@ -86,9 +84,9 @@ PagesPage::PagesPage(platform::Platform& platform, QWidget* parent)
     }
     // Two lines beside the list, for counts of six digits and more.
     m_tickedCount = label(this, "Label17", QString(), twipsRect(3360, 2280, 1695, 540), true);
-    m_tickedCount->setAccessibleName(QStringLiteral("Pages ticked"));
-    m_pagesNextHint = label(this, "Label5", QStringLiteral("Then click on 'Next' to continue."),
-                            twipsRect(240, 2880, 4095, 255));
+    m_tickedCount->setAccessibleName(tr("Pages ticked"));
+    m_pagesNextHint =
+        label(this, "Label5", tr("Then click on 'Next' to continue."), twipsRect(240, 2880, 4095, 255));
     for (QLabel* l : {m_pagesPrompt, m_pagesNextHint})
         fitText(l);
     // A larger window shows more of the list; the commands keep beside it.
@@ -147,21 +145,22 @@ void PagesPage::showMark(int round, int index, int blocks, const QString& websit
         return;
     if (blocks > 1) {
         m_pageList->setMark(index, PageListModel::Mark::Repeated,
-                            QStringLiteral("Carries the code more than once; a run leaves one"));
+                            tr("Carries the code more than once; a run leaves one"));
         return;
     }
     if (blocks == 0) {
         m_pageList->setMark(index, PageListModel::Mark::Tangled,
-                            QStringLiteral("Markers need tidying by hand: they form no single block"));
+                            tr("Markers need tidying by hand: they form no single block"));
         return;
     }
     const bool secure = protocol == QLatin1String(engine::protocolWord(engine::Protocol::Secure));
     m_carried[index] = secure ? engine::Protocol::Secure : engine::Protocol::Normal;
-    QString says = QStringLiteral("Carries the tracking code for website %1 (%2)")
-                       .arg(website, secure ? QStringLiteral("https") : QStringLiteral("http"));
+    const QString protocolName = secure ? QStringLiteral("https") : QStringLiteral("http");
     // A page that shares its footer carries the footer's block.
-    if (!via.isEmpty())
-        says += QStringLiteral(", in %1").arg(via);
+    const QString says =
+        via.isEmpty()
+            ? tr("Carries the tracking code for website %1 (%2)").arg(website, protocolName)
+            : tr("Carries the tracking code for website %1 (%2), in %3").arg(website, protocolName, via);
     m_pageList->setMark(index, PageListModel::Mark::Code, says);
 }
 
@@ -178,11 +177,8 @@ std::optional<engine::Protocol> PagesPage::tickedProtocol() const {
 }
 
 void PagesPage::showTickedCount() {
-    const int rows = m_pageList->rowCount();
-    m_tickedCount->setText(QStringLiteral("%1 of %2 %3 ticked")
-                               .arg(m_pageList->tickedCount())
-                               .arg(rows)
-                               .arg(rows == 1 ? QStringLiteral("page") : QStringLiteral("pages")));
+    m_tickedCount->setText(
+        tr("%1 of %n page(s) ticked", nullptr, m_pageList->rowCount()).arg(m_pageList->tickedCount()));
     m_tickedCount->setFont(font());
     fitText(m_tickedCount);
 }

@@ -28,6 +28,8 @@ class PageMarks;
 // code it carries, the selection commands and the count ticked. As a run's
 // source of pages it gives the ticked entries in the list's order.
 class PagesPage final : public WizardPage, public engine::TickedList {
+    Q_OBJECT
+
 public:
     PagesPage(platform::Platform& platform, QWidget* parent);
     ~PagesPage() override;

@@ -1,7 +1,7 @@
 #include "wizard/PreviewDialog.h"
 
-#include "engine/ReportText.h"
 #include "platform/Twips.h"
+#include "wizard/Outcomes.h"
 
 #include <QFontDatabase>
 #include <QKeyEvent>
@@ -59,20 +59,6 @@ private:
     const std::atomic<bool>& m_stop;
 };
 
-QString pageLine(const engine::PageResult& page) {
-    const engine::Outcome outcome = page.reported();
-    const bool changes = outcome == engine::Outcome::Inserted || outcome == engine::Outcome::Replaced ||
-                         outcome == engine::Outcome::Removed;
-    QString line = QString::fromLatin1(changes ? "would be " : "") +
-                   QString::fromLatin1(engine::outcomeWord(outcome)) + QStringLiteral("  ") +
-                   QString::fromStdString(engine::reportText(page.path));
-    if (!page.via.empty())
-        line += QStringLiteral(" (in %1)").arg(QString::fromStdString(engine::reportText(page.via)));
-    if (!page.reason().empty())
-        line += QStringLiteral(": ") + QString::fromStdString(engine::reportText(page.reason()));
-    return line;
-}
-
 } // namespace
 
 struct PreviewDialog::Told {
@@ -92,7 +78,7 @@ PreviewDialog::PreviewDialog(PreviewSource source, platform::Platform& platform,
     , m_platform(platform)
     , m_told(std::make_unique<Told>()) {
     setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QStringLiteral("Preview - ") + mainCaption);
+    setWindowTitle(tr("Preview - %1").arg(mainCaption));
     // The layout's size is the smallest; the size the user last gave it is kept.
     setMinimumSize(twipsRect(0, 0, 11400, 6300).size());
     setSizeGripEnabled(true);
@@ -112,7 +98,7 @@ PreviewDialog::PreviewDialog(PreviewSource source, platform::Platform& platform,
             [&told](const engine::PageResult& page, int done, int total) {
                 const std::lock_guard<std::mutex> lock(told.mutex);
                 const QString name = QString::fromStdString(page.path);
-                told.lines.emplace_back(pageLine(page), name);
+                told.lines.emplace_back(Outcomes::pageLine(page, true), name);
                 told.done = done;
                 told.total = total;
                 told.counts.record(page, false);
@@ -125,7 +111,7 @@ PreviewDialog::PreviewDialog(PreviewSource source, platform::Platform& platform,
             engine::runBatch(pages, m_source.settings, sink, *files, options);
         const std::lock_guard<std::mutex> lock(told.mutex);
         told.ended = true;
-        told.summary = run ? QStringLiteral("A run would give: ") + QString::fromStdString(run->summary())
+        told.summary = run ? tr("A run would give: %1").arg(Outcomes::summary(*run))
                            : QString::fromStdString(run.reason());
     });
 }
@@ -134,19 +120,19 @@ PreviewDialog::PreviewDialog(PreviewSource source, platform::Platform& platform,
 void PreviewDialog::buildControls() {
     m_pages = new QListWidget(this);
     m_pages->setObjectName(QStringLiteral("List3"));
-    m_pages->setAccessibleName(QStringLiteral("What a run would do"));
+    m_pages->setAccessibleName(tr("What a run would do"));
     m_pages->setGeometry(twipsRect(120, 435, 4335, 5220));
     // Above the list, the pages told so far by outcome, as the command-line tool sums them up.
     m_counts = new QLabel(this);
     m_counts->setObjectName(QStringLiteral("Label4"));
-    m_counts->setAccessibleName(QStringLiteral("Pages by outcome"));
+    m_counts->setAccessibleName(tr("Pages by outcome"));
     m_counts->setGeometry(twipsRect(120, 120, 11160, 255));
     m_counts->setTextFormat(Qt::PlainText);
     m_pages->setTextElideMode(Qt::ElideMiddle);
     m_pages->setUniformItemSizes(true);
     m_diff = new QPlainTextEdit(this);
     m_diff->setObjectName(QStringLiteral("Text3"));
-    m_diff->setAccessibleName(QStringLiteral("Change to the page"));
+    m_diff->setAccessibleName(tr("Change to the page"));
     m_diff->setGeometry(twipsRect(4575, 435, 6705, 5220));
     m_diff->setReadOnly(true);
     m_diff->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -154,7 +140,7 @@ void PreviewDialog::buildControls() {
     m_progress = new QLabel(this);
     m_progress->setObjectName(QStringLiteral("Label3"));
     m_progress->setGeometry(twipsRect(120, 5820, 10065, 255));
-    auto* close = new QPushButton(QStringLiteral("&Close"), this);
+    auto* close = new QPushButton(tr("&Close"), this);
     close->setObjectName(QStringLiteral("Command6"));
     close->setGeometry(twipsRect(10305, 5790, 975, 315));
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
@@ -208,7 +194,7 @@ void PreviewDialog::takeTold() {
         total = m_told->total;
         ended = m_told->ended;
         summary = m_told->summary;
-        counts = QString::fromStdString(m_told->counts.summary());
+        counts = Outcomes::summary(m_told->counts);
     }
     m_counts->setText(counts);
     const bool first = m_pages->count() == 0;
@@ -220,14 +206,14 @@ void PreviewDialog::takeTold() {
     if (first && m_pages->count() > 0)
         m_pages->setCurrentRow(0);
     if (!ended) {
-        m_progress->setText(QStringLiteral("Reading the pages: %1 of %2")
+        m_progress->setText(tr("Reading the pages: %1 of %2")
                                 .arg(QLocale().toString(done), QLocale().toString(std::max(total, done))));
         return;
     }
     m_poll->stop();
     m_finished = true;
     if (m_source.names.empty())
-        summary = QStringLiteral("No page is ticked.");
+        summary = tr("No page is ticked.");
     m_progress->setText(summary);
     if (m_pages->count() == 0)
         new QListWidgetItem(summary, m_pages);
@@ -250,7 +236,7 @@ void PreviewDialog::showChange(int row) {
         if (run && !run->pages.empty())
             diff = run->pages.front().diff;
     }
-    m_diff->setPlainText(diff.empty() ? QStringLiteral("(this page would not change)")
+    m_diff->setPlainText(diff.empty() ? tr("(this page would not change)")
                                       : QString::fromUtf8(diff.data(), qsizetype(diff.size())));
 }
 

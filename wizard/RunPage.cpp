@@ -4,6 +4,7 @@
 #include "platform/Platform.h"
 #include "platform/Twips.h"
 #include "wizard/JournalQuestion.h"
+#include "wizard/Outcomes.h"
 #include "wizard/TextFit.h"
 
 #include <QClipboard>
@@ -48,16 +49,13 @@ RunPage::RunPage(platform::Platform& platform, const QString& caption, QWidget* 
     , m_platform(platform)
     , m_caption(caption) {
     m_applyingText = label(
-        this, "Label11",
-        QStringLiteral("The Trafalytic Code Inserter Wizard is now applying your changes, please wait."),
+        this, "Label11", tr("The Trafalytic Code Inserter Wizard is now applying your changes, please wait."),
         twipsRect(240, 360, 5175, 495), true);
-    m_runHeading =
-        label(this, "Label12", QStringLiteral("Now modifying web page:"), twipsRect(240, 1080, 5175, 255));
-    m_pageInHandLabel =
-        label(this, "Label13", QStringLiteral("WEB PAGE NAME"), twipsRect(240, 1440, 5175, 495), true);
+    m_runHeading = label(this, "Label12", tr("Now modifying web page:"), twipsRect(240, 1080, 5175, 255));
+    m_pageInHandLabel = label(this, "Label13", tr("WEB PAGE NAME"), twipsRect(240, 1440, 5175, 495), true);
     m_pageInHandLabel->setTextInteractionFlags(Qt::NoTextInteraction);
     m_progress = placed(new QProgressBar(this), QStringLiteral("ProgressBar1"),
-                        twipsRect(240, 1995, 5175, 285), QStringLiteral("Progress"));
+                        twipsRect(240, 1995, 5175, 285), tr("Progress"));
     m_progress->setRange(0, 1);
     m_progress->setValue(0);
     m_progress->setFormat(QStringLiteral("%v of %m"));
@@ -65,25 +63,24 @@ RunPage::RunPage(platform::Platform& platform, const QString& caption, QWidget* 
     m_runSummary->setFont(m_runHeading->font());
     m_runSummary->hide();
     m_notChangedList = placed(new ReportList(this), QStringLiteral("List2"), twipsRect(240, 1650, 3735, 690),
-                              QStringLiteral("Pages not changed"));
+                              tr("Pages not changed"));
     m_notChangedList->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_notChangedList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_notChangedList->setWordWrap(true); // each line whole: the page and why
     m_notChangedList->setTextElideMode(Qt::ElideNone);
     m_notChangedList->hide();
-    m_saveReportButton = button(this, QStringLiteral("Command4"), QStringLiteral("Save &Report..."),
-                                twipsRect(4095, 1650, 1320, 315));
+    m_saveReportButton =
+        button(this, QStringLiteral("Command4"), tr("Save &Report..."), twipsRect(4095, 1650, 1320, 315));
     connect(m_saveReportButton, &QPushButton::clicked, this, [this] { saveReport(); });
     fitCaption(m_saveReportButton);
     m_saveReportButton->hide();
-    m_undoButton = button(this, QStringLiteral("Command7"), QStringLiteral("&Undo Changes"),
-                          twipsRect(4095, 2025, 1320, 315));
+    m_undoButton =
+        button(this, QStringLiteral("Command7"), tr("&Undo Changes"), twipsRect(4095, 2025, 1320, 315));
     connect(m_undoButton, &QPushButton::clicked, this, [this] { undoLastRun(); });
     fitCaption(m_undoButton);
     m_undoButton->hide();
-    m_closeHint =
-        label(this, "Label14", QStringLiteral("Click on 'Close' to finish. Thank you For using Trafalytic."),
-              twipsRect(240, 2400, 5175, 255));
+    m_closeHint = label(this, "Label14", tr("Click on 'Close' to finish. Thank you For using Trafalytic."),
+                        twipsRect(240, 2400, 5175, 255));
     for (QLabel* l : {m_applyingText, m_runHeading, m_closeHint})
         fitText(l);
     // A larger window shows longer paths and more of the pages not changed.
@@ -108,7 +105,7 @@ void RunPage::startRunView() {
     m_notChangedList->hide();
     m_saveReportButton->hide();
     m_undoButton->hide();
-    m_runHeading->setText(QStringLiteral("Now modifying web page:"));
+    m_runHeading->setText(tr("Now modifying web page:"));
     fitText(m_runHeading);
     m_pageInHandLabel->show();
     m_progress->show();
@@ -140,7 +137,7 @@ void RunPage::undoLastRun() {
     if (!found) {
         m_platform.warn(this, m_caption,
                         found.kind() == engine::Failure::Kind::NotFound
-                            ? QStringLiteral("The journal of this run is gone: its changes cannot be undone.")
+                            ? tr("The journal of this run is gone: its changes cannot be undone.")
                             : sentence(found.reason()));
         return;
     }
@@ -173,21 +170,18 @@ QString RunPage::outcomeHeading() const {
     const auto skipped = static_cast<int>(run.count(engine::Outcome::Skipped));
     if (run.stopped) {
         const int done = static_cast<int>(run.pages.size()) - (m_lastWasUndo ? 0 : m_foldersTold);
-        return QStringLiteral("Stopped: %1 of %2 pages done, the rest not:").arg(done).arg(m_pagesTotal);
+        return tr("Stopped: %1 of %n page(s) done, the rest not:", nullptr, m_pagesTotal).arg(done);
     }
     if (failed == 0 && skipped == 0)
-        return m_lastWasUndo ? QStringLiteral("Changes Undone!") : QStringLiteral("Changes Complete!");
+        return m_lastWasUndo ? tr("Changes Undone!") : tr("Changes Complete!");
     // The heading counts what the list below it holds, and names both kinds.
     QStringList kinds;
     if (skipped > 0)
-        kinds << QStringLiteral("%1 skipped").arg(skipped);
+        kinds << tr("%n skipped", "pages not changed", skipped);
     if (failed > 0)
-        kinds << QStringLiteral("%1 failed").arg(failed);
-    const int listed = failed + skipped;
-    return QStringLiteral("%1 %2 not changed (%3):")
-        .arg(listed)
-        .arg(listed == 1 ? QStringLiteral("page") : QStringLiteral("pages"),
-             kinds.join(QStringLiteral(", ")));
+        kinds << tr("%n failed", "pages not changed", failed);
+    return tr("%n page(s) not changed (%1):", nullptr, failed + skipped)
+        .arg(kinds.join(QStringLiteral(", ")));
 }
 
 // The pages not changed, with the reasons; after a stop, those never reached.
@@ -198,8 +192,8 @@ void RunPage::listPagesNotChanged() {
         for (const auto& page : run.pages) {
             if (page.reported() != wanted)
                 continue;
-            const QString what =
-                wanted == engine::Outcome::Failed ? QStringLiteral("not changed") : QStringLiteral("skipped");
+            const QString what = wanted == engine::Outcome::Failed ? tr("not changed", "a page's outcome")
+                                                                   : tr("skipped", "a page's outcome");
             auto* item = new QListWidgetItem(
                 QStringLiteral("%1 (%2: %3)").arg(shownText(page.path), what, shownText(page.reason())),
                 m_notChangedList);
@@ -214,7 +208,7 @@ void RunPage::listPagesNotChanged() {
         for (int i = 0; i < m_pages->entryCount(); ++i) {
             const QString path = shownText(engine::joinPath(folder, m_pages->entryName(i)));
             if (m_pages->entrySelected(i) && !reached.contains(path))
-                m_notChangedList->addItem(QStringLiteral("%1 (not done)").arg(path));
+                m_notChangedList->addItem(tr("%1 (not done)").arg(path));
         }
     }
     m_notChangedList->setVisible(m_notChangedList->count() > 0);
@@ -231,7 +225,7 @@ void RunPage::showRunOutcome() {
     m_runHeading->setText(outcomeHeading());
     fitText(m_runHeading);
 
-    m_runSummary->setText(QString::fromStdString(m_lastWasUndo ? run.undoSummary() : run.summary()) +
+    m_runSummary->setText((m_lastWasUndo ? Outcomes::undoSummary(run) : Outcomes::summary(run)) +
                           QLatin1Char('.'));
     fitText(m_runSummary);
     m_runSummary->setVisible(m_lastRun.ok());
@@ -246,9 +240,8 @@ void RunPage::showRunOutcome() {
 
 // The whole report, every page with its outcome, in the command-line tool's line format.
 void RunPage::saveReport() {
-    const QString path =
-        m_platform.askSaveFile(this, QStringLiteral("Save Report"),
-                               QDir::home().filePath(QStringLiteral("code-inserter-report.txt")));
+    const QString path = m_platform.askSaveFile(
+        this, tr("Save Report"), QDir::home().filePath(QStringLiteral("code-inserter-report.txt")));
     if (path.isEmpty())
         return;
     std::string report;
@@ -258,9 +251,9 @@ void RunPage::saveReport() {
     report += (m_lastWasUndo ? run.undoSummary() : run.summary()) + '\n';
     if (const platform::Result<void> saved = m_platform.saveText(path, QByteArray::fromStdString(report));
         !saved)
-        m_platform.warn(this, m_caption,
-                        QStringLiteral("The report cannot be saved to %1: %2")
-                            .arg(path, QString::fromStdString(saved.reason())));
+        m_platform.warn(
+            this, m_caption,
+            tr("The report cannot be saved to %1: %2").arg(path, QString::fromStdString(saved.reason())));
 }
 
 void RunPage::pageStarting(const std::string& path, int done, int total) {

@@ -15,21 +15,19 @@ using platform::twipsRect;
 
 SettingsPage::SettingsPage(QWidget* parent)
     : WizardPage(parent) {
-    m_websitePrompt =
-        label(this, "Label6",
-              QStringLiteral("Please enter your website number that has been assigned to you by Trafalytic."),
-              twipsRect(240, 240, 5175, 375), true);
-    m_websiteLabel = label(this, "Label7", QStringLiteral("Website Number"), twipsRect(1080, 735, 1695, 255));
+    m_websitePrompt = label(
+        this, "Label6", tr("Please enter your website number that has been assigned to you by Trafalytic."),
+        twipsRect(240, 240, 5175, 375), true);
+    m_websiteLabel = label(this, "Label7", tr("Website Number"), twipsRect(1080, 735, 1695, 255));
     m_websiteNumber = placed(new QLineEdit(this), QStringLiteral("Text2"), twipsRect(2880, 720, 855, 285),
-                             QStringLiteral("Website Number"));
+                             tr("Website Number"));
     m_websiteLabel->setBuddy(m_websiteNumber);
-    m_protocolPrompt =
-        label(this, "Label8",
-              QStringLiteral("Now enter the protocol you wish to use, if you are unsure, select 'Normal'."),
-              twipsRect(240, 1200, 5175, 255), true);
-    m_protocolLabel = label(this, "Label9", QStringLiteral("Web Protocol"), twipsRect(1080, 1590, 1455, 255));
+    m_protocolPrompt = label(
+        this, "Label8", tr("Now enter the protocol you wish to use, if you are unsure, select 'Normal'."),
+        twipsRect(240, 1200, 5175, 255), true);
+    m_protocolLabel = label(this, "Label9", tr("Web Protocol"), twipsRect(1080, 1590, 1455, 255));
     m_protocol = placed(new QComboBox(this), QStringLiteral("Combo1"), twipsRect(2880, 1560, 1695, 315),
-                        QStringLiteral("Web Protocol"));
+                        tr("Web Protocol"));
     m_protocolLabel->setBuddy(m_protocol);
     // A choice made here, by the user or a program driving the page, stays.
     connect(m_protocol, &QComboBox::currentIndexChanged, this, [this] { m_protocolChosen = !m_placing; });
@@ -38,16 +36,15 @@ SettingsPage::SettingsPage(QWidget* parent)
     QFont small = m_carriedNote->font();
     small.setPointSizeF(6.75);
     m_carriedNote->setFont(small);
-    m_modePrompt =
-        label(this, "Label10", QStringLiteral("Are you inserting or removing the Trafalytic code ?"),
-              twipsRect(240, 2040, 5175, 255));
-    m_insertOption = placed(new QRadioButton(QStringLiteral("I am inserting the Trafalytic code."), this),
-                            QStringLiteral("Option1"), twipsRect(1320, 2400, 2775, 255),
-                            QStringLiteral("I am inserting the Trafalytic code."));
+    m_modePrompt = label(this, "Label10", tr("Are you inserting or removing the Trafalytic code ?"),
+                         twipsRect(240, 2040, 5175, 255));
+    m_insertOption =
+        placed(new QRadioButton(tr("I am inserting the Trafalytic code."), this), QStringLiteral("Option1"),
+               twipsRect(1320, 2400, 2775, 255), tr("I am inserting the Trafalytic code."));
     m_insertOption->setChecked(true);
-    m_removeOption = placed(new QRadioButton(QStringLiteral("I am removing the Trafalytic code."), this),
-                            QStringLiteral("Option2"), twipsRect(1320, 2760, 2775, 255),
-                            QStringLiteral("I am removing the Trafalytic code."));
+    m_removeOption =
+        placed(new QRadioButton(tr("I am removing the Trafalytic code."), this), QStringLiteral("Option2"),
+               twipsRect(1320, 2760, 2775, 255), tr("I am removing the Trafalytic code."));
     // Narrowed beside "Preview...": the captions may take a smaller size.
     fitCaption(m_insertOption, twips(360), 5.5);
     fitCaption(m_removeOption, twips(360), 5.5);
@@ -56,8 +53,8 @@ SettingsPage::SettingsPage(QWidget* parent)
         m_removeOption->setFont(m_insertOption->font());
     else
         m_insertOption->setFont(m_removeOption->font());
-    m_previewButton = button(this, QStringLiteral("Command5"), QStringLiteral("Pre&view..."),
-                             twipsRect(4215, 2730, 1200, 315));
+    m_previewButton =
+        button(this, QStringLiteral("Command5"), tr("Pre&view..."), twipsRect(4215, 2730, 1200, 315));
     connect(m_previewButton, &QPushButton::clicked, this, &SettingsPage::previewRequested);
     fitCaption(m_previewButton);
     for (QLabel* l : {m_websitePrompt, m_websiteLabel, m_protocolPrompt, m_protocolLabel, m_modePrompt})
@@ -67,10 +64,8 @@ SettingsPage::SettingsPage(QWidget* parent)
 void SettingsPage::start() {
     m_placing = true;
     m_protocol->clear();
-    m_protocol->addItem(QStringLiteral("Normal (http://...)"),
-                        QVariant::fromValue(int(engine::Protocol::Normal)));
-    m_protocol->addItem(QStringLiteral("Secure (https://...)"),
-                        QVariant::fromValue(int(engine::Protocol::Secure)));
+    m_protocol->addItem(tr("Normal (http://...)"), QVariant::fromValue(int(engine::Protocol::Normal)));
+    m_protocol->addItem(tr("Secure (https://...)"), QVariant::fromValue(int(engine::Protocol::Secure)));
     fitItems(m_protocol);
     placeProtocol(engine::Protocol::Normal);
 }
@@ -93,10 +88,9 @@ void SettingsPage::placeProtocol(engine::Protocol protocol) {
 void SettingsPage::showCarried(std::optional<engine::Protocol> carried) {
     if (!m_protocolChosen)
         placeProtocol(carried.value_or(m_keptProtocol));
-    m_carriedNote->setText(!carried ? QString()
-                           : *carried == engine::Protocol::Secure
-                               ? QStringLiteral("The ticked pages use https now.")
-                               : QStringLiteral("The ticked pages use http now."));
+    m_carriedNote->setText(!carried                               ? QString()
+                           : *carried == engine::Protocol::Secure ? tr("The ticked pages use https now.")
+                                                                  : tr("The ticked pages use http now."));
     fitText(m_carriedNote);
 }
 
@@ -107,7 +101,7 @@ void SettingsPage::keep(platform::Platform& platform) const {
 
 QString SettingsPage::check() {
     m_site = engine::Site::parse(m_websiteNumber->text().toStdString());
-    return m_site.given() ? QString() : QStringLiteral("Please Enter a Website Number");
+    return m_site.given() ? QString() : tr("Please Enter a Website Number");
 }
 
 QWidget* SettingsPage::firstControl() {
