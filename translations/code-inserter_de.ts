@@ -5,217 +5,217 @@
     <name>picker::Form2</name>
     <message>
         <source>Select Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner auswählen</translation>
     </message>
     <message>
         <source>Folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>Drive Unavailable or Not Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufwerk nicht verfügbar oder nicht bereit</translation>
     </message>
 </context>
 <context>
     <name>wizard::FolderPage</name>
     <message>
         <source>The Trafalytic Code Inserter Wizard makes it quick and easy to insert or remove the Trafalytic code from your web pages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit dem Trafalytic-Code-Assistenten fügen Sie den Trafalytic-Code schnell und einfach in Ihre Webseiten ein oder entfernen ihn.</translation>
     </message>
     <message>
         <source>To start, please select the folder that contains your web pages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie zuerst den Ordner, der Ihre Webseiten enthält.</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner</translation>
     </message>
     <message>
         <source>&amp;Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wählen...</translation>
     </message>
     <message>
         <source>Include &amp;subfolders</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Unterordner einbeziehen</translation>
     </message>
     <message>
         <source>Include subfolders</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterordner einbeziehen</translation>
     </message>
     <message>
         <source>Name pages by their &amp;path in the site</source>
-        <translation type="unfinished"></translation>
+        <translation>Seiten nach &amp;Pfad in der Website benennen</translation>
     </message>
     <message>
         <source>Name pages by their path in the site</source>
-        <translation type="unfinished"></translation>
+        <translation>Seiten nach ihrem Pfad in der Website benennen</translation>
     </message>
     <message>
-        <source>Then click on &apos;Next&apos; to continue.</source>
-        <translation type="unfinished"></translation>
+        <source>Then click on 'Next' to continue.</source>
+        <translation>Klicken Sie dann auf „Weiter“.</translation>
     </message>
     <message>
         <source>&amp;History...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verlauf...</translation>
     </message>
     <message>
         <source>Please Select a Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie einen Ordner</translation>
     </message>
     <message>
         <source>This folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Ordner</translation>
     </message>
 </context>
 <context>
     <name>wizard::Form1</name>
     <message>
         <source>Trafalytic - Code Inserter</source>
-        <translation type="unfinished"></translation>
+        <translation>Trafalytic - Code-Assistent</translation>
     </message>
     <message>
         <source>&amp;Prev</source>
         <comment>wizard navigation: the page before</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zurück</translation>
     </message>
     <message>
         <source>&amp;Next</source>
         <comment>wizard navigation: the page after</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Weiter</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Stop after the pages in hand? Pages already done keep their changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach den Seiten in Arbeit anhalten? Bereits bearbeitete Seiten behalten ihre Änderungen.</translation>
     </message>
 </context>
 <context>
     <name>wizard::HistoryDialog</name>
     <message>
         <source>undone</source>
-        <translation type="unfinished"></translation>
+        <translation>rückgängig gemacht</translation>
     </message>
     <message>
         <source>undone by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>rückgängig durch %1</translation>
     </message>
     <message>
         <source>partly undone (%1 left)</source>
-        <translation type="unfinished"></translation>
+        <translation>teilweise rückgängig (%1 übrig)</translation>
     </message>
     <message>
         <source>ended without finishing</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht zu Ende geführt</translation>
     </message>
     <message>
         <source>History - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlauf - %1</translation>
     </message>
     <message>
         <source>Runs kept in the journal, newest first:</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Journal gespeicherte Läufe, neueste zuerst:</translation>
     </message>
     <message>
         <source>Runs</source>
-        <translation type="unfinished"></translation>
+        <translation>Läufe</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit</translation>
     </message>
     <message>
         <source>Command</source>
         <comment>a column: insert, remove or undo</comment>
-        <translation type="unfinished"></translation>
+        <translation>Befehl</translation>
     </message>
     <message>
         <source>Pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Seiten</translation>
     </message>
     <message>
         <source>Undone</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückgängig</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortschritt</translation>
     </message>
     <message>
         <source>Pages undone</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückgängig gemachte Seiten</translation>
     </message>
     <message>
         <source>&amp;Undo Run</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückgängig</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <source>The journal holds no run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Journal enthält keinen Lauf.</translation>
     </message>
     <message>
         <source>This run was undone already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Lauf wurde bereits rückgängig gemacht.</translation>
     </message>
     <message>
         <source>This run was undone by run %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Lauf wurde durch Lauf %1 rückgängig gemacht.</translation>
     </message>
     <message>
         <source>Undoing run %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lauf %1 wird rückgängig gemacht...</translation>
     </message>
     <message>
         <source>Run %1 stopped: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lauf %1 angehalten: %2.</translation>
     </message>
     <message>
         <source>Run %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lauf %1: %2.</translation>
     </message>
     <message>
         <source>Undoing: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückgängig: %1</translation>
     </message>
     <message>
         <source>Stop after the pages in hand? Pages already done keep their changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach den Seiten in Arbeit anhalten? Bereits bearbeitete Seiten behalten ihre Änderungen.</translation>
     </message>
     <message>
         <source>running</source>
         <comment>a run still going</comment>
-        <translation type="unfinished"></translation>
+        <translation>läuft</translation>
     </message>
     <message>
         <source>no</source>
         <comment>not undone</comment>
-        <translation type="unfinished"></translation>
+        <translation>nein</translation>
     </message>
 </context>
 <context>
@@ -224,123 +224,125 @@
         <source>%1
 
 Go on without a journal? The changes of this run then cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+Ohne Journal fortfahren? Die Änderungen dieses Laufs lassen sich dann nicht rückgängig machen.</translation>
     </message>
 </context>
 <context>
     <name>wizard::Outcomes</name>
     <message>
         <source>%1 inserted, %2 replaced, %3 removed, %4 unchanged, %5 skipped, %6 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 eingefügt, %2 ersetzt, %3 entfernt, %4 unverändert, %5 übersprungen, %6 fehlgeschlagen</translation>
     </message>
     <message>
         <source>%1 restored, %2 unchanged, %3 skipped, %4 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wiederhergestellt, %2 unverändert, %3 übersprungen, %4 fehlgeschlagen</translation>
     </message>
     <message>
         <source>would be inserted</source>
-        <translation type="unfinished"></translation>
+        <translation>würde eingefügt</translation>
     </message>
     <message>
         <source>inserted</source>
-        <comment>a page&apos;s outcome</comment>
-        <translation type="unfinished"></translation>
+        <comment>a page's outcome</comment>
+        <translation>eingefügt</translation>
     </message>
     <message>
         <source>would be replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>würde ersetzt</translation>
     </message>
     <message>
         <source>replaced</source>
-        <comment>a page&apos;s outcome</comment>
-        <translation type="unfinished"></translation>
+        <comment>a page's outcome</comment>
+        <translation>ersetzt</translation>
     </message>
     <message>
         <source>would be removed</source>
-        <translation type="unfinished"></translation>
+        <translation>würde entfernt</translation>
     </message>
     <message>
         <source>removed</source>
-        <comment>a page&apos;s outcome</comment>
-        <translation type="unfinished"></translation>
+        <comment>a page's outcome</comment>
+        <translation>entfernt</translation>
     </message>
     <message>
         <source>restored</source>
-        <comment>a page&apos;s outcome</comment>
-        <translation type="unfinished"></translation>
+        <comment>a page's outcome</comment>
+        <translation>wiederhergestellt</translation>
     </message>
     <message>
         <source>unchanged</source>
-        <comment>a page&apos;s outcome</comment>
-        <translation type="unfinished"></translation>
+        <comment>a page's outcome</comment>
+        <translation>unverändert</translation>
     </message>
     <message>
         <source>skipped</source>
-        <comment>a page&apos;s outcome</comment>
-        <translation type="unfinished"></translation>
+        <comment>a page's outcome</comment>
+        <translation>übersprungen</translation>
     </message>
     <message>
         <source>failed</source>
-        <comment>a page&apos;s outcome</comment>
-        <translation type="unfinished"></translation>
+        <comment>a page's outcome</comment>
+        <translation>fehlgeschlagen</translation>
     </message>
     <message>
         <source>in %1</source>
-        <comment>the include that carries a page&apos;s code</comment>
-        <translation type="unfinished"></translation>
+        <comment>the include that carries a page's code</comment>
+        <translation>in %1</translation>
     </message>
 </context>
 <context>
     <name>wizard::PagesPage</name>
     <message>
-        <source>Now select the web pages you wish to insert or remove the Trafalytic code. If you are unsure, just click on &apos;Select All&apos;.</source>
-        <translation type="unfinished"></translation>
+        <source>Now select the web pages you wish to insert or remove the Trafalytic code. If you are unsure, just click on 'Select All'.</source>
+        <translation>Wählen Sie nun die Webseiten, in die Sie den Trafalytic-Code einfügen oder aus denen Sie ihn entfernen möchten. Im Zweifel klicken Sie auf „Alle wählen“.</translation>
     </message>
     <message>
         <source>Web Pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Webseiten</translation>
     </message>
     <message>
         <source>&amp;Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alle wählen</translation>
     </message>
     <message>
         <source>&amp;UnSelect All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Keine wählen</translation>
     </message>
     <message>
         <source>&amp;Auto Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto&amp;matisch wählen</translation>
     </message>
     <message>
         <source>Pages ticked</source>
-        <translation type="unfinished"></translation>
+        <translation>Angehakte Seiten</translation>
     </message>
     <message>
-        <source>Then click on &apos;Next&apos; to continue.</source>
-        <translation type="unfinished"></translation>
+        <source>Then click on 'Next' to continue.</source>
+        <translation>Klicken Sie dann auf „Weiter“.</translation>
     </message>
     <message>
         <source>Carries the code more than once; a run leaves one</source>
-        <translation type="unfinished"></translation>
+        <translation>Enthält den Code mehrmals; ein Lauf lässt einen übrig</translation>
     </message>
     <message>
         <source>Markers need tidying by hand: they form no single block</source>
-        <translation type="unfinished"></translation>
+        <translation>Markierungen von Hand bereinigen: sie bilden keinen einzelnen Block</translation>
     </message>
     <message>
         <source>Carries the tracking code for website %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Enthält den Tracking-Code für Website %1 (%2)</translation>
     </message>
     <message>
         <source>Carries the tracking code for website %1 (%2), in %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Enthält den Tracking-Code für Website %1 (%2), in %3</translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n page(s) ticked</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 von %n Seite angehakt</numerusform>
+            <numerusform>%1 von %n Seiten angehakt</numerusform>
         </translation>
     </message>
 </context>
@@ -348,193 +350,193 @@ Go on without a journal? The changes of this run then cannot be undone.</source>
     <name>wizard::PreviewDialog</name>
     <message>
         <source>Preview - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau - %1</translation>
     </message>
     <message>
         <source>A run would give: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Lauf ergäbe: %1</translation>
     </message>
     <message>
         <source>What a run would do</source>
-        <translation type="unfinished"></translation>
+        <translation>Was ein Lauf täte</translation>
     </message>
     <message>
         <source>Pages by outcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Seiten nach Ergebnis</translation>
     </message>
     <message>
         <source>Change to the page</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderung an der Seite</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <source>Reading the pages: %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Seiten werden gelesen: %1 von %2</translation>
     </message>
     <message>
         <source>No page is ticked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Seite ist angehakt.</translation>
     </message>
     <message>
         <source>(this page would not change)</source>
-        <translation type="unfinished"></translation>
+        <translation>(diese Seite bliebe unverändert)</translation>
     </message>
 </context>
 <context>
     <name>wizard::RunPage</name>
     <message>
         <source>The Trafalytic Code Inserter Wizard is now applying your changes, please wait.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Trafalytic-Code-Assistent führt jetzt Ihre Änderungen aus, bitte warten.</translation>
     </message>
     <message>
         <source>Now modifying web page:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeite jetzt Webseite:</translation>
     </message>
     <message>
         <source>WEB PAGE NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>NAME DER WEBSEITE</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortschritt</translation>
     </message>
     <message>
         <source>Pages not changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht geänderte Seiten</translation>
     </message>
     <message>
         <source>Save &amp;Report...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bericht speichern...</translation>
     </message>
     <message>
         <source>&amp;Undo Changes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückgängig</translation>
     </message>
     <message>
-        <source>Click on &apos;Close&apos; to finish. Thank you For using Trafalytic.</source>
-        <translation type="unfinished"></translation>
+        <source>Click on 'Close' to finish. Thank you For using Trafalytic.</source>
+        <translation>Klicken Sie zum Beenden auf „Schließen“. Danke, dass Sie Trafalytic nutzen.</translation>
     </message>
     <message>
         <source>The journal of this run is gone: its changes cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Journal dieses Laufs fehlt: seine Änderungen lassen sich nicht rückgängig machen.</translation>
     </message>
     <message numerus="yes">
         <source>Stopped: %1 of %n page(s) done, the rest not:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Angehalten: %1 von %n Seite erledigt, der Rest nicht:</numerusform>
+            <numerusform>Angehalten: %1 von %n Seiten erledigt, der Rest nicht:</numerusform>
         </translation>
     </message>
     <message>
         <source>Changes Undone!</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungen rückgängig gemacht!</translation>
     </message>
     <message>
         <source>Changes Complete!</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungen abgeschlossen!</translation>
     </message>
     <message numerus="yes">
         <source>%n skipped</source>
         <comment>pages not changed</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n übersprungen</numerusform>
+            <numerusform>%n übersprungen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n failed</source>
         <comment>pages not changed</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n fehlgeschlagen</numerusform>
+            <numerusform>%n fehlgeschlagen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n page(s) not changed (%1):</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Seite nicht geändert (%1):</numerusform>
+            <numerusform>%n Seiten nicht geändert (%1):</numerusform>
         </translation>
     </message>
     <message>
         <source>not changed</source>
-        <comment>a page&apos;s outcome</comment>
-        <translation type="unfinished"></translation>
+        <comment>a page's outcome</comment>
+        <translation>nicht geändert</translation>
     </message>
     <message>
         <source>skipped</source>
-        <comment>a page&apos;s outcome</comment>
-        <translation type="unfinished"></translation>
+        <comment>a page's outcome</comment>
+        <translation>übersprungen</translation>
     </message>
     <message>
         <source>%1 (not done)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (nicht erledigt)</translation>
     </message>
     <message>
         <source>Save Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht speichern</translation>
     </message>
     <message>
         <source>The report cannot be saved to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bericht kann nicht unter %1 gespeichert werden: %2</translation>
     </message>
 </context>
 <context>
     <name>wizard::SettingsPage</name>
     <message>
         <source>Please enter your website number that has been assigned to you by Trafalytic.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie die Website-Nummer ein, die Trafalytic Ihnen zugeteilt hat.</translation>
     </message>
     <message>
         <source>Website Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Website-Nummer</translation>
     </message>
     <message>
-        <source>Now enter the protocol you wish to use, if you are unsure, select &apos;Normal&apos;.</source>
-        <translation type="unfinished"></translation>
+        <source>Now enter the protocol you wish to use, if you are unsure, select 'Normal'.</source>
+        <translation>Wählen Sie nun das Protokoll; im Zweifel wählen Sie „Normal“.</translation>
     </message>
     <message>
         <source>Web Protocol</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokoll</translation>
     </message>
     <message>
         <source>Are you inserting or removing the Trafalytic code ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Fügen Sie den Trafalytic-Code ein oder entfernen Sie ihn?</translation>
     </message>
     <message>
         <source>I am inserting the Trafalytic code.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ich füge den Trafalytic-Code ein.</translation>
     </message>
     <message>
         <source>I am removing the Trafalytic code.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ich entferne den Trafalytic-Code.</translation>
     </message>
     <message>
         <source>Pre&amp;view...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vorschau...</translation>
     </message>
     <message>
         <source>Normal (http://...)</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal (http://...)</translation>
     </message>
     <message>
         <source>Secure (https://...)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicher (https://...)</translation>
     </message>
     <message>
         <source>The ticked pages use https now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die angehakten Seiten nutzen jetzt https.</translation>
     </message>
     <message>
         <source>The ticked pages use http now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die angehakten Seiten nutzen jetzt http.</translation>
     </message>
     <message>
         <source>Please Enter a Website Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie eine Website-Nummer ein</translation>
     </message>
 </context>
 </TS>

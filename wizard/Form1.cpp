@@ -12,6 +12,7 @@
 #include "wizard/PreviewDialog.h"
 #include "wizard/RunPage.h"
 #include "wizard/SettingsPage.h"
+#include "wizard/TextFit.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -89,6 +90,7 @@ Form1::Form1(platform::Platform& platform, QWidget* parent)
     for (qsizetype i = 0; i + 1 < order.size(); ++i)
         setTabOrder(order[i], order[i + 1]);
     m_banner->lower();
+    fitAllCaptions(this);
 
     // Grown past its smallest size, the window gives the room to the pages; the
     // buttons keep to its bottom right, the version to the banner's right end.

@@ -7,6 +7,7 @@
 #include "wizard/Controls.h"
 #include "wizard/JournalQuestion.h"
 #include "wizard/Outcomes.h"
+#include "wizard/TextFit.h"
 
 #include <QDateTime>
 #include <QHeaderView>
@@ -60,6 +61,7 @@ HistoryDialog::HistoryDialog(platform::Platform& platform, const QString& mainCa
     setSizeGripEnabled(true);
     setFont(platform::dialogFont());
     buildControls();
+    fitAllCaptions(this);
     listRuns();
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/Twips.h"
 #include "wizard/Outcomes.h"
+#include "wizard/TextFit.h"
 
 #include <QFontDatabase>
 #include <QKeyEvent>
@@ -85,6 +86,7 @@ PreviewDialog::PreviewDialog(PreviewSource source, platform::Platform& platform,
     setFont(platform::dialogFont());
 
     buildControls();
+    fitAllCaptions(this);
     resize(m_platform.kept(QStringLiteral("previewSize")).toSize().expandedTo(minimumSize()));
 
     m_poll = new QTimer(this);

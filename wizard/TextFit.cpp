@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QStyleOptionComboBox>
 
 #include <algorithm>
@@ -44,6 +45,13 @@ void fitCaption(QAbstractButton* button, int margin, double smallest) {
            font.pointSizeF() > smallest)
         font.setPointSizeF(font.pointSizeF() - 0.25);
     button->setFont(font);
+}
+
+void fitAllCaptions(QWidget* window) {
+    for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+        const bool push = qobject_cast<QPushButton*>(button) != nullptr;
+        fitCaption(button, push ? platform::twips(150) : platform::twips(360));
+    }
 }
 
 // The same for the items of a drop-down list, which must show whole in its field.

@@ -19,6 +19,10 @@ void fitText(QLabel* label);
 // button's indicator).
 void fitCaption(QAbstractButton* button, int margin = platform::twips(150), double smallest = 6.5);
 
+// Every button's caption of the window fitted (in a longer language a caption
+// may take more room than the layout gave it).
+void fitAllCaptions(QWidget* window);
+
 // The same for the items of a drop-down list, which must show whole in its field.
 void fitItems(QComboBox* combo);
 

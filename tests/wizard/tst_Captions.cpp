@@ -1,11 +1,12 @@
-// Every text fits its box in every state a run can reach, whatever font the
-// machine has: run with DejaVu alone (no Liberation) and with the usual fonts,
-// at 100% and 200%.
+// Every text fits its box in every state a run can reach, in every language
+// shipped, whatever font the machine has: run with DejaVu alone (no Liberation)
+// and with the usual fonts, at 100% and 200%.
 #include "FakePlatform.h"
 #include "TestFiles.h"
 #include "engine/TrackingBlock.h"
 #include "picker/Form2.h"
 #include "wizard/Form1.h"
+#include "wizard/Languages.h"
 #include "wizard/TextFit.h"
 
 #include <QAbstractButton>
@@ -117,7 +118,9 @@ private:
         look(form, QStringLiteral("page 1"));
         // The count's box holds six-digit counts.
         auto* count = get<QLabel>(form, "Label17");
-        count->setText(QStringLiteral("888888 of 888888 pages ticked"));
+        count->setText(
+            QCoreApplication::translate("wizard::PagesPage", "%1 of %n page(s) ticked", nullptr, 888888)
+                .arg(888888));
         wizard::fitText(count);
         look(form, QStringLiteral("page 1, six-digit count"));
         if (outcome != QLatin1String("pages not changed")) // c.php a run refuses
@@ -145,13 +148,20 @@ private:
 
 private Q_SLOTS:
     void everyTextFits_data() {
+        QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("outcome");
-        for (const char* outcome : {"complete", "pages not changed", "stopped", "undone", "no journal"})
-            QTest::newRow(outcome) << QString::fromLatin1(outcome);
+        for (const QString& language : wizard::shippedLanguages()) {
+            for (const char* outcome : {"complete", "pages not changed", "stopped", "undone", "no journal"})
+                QTest::addRow("%s, %s", qPrintable(language), outcome)
+                    << language << QString::fromLatin1(outcome);
+        }
     }
 
     void everyTextFits() {
+        QFETCH(QString, language);
         QFETCH(QString, outcome);
+        QLocale::setDefault(QLocale(language));
+        QCOMPARE(wizard::useLanguageOf(), language);
         m_wrong.clear();
         walk(outcome);
         QVERIFY2(m_wrong.isEmpty(), qPrintable(QFontInfo(QApplication::font()).family() +
@@ -159,7 +169,16 @@ private Q_SLOTS:
     }
 
     // The dialogs: the picker, the preview with its counts, the history after an undo.
+    void dialogsFit_data() {
+        QTest::addColumn<QString>("language");
+        for (const QString& language : wizard::shippedLanguages())
+            QTest::newRow(qPrintable(language)) << language;
+    }
+
     void dialogsFit() {
+        QFETCH(QString, language);
+        QLocale::setDefault(QLocale(language));
+        wizard::useLanguageOf();
         QTemporaryDir site;
         QTemporaryDir journal;
         write(site.filePath(QStringLiteral("a.htm")), "<body>a</body>");
