@@ -5,217 +5,217 @@
     <name>picker::Form2</name>
     <message>
         <source>Select Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>اختيار مجلد</translation>
     </message>
     <message>
         <source>Folders</source>
-        <translation type="unfinished"></translation>
+        <translation>المجلدات</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;إلغاء</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;موافق</translation>
     </message>
     <message>
         <source>Drive Unavailable or Not Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>محرك الأقراص غير متاح أو غير جاهز</translation>
     </message>
 </context>
 <context>
     <name>wizard::FolderPage</name>
     <message>
         <source>The Trafalytic Code Inserter Wizard makes it quick and easy to insert or remove the Trafalytic code from your web pages.</source>
-        <translation type="unfinished"></translation>
+        <translation>يتيح لك معالج Trafalytic إدراج رمز Trafalytic في صفحات الويب أو إزالته منها بسرعة وسهولة.</translation>
     </message>
     <message>
         <source>To start, please select the folder that contains your web pages.</source>
-        <translation type="unfinished"></translation>
+        <translation>للبدء، اختر المجلد الذي يحتوي على صفحات الويب.</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>المجلد</translation>
     </message>
     <message>
         <source>&amp;Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;استعراض...</translation>
     </message>
     <message>
         <source>Include &amp;subfolders</source>
-        <translation type="unfinished"></translation>
+        <translation>تضمين المجلدات ال&amp;فرعية</translation>
     </message>
     <message>
         <source>Include subfolders</source>
-        <translation type="unfinished"></translation>
+        <translation>تضمين المجلدات الفرعية</translation>
     </message>
     <message>
         <source>Name pages by their &amp;path in the site</source>
-        <translation type="unfinished"></translation>
+        <translation>تسمية الصفحات حسب م&amp;سارها في الموقع</translation>
     </message>
     <message>
         <source>Name pages by their path in the site</source>
-        <translation type="unfinished"></translation>
+        <translation>تسمية الصفحات حسب مسارها في الموقع</translation>
     </message>
     <message>
-        <source>Then click on &apos;Next&apos; to continue.</source>
-        <translation type="unfinished"></translation>
+        <source>Then click on 'Next' to continue.</source>
+        <translation>ثم انقر «التالي» للمتابعة.</translation>
     </message>
     <message>
         <source>&amp;History...</source>
-        <translation type="unfinished"></translation>
+        <translation>ال&amp;سجل...</translation>
     </message>
     <message>
         <source>Please Select a Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>يرجى اختيار مجلد</translation>
     </message>
     <message>
         <source>This folder</source>
-        <translation type="unfinished"></translation>
+        <translation>هذا المجلد</translation>
     </message>
 </context>
 <context>
     <name>wizard::Form1</name>
     <message>
         <source>Trafalytic - Code Inserter</source>
-        <translation type="unfinished"></translation>
+        <translation>Trafalytic - إدراج الرمز</translation>
     </message>
     <message>
         <source>&amp;Prev</source>
         <comment>wizard navigation: the page before</comment>
-        <translation type="unfinished"></translation>
+        <translation>ال&amp;سابق</translation>
     </message>
     <message>
         <source>&amp;Next</source>
         <comment>wizard navigation: the page after</comment>
-        <translation type="unfinished"></translation>
+        <translation>ال&amp;تالي</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;إلغاء</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>إ&amp;غلاق</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>إغلاق</translation>
     </message>
     <message>
         <source>Stop after the pages in hand? Pages already done keep their changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>هل تريد التوقف بعد الصفحات الجارية؟ تحتفظ الصفحات المنجزة بتغييراتها.</translation>
     </message>
 </context>
 <context>
     <name>wizard::HistoryDialog</name>
     <message>
         <source>undone</source>
-        <translation type="unfinished"></translation>
+        <translation>مُلغى</translation>
     </message>
     <message>
         <source>undone by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ألغاه %1</translation>
     </message>
     <message>
         <source>partly undone (%1 left)</source>
-        <translation type="unfinished"></translation>
+        <translation>مُلغى جزئيًا (بقي %1)</translation>
     </message>
     <message>
         <source>ended without finishing</source>
-        <translation type="unfinished"></translation>
+        <translation>انتهى دون إكمال</translation>
     </message>
     <message>
         <source>History - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>السجل - %1</translation>
     </message>
     <message>
         <source>Runs kept in the journal, newest first:</source>
-        <translation type="unfinished"></translation>
+        <translation>عمليات التشغيل المحفوظة في السجل، الأحدث أولًا:</translation>
     </message>
     <message>
         <source>Runs</source>
-        <translation type="unfinished"></translation>
+        <translation>عمليات التشغيل</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>الوقت</translation>
     </message>
     <message>
         <source>Command</source>
         <comment>a column: insert, remove or undo</comment>
-        <translation type="unfinished"></translation>
+        <translation>الأمر</translation>
     </message>
     <message>
         <source>Pages</source>
-        <translation type="unfinished"></translation>
+        <translation>الصفحات</translation>
     </message>
     <message>
         <source>Undone</source>
-        <translation type="unfinished"></translation>
+        <translation>مُلغى</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>المجلد</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>التقدم</translation>
     </message>
     <message>
         <source>Pages undone</source>
-        <translation type="unfinished"></translation>
+        <translation>الصفحات المُلغاة</translation>
     </message>
     <message>
         <source>&amp;Undo Run</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;تراجع</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>إ&amp;غلاق</translation>
     </message>
     <message>
         <source>The journal holds no run.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يحتوي السجل على أي تشغيل.</translation>
     </message>
     <message>
         <source>This run was undone already.</source>
-        <translation type="unfinished"></translation>
+        <translation>تم التراجع عن هذا التشغيل من قبل.</translation>
     </message>
     <message>
         <source>This run was undone by run %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>تم التراجع عن هذا التشغيل بالتشغيل %1.</translation>
     </message>
     <message>
         <source>Undoing run %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ التراجع عن التشغيل %1...</translation>
     </message>
     <message>
         <source>Run %1 stopped: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>توقف التشغيل %1: %2.</translation>
     </message>
     <message>
         <source>Run %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>التشغيل %1: %2.</translation>
     </message>
     <message>
         <source>Undoing: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ التراجع: %1</translation>
     </message>
     <message>
         <source>Stop after the pages in hand? Pages already done keep their changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>هل تريد التوقف بعد الصفحات الجارية؟ تحتفظ الصفحات المنجزة بتغييراتها.</translation>
     </message>
     <message>
         <source>running</source>
         <comment>a run still going</comment>
-        <translation type="unfinished"></translation>
+        <translation>قيد التشغيل</translation>
     </message>
     <message>
         <source>no</source>
         <comment>not undone</comment>
-        <translation type="unfinished"></translation>
+        <translation>لا</translation>
     </message>
 </context>
 <context>
@@ -224,127 +224,129 @@
         <source>%1
 
 Go on without a journal? The changes of this run then cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+هل تريد المتابعة دون سجل؟ لن يمكن عندها التراجع عن تغييرات هذا التشغيل.</translation>
     </message>
 </context>
 <context>
     <name>wizard::Outcomes</name>
     <message>
         <source>%1 inserted, %2 replaced, %3 removed, %4 unchanged, %5 skipped, %6 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>أُدرج %1، استُبدل %2، أُزيل %3، دون تغيير %4، تُخطّي %5، فشل %6</translation>
     </message>
     <message>
         <source>%1 restored, %2 unchanged, %3 skipped, %4 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>استُعيد %1، دون تغيير %2، تُخطّي %3، فشل %4</translation>
     </message>
     <message>
         <source>would be inserted</source>
-        <translation type="unfinished"></translation>
+        <translation>سيُدرج</translation>
     </message>
     <message>
         <source>inserted</source>
-        <comment>a page&apos;s outcome</comment>
-        <translation type="unfinished"></translation>
+        <comment>a page's outcome</comment>
+        <translation>أُدرج</translation>
     </message>
     <message>
         <source>would be replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>سيُستبدل</translation>
     </message>
     <message>
         <source>replaced</source>
-        <comment>a page&apos;s outcome</comment>
-        <translation type="unfinished"></translation>
+        <comment>a page's outcome</comment>
+        <translation>استُبدل</translation>
     </message>
     <message>
         <source>would be removed</source>
-        <translation type="unfinished"></translation>
+        <translation>سيُزال</translation>
     </message>
     <message>
         <source>removed</source>
-        <comment>a page&apos;s outcome</comment>
-        <translation type="unfinished"></translation>
+        <comment>a page's outcome</comment>
+        <translation>أُزيل</translation>
     </message>
     <message>
         <source>restored</source>
-        <comment>a page&apos;s outcome</comment>
-        <translation type="unfinished"></translation>
+        <comment>a page's outcome</comment>
+        <translation>استُعيدت</translation>
     </message>
     <message>
         <source>unchanged</source>
-        <comment>a page&apos;s outcome</comment>
-        <translation type="unfinished"></translation>
+        <comment>a page's outcome</comment>
+        <translation>دون تغيير</translation>
     </message>
     <message>
         <source>skipped</source>
-        <comment>a page&apos;s outcome</comment>
-        <translation type="unfinished"></translation>
+        <comment>a page's outcome</comment>
+        <translation>تم تخطيها</translation>
     </message>
     <message>
         <source>failed</source>
-        <comment>a page&apos;s outcome</comment>
-        <translation type="unfinished"></translation>
+        <comment>a page's outcome</comment>
+        <translation>فشل</translation>
     </message>
     <message>
         <source>in %1</source>
-        <comment>the include that carries a page&apos;s code</comment>
-        <translation type="unfinished"></translation>
+        <comment>the include that carries a page's code</comment>
+        <translation>في %1</translation>
     </message>
 </context>
 <context>
     <name>wizard::PagesPage</name>
     <message>
-        <source>Now select the web pages you wish to insert or remove the Trafalytic code. If you are unsure, just click on &apos;Select All&apos;.</source>
-        <translation type="unfinished"></translation>
+        <source>Now select the web pages you wish to insert or remove the Trafalytic code. If you are unsure, just click on 'Select All'.</source>
+        <translation>اختر الآن صفحات الويب التي تريد إدراج رمز Trafalytic فيها أو إزالته منها. إن لم تكن متأكدًا فانقر «تحديد الكل».</translation>
     </message>
     <message>
         <source>Web Pages</source>
-        <translation type="unfinished"></translation>
+        <translation>صفحات الويب</translation>
     </message>
     <message>
         <source>&amp;Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;تحديد الكل</translation>
     </message>
     <message>
         <source>&amp;UnSelect All</source>
-        <translation type="unfinished"></translation>
+        <translation>إلغاء تحديد ال&amp;كل</translation>
     </message>
     <message>
         <source>&amp;Auto Select</source>
-        <translation type="unfinished"></translation>
+        <translation>تحديد &amp;تلقائي</translation>
     </message>
     <message>
         <source>Pages ticked</source>
-        <translation type="unfinished"></translation>
+        <translation>الصفحات المحددة</translation>
     </message>
     <message>
-        <source>Then click on &apos;Next&apos; to continue.</source>
-        <translation type="unfinished"></translation>
+        <source>Then click on 'Next' to continue.</source>
+        <translation>ثم انقر «التالي» للمتابعة.</translation>
     </message>
     <message>
         <source>Carries the code more than once; a run leaves one</source>
-        <translation type="unfinished"></translation>
+        <translation>تحتوي الرمز أكثر من مرة؛ يُبقي التشغيل نسخة واحدة</translation>
     </message>
     <message>
         <source>Markers need tidying by hand: they form no single block</source>
-        <translation type="unfinished"></translation>
+        <translation>العلامات تحتاج إلى ترتيب يدوي: لا تشكّل كتلة واحدة</translation>
     </message>
     <message>
         <source>Carries the tracking code for website %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>تحتوي رمز التتبع للموقع %1 (%2)</translation>
     </message>
     <message>
         <source>Carries the tracking code for website %1 (%2), in %3</source>
-        <translation type="unfinished"></translation>
+        <translation>تحتوي رمز التتبع للموقع %1 (%2)، في %3</translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n page(s) ticked</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 من %n صفحة محددة</numerusform>
+            <numerusform>%1 من صفحة واحدة محددة</numerusform>
+            <numerusform>%1 من صفحتين محددة</numerusform>
+            <numerusform>%1 من %n صفحات محددة</numerusform>
+            <numerusform>%1 من %n صفحة محددة</numerusform>
+            <numerusform>%1 من %n صفحة محددة</numerusform>
         </translation>
     </message>
 </context>
@@ -352,209 +354,209 @@ Go on without a journal? The changes of this run then cannot be undone.</source>
     <name>wizard::PreviewDialog</name>
     <message>
         <source>Preview - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>معاينة - %1</translation>
     </message>
     <message>
         <source>A run would give: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>سيعطي التشغيل: %1</translation>
     </message>
     <message>
         <source>What a run would do</source>
-        <translation type="unfinished"></translation>
+        <translation>ما سيفعله التشغيل</translation>
     </message>
     <message>
         <source>Pages by outcome</source>
-        <translation type="unfinished"></translation>
+        <translation>الصفحات حسب النتيجة</translation>
     </message>
     <message>
         <source>Change to the page</source>
-        <translation type="unfinished"></translation>
+        <translation>التغيير على الصفحة</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>إ&amp;غلاق</translation>
     </message>
     <message>
         <source>Reading the pages: %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ قراءة الصفحات: %1 من %2</translation>
     </message>
     <message>
         <source>No page is ticked.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا توجد صفحة محددة.</translation>
     </message>
     <message>
         <source>(this page would not change)</source>
-        <translation type="unfinished"></translation>
+        <translation>(لن تتغير هذه الصفحة)</translation>
     </message>
 </context>
 <context>
     <name>wizard::RunPage</name>
     <message>
         <source>The Trafalytic Code Inserter Wizard is now applying your changes, please wait.</source>
-        <translation type="unfinished"></translation>
+        <translation>يطبّق معالج Trafalytic تغييراتك الآن، يرجى الانتظار.</translation>
     </message>
     <message>
         <source>Now modifying web page:</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ تعديل صفحة الويب:</translation>
     </message>
     <message>
         <source>WEB PAGE NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>اسم صفحة الويب</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>التقدم</translation>
     </message>
     <message>
         <source>Pages not changed</source>
-        <translation type="unfinished"></translation>
+        <translation>صفحات لم تتغير</translation>
     </message>
     <message>
         <source>Save &amp;Report...</source>
-        <translation type="unfinished"></translation>
+        <translation>حفظ ال&amp;تقرير...</translation>
     </message>
     <message>
         <source>&amp;Undo Changes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;تراجع</translation>
     </message>
     <message>
-        <source>Click on &apos;Close&apos; to finish. Thank you For using Trafalytic.</source>
-        <translation type="unfinished"></translation>
+        <source>Click on 'Close' to finish. Thank you For using Trafalytic.</source>
+        <translation>انقر «إغلاق» للإنهاء. شكرًا لاستخدامك Trafalytic.</translation>
     </message>
     <message>
         <source>The journal of this run is gone: its changes cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>سجل هذا التشغيل غير موجود: لا يمكن التراجع عن تغييراته.</translation>
     </message>
     <message numerus="yes">
         <source>Stopped: %1 of %n page(s) done, the rest not:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>توقف: أُنجز %1 من %n صفحة، والباقي لا:</numerusform>
+            <numerusform>توقف: أُنجز %1 من صفحة واحدة، والباقي لا:</numerusform>
+            <numerusform>توقف: أُنجز %1 من صفحتين، والباقي لا:</numerusform>
+            <numerusform>توقف: أُنجز %1 من %n صفحات، والباقي لا:</numerusform>
+            <numerusform>توقف: أُنجز %1 من %n صفحة، والباقي لا:</numerusform>
+            <numerusform>توقف: أُنجز %1 من %n صفحة، والباقي لا:</numerusform>
         </translation>
     </message>
     <message>
         <source>Changes Undone!</source>
-        <translation type="unfinished"></translation>
+        <translation>تم التراجع عن التغييرات!</translation>
     </message>
     <message>
         <source>Changes Complete!</source>
-        <translation type="unfinished"></translation>
+        <translation>اكتملت التغييرات!</translation>
     </message>
     <message numerus="yes">
         <source>%n skipped</source>
         <comment>pages not changed</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>لم تُتخطَّ أي صفحة</numerusform>
+            <numerusform>تُخطّيت صفحة واحدة</numerusform>
+            <numerusform>تُخطّيت صفحتان</numerusform>
+            <numerusform>تُخطّيت %n صفحات</numerusform>
+            <numerusform>تُخطّيت %n صفحة</numerusform>
+            <numerusform>تُخطّيت %n صفحة</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n failed</source>
         <comment>pages not changed</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>لم تفشل أي صفحة</numerusform>
+            <numerusform>فشلت صفحة واحدة</numerusform>
+            <numerusform>فشلت صفحتان</numerusform>
+            <numerusform>فشلت %n صفحات</numerusform>
+            <numerusform>فشلت %n صفحة</numerusform>
+            <numerusform>فشلت %n صفحة</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n page(s) not changed (%1):</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>لم تتغير أي صفحة (%1):</numerusform>
+            <numerusform>صفحة واحدة لم تتغير (%1):</numerusform>
+            <numerusform>صفحتان لم تتغيرا (%1):</numerusform>
+            <numerusform>%n صفحات لم تتغير (%1):</numerusform>
+            <numerusform>%n صفحة لم تتغير (%1):</numerusform>
+            <numerusform>%n صفحة لم تتغير (%1):</numerusform>
         </translation>
     </message>
     <message>
         <source>not changed</source>
-        <comment>a page&apos;s outcome</comment>
-        <translation type="unfinished"></translation>
+        <comment>a page's outcome</comment>
+        <translation>لم تتغير</translation>
     </message>
     <message>
         <source>skipped</source>
-        <comment>a page&apos;s outcome</comment>
-        <translation type="unfinished"></translation>
+        <comment>a page's outcome</comment>
+        <translation>تم تخطيها</translation>
     </message>
     <message>
         <source>%1 (not done)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (لم تُنجز)</translation>
     </message>
     <message>
         <source>Save Report</source>
-        <translation type="unfinished"></translation>
+        <translation>حفظ التقرير</translation>
     </message>
     <message>
         <source>The report cannot be saved to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر حفظ التقرير في %1: %2</translation>
     </message>
 </context>
 <context>
     <name>wizard::SettingsPage</name>
     <message>
         <source>Please enter your website number that has been assigned to you by Trafalytic.</source>
-        <translation type="unfinished"></translation>
+        <translation>أدخل رقم الموقع الذي خصّصه لك Trafalytic.</translation>
     </message>
     <message>
         <source>Website Number</source>
-        <translation type="unfinished"></translation>
+        <translation>رقم الموقع</translation>
     </message>
     <message>
-        <source>Now enter the protocol you wish to use, if you are unsure, select &apos;Normal&apos;.</source>
-        <translation type="unfinished"></translation>
+        <source>Now enter the protocol you wish to use, if you are unsure, select 'Normal'.</source>
+        <translation>اختر الآن البروتوكول؛ إن لم تكن متأكدًا فاختر «عادي».</translation>
     </message>
     <message>
         <source>Web Protocol</source>
-        <translation type="unfinished"></translation>
+        <translation>البروتوكول</translation>
     </message>
     <message>
         <source>Are you inserting or removing the Trafalytic code ?</source>
-        <translation type="unfinished"></translation>
+        <translation>هل تدرج رمز Trafalytic أم تزيله؟</translation>
     </message>
     <message>
         <source>I am inserting the Trafalytic code.</source>
-        <translation type="unfinished"></translation>
+        <translation>أُدرج رمز Trafalytic.</translation>
     </message>
     <message>
         <source>I am removing the Trafalytic code.</source>
-        <translation type="unfinished"></translation>
+        <translation>أُزيل رمز Trafalytic.</translation>
     </message>
     <message>
         <source>Pre&amp;view...</source>
-        <translation type="unfinished"></translation>
+        <translation>م&amp;عاينة...</translation>
     </message>
     <message>
         <source>Normal (http://...)</source>
-        <translation type="unfinished"></translation>
+        <translation>عادي (http://...)</translation>
     </message>
     <message>
         <source>Secure (https://...)</source>
-        <translation type="unfinished"></translation>
+        <translation>آمن (https://...)</translation>
     </message>
     <message>
         <source>The ticked pages use https now.</source>
-        <translation type="unfinished"></translation>
+        <translation>تستخدم الصفحات المحددة https حاليًا.</translation>
     </message>
     <message>
         <source>The ticked pages use http now.</source>
-        <translation type="unfinished"></translation>
+        <translation>تستخدم الصفحات المحددة http حاليًا.</translation>
     </message>
     <message>
         <source>Please Enter a Website Number</source>
-        <translation type="unfinished"></translation>
+        <translation>يرجى إدخال رقم الموقع</translation>
     </message>
 </context>
 </TS>

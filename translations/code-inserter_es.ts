@@ -5,217 +5,217 @@
     <name>picker::Form2</name>
     <message>
         <source>Select Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar carpeta</translation>
     </message>
     <message>
         <source>Folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpetas</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
     <message>
         <source>Drive Unavailable or Not Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidad no disponible o no preparada</translation>
     </message>
 </context>
 <context>
     <name>wizard::FolderPage</name>
     <message>
         <source>The Trafalytic Code Inserter Wizard makes it quick and easy to insert or remove the Trafalytic code from your web pages.</source>
-        <translation type="unfinished"></translation>
+        <translation>El asistente de Trafalytic inserta o quita el código de Trafalytic de sus páginas web de forma rápida y sencilla.</translation>
     </message>
     <message>
         <source>To start, please select the folder that contains your web pages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para empezar, seleccione la carpeta que contiene sus páginas web.</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta</translation>
     </message>
     <message>
         <source>&amp;Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Examinar...</translation>
     </message>
     <message>
         <source>Include &amp;subfolders</source>
-        <translation type="unfinished"></translation>
+        <translation>Incluir &amp;subcarpetas</translation>
     </message>
     <message>
         <source>Include subfolders</source>
-        <translation type="unfinished"></translation>
+        <translation>Incluir subcarpetas</translation>
     </message>
     <message>
         <source>Name pages by their &amp;path in the site</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombrar las páginas por su &amp;ruta en el sitio</translation>
     </message>
     <message>
         <source>Name pages by their path in the site</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombrar las páginas por su ruta en el sitio</translation>
     </message>
     <message>
-        <source>Then click on &apos;Next&apos; to continue.</source>
-        <translation type="unfinished"></translation>
+        <source>Then click on 'Next' to continue.</source>
+        <translation>Después pulse «Siguiente» para continuar.</translation>
     </message>
     <message>
         <source>&amp;History...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Historial...</translation>
     </message>
     <message>
         <source>Please Select a Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione una carpeta</translation>
     </message>
     <message>
         <source>This folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta carpeta</translation>
     </message>
 </context>
 <context>
     <name>wizard::Form1</name>
     <message>
         <source>Trafalytic - Code Inserter</source>
-        <translation type="unfinished"></translation>
+        <translation>Trafalytic - Insertar código</translation>
     </message>
     <message>
         <source>&amp;Prev</source>
         <comment>wizard navigation: the page before</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anterior</translation>
     </message>
     <message>
         <source>&amp;Next</source>
         <comment>wizard navigation: the page after</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Siguiente</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Stop after the pages in hand? Pages already done keep their changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Parar tras las páginas en curso? Las páginas ya hechas conservan sus cambios.</translation>
     </message>
 </context>
 <context>
     <name>wizard::HistoryDialog</name>
     <message>
         <source>undone</source>
-        <translation type="unfinished"></translation>
+        <translation>deshecha</translation>
     </message>
     <message>
         <source>undone by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>deshecha por %1</translation>
     </message>
     <message>
         <source>partly undone (%1 left)</source>
-        <translation type="unfinished"></translation>
+        <translation>deshecha en parte (quedan %1)</translation>
     </message>
     <message>
         <source>ended without finishing</source>
-        <translation type="unfinished"></translation>
+        <translation>sin terminar</translation>
     </message>
     <message>
         <source>History - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Historial - %1</translation>
     </message>
     <message>
         <source>Runs kept in the journal, newest first:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejecuciones guardadas en el registro, la más reciente primero:</translation>
     </message>
     <message>
         <source>Runs</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejecuciones</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora</translation>
     </message>
     <message>
         <source>Command</source>
         <comment>a column: insert, remove or undo</comment>
-        <translation type="unfinished"></translation>
+        <translation>Orden</translation>
     </message>
     <message>
         <source>Pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Páginas</translation>
     </message>
     <message>
         <source>Undone</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshecha</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progreso</translation>
     </message>
     <message>
         <source>Pages undone</source>
-        <translation type="unfinished"></translation>
+        <translation>Páginas deshechas</translation>
     </message>
     <message>
         <source>&amp;Undo Run</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
     <message>
         <source>The journal holds no run.</source>
-        <translation type="unfinished"></translation>
+        <translation>El registro no contiene ninguna ejecución.</translation>
     </message>
     <message>
         <source>This run was undone already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta ejecución ya se deshizo.</translation>
     </message>
     <message>
         <source>This run was undone by run %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta ejecución la deshizo la ejecución %1.</translation>
     </message>
     <message>
         <source>Undoing run %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshaciendo la ejecución %1...</translation>
     </message>
     <message>
         <source>Run %1 stopped: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejecución %1 detenida: %2.</translation>
     </message>
     <message>
         <source>Run %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejecución %1: %2.</translation>
     </message>
     <message>
         <source>Undoing: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshaciendo: %1</translation>
     </message>
     <message>
         <source>Stop after the pages in hand? Pages already done keep their changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Parar tras las páginas en curso? Las páginas ya hechas conservan sus cambios.</translation>
     </message>
     <message>
         <source>running</source>
         <comment>a run still going</comment>
-        <translation type="unfinished"></translation>
+        <translation>en curso</translation>
     </message>
     <message>
         <source>no</source>
         <comment>not undone</comment>
-        <translation type="unfinished"></translation>
+        <translation>no</translation>
     </message>
 </context>
 <context>
@@ -224,123 +224,125 @@
         <source>%1
 
 Go on without a journal? The changes of this run then cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+¿Continuar sin registro? Los cambios de esta ejecución no podrán deshacerse.</translation>
     </message>
 </context>
 <context>
     <name>wizard::Outcomes</name>
     <message>
         <source>%1 inserted, %2 replaced, %3 removed, %4 unchanged, %5 skipped, %6 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 insertadas, %2 sustituidas, %3 quitadas, %4 sin cambios, %5 omitidas, %6 fallidas</translation>
     </message>
     <message>
         <source>%1 restored, %2 unchanged, %3 skipped, %4 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 restauradas, %2 sin cambios, %3 omitidas, %4 fallidas</translation>
     </message>
     <message>
         <source>would be inserted</source>
-        <translation type="unfinished"></translation>
+        <translation>se insertaría</translation>
     </message>
     <message>
         <source>inserted</source>
-        <comment>a page&apos;s outcome</comment>
-        <translation type="unfinished"></translation>
+        <comment>a page's outcome</comment>
+        <translation>insertada</translation>
     </message>
     <message>
         <source>would be replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>se sustituiría</translation>
     </message>
     <message>
         <source>replaced</source>
-        <comment>a page&apos;s outcome</comment>
-        <translation type="unfinished"></translation>
+        <comment>a page's outcome</comment>
+        <translation>sustituida</translation>
     </message>
     <message>
         <source>would be removed</source>
-        <translation type="unfinished"></translation>
+        <translation>se quitaría</translation>
     </message>
     <message>
         <source>removed</source>
-        <comment>a page&apos;s outcome</comment>
-        <translation type="unfinished"></translation>
+        <comment>a page's outcome</comment>
+        <translation>quitada</translation>
     </message>
     <message>
         <source>restored</source>
-        <comment>a page&apos;s outcome</comment>
-        <translation type="unfinished"></translation>
+        <comment>a page's outcome</comment>
+        <translation>restaurada</translation>
     </message>
     <message>
         <source>unchanged</source>
-        <comment>a page&apos;s outcome</comment>
-        <translation type="unfinished"></translation>
+        <comment>a page's outcome</comment>
+        <translation>sin cambios</translation>
     </message>
     <message>
         <source>skipped</source>
-        <comment>a page&apos;s outcome</comment>
-        <translation type="unfinished"></translation>
+        <comment>a page's outcome</comment>
+        <translation>omitida</translation>
     </message>
     <message>
         <source>failed</source>
-        <comment>a page&apos;s outcome</comment>
-        <translation type="unfinished"></translation>
+        <comment>a page's outcome</comment>
+        <translation>fallida</translation>
     </message>
     <message>
         <source>in %1</source>
-        <comment>the include that carries a page&apos;s code</comment>
-        <translation type="unfinished"></translation>
+        <comment>the include that carries a page's code</comment>
+        <translation>en %1</translation>
     </message>
 </context>
 <context>
     <name>wizard::PagesPage</name>
     <message>
-        <source>Now select the web pages you wish to insert or remove the Trafalytic code. If you are unsure, just click on &apos;Select All&apos;.</source>
-        <translation type="unfinished"></translation>
+        <source>Now select the web pages you wish to insert or remove the Trafalytic code. If you are unsure, just click on 'Select All'.</source>
+        <translation>Seleccione ahora las páginas web en las que desea insertar o quitar el código de Trafalytic. Si no está seguro, pulse «Marcar todo».</translation>
     </message>
     <message>
         <source>Web Pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Páginas web</translation>
     </message>
     <message>
         <source>&amp;Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Marcar todo</translation>
     </message>
     <message>
         <source>&amp;UnSelect All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Desmarcar todo</translation>
     </message>
     <message>
         <source>&amp;Auto Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcar &amp;auto</translation>
     </message>
     <message>
         <source>Pages ticked</source>
-        <translation type="unfinished"></translation>
+        <translation>Páginas marcadas</translation>
     </message>
     <message>
-        <source>Then click on &apos;Next&apos; to continue.</source>
-        <translation type="unfinished"></translation>
+        <source>Then click on 'Next' to continue.</source>
+        <translation>Después pulse «Siguiente» para continuar.</translation>
     </message>
     <message>
         <source>Carries the code more than once; a run leaves one</source>
-        <translation type="unfinished"></translation>
+        <translation>Lleva el código más de una vez; una ejecución deja uno</translation>
     </message>
     <message>
         <source>Markers need tidying by hand: they form no single block</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcadores por arreglar a mano: no forman un único bloque</translation>
     </message>
     <message>
         <source>Carries the tracking code for website %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lleva el código de seguimiento del sitio %1 (%2)</translation>
     </message>
     <message>
         <source>Carries the tracking code for website %1 (%2), in %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Lleva el código de seguimiento del sitio %1 (%2), en %3</translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n page(s) ticked</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 de %n página marcadas</numerusform>
+            <numerusform>%1 de %n páginas marcadas</numerusform>
         </translation>
     </message>
 </context>
@@ -348,193 +350,193 @@ Go on without a journal? The changes of this run then cannot be undone.</source>
     <name>wizard::PreviewDialog</name>
     <message>
         <source>Preview - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista previa - %1</translation>
     </message>
     <message>
         <source>A run would give: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Una ejecución daría: %1</translation>
     </message>
     <message>
         <source>What a run would do</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo que haría una ejecución</translation>
     </message>
     <message>
         <source>Pages by outcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Páginas por resultado</translation>
     </message>
     <message>
         <source>Change to the page</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambio en la página</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
     <message>
         <source>Reading the pages: %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Leyendo las páginas: %1 de %2</translation>
     </message>
     <message>
         <source>No page is ticked.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna página marcada.</translation>
     </message>
     <message>
         <source>(this page would not change)</source>
-        <translation type="unfinished"></translation>
+        <translation>(esta página no cambiaría)</translation>
     </message>
 </context>
 <context>
     <name>wizard::RunPage</name>
     <message>
         <source>The Trafalytic Code Inserter Wizard is now applying your changes, please wait.</source>
-        <translation type="unfinished"></translation>
+        <translation>El asistente de Trafalytic está aplicando sus cambios, espere por favor.</translation>
     </message>
     <message>
         <source>Now modifying web page:</source>
-        <translation type="unfinished"></translation>
+        <translation>Modificando la página web:</translation>
     </message>
     <message>
         <source>WEB PAGE NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>NOMBRE DE LA PÁGINA WEB</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progreso</translation>
     </message>
     <message>
         <source>Pages not changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Páginas sin cambiar</translation>
     </message>
     <message>
         <source>Save &amp;Report...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar informe...</translation>
     </message>
     <message>
         <source>&amp;Undo Changes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer</translation>
     </message>
     <message>
-        <source>Click on &apos;Close&apos; to finish. Thank you For using Trafalytic.</source>
-        <translation type="unfinished"></translation>
+        <source>Click on 'Close' to finish. Thank you For using Trafalytic.</source>
+        <translation>Pulse «Cerrar» para terminar. Gracias por usar Trafalytic.</translation>
     </message>
     <message>
         <source>The journal of this run is gone: its changes cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>El registro de esta ejecución ya no existe: sus cambios no pueden deshacerse.</translation>
     </message>
     <message numerus="yes">
         <source>Stopped: %1 of %n page(s) done, the rest not:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Detenido: %1 de %n página hechas, el resto no:</numerusform>
+            <numerusform>Detenido: %1 de %n páginas hechas, el resto no:</numerusform>
         </translation>
     </message>
     <message>
         <source>Changes Undone!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Cambios deshechos!</translation>
     </message>
     <message>
         <source>Changes Complete!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Cambios completados!</translation>
     </message>
     <message numerus="yes">
         <source>%n skipped</source>
         <comment>pages not changed</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n omitida</numerusform>
+            <numerusform>%n omitidas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n failed</source>
         <comment>pages not changed</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n fallida</numerusform>
+            <numerusform>%n fallidas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n page(s) not changed (%1):</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n página sin cambiar (%1):</numerusform>
+            <numerusform>%n páginas sin cambiar (%1):</numerusform>
         </translation>
     </message>
     <message>
         <source>not changed</source>
-        <comment>a page&apos;s outcome</comment>
-        <translation type="unfinished"></translation>
+        <comment>a page's outcome</comment>
+        <translation>sin cambiar</translation>
     </message>
     <message>
         <source>skipped</source>
-        <comment>a page&apos;s outcome</comment>
-        <translation type="unfinished"></translation>
+        <comment>a page's outcome</comment>
+        <translation>omitida</translation>
     </message>
     <message>
         <source>%1 (not done)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (no hecha)</translation>
     </message>
     <message>
         <source>Save Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar informe</translation>
     </message>
     <message>
         <source>The report cannot be saved to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>El informe no puede guardarse en %1: %2</translation>
     </message>
 </context>
 <context>
     <name>wizard::SettingsPage</name>
     <message>
         <source>Please enter your website number that has been assigned to you by Trafalytic.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba el número de sitio que Trafalytic le ha asignado.</translation>
     </message>
     <message>
         <source>Website Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de sitio</translation>
     </message>
     <message>
-        <source>Now enter the protocol you wish to use, if you are unsure, select &apos;Normal&apos;.</source>
-        <translation type="unfinished"></translation>
+        <source>Now enter the protocol you wish to use, if you are unsure, select 'Normal'.</source>
+        <translation>Elija ahora el protocolo; si no está seguro, elija «Normal».</translation>
     </message>
     <message>
         <source>Web Protocol</source>
-        <translation type="unfinished"></translation>
+        <translation>Protocolo web</translation>
     </message>
     <message>
         <source>Are you inserting or removing the Trafalytic code ?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Va a insertar o a quitar el código de Trafalytic?</translation>
     </message>
     <message>
         <source>I am inserting the Trafalytic code.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserto el código de Trafalytic.</translation>
     </message>
     <message>
         <source>I am removing the Trafalytic code.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quito el código de Trafalytic.</translation>
     </message>
     <message>
         <source>Pre&amp;view...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vista previa...</translation>
     </message>
     <message>
         <source>Normal (http://...)</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal (http://...)</translation>
     </message>
     <message>
         <source>Secure (https://...)</source>
-        <translation type="unfinished"></translation>
+        <translation>Seguro (https://...)</translation>
     </message>
     <message>
         <source>The ticked pages use https now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las páginas marcadas usan https.</translation>
     </message>
     <message>
         <source>The ticked pages use http now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las páginas marcadas usan http.</translation>
     </message>
     <message>
         <source>Please Enter a Website Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba un número de sitio</translation>
     </message>
 </context>
 </TS>

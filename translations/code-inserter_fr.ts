@@ -5,217 +5,217 @@
     <name>picker::Form2</name>
     <message>
         <source>Select Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir un dossier</translation>
     </message>
     <message>
         <source>Folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossiers</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>Drive Unavailable or Not Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecteur indisponible ou pas prêt</translation>
     </message>
 </context>
 <context>
     <name>wizard::FolderPage</name>
     <message>
         <source>The Trafalytic Code Inserter Wizard makes it quick and easy to insert or remove the Trafalytic code from your web pages.</source>
-        <translation type="unfinished"></translation>
+        <translation>L'assistant Trafalytic insère ou retire vite et simplement le code Trafalytic de vos pages web.</translation>
     </message>
     <message>
         <source>To start, please select the folder that contains your web pages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour commencer, choisissez le dossier qui contient vos pages web.</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier</translation>
     </message>
     <message>
         <source>&amp;Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Parcourir...</translation>
     </message>
     <message>
         <source>Include &amp;subfolders</source>
-        <translation type="unfinished"></translation>
+        <translation>Inclure les &amp;sous-dossiers</translation>
     </message>
     <message>
         <source>Include subfolders</source>
-        <translation type="unfinished"></translation>
+        <translation>Inclure les sous-dossiers</translation>
     </message>
     <message>
         <source>Name pages by their &amp;path in the site</source>
-        <translation type="unfinished"></translation>
+        <translation>Nommer les pages par leur &amp;chemin dans le site</translation>
     </message>
     <message>
         <source>Name pages by their path in the site</source>
-        <translation type="unfinished"></translation>
+        <translation>Nommer les pages par leur chemin dans le site</translation>
     </message>
     <message>
-        <source>Then click on &apos;Next&apos; to continue.</source>
-        <translation type="unfinished"></translation>
+        <source>Then click on 'Next' to continue.</source>
+        <translation>Cliquez ensuite sur « Suivant ».</translation>
     </message>
     <message>
         <source>&amp;History...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Historique...</translation>
     </message>
     <message>
         <source>Please Select a Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez choisir un dossier</translation>
     </message>
     <message>
         <source>This folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce dossier</translation>
     </message>
 </context>
 <context>
     <name>wizard::Form1</name>
     <message>
         <source>Trafalytic - Code Inserter</source>
-        <translation type="unfinished"></translation>
+        <translation>Trafalytic - Insertion du code</translation>
     </message>
     <message>
         <source>&amp;Prev</source>
         <comment>wizard navigation: the page before</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Précédent</translation>
     </message>
     <message>
         <source>&amp;Next</source>
         <comment>wizard navigation: the page after</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suivant</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Stop after the pages in hand? Pages already done keep their changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter après les pages en cours ? Les pages déjà traitées gardent leurs modifications.</translation>
     </message>
 </context>
 <context>
     <name>wizard::HistoryDialog</name>
     <message>
         <source>undone</source>
-        <translation type="unfinished"></translation>
+        <translation>annulé</translation>
     </message>
     <message>
         <source>undone by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>annulé par %1</translation>
     </message>
     <message>
         <source>partly undone (%1 left)</source>
-        <translation type="unfinished"></translation>
+        <translation>annulé en partie (%1 restantes)</translation>
     </message>
     <message>
         <source>ended without finishing</source>
-        <translation type="unfinished"></translation>
+        <translation>interrompu</translation>
     </message>
     <message>
         <source>History - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique - %1</translation>
     </message>
     <message>
         <source>Runs kept in the journal, newest first:</source>
-        <translation type="unfinished"></translation>
+        <translation>Passes gardées dans le journal, la plus récente d'abord :</translation>
     </message>
     <message>
         <source>Runs</source>
-        <translation type="unfinished"></translation>
+        <translation>Passes</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure</translation>
     </message>
     <message>
         <source>Command</source>
         <comment>a column: insert, remove or undo</comment>
-        <translation type="unfinished"></translation>
+        <translation>Commande</translation>
     </message>
     <message>
         <source>Pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Pages</translation>
     </message>
     <message>
         <source>Undone</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulé</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progression</translation>
     </message>
     <message>
         <source>Pages undone</source>
-        <translation type="unfinished"></translation>
+        <translation>Pages annulées</translation>
     </message>
     <message>
         <source>&amp;Undo Run</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler la passe</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
     <message>
         <source>The journal holds no run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le journal ne contient aucune passe.</translation>
     </message>
     <message>
         <source>This run was undone already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette passe a déjà été annulée.</translation>
     </message>
     <message>
         <source>This run was undone by run %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette passe a été annulée par la passe %1.</translation>
     </message>
     <message>
         <source>Undoing run %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulation de la passe %1...</translation>
     </message>
     <message>
         <source>Run %1 stopped: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Passe %1 arrêtée : %2.</translation>
     </message>
     <message>
         <source>Run %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Passe %1 : %2.</translation>
     </message>
     <message>
         <source>Undoing: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulation : %1</translation>
     </message>
     <message>
         <source>Stop after the pages in hand? Pages already done keep their changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter après les pages en cours ? Les pages déjà traitées gardent leurs modifications.</translation>
     </message>
     <message>
         <source>running</source>
         <comment>a run still going</comment>
-        <translation type="unfinished"></translation>
+        <translation>en cours</translation>
     </message>
     <message>
         <source>no</source>
         <comment>not undone</comment>
-        <translation type="unfinished"></translation>
+        <translation>non</translation>
     </message>
 </context>
 <context>
@@ -224,123 +224,125 @@
         <source>%1
 
 Go on without a journal? The changes of this run then cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+Continuer sans journal ? Les modifications de cette passe ne pourront alors pas être annulées.</translation>
     </message>
 </context>
 <context>
     <name>wizard::Outcomes</name>
     <message>
         <source>%1 inserted, %2 replaced, %3 removed, %4 unchanged, %5 skipped, %6 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 insérées, %2 remplacées, %3 retirées, %4 inchangées, %5 ignorées, %6 en échec</translation>
     </message>
     <message>
         <source>%1 restored, %2 unchanged, %3 skipped, %4 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 restaurées, %2 inchangées, %3 ignorées, %4 en échec</translation>
     </message>
     <message>
         <source>would be inserted</source>
-        <translation type="unfinished"></translation>
+        <translation>serait insérée</translation>
     </message>
     <message>
         <source>inserted</source>
-        <comment>a page&apos;s outcome</comment>
-        <translation type="unfinished"></translation>
+        <comment>a page's outcome</comment>
+        <translation>insérée</translation>
     </message>
     <message>
         <source>would be replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>serait remplacée</translation>
     </message>
     <message>
         <source>replaced</source>
-        <comment>a page&apos;s outcome</comment>
-        <translation type="unfinished"></translation>
+        <comment>a page's outcome</comment>
+        <translation>remplacée</translation>
     </message>
     <message>
         <source>would be removed</source>
-        <translation type="unfinished"></translation>
+        <translation>serait retirée</translation>
     </message>
     <message>
         <source>removed</source>
-        <comment>a page&apos;s outcome</comment>
-        <translation type="unfinished"></translation>
+        <comment>a page's outcome</comment>
+        <translation>retirée</translation>
     </message>
     <message>
         <source>restored</source>
-        <comment>a page&apos;s outcome</comment>
-        <translation type="unfinished"></translation>
+        <comment>a page's outcome</comment>
+        <translation>restaurée</translation>
     </message>
     <message>
         <source>unchanged</source>
-        <comment>a page&apos;s outcome</comment>
-        <translation type="unfinished"></translation>
+        <comment>a page's outcome</comment>
+        <translation>inchangée</translation>
     </message>
     <message>
         <source>skipped</source>
-        <comment>a page&apos;s outcome</comment>
-        <translation type="unfinished"></translation>
+        <comment>a page's outcome</comment>
+        <translation>ignorée</translation>
     </message>
     <message>
         <source>failed</source>
-        <comment>a page&apos;s outcome</comment>
-        <translation type="unfinished"></translation>
+        <comment>a page's outcome</comment>
+        <translation>en échec</translation>
     </message>
     <message>
         <source>in %1</source>
-        <comment>the include that carries a page&apos;s code</comment>
-        <translation type="unfinished"></translation>
+        <comment>the include that carries a page's code</comment>
+        <translation>dans %1</translation>
     </message>
 </context>
 <context>
     <name>wizard::PagesPage</name>
     <message>
-        <source>Now select the web pages you wish to insert or remove the Trafalytic code. If you are unsure, just click on &apos;Select All&apos;.</source>
-        <translation type="unfinished"></translation>
+        <source>Now select the web pages you wish to insert or remove the Trafalytic code. If you are unsure, just click on 'Select All'.</source>
+        <translation>Choisissez maintenant les pages web où insérer ou retirer le code Trafalytic. En cas de doute, cliquez sur « Tout cocher ».</translation>
     </message>
     <message>
         <source>Web Pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Pages web</translation>
     </message>
     <message>
         <source>&amp;Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tout cocher</translation>
     </message>
     <message>
         <source>&amp;UnSelect All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout &amp;décocher</translation>
     </message>
     <message>
         <source>&amp;Auto Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Cocher &amp;auto</translation>
     </message>
     <message>
         <source>Pages ticked</source>
-        <translation type="unfinished"></translation>
+        <translation>Pages cochées</translation>
     </message>
     <message>
-        <source>Then click on &apos;Next&apos; to continue.</source>
-        <translation type="unfinished"></translation>
+        <source>Then click on 'Next' to continue.</source>
+        <translation>Cliquez ensuite sur « Suivant ».</translation>
     </message>
     <message>
         <source>Carries the code more than once; a run leaves one</source>
-        <translation type="unfinished"></translation>
+        <translation>Contient le code plusieurs fois ; une passe n'en laisse qu'un</translation>
     </message>
     <message>
         <source>Markers need tidying by hand: they form no single block</source>
-        <translation type="unfinished"></translation>
+        <translation>Marqueurs à corriger à la main : ils ne forment pas un seul bloc</translation>
     </message>
     <message>
         <source>Carries the tracking code for website %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Contient le code de suivi du site %1 (%2)</translation>
     </message>
     <message>
         <source>Carries the tracking code for website %1 (%2), in %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Contient le code de suivi du site %1 (%2), dans %3</translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n page(s) ticked</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 page cochée sur %n</numerusform>
+            <numerusform>%1 pages cochées sur %n</numerusform>
         </translation>
     </message>
 </context>
@@ -348,193 +350,193 @@ Go on without a journal? The changes of this run then cannot be undone.</source>
     <name>wizard::PreviewDialog</name>
     <message>
         <source>Preview - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu - %1</translation>
     </message>
     <message>
         <source>A run would give: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Une passe donnerait : %1</translation>
     </message>
     <message>
         <source>What a run would do</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce que ferait une passe</translation>
     </message>
     <message>
         <source>Pages by outcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Pages par résultat</translation>
     </message>
     <message>
         <source>Change to the page</source>
-        <translation type="unfinished"></translation>
+        <translation>Modification de la page</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
     <message>
         <source>Reading the pages: %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture des pages : %1 sur %2</translation>
     </message>
     <message>
         <source>No page is ticked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune page n'est cochée.</translation>
     </message>
     <message>
         <source>(this page would not change)</source>
-        <translation type="unfinished"></translation>
+        <translation>(cette page ne changerait pas)</translation>
     </message>
 </context>
 <context>
     <name>wizard::RunPage</name>
     <message>
         <source>The Trafalytic Code Inserter Wizard is now applying your changes, please wait.</source>
-        <translation type="unfinished"></translation>
+        <translation>L'assistant Trafalytic applique maintenant vos modifications, veuillez patienter.</translation>
     </message>
     <message>
         <source>Now modifying web page:</source>
-        <translation type="unfinished"></translation>
+        <translation>Modification de la page web :</translation>
     </message>
     <message>
         <source>WEB PAGE NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>NOM DE LA PAGE WEB</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progression</translation>
     </message>
     <message>
         <source>Pages not changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Pages non modifiées</translation>
     </message>
     <message>
         <source>Save &amp;Report...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer...</translation>
     </message>
     <message>
         <source>&amp;Undo Changes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler tout</translation>
     </message>
     <message>
-        <source>Click on &apos;Close&apos; to finish. Thank you For using Trafalytic.</source>
-        <translation type="unfinished"></translation>
+        <source>Click on 'Close' to finish. Thank you For using Trafalytic.</source>
+        <translation>Cliquez sur « Fermer » pour terminer. Merci d'utiliser Trafalytic.</translation>
     </message>
     <message>
         <source>The journal of this run is gone: its changes cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le journal de cette passe a disparu : ses modifications ne peuvent pas être annulées.</translation>
     </message>
     <message numerus="yes">
         <source>Stopped: %1 of %n page(s) done, the rest not:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Arrêté : %1 page faite sur %n, le reste non :</numerusform>
+            <numerusform>Arrêté : %1 pages faites sur %n, le reste non :</numerusform>
         </translation>
     </message>
     <message>
         <source>Changes Undone!</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifications annulées !</translation>
     </message>
     <message>
         <source>Changes Complete!</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifications terminées !</translation>
     </message>
     <message numerus="yes">
         <source>%n skipped</source>
         <comment>pages not changed</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ignorée</numerusform>
+            <numerusform>%n ignorées</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n failed</source>
         <comment>pages not changed</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n en échec</numerusform>
+            <numerusform>%n en échec</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n page(s) not changed (%1):</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n page non modifiée (%1) :</numerusform>
+            <numerusform>%n pages non modifiées (%1) :</numerusform>
         </translation>
     </message>
     <message>
         <source>not changed</source>
-        <comment>a page&apos;s outcome</comment>
-        <translation type="unfinished"></translation>
+        <comment>a page's outcome</comment>
+        <translation>non modifiée</translation>
     </message>
     <message>
         <source>skipped</source>
-        <comment>a page&apos;s outcome</comment>
-        <translation type="unfinished"></translation>
+        <comment>a page's outcome</comment>
+        <translation>ignorée</translation>
     </message>
     <message>
         <source>%1 (not done)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (non faite)</translation>
     </message>
     <message>
         <source>Save Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le rapport</translation>
     </message>
     <message>
         <source>The report cannot be saved to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le rapport ne peut pas être enregistré dans %1 : %2</translation>
     </message>
 </context>
 <context>
     <name>wizard::SettingsPage</name>
     <message>
         <source>Please enter your website number that has been assigned to you by Trafalytic.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez le numéro de site que Trafalytic vous a attribué.</translation>
     </message>
     <message>
         <source>Website Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro de site</translation>
     </message>
     <message>
-        <source>Now enter the protocol you wish to use, if you are unsure, select &apos;Normal&apos;.</source>
-        <translation type="unfinished"></translation>
+        <source>Now enter the protocol you wish to use, if you are unsure, select 'Normal'.</source>
+        <translation>Choisissez ensuite le protocole ; en cas de doute, prenez « Normal ».</translation>
     </message>
     <message>
         <source>Web Protocol</source>
-        <translation type="unfinished"></translation>
+        <translation>Protocole web</translation>
     </message>
     <message>
         <source>Are you inserting or removing the Trafalytic code ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérez-vous ou retirez-vous le code Trafalytic ?</translation>
     </message>
     <message>
         <source>I am inserting the Trafalytic code.</source>
-        <translation type="unfinished"></translation>
+        <translation>J'insère le code Trafalytic.</translation>
     </message>
     <message>
         <source>I am removing the Trafalytic code.</source>
-        <translation type="unfinished"></translation>
+        <translation>Je retire le code Trafalytic.</translation>
     </message>
     <message>
         <source>Pre&amp;view...</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;perçu...</translation>
     </message>
     <message>
         <source>Normal (http://...)</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal (http://...)</translation>
     </message>
     <message>
         <source>Secure (https://...)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sécurisé (https://...)</translation>
     </message>
     <message>
         <source>The ticked pages use https now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les pages cochées utilisent https.</translation>
     </message>
     <message>
         <source>The ticked pages use http now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les pages cochées utilisent http.</translation>
     </message>
     <message>
         <source>Please Enter a Website Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir un numéro de site</translation>
     </message>
 </context>
 </TS>

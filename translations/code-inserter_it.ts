@@ -5,217 +5,217 @@
     <name>picker::Form2</name>
     <message>
         <source>Select Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli cartella</translation>
     </message>
     <message>
         <source>Folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartelle</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annulla</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>Drive Unavailable or Not Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Unità non disponibile o non pronta</translation>
     </message>
 </context>
 <context>
     <name>wizard::FolderPage</name>
     <message>
         <source>The Trafalytic Code Inserter Wizard makes it quick and easy to insert or remove the Trafalytic code from your web pages.</source>
-        <translation type="unfinished"></translation>
+        <translation>La procedura guidata di Trafalytic inserisce o rimuove il codice Trafalytic dalle tue pagine web in modo rapido e semplice.</translation>
     </message>
     <message>
         <source>To start, please select the folder that contains your web pages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Per iniziare, scegli la cartella che contiene le tue pagine web.</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartella</translation>
     </message>
     <message>
         <source>&amp;Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sfoglia...</translation>
     </message>
     <message>
         <source>Include &amp;subfolders</source>
-        <translation type="unfinished"></translation>
+        <translation>Includi &amp;sottocartelle</translation>
     </message>
     <message>
         <source>Include subfolders</source>
-        <translation type="unfinished"></translation>
+        <translation>Includi sottocartelle</translation>
     </message>
     <message>
         <source>Name pages by their &amp;path in the site</source>
-        <translation type="unfinished"></translation>
+        <translation>Nomina le pagine col &amp;percorso nel sito</translation>
     </message>
     <message>
         <source>Name pages by their path in the site</source>
-        <translation type="unfinished"></translation>
+        <translation>Nomina le pagine col percorso nel sito</translation>
     </message>
     <message>
-        <source>Then click on &apos;Next&apos; to continue.</source>
-        <translation type="unfinished"></translation>
+        <source>Then click on 'Next' to continue.</source>
+        <translation>Poi fai clic su «Avanti» per continuare.</translation>
     </message>
     <message>
         <source>&amp;History...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cronologia...</translation>
     </message>
     <message>
         <source>Please Select a Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli una cartella</translation>
     </message>
     <message>
         <source>This folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Questa cartella</translation>
     </message>
 </context>
 <context>
     <name>wizard::Form1</name>
     <message>
         <source>Trafalytic - Code Inserter</source>
-        <translation type="unfinished"></translation>
+        <translation>Trafalytic - Inserimento codice</translation>
     </message>
     <message>
         <source>&amp;Prev</source>
         <comment>wizard navigation: the page before</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Indietro</translation>
     </message>
     <message>
         <source>&amp;Next</source>
         <comment>wizard navigation: the page after</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Avanti</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annulla</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Chiudi</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>Stop after the pages in hand? Pages already done keep their changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermarsi dopo le pagine in corso? Le pagine già fatte mantengono le modifiche.</translation>
     </message>
 </context>
 <context>
     <name>wizard::HistoryDialog</name>
     <message>
         <source>undone</source>
-        <translation type="unfinished"></translation>
+        <translation>annullata</translation>
     </message>
     <message>
         <source>undone by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>annullata da %1</translation>
     </message>
     <message>
         <source>partly undone (%1 left)</source>
-        <translation type="unfinished"></translation>
+        <translation>annullata in parte (ne restano %1)</translation>
     </message>
     <message>
         <source>ended without finishing</source>
-        <translation type="unfinished"></translation>
+        <translation>non terminata</translation>
     </message>
     <message>
         <source>History - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cronologia - %1</translation>
     </message>
     <message>
         <source>Runs kept in the journal, newest first:</source>
-        <translation type="unfinished"></translation>
+        <translation>Esecuzioni salvate nel registro, la più recente prima:</translation>
     </message>
     <message>
         <source>Runs</source>
-        <translation type="unfinished"></translation>
+        <translation>Esecuzioni</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ora</translation>
     </message>
     <message>
         <source>Command</source>
         <comment>a column: insert, remove or undo</comment>
-        <translation type="unfinished"></translation>
+        <translation>Comando</translation>
     </message>
     <message>
         <source>Pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagine</translation>
     </message>
     <message>
         <source>Undone</source>
-        <translation type="unfinished"></translation>
+        <translation>Annullata</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartella</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Avanzamento</translation>
     </message>
     <message>
         <source>Pages undone</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagine annullate</translation>
     </message>
     <message>
         <source>&amp;Undo Run</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;nnulla</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Chiudi</translation>
     </message>
     <message>
         <source>The journal holds no run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il registro non contiene esecuzioni.</translation>
     </message>
     <message>
         <source>This run was undone already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questa esecuzione è già stata annullata.</translation>
     </message>
     <message>
         <source>This run was undone by run %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questa esecuzione è stata annullata dall'esecuzione %1.</translation>
     </message>
     <message>
         <source>Undoing run %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Annullamento dell'esecuzione %1...</translation>
     </message>
     <message>
         <source>Run %1 stopped: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esecuzione %1 fermata: %2.</translation>
     </message>
     <message>
         <source>Run %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esecuzione %1: %2.</translation>
     </message>
     <message>
         <source>Undoing: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Annullamento: %1</translation>
     </message>
     <message>
         <source>Stop after the pages in hand? Pages already done keep their changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermarsi dopo le pagine in corso? Le pagine già fatte mantengono le modifiche.</translation>
     </message>
     <message>
         <source>running</source>
         <comment>a run still going</comment>
-        <translation type="unfinished"></translation>
+        <translation>in corso</translation>
     </message>
     <message>
         <source>no</source>
         <comment>not undone</comment>
-        <translation type="unfinished"></translation>
+        <translation>no</translation>
     </message>
 </context>
 <context>
@@ -224,123 +224,125 @@
         <source>%1
 
 Go on without a journal? The changes of this run then cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+Continuare senza registro? Le modifiche di questa esecuzione non potranno essere annullate.</translation>
     </message>
 </context>
 <context>
     <name>wizard::Outcomes</name>
     <message>
         <source>%1 inserted, %2 replaced, %3 removed, %4 unchanged, %5 skipped, %6 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 inserite, %2 sostituite, %3 rimosse, %4 invariate, %5 saltate, %6 non riuscite</translation>
     </message>
     <message>
         <source>%1 restored, %2 unchanged, %3 skipped, %4 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ripristinate, %2 invariate, %3 saltate, %4 non riuscite</translation>
     </message>
     <message>
         <source>would be inserted</source>
-        <translation type="unfinished"></translation>
+        <translation>verrebbe inserito</translation>
     </message>
     <message>
         <source>inserted</source>
-        <comment>a page&apos;s outcome</comment>
-        <translation type="unfinished"></translation>
+        <comment>a page's outcome</comment>
+        <translation>inserito</translation>
     </message>
     <message>
         <source>would be replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>verrebbe sostituito</translation>
     </message>
     <message>
         <source>replaced</source>
-        <comment>a page&apos;s outcome</comment>
-        <translation type="unfinished"></translation>
+        <comment>a page's outcome</comment>
+        <translation>sostituito</translation>
     </message>
     <message>
         <source>would be removed</source>
-        <translation type="unfinished"></translation>
+        <translation>verrebbe rimosso</translation>
     </message>
     <message>
         <source>removed</source>
-        <comment>a page&apos;s outcome</comment>
-        <translation type="unfinished"></translation>
+        <comment>a page's outcome</comment>
+        <translation>rimosso</translation>
     </message>
     <message>
         <source>restored</source>
-        <comment>a page&apos;s outcome</comment>
-        <translation type="unfinished"></translation>
+        <comment>a page's outcome</comment>
+        <translation>ripristinata</translation>
     </message>
     <message>
         <source>unchanged</source>
-        <comment>a page&apos;s outcome</comment>
-        <translation type="unfinished"></translation>
+        <comment>a page's outcome</comment>
+        <translation>invariata</translation>
     </message>
     <message>
         <source>skipped</source>
-        <comment>a page&apos;s outcome</comment>
-        <translation type="unfinished"></translation>
+        <comment>a page's outcome</comment>
+        <translation>saltata</translation>
     </message>
     <message>
         <source>failed</source>
-        <comment>a page&apos;s outcome</comment>
-        <translation type="unfinished"></translation>
+        <comment>a page's outcome</comment>
+        <translation>non riuscita</translation>
     </message>
     <message>
         <source>in %1</source>
-        <comment>the include that carries a page&apos;s code</comment>
-        <translation type="unfinished"></translation>
+        <comment>the include that carries a page's code</comment>
+        <translation>in %1</translation>
     </message>
 </context>
 <context>
     <name>wizard::PagesPage</name>
     <message>
-        <source>Now select the web pages you wish to insert or remove the Trafalytic code. If you are unsure, just click on &apos;Select All&apos;.</source>
-        <translation type="unfinished"></translation>
+        <source>Now select the web pages you wish to insert or remove the Trafalytic code. If you are unsure, just click on 'Select All'.</source>
+        <translation>Ora scegli le pagine web in cui inserire o da cui rimuovere il codice Trafalytic. Nel dubbio, fai clic su «Seleziona tutto».</translation>
     </message>
     <message>
         <source>Web Pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagine web</translation>
     </message>
     <message>
         <source>&amp;Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Seleziona tutto</translation>
     </message>
     <message>
         <source>&amp;UnSelect All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deseleziona tutto</translation>
     </message>
     <message>
         <source>&amp;Auto Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Selezione &amp;auto</translation>
     </message>
     <message>
         <source>Pages ticked</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagine spuntate</translation>
     </message>
     <message>
-        <source>Then click on &apos;Next&apos; to continue.</source>
-        <translation type="unfinished"></translation>
+        <source>Then click on 'Next' to continue.</source>
+        <translation>Poi fai clic su «Avanti» per continuare.</translation>
     </message>
     <message>
         <source>Carries the code more than once; a run leaves one</source>
-        <translation type="unfinished"></translation>
+        <translation>Contiene il codice più volte; un'esecuzione ne lascia uno</translation>
     </message>
     <message>
         <source>Markers need tidying by hand: they form no single block</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcatori da sistemare a mano: non formano un unico blocco</translation>
     </message>
     <message>
         <source>Carries the tracking code for website %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Contiene il codice di tracciamento del sito %1 (%2)</translation>
     </message>
     <message>
         <source>Carries the tracking code for website %1 (%2), in %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Contiene il codice di tracciamento del sito %1 (%2), in %3</translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n page(s) ticked</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 di %n pagina spuntate</numerusform>
+            <numerusform>%1 di %n pagine spuntate</numerusform>
         </translation>
     </message>
 </context>
@@ -348,193 +350,193 @@ Go on without a journal? The changes of this run then cannot be undone.</source>
     <name>wizard::PreviewDialog</name>
     <message>
         <source>Preview - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Anteprima - %1</translation>
     </message>
     <message>
         <source>A run would give: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Un'esecuzione darebbe: %1</translation>
     </message>
     <message>
         <source>What a run would do</source>
-        <translation type="unfinished"></translation>
+        <translation>Cosa farebbe un'esecuzione</translation>
     </message>
     <message>
         <source>Pages by outcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagine per esito</translation>
     </message>
     <message>
         <source>Change to the page</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica alla pagina</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Chiudi</translation>
     </message>
     <message>
         <source>Reading the pages: %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettura delle pagine: %1 di %2</translation>
     </message>
     <message>
         <source>No page is ticked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna pagina è spuntata.</translation>
     </message>
     <message>
         <source>(this page would not change)</source>
-        <translation type="unfinished"></translation>
+        <translation>(questa pagina non cambierebbe)</translation>
     </message>
 </context>
 <context>
     <name>wizard::RunPage</name>
     <message>
         <source>The Trafalytic Code Inserter Wizard is now applying your changes, please wait.</source>
-        <translation type="unfinished"></translation>
+        <translation>La procedura guidata di Trafalytic sta applicando le modifiche, attendi.</translation>
     </message>
     <message>
         <source>Now modifying web page:</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica della pagina web:</translation>
     </message>
     <message>
         <source>WEB PAGE NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>NOME DELLA PAGINA WEB</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Avanzamento</translation>
     </message>
     <message>
         <source>Pages not changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagine non modificate</translation>
     </message>
     <message>
         <source>Save &amp;Report...</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva &amp;rapporto...</translation>
     </message>
     <message>
         <source>&amp;Undo Changes</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;nnulla</translation>
     </message>
     <message>
-        <source>Click on &apos;Close&apos; to finish. Thank you For using Trafalytic.</source>
-        <translation type="unfinished"></translation>
+        <source>Click on 'Close' to finish. Thank you For using Trafalytic.</source>
+        <translation>Fai clic su «Chiudi» per finire. Grazie per aver usato Trafalytic.</translation>
     </message>
     <message>
         <source>The journal of this run is gone: its changes cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il registro di questa esecuzione non c'è più: le modifiche non si possono annullare.</translation>
     </message>
     <message numerus="yes">
         <source>Stopped: %1 of %n page(s) done, the rest not:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Fermato: %1 di %n pagina fatte, il resto no:</numerusform>
+            <numerusform>Fermato: %1 di %n pagine fatte, il resto no:</numerusform>
         </translation>
     </message>
     <message>
         <source>Changes Undone!</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifiche annullate!</translation>
     </message>
     <message>
         <source>Changes Complete!</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifiche completate!</translation>
     </message>
     <message numerus="yes">
         <source>%n skipped</source>
         <comment>pages not changed</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n saltata</numerusform>
+            <numerusform>%n saltate</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n failed</source>
         <comment>pages not changed</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n non riuscita</numerusform>
+            <numerusform>%n non riuscite</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n page(s) not changed (%1):</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n pagina non modificata (%1):</numerusform>
+            <numerusform>%n pagine non modificate (%1):</numerusform>
         </translation>
     </message>
     <message>
         <source>not changed</source>
-        <comment>a page&apos;s outcome</comment>
-        <translation type="unfinished"></translation>
+        <comment>a page's outcome</comment>
+        <translation>non modificata</translation>
     </message>
     <message>
         <source>skipped</source>
-        <comment>a page&apos;s outcome</comment>
-        <translation type="unfinished"></translation>
+        <comment>a page's outcome</comment>
+        <translation>saltata</translation>
     </message>
     <message>
         <source>%1 (not done)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (non fatta)</translation>
     </message>
     <message>
         <source>Save Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva rapporto</translation>
     </message>
     <message>
         <source>The report cannot be saved to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare il rapporto in %1: %2</translation>
     </message>
 </context>
 <context>
     <name>wizard::SettingsPage</name>
     <message>
         <source>Please enter your website number that has been assigned to you by Trafalytic.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci il numero del sito che Trafalytic ti ha assegnato.</translation>
     </message>
     <message>
         <source>Website Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero del sito</translation>
     </message>
     <message>
-        <source>Now enter the protocol you wish to use, if you are unsure, select &apos;Normal&apos;.</source>
-        <translation type="unfinished"></translation>
+        <source>Now enter the protocol you wish to use, if you are unsure, select 'Normal'.</source>
+        <translation>Ora scegli il protocollo; nel dubbio, scegli «Normale».</translation>
     </message>
     <message>
         <source>Web Protocol</source>
-        <translation type="unfinished"></translation>
+        <translation>Protocollo web</translation>
     </message>
     <message>
         <source>Are you inserting or removing the Trafalytic code ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Stai inserendo o rimuovendo il codice Trafalytic?</translation>
     </message>
     <message>
         <source>I am inserting the Trafalytic code.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisco il codice Trafalytic.</translation>
     </message>
     <message>
         <source>I am removing the Trafalytic code.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovo il codice Trafalytic.</translation>
     </message>
     <message>
         <source>Pre&amp;view...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ante&amp;prima...</translation>
     </message>
     <message>
         <source>Normal (http://...)</source>
-        <translation type="unfinished"></translation>
+        <translation>Normale (http://...)</translation>
     </message>
     <message>
         <source>Secure (https://...)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicuro (https://...)</translation>
     </message>
     <message>
         <source>The ticked pages use https now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le pagine spuntate usano https.</translation>
     </message>
     <message>
         <source>The ticked pages use http now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le pagine spuntate usano http.</translation>
     </message>
     <message>
         <source>Please Enter a Website Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci un numero di sito</translation>
     </message>
 </context>
 </TS>

@@ -86,7 +86,8 @@ void HistoryDialog::buildControls() {
     m_outcome->setTextElideMode(Qt::ElideMiddle);
     m_outcome->setUniformItemSizes(true);
     m_outcome->hide();
-    m_undoButton = button(this, QStringLiteral("Command9"), tr("&Undo Run"), twipsRect(6825, 5790, 975, 315));
+    m_undoButton =
+        button(this, QStringLiteral("Command9"), tr("&Undo Run"), twipsRect(6480, 5790, 1320, 315));
     m_closeButton = button(this, QStringLiteral("Command10"), tr("&Close"), twipsRect(7905, 5790, 975, 315));
     connect(m_undoButton, &QPushButton::clicked, this, &HistoryDialog::undoSelected);
     connect(m_closeButton, &QPushButton::clicked, this, &HistoryDialog::reject);

@@ -55,22 +55,25 @@ void fitAllCaptions(QWidget* window) {
 }
 
 // The same for the items of a drop-down list, which must show whole in its field.
-void fitItems(QComboBox* combo) {
+void fitItems(QComboBox* combo, int widest) {
     QFont font = combo->font();
-    QStyleOptionComboBox option;
-    option.initFrom(combo);
-    const int room = combo->style()
-                         ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo)
-                         .width();
-    const auto fits = [&] {
-        const QFontMetrics metrics(font);
-        for (int i = 0; i < combo->count(); ++i) {
-            if (metrics.horizontalAdvance(combo->itemText(i)) > room)
-                return false;
-        }
-        return true;
+    const auto room = [combo] {
+        QStyleOptionComboBox option;
+        option.initFrom(combo);
+        return combo->style()
+            ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo)
+            .width();
     };
-    while (!fits() && font.pointSizeF() > 6.5)
+    const auto needed = [&] {
+        const QFontMetrics metrics(font);
+        int most = 0;
+        for (int i = 0; i < combo->count(); ++i)
+            most = std::max(most, metrics.horizontalAdvance(combo->itemText(i)));
+        return most;
+    };
+    if (const int short_ = needed() - room(); short_ > 0 && combo->width() < widest)
+        combo->resize(std::min(widest, combo->width() + short_), combo->height());
+    while (needed() > room() && font.pointSizeF() > 6.5)
         font.setPointSizeF(font.pointSizeF() - 0.25);
     combo->setFont(font);
 }

@@ -23,7 +23,8 @@ void fitCaption(QAbstractButton* button, int margin = platform::twips(150), doub
 // may take more room than the layout gave it).
 void fitAllCaptions(QWidget* window);
 
-// The same for the items of a drop-down list, which must show whole in its field.
-void fitItems(QComboBox* combo);
+// The same for the items of a drop-down list, which must show whole in its field;
+// the list first widens, up to `widest` pixels, where it has room to its side.
+void fitItems(QComboBox* combo, int widest = 0);
 
 } // namespace wizard
