@@ -71,6 +71,7 @@ Form2::Form2(platform::Platform& platform, const QString& mainCaption, QWidget* 
     m_anchors.add(m_pathLabel, Anchors::Widens | Anchors::MovesDown);
     for (QPushButton* b : m_buttons)
         m_anchors.add(b, Anchors::MovesRight | Anchors::MovesDown);
+    m_anchors.addRest(this);
 
     // The dialog first opens where a site is likely to be: the folder last chosen
     // in it, else the user's home folder.

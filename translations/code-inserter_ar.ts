@@ -59,7 +59,7 @@
         <translation>تسمية الصفحات حسب مسارها في الموقع</translation>
     </message>
     <message>
-        <source>Then click on 'Next' to continue.</source>
+        <source>Then click on &apos;Next&apos; to continue.</source>
         <translation>ثم انقر «التالي» للمتابعة.</translation>
     </message>
     <message>
@@ -245,7 +245,7 @@ Go on without a journal? The changes of this run then cannot be undone.</source>
     </message>
     <message>
         <source>inserted</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>أُدرج</translation>
     </message>
     <message>
@@ -254,7 +254,7 @@ Go on without a journal? The changes of this run then cannot be undone.</source>
     </message>
     <message>
         <source>replaced</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>استُبدل</translation>
     </message>
     <message>
@@ -263,39 +263,39 @@ Go on without a journal? The changes of this run then cannot be undone.</source>
     </message>
     <message>
         <source>removed</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>أُزيل</translation>
     </message>
     <message>
         <source>restored</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>استُعيدت</translation>
     </message>
     <message>
         <source>unchanged</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>دون تغيير</translation>
     </message>
     <message>
         <source>skipped</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>تم تخطيها</translation>
     </message>
     <message>
         <source>failed</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>فشل</translation>
     </message>
     <message>
         <source>in %1</source>
-        <comment>the include that carries a page's code</comment>
+        <comment>the include that carries a page&apos;s code</comment>
         <translation>في %1</translation>
     </message>
 </context>
 <context>
     <name>wizard::PagesPage</name>
     <message>
-        <source>Now select the web pages you wish to insert or remove the Trafalytic code. If you are unsure, just click on 'Select All'.</source>
+        <source>Now select the web pages you wish to insert or remove the Trafalytic code. If you are unsure, just click on &apos;Select All&apos;.</source>
         <translation>اختر الآن صفحات الويب التي تريد إدراج رمز Trafalytic فيها أو إزالته منها. إن لم تكن متأكدًا فانقر «تحديد الكل».</translation>
     </message>
     <message>
@@ -319,7 +319,7 @@ Go on without a journal? The changes of this run then cannot be undone.</source>
         <translation>الصفحات المحددة</translation>
     </message>
     <message>
-        <source>Then click on 'Next' to continue.</source>
+        <source>Then click on &apos;Next&apos; to continue.</source>
         <translation>ثم انقر «التالي» للمتابعة.</translation>
     </message>
     <message>
@@ -420,7 +420,7 @@ Go on without a journal? The changes of this run then cannot be undone.</source>
         <translation>&amp;تراجع</translation>
     </message>
     <message>
-        <source>Click on 'Close' to finish. Thank you For using Trafalytic.</source>
+        <source>Click on &apos;Close&apos; to finish. Thank you For using Trafalytic.</source>
         <translation>انقر «إغلاق» للإنهاء. شكرًا لاستخدامك Trafalytic.</translation>
     </message>
     <message>
@@ -483,12 +483,12 @@ Go on without a journal? The changes of this run then cannot be undone.</source>
     </message>
     <message>
         <source>not changed</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>لم تتغير</translation>
     </message>
     <message>
         <source>skipped</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>تم تخطيها</translation>
     </message>
     <message>
@@ -515,7 +515,7 @@ Go on without a journal? The changes of this run then cannot be undone.</source>
         <translation>رقم الموقع</translation>
     </message>
     <message>
-        <source>Now enter the protocol you wish to use, if you are unsure, select 'Normal'.</source>
+        <source>Now enter the protocol you wish to use, if you are unsure, select &apos;Normal&apos;.</source>
         <translation>اختر الآن البروتوكول؛ إن لم تكن متأكدًا فاختر «عادي».</translation>
     </message>
     <message>

@@ -59,7 +59,7 @@
         <translation>Seiten nach ihrem Pfad in der Website benennen</translation>
     </message>
     <message>
-        <source>Then click on 'Next' to continue.</source>
+        <source>Then click on &apos;Next&apos; to continue.</source>
         <translation>Klicken Sie dann auf „Weiter“.</translation>
     </message>
     <message>
@@ -245,7 +245,7 @@ Ohne Journal fortfahren? Die Änderungen dieses Laufs lassen sich dann nicht rü
     </message>
     <message>
         <source>inserted</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>eingefügt</translation>
     </message>
     <message>
@@ -254,7 +254,7 @@ Ohne Journal fortfahren? Die Änderungen dieses Laufs lassen sich dann nicht rü
     </message>
     <message>
         <source>replaced</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>ersetzt</translation>
     </message>
     <message>
@@ -263,39 +263,39 @@ Ohne Journal fortfahren? Die Änderungen dieses Laufs lassen sich dann nicht rü
     </message>
     <message>
         <source>removed</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>entfernt</translation>
     </message>
     <message>
         <source>restored</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>wiederhergestellt</translation>
     </message>
     <message>
         <source>unchanged</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>unverändert</translation>
     </message>
     <message>
         <source>skipped</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>übersprungen</translation>
     </message>
     <message>
         <source>failed</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>fehlgeschlagen</translation>
     </message>
     <message>
         <source>in %1</source>
-        <comment>the include that carries a page's code</comment>
+        <comment>the include that carries a page&apos;s code</comment>
         <translation>in %1</translation>
     </message>
 </context>
 <context>
     <name>wizard::PagesPage</name>
     <message>
-        <source>Now select the web pages you wish to insert or remove the Trafalytic code. If you are unsure, just click on 'Select All'.</source>
+        <source>Now select the web pages you wish to insert or remove the Trafalytic code. If you are unsure, just click on &apos;Select All&apos;.</source>
         <translation>Wählen Sie nun die Webseiten, in die Sie den Trafalytic-Code einfügen oder aus denen Sie ihn entfernen möchten. Im Zweifel klicken Sie auf „Alle wählen“.</translation>
     </message>
     <message>
@@ -319,7 +319,7 @@ Ohne Journal fortfahren? Die Änderungen dieses Laufs lassen sich dann nicht rü
         <translation>Angehakte Seiten</translation>
     </message>
     <message>
-        <source>Then click on 'Next' to continue.</source>
+        <source>Then click on &apos;Next&apos; to continue.</source>
         <translation>Klicken Sie dann auf „Weiter“.</translation>
     </message>
     <message>
@@ -416,7 +416,7 @@ Ohne Journal fortfahren? Die Änderungen dieses Laufs lassen sich dann nicht rü
         <translation>&amp;Rückgängig</translation>
     </message>
     <message>
-        <source>Click on 'Close' to finish. Thank you For using Trafalytic.</source>
+        <source>Click on &apos;Close&apos; to finish. Thank you For using Trafalytic.</source>
         <translation>Klicken Sie zum Beenden auf „Schließen“. Danke, dass Sie Trafalytic nutzen.</translation>
     </message>
     <message>
@@ -463,12 +463,12 @@ Ohne Journal fortfahren? Die Änderungen dieses Laufs lassen sich dann nicht rü
     </message>
     <message>
         <source>not changed</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>nicht geändert</translation>
     </message>
     <message>
         <source>skipped</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>übersprungen</translation>
     </message>
     <message>
@@ -495,7 +495,7 @@ Ohne Journal fortfahren? Die Änderungen dieses Laufs lassen sich dann nicht rü
         <translation>Website-Nummer</translation>
     </message>
     <message>
-        <source>Now enter the protocol you wish to use, if you are unsure, select 'Normal'.</source>
+        <source>Now enter the protocol you wish to use, if you are unsure, select &apos;Normal&apos;.</source>
         <translation>Wählen Sie nun das Protokoll; im Zweifel wählen Sie „Normal“.</translation>
     </message>
     <message>

@@ -59,7 +59,7 @@
         <translation>Nombrar las páginas por su ruta en el sitio</translation>
     </message>
     <message>
-        <source>Then click on 'Next' to continue.</source>
+        <source>Then click on &apos;Next&apos; to continue.</source>
         <translation>Después pulse «Siguiente» para continuar.</translation>
     </message>
     <message>
@@ -245,7 +245,7 @@ Go on without a journal? The changes of this run then cannot be undone.</source>
     </message>
     <message>
         <source>inserted</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>insertada</translation>
     </message>
     <message>
@@ -254,7 +254,7 @@ Go on without a journal? The changes of this run then cannot be undone.</source>
     </message>
     <message>
         <source>replaced</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>sustituida</translation>
     </message>
     <message>
@@ -263,39 +263,39 @@ Go on without a journal? The changes of this run then cannot be undone.</source>
     </message>
     <message>
         <source>removed</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>quitada</translation>
     </message>
     <message>
         <source>restored</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>restaurada</translation>
     </message>
     <message>
         <source>unchanged</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>sin cambios</translation>
     </message>
     <message>
         <source>skipped</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>omitida</translation>
     </message>
     <message>
         <source>failed</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>fallida</translation>
     </message>
     <message>
         <source>in %1</source>
-        <comment>the include that carries a page's code</comment>
+        <comment>the include that carries a page&apos;s code</comment>
         <translation>en %1</translation>
     </message>
 </context>
 <context>
     <name>wizard::PagesPage</name>
     <message>
-        <source>Now select the web pages you wish to insert or remove the Trafalytic code. If you are unsure, just click on 'Select All'.</source>
+        <source>Now select the web pages you wish to insert or remove the Trafalytic code. If you are unsure, just click on &apos;Select All&apos;.</source>
         <translation>Seleccione ahora las páginas web en las que desea insertar o quitar el código de Trafalytic. Si no está seguro, pulse «Marcar todo».</translation>
     </message>
     <message>
@@ -319,7 +319,7 @@ Go on without a journal? The changes of this run then cannot be undone.</source>
         <translation>Páginas marcadas</translation>
     </message>
     <message>
-        <source>Then click on 'Next' to continue.</source>
+        <source>Then click on &apos;Next&apos; to continue.</source>
         <translation>Después pulse «Siguiente» para continuar.</translation>
     </message>
     <message>
@@ -416,7 +416,7 @@ Go on without a journal? The changes of this run then cannot be undone.</source>
         <translation>&amp;Deshacer</translation>
     </message>
     <message>
-        <source>Click on 'Close' to finish. Thank you For using Trafalytic.</source>
+        <source>Click on &apos;Close&apos; to finish. Thank you For using Trafalytic.</source>
         <translation>Pulse «Cerrar» para terminar. Gracias por usar Trafalytic.</translation>
     </message>
     <message>
@@ -463,12 +463,12 @@ Go on without a journal? The changes of this run then cannot be undone.</source>
     </message>
     <message>
         <source>not changed</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>sin cambiar</translation>
     </message>
     <message>
         <source>skipped</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>omitida</translation>
     </message>
     <message>
@@ -495,7 +495,7 @@ Go on without a journal? The changes of this run then cannot be undone.</source>
         <translation>Número de sitio</translation>
     </message>
     <message>
-        <source>Now enter the protocol you wish to use, if you are unsure, select 'Normal'.</source>
+        <source>Now enter the protocol you wish to use, if you are unsure, select &apos;Normal&apos;.</source>
         <translation>Elija ahora el protocolo; si no está seguro, elija «Normal».</translation>
     </message>
     <message>

@@ -28,7 +28,7 @@
     <name>wizard::FolderPage</name>
     <message>
         <source>The Trafalytic Code Inserter Wizard makes it quick and easy to insert or remove the Trafalytic code from your web pages.</source>
-        <translation>L'assistant Trafalytic insère ou retire vite et simplement le code Trafalytic de vos pages web.</translation>
+        <translation>L&apos;assistant Trafalytic insère ou retire vite et simplement le code Trafalytic de vos pages web.</translation>
     </message>
     <message>
         <source>To start, please select the folder that contains your web pages.</source>
@@ -59,7 +59,7 @@
         <translation>Nommer les pages par leur chemin dans le site</translation>
     </message>
     <message>
-        <source>Then click on 'Next' to continue.</source>
+        <source>Then click on &apos;Next&apos; to continue.</source>
         <translation>Cliquez ensuite sur « Suivant ».</translation>
     </message>
     <message>
@@ -132,7 +132,7 @@
     </message>
     <message>
         <source>Runs kept in the journal, newest first:</source>
-        <translation>Passes gardées dans le journal, la plus récente d'abord :</translation>
+        <translation>Passes gardées dans le journal, la plus récente d&apos;abord :</translation>
     </message>
     <message>
         <source>Runs</source>
@@ -245,7 +245,7 @@ Continuer sans journal ? Les modifications de cette passe ne pourront alors pas 
     </message>
     <message>
         <source>inserted</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>insérée</translation>
     </message>
     <message>
@@ -254,7 +254,7 @@ Continuer sans journal ? Les modifications de cette passe ne pourront alors pas 
     </message>
     <message>
         <source>replaced</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>remplacée</translation>
     </message>
     <message>
@@ -263,39 +263,39 @@ Continuer sans journal ? Les modifications de cette passe ne pourront alors pas 
     </message>
     <message>
         <source>removed</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>retirée</translation>
     </message>
     <message>
         <source>restored</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>restaurée</translation>
     </message>
     <message>
         <source>unchanged</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>inchangée</translation>
     </message>
     <message>
         <source>skipped</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>ignorée</translation>
     </message>
     <message>
         <source>failed</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>en échec</translation>
     </message>
     <message>
         <source>in %1</source>
-        <comment>the include that carries a page's code</comment>
+        <comment>the include that carries a page&apos;s code</comment>
         <translation>dans %1</translation>
     </message>
 </context>
 <context>
     <name>wizard::PagesPage</name>
     <message>
-        <source>Now select the web pages you wish to insert or remove the Trafalytic code. If you are unsure, just click on 'Select All'.</source>
+        <source>Now select the web pages you wish to insert or remove the Trafalytic code. If you are unsure, just click on &apos;Select All&apos;.</source>
         <translation>Choisissez maintenant les pages web où insérer ou retirer le code Trafalytic. En cas de doute, cliquez sur « Tout cocher ».</translation>
     </message>
     <message>
@@ -319,12 +319,12 @@ Continuer sans journal ? Les modifications de cette passe ne pourront alors pas 
         <translation>Pages cochées</translation>
     </message>
     <message>
-        <source>Then click on 'Next' to continue.</source>
+        <source>Then click on &apos;Next&apos; to continue.</source>
         <translation>Cliquez ensuite sur « Suivant ».</translation>
     </message>
     <message>
         <source>Carries the code more than once; a run leaves one</source>
-        <translation>Contient le code plusieurs fois ; une passe n'en laisse qu'un</translation>
+        <translation>Contient le code plusieurs fois ; une passe n&apos;en laisse qu&apos;un</translation>
     </message>
     <message>
         <source>Markers need tidying by hand: they form no single block</source>
@@ -378,7 +378,7 @@ Continuer sans journal ? Les modifications de cette passe ne pourront alors pas 
     </message>
     <message>
         <source>No page is ticked.</source>
-        <translation>Aucune page n'est cochée.</translation>
+        <translation>Aucune page n&apos;est cochée.</translation>
     </message>
     <message>
         <source>(this page would not change)</source>
@@ -389,7 +389,7 @@ Continuer sans journal ? Les modifications de cette passe ne pourront alors pas 
     <name>wizard::RunPage</name>
     <message>
         <source>The Trafalytic Code Inserter Wizard is now applying your changes, please wait.</source>
-        <translation>L'assistant Trafalytic applique maintenant vos modifications, veuillez patienter.</translation>
+        <translation>L&apos;assistant Trafalytic applique maintenant vos modifications, veuillez patienter.</translation>
     </message>
     <message>
         <source>Now modifying web page:</source>
@@ -416,8 +416,8 @@ Continuer sans journal ? Les modifications de cette passe ne pourront alors pas 
         <translation>&amp;Annuler tout</translation>
     </message>
     <message>
-        <source>Click on 'Close' to finish. Thank you For using Trafalytic.</source>
-        <translation>Cliquez sur « Fermer » pour terminer. Merci d'utiliser Trafalytic.</translation>
+        <source>Click on &apos;Close&apos; to finish. Thank you For using Trafalytic.</source>
+        <translation>Cliquez sur « Fermer » pour terminer. Merci d&apos;utiliser Trafalytic.</translation>
     </message>
     <message>
         <source>The journal of this run is gone: its changes cannot be undone.</source>
@@ -463,12 +463,12 @@ Continuer sans journal ? Les modifications de cette passe ne pourront alors pas 
     </message>
     <message>
         <source>not changed</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>non modifiée</translation>
     </message>
     <message>
         <source>skipped</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>ignorée</translation>
     </message>
     <message>
@@ -495,7 +495,7 @@ Continuer sans journal ? Les modifications de cette passe ne pourront alors pas 
         <translation>Numéro de site</translation>
     </message>
     <message>
-        <source>Now enter the protocol you wish to use, if you are unsure, select 'Normal'.</source>
+        <source>Now enter the protocol you wish to use, if you are unsure, select &apos;Normal&apos;.</source>
         <translation>Choisissez ensuite le protocole ; en cas de doute, prenez « Normal ».</translation>
     </message>
     <message>
@@ -508,7 +508,7 @@ Continuer sans journal ? Les modifications de cette passe ne pourront alors pas 
     </message>
     <message>
         <source>I am inserting the Trafalytic code.</source>
-        <translation>J'insère le code Trafalytic.</translation>
+        <translation>J&apos;insère le code Trafalytic.</translation>
     </message>
     <message>
         <source>I am removing the Trafalytic code.</source>

@@ -59,7 +59,7 @@
         <translation>Nomina le pagine col percorso nel sito</translation>
     </message>
     <message>
-        <source>Then click on 'Next' to continue.</source>
+        <source>Then click on &apos;Next&apos; to continue.</source>
         <translation>Poi fai clic su «Avanti» per continuare.</translation>
     </message>
     <message>
@@ -185,11 +185,11 @@
     </message>
     <message>
         <source>This run was undone by run %1.</source>
-        <translation>Questa esecuzione è stata annullata dall'esecuzione %1.</translation>
+        <translation>Questa esecuzione è stata annullata dall&apos;esecuzione %1.</translation>
     </message>
     <message>
         <source>Undoing run %1...</source>
-        <translation>Annullamento dell'esecuzione %1...</translation>
+        <translation>Annullamento dell&apos;esecuzione %1...</translation>
     </message>
     <message>
         <source>Run %1 stopped: %2.</source>
@@ -245,7 +245,7 @@ Continuare senza registro? Le modifiche di questa esecuzione non potranno essere
     </message>
     <message>
         <source>inserted</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>inserito</translation>
     </message>
     <message>
@@ -254,7 +254,7 @@ Continuare senza registro? Le modifiche di questa esecuzione non potranno essere
     </message>
     <message>
         <source>replaced</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>sostituito</translation>
     </message>
     <message>
@@ -263,39 +263,39 @@ Continuare senza registro? Le modifiche di questa esecuzione non potranno essere
     </message>
     <message>
         <source>removed</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>rimosso</translation>
     </message>
     <message>
         <source>restored</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>ripristinata</translation>
     </message>
     <message>
         <source>unchanged</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>invariata</translation>
     </message>
     <message>
         <source>skipped</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>saltata</translation>
     </message>
     <message>
         <source>failed</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>non riuscita</translation>
     </message>
     <message>
         <source>in %1</source>
-        <comment>the include that carries a page's code</comment>
+        <comment>the include that carries a page&apos;s code</comment>
         <translation>in %1</translation>
     </message>
 </context>
 <context>
     <name>wizard::PagesPage</name>
     <message>
-        <source>Now select the web pages you wish to insert or remove the Trafalytic code. If you are unsure, just click on 'Select All'.</source>
+        <source>Now select the web pages you wish to insert or remove the Trafalytic code. If you are unsure, just click on &apos;Select All&apos;.</source>
         <translation>Ora scegli le pagine web in cui inserire o da cui rimuovere il codice Trafalytic. Nel dubbio, fai clic su «Seleziona tutto».</translation>
     </message>
     <message>
@@ -319,12 +319,12 @@ Continuare senza registro? Le modifiche di questa esecuzione non potranno essere
         <translation>Pagine spuntate</translation>
     </message>
     <message>
-        <source>Then click on 'Next' to continue.</source>
+        <source>Then click on &apos;Next&apos; to continue.</source>
         <translation>Poi fai clic su «Avanti» per continuare.</translation>
     </message>
     <message>
         <source>Carries the code more than once; a run leaves one</source>
-        <translation>Contiene il codice più volte; un'esecuzione ne lascia uno</translation>
+        <translation>Contiene il codice più volte; un&apos;esecuzione ne lascia uno</translation>
     </message>
     <message>
         <source>Markers need tidying by hand: they form no single block</source>
@@ -354,11 +354,11 @@ Continuare senza registro? Le modifiche di questa esecuzione non potranno essere
     </message>
     <message>
         <source>A run would give: %1</source>
-        <translation>Un'esecuzione darebbe: %1</translation>
+        <translation>Un&apos;esecuzione darebbe: %1</translation>
     </message>
     <message>
         <source>What a run would do</source>
-        <translation>Cosa farebbe un'esecuzione</translation>
+        <translation>Cosa farebbe un&apos;esecuzione</translation>
     </message>
     <message>
         <source>Pages by outcome</source>
@@ -416,12 +416,12 @@ Continuare senza registro? Le modifiche di questa esecuzione non potranno essere
         <translation>A&amp;nnulla</translation>
     </message>
     <message>
-        <source>Click on 'Close' to finish. Thank you For using Trafalytic.</source>
+        <source>Click on &apos;Close&apos; to finish. Thank you For using Trafalytic.</source>
         <translation>Fai clic su «Chiudi» per finire. Grazie per aver usato Trafalytic.</translation>
     </message>
     <message>
         <source>The journal of this run is gone: its changes cannot be undone.</source>
-        <translation>Il registro di questa esecuzione non c'è più: le modifiche non si possono annullare.</translation>
+        <translation>Il registro di questa esecuzione non c&apos;è più: le modifiche non si possono annullare.</translation>
     </message>
     <message numerus="yes">
         <source>Stopped: %1 of %n page(s) done, the rest not:</source>
@@ -463,12 +463,12 @@ Continuare senza registro? Le modifiche di questa esecuzione non potranno essere
     </message>
     <message>
         <source>not changed</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>non modificata</translation>
     </message>
     <message>
         <source>skipped</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>saltata</translation>
     </message>
     <message>
@@ -495,7 +495,7 @@ Continuare senza registro? Le modifiche di questa esecuzione non potranno essere
         <translation>Numero del sito</translation>
     </message>
     <message>
-        <source>Now enter the protocol you wish to use, if you are unsure, select 'Normal'.</source>
+        <source>Now enter the protocol you wish to use, if you are unsure, select &apos;Normal&apos;.</source>
         <translation>Ora scegli il protocollo; nel dubbio, scegli «Normale».</translation>
     </message>
     <message>

@@ -59,7 +59,7 @@
         <translation>サイト内のパスでページを名付ける</translation>
     </message>
     <message>
-        <source>Then click on 'Next' to continue.</source>
+        <source>Then click on &apos;Next&apos; to continue.</source>
         <translation>続けるには「次へ」をクリックしてください。</translation>
     </message>
     <message>
@@ -245,7 +245,7 @@ Go on without a journal? The changes of this run then cannot be undone.</source>
     </message>
     <message>
         <source>inserted</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>挿入</translation>
     </message>
     <message>
@@ -254,7 +254,7 @@ Go on without a journal? The changes of this run then cannot be undone.</source>
     </message>
     <message>
         <source>replaced</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>置換</translation>
     </message>
     <message>
@@ -263,39 +263,39 @@ Go on without a journal? The changes of this run then cannot be undone.</source>
     </message>
     <message>
         <source>removed</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>削除</translation>
     </message>
     <message>
         <source>restored</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>復元</translation>
     </message>
     <message>
         <source>unchanged</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>変更なし</translation>
     </message>
     <message>
         <source>skipped</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>スキップ</translation>
     </message>
     <message>
         <source>failed</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>失敗</translation>
     </message>
     <message>
         <source>in %1</source>
-        <comment>the include that carries a page's code</comment>
+        <comment>the include that carries a page&apos;s code</comment>
         <translation>%1 内</translation>
     </message>
 </context>
 <context>
     <name>wizard::PagesPage</name>
     <message>
-        <source>Now select the web pages you wish to insert or remove the Trafalytic code. If you are unsure, just click on 'Select All'.</source>
+        <source>Now select the web pages you wish to insert or remove the Trafalytic code. If you are unsure, just click on &apos;Select All&apos;.</source>
         <translation>Trafalytic コードを挿入または削除する Web ページを選択してください。わからない場合は「すべて選択」をクリックしてください。</translation>
     </message>
     <message>
@@ -319,7 +319,7 @@ Go on without a journal? The changes of this run then cannot be undone.</source>
         <translation>チェックしたページ</translation>
     </message>
     <message>
-        <source>Then click on 'Next' to continue.</source>
+        <source>Then click on &apos;Next&apos; to continue.</source>
         <translation>続けるには「次へ」をクリックしてください。</translation>
     </message>
     <message>
@@ -415,7 +415,7 @@ Go on without a journal? The changes of this run then cannot be undone.</source>
         <translation>元に戻す(&amp;U)</translation>
     </message>
     <message>
-        <source>Click on 'Close' to finish. Thank you For using Trafalytic.</source>
+        <source>Click on &apos;Close&apos; to finish. Thank you For using Trafalytic.</source>
         <translation>「閉じる」をクリックして終了します。Trafalytic をご利用いただきありがとうございます。</translation>
     </message>
     <message>
@@ -458,12 +458,12 @@ Go on without a journal? The changes of this run then cannot be undone.</source>
     </message>
     <message>
         <source>not changed</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>未変更</translation>
     </message>
     <message>
         <source>skipped</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>スキップ</translation>
     </message>
     <message>
@@ -490,7 +490,7 @@ Go on without a journal? The changes of this run then cannot be undone.</source>
         <translation>サイト番号</translation>
     </message>
     <message>
-        <source>Now enter the protocol you wish to use, if you are unsure, select 'Normal'.</source>
+        <source>Now enter the protocol you wish to use, if you are unsure, select &apos;Normal&apos;.</source>
         <translation>使用するプロトコルを選んでください。わからない場合は「通常」を選択します。</translation>
     </message>
     <message>

@@ -28,11 +28,11 @@
     <name>wizard::FolderPage</name>
     <message>
         <source>The Trafalytic Code Inserter Wizard makes it quick and easy to insert or remove the Trafalytic code from your web pages.</source>
-        <translation>Met de Trafalytic-wizard voegt u de Trafalytic-code snel en eenvoudig toe aan uw webpagina's of haalt u hem weg.</translation>
+        <translation>Met de Trafalytic-wizard voegt u de Trafalytic-code snel en eenvoudig toe aan uw webpagina&apos;s of haalt u hem weg.</translation>
     </message>
     <message>
         <source>To start, please select the folder that contains your web pages.</source>
-        <translation>Kies eerst de map met uw webpagina's.</translation>
+        <translation>Kies eerst de map met uw webpagina&apos;s.</translation>
     </message>
     <message>
         <source>Folder</source>
@@ -52,15 +52,15 @@
     </message>
     <message>
         <source>Name pages by their &amp;path in the site</source>
-        <translation>Pagina's noemen naar hun &amp;pad in de site</translation>
+        <translation>Pagina&apos;s noemen naar hun &amp;pad in de site</translation>
     </message>
     <message>
         <source>Name pages by their path in the site</source>
-        <translation>Pagina's noemen naar hun pad in de site</translation>
+        <translation>Pagina&apos;s noemen naar hun pad in de site</translation>
     </message>
     <message>
-        <source>Then click on 'Next' to continue.</source>
-        <translation>Klik daarna op 'Volgende'.</translation>
+        <source>Then click on &apos;Next&apos; to continue.</source>
+        <translation>Klik daarna op &apos;Volgende&apos;.</translation>
     </message>
     <message>
         <source>&amp;History...</source>
@@ -105,7 +105,7 @@
     </message>
     <message>
         <source>Stop after the pages in hand? Pages already done keep their changes.</source>
-        <translation>Stoppen na de pagina's die bezig zijn? Pagina's die klaar zijn houden hun wijzigingen.</translation>
+        <translation>Stoppen na de pagina&apos;s die bezig zijn? Pagina&apos;s die klaar zijn houden hun wijzigingen.</translation>
     </message>
 </context>
 <context>
@@ -149,7 +149,7 @@
     </message>
     <message>
         <source>Pages</source>
-        <translation>Pagina's</translation>
+        <translation>Pagina&apos;s</translation>
     </message>
     <message>
         <source>Undone</source>
@@ -165,7 +165,7 @@
     </message>
     <message>
         <source>Pages undone</source>
-        <translation>Pagina's ongedaan</translation>
+        <translation>Pagina&apos;s ongedaan</translation>
     </message>
     <message>
         <source>&amp;Undo Run</source>
@@ -205,7 +205,7 @@
     </message>
     <message>
         <source>Stop after the pages in hand? Pages already done keep their changes.</source>
-        <translation>Stoppen na de pagina's die bezig zijn? Pagina's die klaar zijn houden hun wijzigingen.</translation>
+        <translation>Stoppen na de pagina&apos;s die bezig zijn? Pagina&apos;s die klaar zijn houden hun wijzigingen.</translation>
     </message>
     <message>
         <source>running</source>
@@ -245,7 +245,7 @@ Doorgaan zonder logboek? De wijzigingen van deze uitvoering kunnen dan niet onge
     </message>
     <message>
         <source>inserted</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>ingevoegd</translation>
     </message>
     <message>
@@ -254,7 +254,7 @@ Doorgaan zonder logboek? De wijzigingen van deze uitvoering kunnen dan niet onge
     </message>
     <message>
         <source>replaced</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>vervangen</translation>
     </message>
     <message>
@@ -263,44 +263,44 @@ Doorgaan zonder logboek? De wijzigingen van deze uitvoering kunnen dan niet onge
     </message>
     <message>
         <source>removed</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>verwijderd</translation>
     </message>
     <message>
         <source>restored</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>hersteld</translation>
     </message>
     <message>
         <source>unchanged</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>ongewijzigd</translation>
     </message>
     <message>
         <source>skipped</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>overgeslagen</translation>
     </message>
     <message>
         <source>failed</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>mislukt</translation>
     </message>
     <message>
         <source>in %1</source>
-        <comment>the include that carries a page's code</comment>
+        <comment>the include that carries a page&apos;s code</comment>
         <translation>in %1</translation>
     </message>
 </context>
 <context>
     <name>wizard::PagesPage</name>
     <message>
-        <source>Now select the web pages you wish to insert or remove the Trafalytic code. If you are unsure, just click on 'Select All'.</source>
-        <translation>Kies nu de webpagina's waarin u de Trafalytic-code wilt invoegen of waaruit u hem wilt weghalen. Twijfelt u, klik dan op 'Alles kiezen'.</translation>
+        <source>Now select the web pages you wish to insert or remove the Trafalytic code. If you are unsure, just click on &apos;Select All&apos;.</source>
+        <translation>Kies nu de webpagina&apos;s waarin u de Trafalytic-code wilt invoegen of waaruit u hem wilt weghalen. Twijfelt u, klik dan op &apos;Alles kiezen&apos;.</translation>
     </message>
     <message>
         <source>Web Pages</source>
-        <translation>Webpagina's</translation>
+        <translation>Webpagina&apos;s</translation>
     </message>
     <message>
         <source>&amp;Select All</source>
@@ -316,11 +316,11 @@ Doorgaan zonder logboek? De wijzigingen van deze uitvoering kunnen dan niet onge
     </message>
     <message>
         <source>Pages ticked</source>
-        <translation>Aangevinkte pagina's</translation>
+        <translation>Aangevinkte pagina&apos;s</translation>
     </message>
     <message>
-        <source>Then click on 'Next' to continue.</source>
-        <translation>Klik daarna op 'Volgende'.</translation>
+        <source>Then click on &apos;Next&apos; to continue.</source>
+        <translation>Klik daarna op &apos;Volgende&apos;.</translation>
     </message>
     <message>
         <source>Carries the code more than once; a run leaves one</source>
@@ -342,7 +342,7 @@ Doorgaan zonder logboek? De wijzigingen van deze uitvoering kunnen dan niet onge
         <source>%1 of %n page(s) ticked</source>
         <translation>
             <numerusform>%1 van %n pagina aangevinkt</numerusform>
-            <numerusform>%1 van %n pagina's aangevinkt</numerusform>
+            <numerusform>%1 van %n pagina&apos;s aangevinkt</numerusform>
         </translation>
     </message>
 </context>
@@ -362,7 +362,7 @@ Doorgaan zonder logboek? De wijzigingen van deze uitvoering kunnen dan niet onge
     </message>
     <message>
         <source>Pages by outcome</source>
-        <translation>Pagina's per resultaat</translation>
+        <translation>Pagina&apos;s per resultaat</translation>
     </message>
     <message>
         <source>Change to the page</source>
@@ -374,7 +374,7 @@ Doorgaan zonder logboek? De wijzigingen van deze uitvoering kunnen dan niet onge
     </message>
     <message>
         <source>Reading the pages: %1 of %2</source>
-        <translation>Pagina's lezen: %1 van %2</translation>
+        <translation>Pagina&apos;s lezen: %1 van %2</translation>
     </message>
     <message>
         <source>No page is ticked.</source>
@@ -405,7 +405,7 @@ Doorgaan zonder logboek? De wijzigingen van deze uitvoering kunnen dan niet onge
     </message>
     <message>
         <source>Pages not changed</source>
-        <translation>Niet gewijzigde pagina's</translation>
+        <translation>Niet gewijzigde pagina&apos;s</translation>
     </message>
     <message>
         <source>Save &amp;Report...</source>
@@ -416,8 +416,8 @@ Doorgaan zonder logboek? De wijzigingen van deze uitvoering kunnen dan niet onge
         <translation>&amp;Ongedaan maken</translation>
     </message>
     <message>
-        <source>Click on 'Close' to finish. Thank you For using Trafalytic.</source>
-        <translation>Klik op 'Sluiten' om af te ronden. Bedankt voor het gebruik van Trafalytic.</translation>
+        <source>Click on &apos;Close&apos; to finish. Thank you For using Trafalytic.</source>
+        <translation>Klik op &apos;Sluiten&apos; om af te ronden. Bedankt voor het gebruik van Trafalytic.</translation>
     </message>
     <message>
         <source>The journal of this run is gone: its changes cannot be undone.</source>
@@ -427,7 +427,7 @@ Doorgaan zonder logboek? De wijzigingen van deze uitvoering kunnen dan niet onge
         <source>Stopped: %1 of %n page(s) done, the rest not:</source>
         <translation>
             <numerusform>Gestopt: %1 van %n pagina klaar, de rest niet:</numerusform>
-            <numerusform>Gestopt: %1 van %n pagina's klaar, de rest niet:</numerusform>
+            <numerusform>Gestopt: %1 van %n pagina&apos;s klaar, de rest niet:</numerusform>
         </translation>
     </message>
     <message>
@@ -458,17 +458,17 @@ Doorgaan zonder logboek? De wijzigingen van deze uitvoering kunnen dan niet onge
         <source>%n page(s) not changed (%1):</source>
         <translation>
             <numerusform>%n pagina niet gewijzigd (%1):</numerusform>
-            <numerusform>%n pagina's niet gewijzigd (%1):</numerusform>
+            <numerusform>%n pagina&apos;s niet gewijzigd (%1):</numerusform>
         </translation>
     </message>
     <message>
         <source>not changed</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>niet gewijzigd</translation>
     </message>
     <message>
         <source>skipped</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>overgeslagen</translation>
     </message>
     <message>
@@ -495,8 +495,8 @@ Doorgaan zonder logboek? De wijzigingen van deze uitvoering kunnen dan niet onge
         <translation>Websitenummer</translation>
     </message>
     <message>
-        <source>Now enter the protocol you wish to use, if you are unsure, select 'Normal'.</source>
-        <translation>Kies nu het protocol; twijfelt u, kies dan 'Normaal'.</translation>
+        <source>Now enter the protocol you wish to use, if you are unsure, select &apos;Normal&apos;.</source>
+        <translation>Kies nu het protocol; twijfelt u, kies dan &apos;Normaal&apos;.</translation>
     </message>
     <message>
         <source>Web Protocol</source>
@@ -528,11 +528,11 @@ Doorgaan zonder logboek? De wijzigingen van deze uitvoering kunnen dan niet onge
     </message>
     <message>
         <source>The ticked pages use https now.</source>
-        <translation>De aangevinkte pagina's gebruiken https.</translation>
+        <translation>De aangevinkte pagina&apos;s gebruiken https.</translation>
     </message>
     <message>
         <source>The ticked pages use http now.</source>
-        <translation>De aangevinkte pagina's gebruiken http.</translation>
+        <translation>De aangevinkte pagina&apos;s gebruiken http.</translation>
     </message>
     <message>
         <source>Please Enter a Website Number</source>

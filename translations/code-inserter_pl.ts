@@ -59,7 +59,7 @@
         <translation>Nazywaj strony według ścieżki w witrynie</translation>
     </message>
     <message>
-        <source>Then click on 'Next' to continue.</source>
+        <source>Then click on &apos;Next&apos; to continue.</source>
         <translation>Następnie kliknij „Dalej”.</translation>
     </message>
     <message>
@@ -245,7 +245,7 @@ Kontynuować bez dziennika? Zmian z tego przebiegu nie będzie można cofnąć.<
     </message>
     <message>
         <source>inserted</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>wstawiono</translation>
     </message>
     <message>
@@ -254,7 +254,7 @@ Kontynuować bez dziennika? Zmian z tego przebiegu nie będzie można cofnąć.<
     </message>
     <message>
         <source>replaced</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>zastąpiono</translation>
     </message>
     <message>
@@ -263,39 +263,39 @@ Kontynuować bez dziennika? Zmian z tego przebiegu nie będzie można cofnąć.<
     </message>
     <message>
         <source>removed</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>usunięto</translation>
     </message>
     <message>
         <source>restored</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>przywrócono</translation>
     </message>
     <message>
         <source>unchanged</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>bez zmian</translation>
     </message>
     <message>
         <source>skipped</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>pominięta</translation>
     </message>
     <message>
         <source>failed</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>nieudane</translation>
     </message>
     <message>
         <source>in %1</source>
-        <comment>the include that carries a page's code</comment>
+        <comment>the include that carries a page&apos;s code</comment>
         <translation>w %1</translation>
     </message>
 </context>
 <context>
     <name>wizard::PagesPage</name>
     <message>
-        <source>Now select the web pages you wish to insert or remove the Trafalytic code. If you are unsure, just click on 'Select All'.</source>
+        <source>Now select the web pages you wish to insert or remove the Trafalytic code. If you are unsure, just click on &apos;Select All&apos;.</source>
         <translation>Teraz wybierz strony WWW, do których chcesz wstawić kod Trafalytic lub z których chcesz go usunąć. W razie wątpliwości kliknij „Zaznacz wszystko”.</translation>
     </message>
     <message>
@@ -319,7 +319,7 @@ Kontynuować bez dziennika? Zmian z tego przebiegu nie będzie można cofnąć.<
         <translation>Zaznaczone strony</translation>
     </message>
     <message>
-        <source>Then click on 'Next' to continue.</source>
+        <source>Then click on &apos;Next&apos; to continue.</source>
         <translation>Następnie kliknij „Dalej”.</translation>
     </message>
     <message>
@@ -417,7 +417,7 @@ Kontynuować bez dziennika? Zmian z tego przebiegu nie będzie można cofnąć.<
         <translation>&amp;Cofnij zmiany</translation>
     </message>
     <message>
-        <source>Click on 'Close' to finish. Thank you For using Trafalytic.</source>
+        <source>Click on &apos;Close&apos; to finish. Thank you For using Trafalytic.</source>
         <translation>Kliknij „Zamknij”, aby zakończyć. Dziękujemy za korzystanie z Trafalytic.</translation>
     </message>
     <message>
@@ -468,12 +468,12 @@ Kontynuować bez dziennika? Zmian z tego przebiegu nie będzie można cofnąć.<
     </message>
     <message>
         <source>not changed</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>niezmieniona</translation>
     </message>
     <message>
         <source>skipped</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>pominięta</translation>
     </message>
     <message>
@@ -500,7 +500,7 @@ Kontynuować bez dziennika? Zmian z tego przebiegu nie będzie można cofnąć.<
         <translation>Numer witryny</translation>
     </message>
     <message>
-        <source>Now enter the protocol you wish to use, if you are unsure, select 'Normal'.</source>
+        <source>Now enter the protocol you wish to use, if you are unsure, select &apos;Normal&apos;.</source>
         <translation>Teraz wybierz protokół; w razie wątpliwości wybierz „Zwykły”.</translation>
     </message>
     <message>

@@ -59,8 +59,8 @@
         <translation>Nomear as páginas pelo caminho no site</translation>
     </message>
     <message>
-        <source>Then click on 'Next' to continue.</source>
-        <translation>Depois clique em "Avançar" para continuar.</translation>
+        <source>Then click on &apos;Next&apos; to continue.</source>
+        <translation>Depois clique em &quot;Avançar&quot; para continuar.</translation>
     </message>
     <message>
         <source>&amp;History...</source>
@@ -245,7 +245,7 @@ Continuar sem registro? As alterações desta execução não poderão ser desfe
     </message>
     <message>
         <source>inserted</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>inserida</translation>
     </message>
     <message>
@@ -254,7 +254,7 @@ Continuar sem registro? As alterações desta execução não poderão ser desfe
     </message>
     <message>
         <source>replaced</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>substituída</translation>
     </message>
     <message>
@@ -263,40 +263,40 @@ Continuar sem registro? As alterações desta execução não poderão ser desfe
     </message>
     <message>
         <source>removed</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>removida</translation>
     </message>
     <message>
         <source>restored</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>restaurada</translation>
     </message>
     <message>
         <source>unchanged</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>inalterada</translation>
     </message>
     <message>
         <source>skipped</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>ignorada</translation>
     </message>
     <message>
         <source>failed</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>com falha</translation>
     </message>
     <message>
         <source>in %1</source>
-        <comment>the include that carries a page's code</comment>
+        <comment>the include that carries a page&apos;s code</comment>
         <translation>em %1</translation>
     </message>
 </context>
 <context>
     <name>wizard::PagesPage</name>
     <message>
-        <source>Now select the web pages you wish to insert or remove the Trafalytic code. If you are unsure, just click on 'Select All'.</source>
-        <translation>Agora selecione as páginas web em que deseja inserir ou remover o código do Trafalytic. Na dúvida, clique em "Marcar tudo".</translation>
+        <source>Now select the web pages you wish to insert or remove the Trafalytic code. If you are unsure, just click on &apos;Select All&apos;.</source>
+        <translation>Agora selecione as páginas web em que deseja inserir ou remover o código do Trafalytic. Na dúvida, clique em &quot;Marcar tudo&quot;.</translation>
     </message>
     <message>
         <source>Web Pages</source>
@@ -319,8 +319,8 @@ Continuar sem registro? As alterações desta execução não poderão ser desfe
         <translation>Páginas marcadas</translation>
     </message>
     <message>
-        <source>Then click on 'Next' to continue.</source>
-        <translation>Depois clique em "Avançar" para continuar.</translation>
+        <source>Then click on &apos;Next&apos; to continue.</source>
+        <translation>Depois clique em &quot;Avançar&quot; para continuar.</translation>
     </message>
     <message>
         <source>Carries the code more than once; a run leaves one</source>
@@ -416,8 +416,8 @@ Continuar sem registro? As alterações desta execução não poderão ser desfe
         <translation>&amp;Desfazer</translation>
     </message>
     <message>
-        <source>Click on 'Close' to finish. Thank you For using Trafalytic.</source>
-        <translation>Clique em "Fechar" para terminar. Obrigado por usar o Trafalytic.</translation>
+        <source>Click on &apos;Close&apos; to finish. Thank you For using Trafalytic.</source>
+        <translation>Clique em &quot;Fechar&quot; para terminar. Obrigado por usar o Trafalytic.</translation>
     </message>
     <message>
         <source>The journal of this run is gone: its changes cannot be undone.</source>
@@ -463,12 +463,12 @@ Continuar sem registro? As alterações desta execução não poderão ser desfe
     </message>
     <message>
         <source>not changed</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>não alterada</translation>
     </message>
     <message>
         <source>skipped</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>ignorada</translation>
     </message>
     <message>
@@ -495,8 +495,8 @@ Continuar sem registro? As alterações desta execução não poderão ser desfe
         <translation>Número do site</translation>
     </message>
     <message>
-        <source>Now enter the protocol you wish to use, if you are unsure, select 'Normal'.</source>
-        <translation>Agora escolha o protocolo; na dúvida, escolha "Normal".</translation>
+        <source>Now enter the protocol you wish to use, if you are unsure, select &apos;Normal&apos;.</source>
+        <translation>Agora escolha o protocolo; na dúvida, escolha &quot;Normal&quot;.</translation>
     </message>
     <message>
         <source>Web Protocol</source>

@@ -59,7 +59,7 @@
         <translation>Называть страницы по пути на сайте</translation>
     </message>
     <message>
-        <source>Then click on 'Next' to continue.</source>
+        <source>Then click on &apos;Next&apos; to continue.</source>
         <translation>Затем нажмите «Далее».</translation>
     </message>
     <message>
@@ -245,7 +245,7 @@ Go on without a journal? The changes of this run then cannot be undone.</source>
     </message>
     <message>
         <source>inserted</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>вставлен</translation>
     </message>
     <message>
@@ -254,7 +254,7 @@ Go on without a journal? The changes of this run then cannot be undone.</source>
     </message>
     <message>
         <source>replaced</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>заменён</translation>
     </message>
     <message>
@@ -263,39 +263,39 @@ Go on without a journal? The changes of this run then cannot be undone.</source>
     </message>
     <message>
         <source>removed</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>удалён</translation>
     </message>
     <message>
         <source>restored</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>восстановлена</translation>
     </message>
     <message>
         <source>unchanged</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>без изменений</translation>
     </message>
     <message>
         <source>skipped</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>пропущена</translation>
     </message>
     <message>
         <source>failed</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>ошибка</translation>
     </message>
     <message>
         <source>in %1</source>
-        <comment>the include that carries a page's code</comment>
+        <comment>the include that carries a page&apos;s code</comment>
         <translation>в %1</translation>
     </message>
 </context>
 <context>
     <name>wizard::PagesPage</name>
     <message>
-        <source>Now select the web pages you wish to insert or remove the Trafalytic code. If you are unsure, just click on 'Select All'.</source>
+        <source>Now select the web pages you wish to insert or remove the Trafalytic code. If you are unsure, just click on &apos;Select All&apos;.</source>
         <translation>Теперь выберите веб-страницы, в которые нужно вставить код Trafalytic или из которых его нужно удалить. Если сомневаетесь, нажмите «Выбрать все».</translation>
     </message>
     <message>
@@ -319,7 +319,7 @@ Go on without a journal? The changes of this run then cannot be undone.</source>
         <translation>Отмеченные страницы</translation>
     </message>
     <message>
-        <source>Then click on 'Next' to continue.</source>
+        <source>Then click on &apos;Next&apos; to continue.</source>
         <translation>Затем нажмите «Далее».</translation>
     </message>
     <message>
@@ -417,7 +417,7 @@ Go on without a journal? The changes of this run then cannot be undone.</source>
         <translation>&amp;Отменить</translation>
     </message>
     <message>
-        <source>Click on 'Close' to finish. Thank you For using Trafalytic.</source>
+        <source>Click on &apos;Close&apos; to finish. Thank you For using Trafalytic.</source>
         <translation>Нажмите «Закрыть», чтобы завершить. Спасибо, что пользуетесь Trafalytic.</translation>
     </message>
     <message>
@@ -468,12 +468,12 @@ Go on without a journal? The changes of this run then cannot be undone.</source>
     </message>
     <message>
         <source>not changed</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>не изменена</translation>
     </message>
     <message>
         <source>skipped</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>пропущена</translation>
     </message>
     <message>
@@ -500,7 +500,7 @@ Go on without a journal? The changes of this run then cannot be undone.</source>
         <translation>Номер сайта</translation>
     </message>
     <message>
-        <source>Now enter the protocol you wish to use, if you are unsure, select 'Normal'.</source>
+        <source>Now enter the protocol you wish to use, if you are unsure, select &apos;Normal&apos;.</source>
         <translation>Теперь выберите протокол; если сомневаетесь, выберите «Обычный».</translation>
     </message>
     <message>

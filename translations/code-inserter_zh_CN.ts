@@ -59,7 +59,7 @@
         <translation>按站点内路径命名页面</translation>
     </message>
     <message>
-        <source>Then click on 'Next' to continue.</source>
+        <source>Then click on &apos;Next&apos; to continue.</source>
         <translation>然后点击“下一步”继续。</translation>
     </message>
     <message>
@@ -245,7 +245,7 @@ Go on without a journal? The changes of this run then cannot be undone.</source>
     </message>
     <message>
         <source>inserted</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>已插入</translation>
     </message>
     <message>
@@ -254,7 +254,7 @@ Go on without a journal? The changes of this run then cannot be undone.</source>
     </message>
     <message>
         <source>replaced</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>已替换</translation>
     </message>
     <message>
@@ -263,39 +263,39 @@ Go on without a journal? The changes of this run then cannot be undone.</source>
     </message>
     <message>
         <source>removed</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>已删除</translation>
     </message>
     <message>
         <source>restored</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>已恢复</translation>
     </message>
     <message>
         <source>unchanged</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>未变</translation>
     </message>
     <message>
         <source>skipped</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>已跳过</translation>
     </message>
     <message>
         <source>failed</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>失败</translation>
     </message>
     <message>
         <source>in %1</source>
-        <comment>the include that carries a page's code</comment>
+        <comment>the include that carries a page&apos;s code</comment>
         <translation>位于 %1</translation>
     </message>
 </context>
 <context>
     <name>wizard::PagesPage</name>
     <message>
-        <source>Now select the web pages you wish to insert or remove the Trafalytic code. If you are unsure, just click on 'Select All'.</source>
+        <source>Now select the web pages you wish to insert or remove the Trafalytic code. If you are unsure, just click on &apos;Select All&apos;.</source>
         <translation>现在请选择要插入或删除 Trafalytic 代码的网页。如果不确定，请点击“全选”。</translation>
     </message>
     <message>
@@ -319,7 +319,7 @@ Go on without a journal? The changes of this run then cannot be undone.</source>
         <translation>已勾选的页面</translation>
     </message>
     <message>
-        <source>Then click on 'Next' to continue.</source>
+        <source>Then click on &apos;Next&apos; to continue.</source>
         <translation>然后点击“下一步”继续。</translation>
     </message>
     <message>
@@ -415,7 +415,7 @@ Go on without a journal? The changes of this run then cannot be undone.</source>
         <translation>撤销更改(&amp;U)</translation>
     </message>
     <message>
-        <source>Click on 'Close' to finish. Thank you For using Trafalytic.</source>
+        <source>Click on &apos;Close&apos; to finish. Thank you For using Trafalytic.</source>
         <translation>点击“关闭”完成。感谢使用 Trafalytic。</translation>
     </message>
     <message>
@@ -458,12 +458,12 @@ Go on without a journal? The changes of this run then cannot be undone.</source>
     </message>
     <message>
         <source>not changed</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>未更改</translation>
     </message>
     <message>
         <source>skipped</source>
-        <comment>a page's outcome</comment>
+        <comment>a page&apos;s outcome</comment>
         <translation>已跳过</translation>
     </message>
     <message>
@@ -490,7 +490,7 @@ Go on without a journal? The changes of this run then cannot be undone.</source>
         <translation>网站编号</translation>
     </message>
     <message>
-        <source>Now enter the protocol you wish to use, if you are unsure, select 'Normal'.</source>
+        <source>Now enter the protocol you wish to use, if you are unsure, select &apos;Normal&apos;.</source>
         <translation>现在选择要使用的协议；如果不确定，请选择“普通”。</translation>
     </message>
     <message>

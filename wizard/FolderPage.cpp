@@ -58,6 +58,7 @@ FolderPage::FolderPage(platform::Platform& platform, const QString& caption, QWi
         m_anchors.add(w, Anchors::Widens);
     m_anchors.add(m_browseButton, Anchors::MovesRight);
     m_anchors.add(m_historyButton, Anchors::MovesRight);
+    m_anchors.addRest(this);
 }
 
 FolderPage::~FolderPage() {

@@ -100,6 +100,7 @@ Form1::Form1(platform::Platform& platform, QWidget* parent)
     m_anchors.add(m_versionLabel, Anchors::MovesRight);
     for (QWidget* w : m_pages)
         m_anchors.add(w, Anchors::Widens | Anchors::Deepens);
+    m_anchors.addRest(this);
 }
 
 // The white banner with the picture and the version, and the separator lines.

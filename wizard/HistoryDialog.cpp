@@ -99,6 +99,7 @@ void HistoryDialog::buildControls() {
         m_anchors.add(w, Anchors::Widens | Anchors::MovesDown);
     m_anchors.add(m_undoButton, Anchors::MovesRight | Anchors::MovesDown);
     m_anchors.add(m_closeButton, Anchors::MovesRight | Anchors::MovesDown);
+    m_anchors.addRest(this);
     setTabOrder(m_runs, m_undoButton);
     setTabOrder(m_undoButton, m_closeButton);
     setTabOrder(m_closeButton, m_outcome);

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -68,6 +69,8 @@ QString useLanguageOf(const QLocale& locale) {
                                            QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     replace(now.qt, qtFound ? std::move(qt) : nullptr);
     replace(now.own, found ? std::move(own) : nullptr);
+    // Arabic is written from right to left, and so the windows are laid out.
+    QGuiApplication::setLayoutDirection(QLocale(language).textDirection());
     return language;
 }
 

@@ -97,6 +97,7 @@ PagesPage::PagesPage(platform::Platform& platform, QWidget* parent)
         m_anchors.add(w, Anchors::MovesRight);
     m_anchors.add(m_tickedCount, Anchors::MovesRight);
     m_anchors.add(m_pagesNextHint, Anchors::MovesDown);
+    m_anchors.addRest(this);
 }
 
 PagesPage::~PagesPage() {

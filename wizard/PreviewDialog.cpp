@@ -150,8 +150,9 @@ void PreviewDialog::buildControls() {
     m_pages->setFocus();
     using platform::Anchors;
     m_anchors.add(m_counts, Anchors::Widens);
-    m_anchors.add(m_pages, Anchors::Deepens);
-    m_anchors.add(m_diff, Anchors::Deepens);
+    m_anchors.add(m_pages, Anchors::Deepens | Anchors::WidensHalf);
+    m_anchors.add(m_diff, Anchors::Deepens | Anchors::MovesRightHalf);
+    m_anchors.addRest(this);
     m_anchors.add(m_progress, Anchors::Widens | Anchors::MovesDown);
     m_anchors.add(close, Anchors::MovesRight | Anchors::MovesDown);
 }
@@ -159,11 +160,7 @@ void PreviewDialog::buildControls() {
 // The list and the change beside it share what the dialog gained in width.
 void PreviewDialog::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
-    const int dx = std::max(0, width() - minimumWidth());
-    const int dy = std::max(0, height() - minimumHeight());
-    m_anchors.apply(dx, dy);
-    m_pages->resize(twips(4335) + dx / 2, m_pages->height());
-    m_diff->setGeometry(twips(4575) + dx / 2, m_diff->y(), twips(6705) + dx - dx / 2, m_diff->height());
+    m_anchors.apply(std::max(0, width() - minimumWidth()), std::max(0, height() - minimumHeight()));
 }
 
 void PreviewDialog::done(int result) {

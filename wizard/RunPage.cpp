@@ -92,6 +92,7 @@ RunPage::RunPage(platform::Platform& platform, const QString& caption, QWidget* 
     m_anchors.add(m_saveReportButton, Anchors::MovesRight);
     m_anchors.add(m_undoButton, Anchors::MovesRight);
     m_anchors.add(m_closeHint, Anchors::MovesDown);
+    m_anchors.addRest(this);
 }
 
 QList<QWidget*> RunPage::tabOrder() const {

@@ -59,6 +59,8 @@ SettingsPage::SettingsPage(QWidget* parent)
     fitCaption(m_previewButton);
     for (QLabel* l : {m_websitePrompt, m_websiteLabel, m_protocolPrompt, m_protocolLabel, m_modePrompt})
         fitText(l);
+    // The page keeps its layout in a larger window, mirrored in a right-to-left language.
+    m_anchors.addRest(this);
 }
 
 void SettingsPage::start() {
