@@ -15,6 +15,7 @@ packages=(
 if [ "${1:-}" = "test" ]; then
   packages+=(
     xvfb xauth xdotool imagemagick                    # a real window and screenshots
+    libxcb1-dev                                       # the start-up benchmark watches the display
     strace e2fsprogs util-linux acl attr              # the fault matrix: injected faults, chattr, setpriv, flock, ACLs
     clang libclang-rt-dev                             # the fuzz target (libFuzzer)
     clang-tidy                                        # the product functions' size
