@@ -71,8 +71,12 @@
         <translation>يرجى اختيار مجلد</translation>
     </message>
     <message>
-        <source>This folder</source>
-        <translation>هذا المجلد</translation>
+        <source>This folder is the source of an %1 site: its pages are built into %2; run this on %2 after each build</source>
+        <translation>هذا المجلد هو مصدر موقع %1: تُبنى صفحاته في %2؛ شغّل هذا على %2 بعد كل بناء</translation>
+    </message>
+    <message>
+        <source>This folder is the source of a %1 site: its pages are built into %2; run this on %2 after each build</source>
+        <translation>هذا المجلد هو مصدر موقع %1: تُبنى صفحاته في %2؛ شغّل هذا على %2 بعد كل بناء</translation>
     </message>
 </context>
 <context>

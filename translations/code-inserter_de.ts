@@ -71,8 +71,12 @@
         <translation>Bitte wählen Sie einen Ordner</translation>
     </message>
     <message>
-        <source>This folder</source>
-        <translation>Dieser Ordner</translation>
+        <source>This folder is the source of an %1 site: its pages are built into %2; run this on %2 after each build</source>
+        <translation>Dieser Ordner ist die Quelle einer %1-Website: ihre Seiten werden nach %2 gebaut; führen Sie dies nach jedem Bau auf %2 aus</translation>
+    </message>
+    <message>
+        <source>This folder is the source of a %1 site: its pages are built into %2; run this on %2 after each build</source>
+        <translation>Dieser Ordner ist die Quelle einer %1-Website: ihre Seiten werden nach %2 gebaut; führen Sie dies nach jedem Bau auf %2 aus</translation>
     </message>
 </context>
 <context>

@@ -71,8 +71,12 @@
         <translation>Seleccione una carpeta</translation>
     </message>
     <message>
-        <source>This folder</source>
-        <translation>Esta carpeta</translation>
+        <source>This folder is the source of an %1 site: its pages are built into %2; run this on %2 after each build</source>
+        <translation>Esta carpeta es el origen de un sitio %1: sus páginas se generan en %2; ejecute esto sobre %2 tras cada generación</translation>
+    </message>
+    <message>
+        <source>This folder is the source of a %1 site: its pages are built into %2; run this on %2 after each build</source>
+        <translation>Esta carpeta es el origen de un sitio %1: sus páginas se generan en %2; ejecute esto sobre %2 tras cada generación</translation>
     </message>
 </context>
 <context>

@@ -71,8 +71,12 @@
         <translation>Veuillez choisir un dossier</translation>
     </message>
     <message>
-        <source>This folder</source>
-        <translation>Ce dossier</translation>
+        <source>This folder is the source of an %1 site: its pages are built into %2; run this on %2 after each build</source>
+        <translation>Ce dossier est la source d&apos;un site %1 : ses pages sont construites dans %2 ; lancez ceci sur %2 après chaque construction</translation>
+    </message>
+    <message>
+        <source>This folder is the source of a %1 site: its pages are built into %2; run this on %2 after each build</source>
+        <translation>Ce dossier est la source d&apos;un site %1 : ses pages sont construites dans %2 ; lancez ceci sur %2 après chaque construction</translation>
     </message>
 </context>
 <context>

@@ -71,8 +71,12 @@
         <translation>Scegli una cartella</translation>
     </message>
     <message>
-        <source>This folder</source>
-        <translation>Questa cartella</translation>
+        <source>This folder is the source of an %1 site: its pages are built into %2; run this on %2 after each build</source>
+        <translation>Questa cartella è la sorgente di un sito %1: le sue pagine vengono generate in %2; esegui questo su %2 dopo ogni generazione</translation>
+    </message>
+    <message>
+        <source>This folder is the source of a %1 site: its pages are built into %2; run this on %2 after each build</source>
+        <translation>Questa cartella è la sorgente di un sito %1: le sue pagine vengono generate in %2; esegui questo su %2 dopo ogni generazione</translation>
     </message>
 </context>
 <context>

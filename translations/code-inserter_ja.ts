@@ -71,8 +71,12 @@
         <translation>フォルダーを選択してください</translation>
     </message>
     <message>
-        <source>This folder</source>
-        <translation>このフォルダー</translation>
+        <source>This folder is the source of an %1 site: its pages are built into %2; run this on %2 after each build</source>
+        <translation>このフォルダーは %1 サイトのソースです: ページは %2 に生成されます。生成のたびに %2 に対して実行してください</translation>
+    </message>
+    <message>
+        <source>This folder is the source of a %1 site: its pages are built into %2; run this on %2 after each build</source>
+        <translation>このフォルダーは %1 サイトのソースです: ページは %2 に生成されます。生成のたびに %2 に対して実行してください</translation>
     </message>
 </context>
 <context>

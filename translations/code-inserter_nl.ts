@@ -71,8 +71,12 @@
         <translation>Kies een map</translation>
     </message>
     <message>
-        <source>This folder</source>
-        <translation>Deze map</translation>
+        <source>This folder is the source of an %1 site: its pages are built into %2; run this on %2 after each build</source>
+        <translation>Deze map is de bron van een %1-site: de pagina&apos;s worden gebouwd in %2; voer dit na elke build uit op %2</translation>
+    </message>
+    <message>
+        <source>This folder is the source of a %1 site: its pages are built into %2; run this on %2 after each build</source>
+        <translation>Deze map is de bron van een %1-site: de pagina&apos;s worden gebouwd in %2; voer dit na elke build uit op %2</translation>
     </message>
 </context>
 <context>

@@ -71,8 +71,12 @@
         <translation>Wybierz folder</translation>
     </message>
     <message>
-        <source>This folder</source>
-        <translation>Ten folder</translation>
+        <source>This folder is the source of an %1 site: its pages are built into %2; run this on %2 after each build</source>
+        <translation>Ten folder jest źródłem witryny %1: jej strony są budowane w %2; uruchamiaj to na %2 po każdym budowaniu</translation>
+    </message>
+    <message>
+        <source>This folder is the source of a %1 site: its pages are built into %2; run this on %2 after each build</source>
+        <translation>Ten folder jest źródłem witryny %1: jej strony są budowane w %2; uruchamiaj to na %2 po każdym budowaniu</translation>
     </message>
 </context>
 <context>

@@ -71,8 +71,12 @@
         <translation>Selecione uma pasta</translation>
     </message>
     <message>
-        <source>This folder</source>
-        <translation>Esta pasta</translation>
+        <source>This folder is the source of an %1 site: its pages are built into %2; run this on %2 after each build</source>
+        <translation>Esta pasta é a fonte de um site %1: as páginas são geradas em %2; execute isto em %2 após cada geração</translation>
+    </message>
+    <message>
+        <source>This folder is the source of a %1 site: its pages are built into %2; run this on %2 after each build</source>
+        <translation>Esta pasta é a fonte de um site %1: as páginas são geradas em %2; execute isto em %2 após cada geração</translation>
     </message>
 </context>
 <context>

@@ -71,8 +71,12 @@
         <translation>Выберите папку</translation>
     </message>
     <message>
-        <source>This folder</source>
-        <translation>Эта папка</translation>
+        <source>This folder is the source of an %1 site: its pages are built into %2; run this on %2 after each build</source>
+        <translation>Эта папка — исходники сайта %1: его страницы собираются в %2; запускайте это на %2 после каждой сборки</translation>
+    </message>
+    <message>
+        <source>This folder is the source of a %1 site: its pages are built into %2; run this on %2 after each build</source>
+        <translation>Эта папка — исходники сайта %1: его страницы собираются в %2; запускайте это на %2 после каждой сборки</translation>
     </message>
 </context>
 <context>

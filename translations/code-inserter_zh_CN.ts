@@ -71,8 +71,12 @@
         <translation>请选择文件夹</translation>
     </message>
     <message>
-        <source>This folder</source>
-        <translation>此文件夹</translation>
+        <source>This folder is the source of an %1 site: its pages are built into %2; run this on %2 after each build</source>
+        <translation>此文件夹是 %1 站点的源文件：其页面生成到 %2；每次生成后请对 %2 运行此操作</translation>
+    </message>
+    <message>
+        <source>This folder is the source of a %1 site: its pages are built into %2; run this on %2 after each build</source>
+        <translation>此文件夹是 %1 站点的源文件：其页面生成到 %2；每次生成后请对 %2 运行此操作</translation>
     </message>
 </context>
 <context>

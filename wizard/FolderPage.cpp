@@ -126,8 +126,19 @@ void FolderPage::showHistory() {
 void FolderPage::showSourceWarning(const QString& folder) {
     const std::optional<files::Generator> generator =
         folder.isEmpty() ? std::nullopt : m_platform.generatorOf(folder);
-    if (generator)
-        m_sourceWarning->setText(files::generatorWarning(tr("This folder"), *generator));
+    if (generator) {
+        // English picks its article by the generator's name; other languages need not.
+        const bool vowel = QStringLiteral("AEIOU").contains(generator->name.front());
+        m_sourceWarning->setText(
+            (vowel
+                 ? tr("This folder is the source of an %1 site: its pages are built into %2; run this on %2 "
+                      "after each build")
+                 : tr("This folder is the source of a %1 site: its pages are built into %2; run this on %2 "
+                      "after each build"))
+                .arg(generator->name, generator->output));
+        m_sourceWarning->setFont(font());
+        fitText(m_sourceWarning);
+    }
     m_sourceWarning->setVisible(generator.has_value());
     m_folderNextHint->setVisible(!generator);
 }

@@ -112,6 +112,11 @@ private:
         wizard::Form1 form(platform);
         form.start();
         look(form, QStringLiteral("page 0"));
+        // A site generator's source folder: the warning in the hint's place.
+        write(journal.filePath(QStringLiteral("hugo.toml")), "");
+        QDir(journal.path()).mkdir(QStringLiteral("content"));
+        get<QLineEdit>(form, "Text1")->setText(journal.path());
+        look(form, QStringLiteral("page 0, a generator's source"));
         get<QLineEdit>(form, "Text1")->setText(site.path());
         get<QPushButton>(form, "Command1_1")->click();
         get<QPushButton>(form, "Command3_0")->click();
