@@ -2,6 +2,7 @@
 
 #include "picker/DirListBox.h"
 #include "picker/DriveListBox.h"
+#include "platform/Captions.h"
 #include "platform/Platform.h"
 #include "platform/Twips.h"
 
@@ -72,6 +73,8 @@ Form2::Form2(platform::Platform& platform, const QString& mainCaption, QWidget* 
     for (QPushButton* b : m_buttons)
         m_anchors.add(b, Anchors::MovesRight | Anchors::MovesDown);
     m_anchors.addRest(this);
+    // In a longer language a caption may take more room than the layout gave it.
+    platform::fitAllCaptions(this);
 
     // The dialog first opens where a site is likely to be: the folder last chosen
     // in it, else the user's home folder.

@@ -413,7 +413,7 @@ Ohne Journal fortfahren? Die Änderungen dieses Laufs lassen sich dann nicht rü
     </message>
     <message>
         <source>Save &amp;Report...</source>
-        <translation>&amp;Bericht speichern...</translation>
+        <translation>&amp;Speichern...</translation>
     </message>
     <message>
         <source>&amp;Undo Changes</source>
@@ -421,7 +421,7 @@ Ohne Journal fortfahren? Die Änderungen dieses Laufs lassen sich dann nicht rü
     </message>
     <message>
         <source>Click on &apos;Close&apos; to finish. Thank you For using Trafalytic.</source>
-        <translation>Klicken Sie zum Beenden auf „Schließen“. Danke, dass Sie Trafalytic nutzen.</translation>
+        <translation>Klicken Sie auf „Schließen“. Danke, dass Sie Trafalytic nutzen.</translation>
     </message>
     <message>
         <source>The journal of this run is gone: its changes cannot be undone.</source>
@@ -532,11 +532,11 @@ Ohne Journal fortfahren? Die Änderungen dieses Laufs lassen sich dann nicht rü
     </message>
     <message>
         <source>The ticked pages use https now.</source>
-        <translation>Die angehakten Seiten nutzen jetzt https.</translation>
+        <translation>Die Seiten nutzen jetzt https.</translation>
     </message>
     <message>
         <source>The ticked pages use http now.</source>
-        <translation>Die angehakten Seiten nutzen jetzt http.</translation>
+        <translation>Die Seiten nutzen jetzt http.</translation>
     </message>
     <message>
         <source>Please Enter a Website Number</source>

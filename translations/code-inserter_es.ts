@@ -413,7 +413,7 @@ Go on without a journal? The changes of this run then cannot be undone.</source>
     </message>
     <message>
         <source>Save &amp;Report...</source>
-        <translation>&amp;Guardar informe...</translation>
+        <translation>&amp;Guardar...</translation>
     </message>
     <message>
         <source>&amp;Undo Changes</source>

@@ -52,7 +52,7 @@
     </message>
     <message>
         <source>Name pages by their &amp;path in the site</source>
-        <translation>Nommer les pages par leur &amp;chemin dans le site</translation>
+        <translation>Nommer les pages par leur &amp;chemin</translation>
     </message>
     <message>
         <source>Name pages by their path in the site</source>
@@ -64,7 +64,7 @@
     </message>
     <message>
         <source>&amp;History...</source>
-        <translation>&amp;Historique...</translation>
+        <translation>&amp;Journal...</translation>
     </message>
     <message>
         <source>Please Select a Folder</source>

@@ -64,7 +64,7 @@
     </message>
     <message>
         <source>&amp;History...</source>
-        <translation>&amp;Cronologia...</translation>
+        <translation>&amp;Storico...</translation>
     </message>
     <message>
         <source>Please Select a Folder</source>

@@ -173,7 +173,7 @@
     </message>
     <message>
         <source>&amp;Undo Run</source>
-        <translation>&amp;Ongedaan maken</translation>
+        <translation>&amp;Herstellen</translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -413,15 +413,15 @@ Doorgaan zonder logboek? De wijzigingen van deze uitvoering kunnen dan niet onge
     </message>
     <message>
         <source>Save &amp;Report...</source>
-        <translation>&amp;Verslag opslaan...</translation>
+        <translation>&amp;Opslaan...</translation>
     </message>
     <message>
         <source>&amp;Undo Changes</source>
-        <translation>&amp;Ongedaan maken</translation>
+        <translation>&amp;Herstellen</translation>
     </message>
     <message>
         <source>Click on &apos;Close&apos; to finish. Thank you For using Trafalytic.</source>
-        <translation>Klik op &apos;Sluiten&apos; om af te ronden. Bedankt voor het gebruik van Trafalytic.</translation>
+        <translation>Klik op &apos;Sluiten&apos; om te stoppen. Bedankt voor Trafalytic.</translation>
     </message>
     <message>
         <source>The journal of this run is gone: its changes cannot be undone.</source>
@@ -532,11 +532,11 @@ Doorgaan zonder logboek? De wijzigingen van deze uitvoering kunnen dan niet onge
     </message>
     <message>
         <source>The ticked pages use https now.</source>
-        <translation>De aangevinkte pagina&apos;s gebruiken https.</translation>
+        <translation>De pagina&apos;s gebruiken nu https.</translation>
     </message>
     <message>
         <source>The ticked pages use http now.</source>
-        <translation>De aangevinkte pagina&apos;s gebruiken http.</translation>
+        <translation>De pagina&apos;s gebruiken nu http.</translation>
     </message>
     <message>
         <source>Please Enter a Website Number</source>

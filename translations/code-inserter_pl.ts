@@ -40,7 +40,7 @@
     </message>
     <message>
         <source>&amp;Browse...</source>
-        <translation>&amp;Przeglądaj...</translation>
+        <translation>&amp;Wybierz...</translation>
     </message>
     <message>
         <source>Include &amp;subfolders</source>

@@ -413,7 +413,7 @@ Continuar sem registro? As alterações desta execução não poderão ser desfe
     </message>
     <message>
         <source>Save &amp;Report...</source>
-        <translation>Salvar &amp;relatório...</translation>
+        <translation>&amp;Salvar...</translation>
     </message>
     <message>
         <source>&amp;Undo Changes</source>

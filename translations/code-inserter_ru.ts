@@ -414,7 +414,7 @@ Go on without a journal? The changes of this run then cannot be undone.</source>
     </message>
     <message>
         <source>Save &amp;Report...</source>
-        <translation>&amp;Сохранить отчёт...</translation>
+        <translation>&amp;Сохранить...</translation>
     </message>
     <message>
         <source>&amp;Undo Changes</source>
@@ -422,7 +422,7 @@ Go on without a journal? The changes of this run then cannot be undone.</source>
     </message>
     <message>
         <source>Click on &apos;Close&apos; to finish. Thank you For using Trafalytic.</source>
-        <translation>Нажмите «Закрыть», чтобы завершить. Спасибо, что пользуетесь Trafalytic.</translation>
+        <translation>Нажмите «Закрыть». Спасибо, что пользуетесь Trafalytic.</translation>
     </message>
     <message>
         <source>The journal of this run is gone: its changes cannot be undone.</source>

@@ -107,7 +107,6 @@ void FolderPage::keep(platform::Platform& platform) const {
 void FolderPage::pickFolder() {
     if (!m_picker) {
         m_picker = new picker::Form2(m_platform, m_caption);
-        fitAllCaptions(m_picker);
         connect(m_picker, &QObject::destroyed, this, [this] { m_picker = nullptr; });
     }
     const QString folder = m_picker->showModal(m_folderEdit->text());

@@ -1,9 +1,7 @@
 #include "wizard/TextFit.h"
 
-#include <QAbstractButton>
 #include <QComboBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QStyleOptionComboBox>
 
 #include <algorithm>
@@ -34,24 +32,6 @@ void fitText(QLabel* label) {
     while (!fits() && font.pointSizeF() > 6.5)
         font.setPointSizeF(font.pointSizeF() - 0.25);
     label->setFont(font);
-}
-
-// The same for a button's caption.
-// (`margin`: pixels beside it, an option button's indicator).
-void fitCaption(QAbstractButton* button, int margin, double smallest) {
-    QFont font = button->font();
-    const QString text = QString(button->text()).remove(QLatin1Char('&'));
-    while (QFontMetrics(font).horizontalAdvance(text) + margin > button->width() &&
-           font.pointSizeF() > smallest)
-        font.setPointSizeF(font.pointSizeF() - 0.25);
-    button->setFont(font);
-}
-
-void fitAllCaptions(QWidget* window) {
-    for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
-        const bool push = qobject_cast<QPushButton*>(button) != nullptr;
-        fitCaption(button, push ? platform::twips(150) : platform::twips(360));
-    }
 }
 
 // The same for the items of a drop-down list, which must show whole in its field.

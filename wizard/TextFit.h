@@ -3,9 +3,9 @@
 // Texts fitted to the fixed boxes of the layout: fonts differ from the one the
 // layout was drawn with, so a text that would not fit takes a smaller size.
 
+#include "platform/Captions.h"
 #include "platform/Twips.h"
 
-class QAbstractButton;
 class QComboBox;
 class QLabel;
 
@@ -15,15 +15,11 @@ namespace wizard {
 // label's box; wrapped text may first take a little room below its box.
 void fitText(QLabel* label);
 
-// The same for a button's caption (`margin`: pixels beside it, an option
-// button's indicator).
-void fitCaption(QAbstractButton* button, int margin = platform::twips(150), double smallest = 6.5);
+// Buttons' captions are fitted by the platform's helpers, which the picker shares.
+using platform::fitAllCaptions;
+using platform::fitCaption;
 
-// Every button's caption of the window fitted (in a longer language a caption
-// may take more room than the layout gave it).
-void fitAllCaptions(QWidget* window);
-
-// The same for the items of a drop-down list, which must show whole in its field;
+// Shrinks the font of a drop-down list until its items show whole in its field;
 // the list first widens, up to `widest` pixels, where it has room to its side.
 void fitItems(QComboBox* combo, int widest = 0);
 
