@@ -295,6 +295,94 @@ Go on without a journal? The changes of this run then cannot be undone.</source>
         <comment>the include that carries a page&apos;s code</comment>
         <translation>في %1</translation>
     </message>
+    <message>
+        <source>the page is too large to hold in memory</source>
+        <translation>الصفحة أكبر من أن تتسع لها الذاكرة</translation>
+    </message>
+    <message>
+        <source>the page is too large to rewrite in memory</source>
+        <translation>الصفحة أكبر من أن يُعاد كتابتها في الذاكرة</translation>
+    </message>
+    <message>
+        <source>the page is read-only</source>
+        <translation>الصفحة للقراءة فقط</translation>
+    </message>
+    <message>
+        <source>the page has %1 other hard link(s); rewriting it would split them</source>
+        <translation>للصفحة %1 روابط صلبة أخرى؛ إعادة كتابتها ستفصلها</translation>
+    </message>
+    <message>
+        <source>its tracking code markers are nested or crossed, so it was left as it is; tidy them by hand, then run again</source>
+        <translation>علامات رمز التتبع متداخلة أو متقاطعة، لذا تُركت كما هي؛ رتّبها يدويًا ثم أعد التشغيل</translation>
+    </message>
+    <message>
+        <source>no closing body tag (only .htm, .html, .shtm and .shtml pages get the code at their end)</source>
+        <translation>لا يوجد وسم body ختامي (تحصل صفحات .htm و.html و.shtm و.shtml وحدها على الرمز في نهايتها)</translation>
+    </message>
+    <message>
+        <source>no closing body tag, and not a web page by its name</source>
+        <translation>لا يوجد وسم body ختامي، وليست صفحة ويب بحسب اسمها</translation>
+    </message>
+    <message>
+        <source>the page ends inside server code, where the code would not run</source>
+        <translation>تنتهي الصفحة داخل رمز الخادم، حيث لن يعمل الرمز</translation>
+    </message>
+    <message>
+        <source>the page ends inside %1, where the code would not run</source>
+        <translation>تنتهي الصفحة داخل %1، حيث لن يعمل الرمز</translation>
+    </message>
+    <message>
+        <source>taking its old tracking code out would open server code, so it was left as it is; tidy it by hand, then run again</source>
+        <translation>إزالة رمز التتبع القديم ستفتح رمز الخادم، لذا تُركت كما هي؛ رتّبها يدويًا ثم أعد التشغيل</translation>
+    </message>
+    <message>
+        <source>the closing body tag is written by server code; put the code there by hand</source>
+        <translation>وسم body الختامي يكتبه رمز الخادم؛ ضع الرمز هناك يدويًا</translation>
+    </message>
+    <message>
+        <source>a binary file, not a web page</source>
+        <translation>ملف ثنائي، وليس صفحة ويب</translation>
+    </message>
+    <message>
+        <source>once changed, its first bytes would read as a UTF-16 byte-order mark</source>
+        <translation>بعد التغيير ستُقرأ بايتاتها الأولى كعلامة ترتيب بايتات UTF-16</translation>
+    </message>
+    <message>
+        <source>marked as UTF-16 but has an odd number of bytes</source>
+        <translation>موسومة بأنها UTF-16 لكن عدد بايتاتها فردي</translation>
+    </message>
+    <message>
+        <source>UTF-32 text, which this program does not rewrite</source>
+        <translation>نص UTF-32 لا يعيد هذا البرنامج كتابته</translation>
+    </message>
+    <message>
+        <source>a search engine&apos;s verification file</source>
+        <translation>ملف تحقق لمحرك بحث</translation>
+    </message>
+    <message>
+        <source>not a web page, by its name or by its first bytes</source>
+        <translation>ليست صفحة ويب بحسب اسمها أو بايتاتها الأولى</translation>
+    </message>
+    <message>
+        <source>changed since the run: left as it is</source>
+        <translation>تغيّرت منذ التشغيل: تُركت كما هي</translation>
+    </message>
+    <message>
+        <source>the new text was not saved</source>
+        <translation>لم يُحفظ النص الجديد</translation>
+    </message>
+    <message>
+        <source>this folder cannot be listed: %1</source>
+        <translation>تعذّر سرد هذا المجلد: %1</translation>
+    </message>
+    <message>
+        <source>it holds an opening body tag and was given tracking code of its own earlier in this run</source>
+        <translation>تحتوي وسم body افتتاحيًا وحصلت على رمز تتبع خاص بها في هذا التشغيل</translation>
+    </message>
+    <message>
+        <source>the same file as a page already handled in this run</source>
+        <translation>الملف نفسه لصفحة عولجت في هذا التشغيل</translation>
+    </message>
 </context>
 <context>
     <name>wizard::PagesPage</name>

@@ -295,6 +295,94 @@ Ohne Journal fortfahren? Die Änderungen dieses Laufs lassen sich dann nicht rü
         <comment>the include that carries a page&apos;s code</comment>
         <translation>in %1</translation>
     </message>
+    <message>
+        <source>the page is too large to hold in memory</source>
+        <translation>die Seite ist zu groß für den Speicher</translation>
+    </message>
+    <message>
+        <source>the page is too large to rewrite in memory</source>
+        <translation>die Seite ist zu groß, um sie im Speicher umzuschreiben</translation>
+    </message>
+    <message>
+        <source>the page is read-only</source>
+        <translation>die Seite ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>the page has %1 other hard link(s); rewriting it would split them</source>
+        <translation>die Seite hat %1 weitere harte Verknüpfung(en); Umschreiben würde sie trennen</translation>
+    </message>
+    <message>
+        <source>its tracking code markers are nested or crossed, so it was left as it is; tidy them by hand, then run again</source>
+        <translation>ihre Tracking-Code-Markierungen sind verschachtelt oder überkreuzt, daher blieb sie unverändert; bereinigen Sie sie von Hand und starten Sie erneut</translation>
+    </message>
+    <message>
+        <source>no closing body tag (only .htm, .html, .shtm and .shtml pages get the code at their end)</source>
+        <translation>kein schließendes body-Tag (nur .htm-, .html-, .shtm- und .shtml-Seiten bekommen den Code an ihr Ende)</translation>
+    </message>
+    <message>
+        <source>no closing body tag, and not a web page by its name</source>
+        <translation>kein schließendes body-Tag, und dem Namen nach keine Webseite</translation>
+    </message>
+    <message>
+        <source>the page ends inside server code, where the code would not run</source>
+        <translation>die Seite endet in Server-Code, wo der Code nicht liefe</translation>
+    </message>
+    <message>
+        <source>the page ends inside %1, where the code would not run</source>
+        <translation>die Seite endet in %1, wo der Code nicht liefe</translation>
+    </message>
+    <message>
+        <source>taking its old tracking code out would open server code, so it was left as it is; tidy it by hand, then run again</source>
+        <translation>den alten Tracking-Code zu entfernen würde Server-Code öffnen, daher blieb sie unverändert; bereinigen Sie sie von Hand und starten Sie erneut</translation>
+    </message>
+    <message>
+        <source>the closing body tag is written by server code; put the code there by hand</source>
+        <translation>das schließende body-Tag schreibt Server-Code; setzen Sie den Code dort von Hand ein</translation>
+    </message>
+    <message>
+        <source>a binary file, not a web page</source>
+        <translation>eine Binärdatei, keine Webseite</translation>
+    </message>
+    <message>
+        <source>once changed, its first bytes would read as a UTF-16 byte-order mark</source>
+        <translation>nach der Änderung läsen sich ihre ersten Bytes als UTF-16-Bytereihenfolgemarke</translation>
+    </message>
+    <message>
+        <source>marked as UTF-16 but has an odd number of bytes</source>
+        <translation>als UTF-16 markiert, aber mit ungerader Bytezahl</translation>
+    </message>
+    <message>
+        <source>UTF-32 text, which this program does not rewrite</source>
+        <translation>UTF-32-Text, den dieses Programm nicht umschreibt</translation>
+    </message>
+    <message>
+        <source>a search engine&apos;s verification file</source>
+        <translation>eine Bestätigungsdatei einer Suchmaschine</translation>
+    </message>
+    <message>
+        <source>not a web page, by its name or by its first bytes</source>
+        <translation>keine Webseite, nach Name oder ersten Bytes</translation>
+    </message>
+    <message>
+        <source>changed since the run: left as it is</source>
+        <translation>seit dem Lauf geändert: unverändert gelassen</translation>
+    </message>
+    <message>
+        <source>the new text was not saved</source>
+        <translation>der neue Text wurde nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>this folder cannot be listed: %1</source>
+        <translation>dieser Ordner kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>it holds an opening body tag and was given tracking code of its own earlier in this run</source>
+        <translation>sie enthält ein öffnendes body-Tag und bekam in diesem Lauf schon eigenen Tracking-Code</translation>
+    </message>
+    <message>
+        <source>the same file as a page already handled in this run</source>
+        <translation>dieselbe Datei wie eine in diesem Lauf bereits bearbeitete Seite</translation>
+    </message>
 </context>
 <context>
     <name>wizard::PagesPage</name>

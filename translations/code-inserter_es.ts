@@ -295,6 +295,94 @@ Go on without a journal? The changes of this run then cannot be undone.</source>
         <comment>the include that carries a page&apos;s code</comment>
         <translation>en %1</translation>
     </message>
+    <message>
+        <source>the page is too large to hold in memory</source>
+        <translation>la página es demasiado grande para la memoria</translation>
+    </message>
+    <message>
+        <source>the page is too large to rewrite in memory</source>
+        <translation>la página es demasiado grande para reescribirla en memoria</translation>
+    </message>
+    <message>
+        <source>the page is read-only</source>
+        <translation>la página es de solo lectura</translation>
+    </message>
+    <message>
+        <source>the page has %1 other hard link(s); rewriting it would split them</source>
+        <translation>la página tiene %1 enlace(s) físico(s) más; reescribirla los separaría</translation>
+    </message>
+    <message>
+        <source>its tracking code markers are nested or crossed, so it was left as it is; tidy them by hand, then run again</source>
+        <translation>sus marcadores del código de seguimiento están anidados o cruzados, así que se dejó como estaba; arréglelos a mano y vuelva a ejecutar</translation>
+    </message>
+    <message>
+        <source>no closing body tag (only .htm, .html, .shtm and .shtml pages get the code at their end)</source>
+        <translation>no hay etiqueta body de cierre (solo las páginas .htm, .html, .shtm y .shtml reciben el código al final)</translation>
+    </message>
+    <message>
+        <source>no closing body tag, and not a web page by its name</source>
+        <translation>no hay etiqueta body de cierre y por su nombre no es una página web</translation>
+    </message>
+    <message>
+        <source>the page ends inside server code, where the code would not run</source>
+        <translation>la página termina dentro de código de servidor, donde el código no se ejecutaría</translation>
+    </message>
+    <message>
+        <source>the page ends inside %1, where the code would not run</source>
+        <translation>la página termina dentro de %1, donde el código no se ejecutaría</translation>
+    </message>
+    <message>
+        <source>taking its old tracking code out would open server code, so it was left as it is; tidy it by hand, then run again</source>
+        <translation>quitar su antiguo código de seguimiento abriría código de servidor, así que se dejó como estaba; arréglela a mano y vuelva a ejecutar</translation>
+    </message>
+    <message>
+        <source>the closing body tag is written by server code; put the code there by hand</source>
+        <translation>la etiqueta body de cierre la escribe código de servidor; ponga el código allí a mano</translation>
+    </message>
+    <message>
+        <source>a binary file, not a web page</source>
+        <translation>un archivo binario, no una página web</translation>
+    </message>
+    <message>
+        <source>once changed, its first bytes would read as a UTF-16 byte-order mark</source>
+        <translation>una vez cambiada, sus primeros bytes se leerían como una marca de orden UTF-16</translation>
+    </message>
+    <message>
+        <source>marked as UTF-16 but has an odd number of bytes</source>
+        <translation>marcada como UTF-16 pero con un número impar de bytes</translation>
+    </message>
+    <message>
+        <source>UTF-32 text, which this program does not rewrite</source>
+        <translation>texto UTF-32, que este programa no reescribe</translation>
+    </message>
+    <message>
+        <source>a search engine&apos;s verification file</source>
+        <translation>un archivo de verificación de un buscador</translation>
+    </message>
+    <message>
+        <source>not a web page, by its name or by its first bytes</source>
+        <translation>no es una página web, por su nombre o sus primeros bytes</translation>
+    </message>
+    <message>
+        <source>changed since the run: left as it is</source>
+        <translation>cambiada desde la ejecución: se dejó como estaba</translation>
+    </message>
+    <message>
+        <source>the new text was not saved</source>
+        <translation>el texto nuevo no se guardó</translation>
+    </message>
+    <message>
+        <source>this folder cannot be listed: %1</source>
+        <translation>esta carpeta no puede leerse: %1</translation>
+    </message>
+    <message>
+        <source>it holds an opening body tag and was given tracking code of its own earlier in this run</source>
+        <translation>tiene una etiqueta body de apertura y ya recibió su propio código de seguimiento en esta ejecución</translation>
+    </message>
+    <message>
+        <source>the same file as a page already handled in this run</source>
+        <translation>el mismo archivo que una página ya tratada en esta ejecución</translation>
+    </message>
 </context>
 <context>
     <name>wizard::PagesPage</name>

@@ -295,6 +295,94 @@ Continuer sans journal ? Les modifications de cette passe ne pourront alors pas 
         <comment>the include that carries a page&apos;s code</comment>
         <translation>dans %1</translation>
     </message>
+    <message>
+        <source>the page is too large to hold in memory</source>
+        <translation>la page est trop grande pour la mémoire</translation>
+    </message>
+    <message>
+        <source>the page is too large to rewrite in memory</source>
+        <translation>la page est trop grande pour être réécrite en mémoire</translation>
+    </message>
+    <message>
+        <source>the page is read-only</source>
+        <translation>la page est en lecture seule</translation>
+    </message>
+    <message>
+        <source>the page has %1 other hard link(s); rewriting it would split them</source>
+        <translation>la page a %1 autre(s) lien(s) physique(s) ; la réécrire les séparerait</translation>
+    </message>
+    <message>
+        <source>its tracking code markers are nested or crossed, so it was left as it is; tidy them by hand, then run again</source>
+        <translation>ses marqueurs de code de suivi sont imbriqués ou croisés, elle a donc été laissée telle quelle ; corrigez-les à la main, puis relancez</translation>
+    </message>
+    <message>
+        <source>no closing body tag (only .htm, .html, .shtm and .shtml pages get the code at their end)</source>
+        <translation>pas de balise body fermante (seules les pages .htm, .html, .shtm et .shtml reçoivent le code à la fin)</translation>
+    </message>
+    <message>
+        <source>no closing body tag, and not a web page by its name</source>
+        <translation>pas de balise body fermante, et pas une page web d&apos;après son nom</translation>
+    </message>
+    <message>
+        <source>the page ends inside server code, where the code would not run</source>
+        <translation>la page se termine dans du code serveur, où le code ne s&apos;exécuterait pas</translation>
+    </message>
+    <message>
+        <source>the page ends inside %1, where the code would not run</source>
+        <translation>la page se termine dans %1, où le code ne s&apos;exécuterait pas</translation>
+    </message>
+    <message>
+        <source>taking its old tracking code out would open server code, so it was left as it is; tidy it by hand, then run again</source>
+        <translation>retirer son ancien code de suivi ouvrirait du code serveur, elle a donc été laissée telle quelle ; corrigez-la à la main, puis relancez</translation>
+    </message>
+    <message>
+        <source>the closing body tag is written by server code; put the code there by hand</source>
+        <translation>la balise body fermante est écrite par du code serveur ; placez-y le code à la main</translation>
+    </message>
+    <message>
+        <source>a binary file, not a web page</source>
+        <translation>un fichier binaire, pas une page web</translation>
+    </message>
+    <message>
+        <source>once changed, its first bytes would read as a UTF-16 byte-order mark</source>
+        <translation>une fois modifiée, ses premiers octets se liraient comme une marque d&apos;ordre UTF-16</translation>
+    </message>
+    <message>
+        <source>marked as UTF-16 but has an odd number of bytes</source>
+        <translation>marquée UTF-16 mais d&apos;un nombre impair d&apos;octets</translation>
+    </message>
+    <message>
+        <source>UTF-32 text, which this program does not rewrite</source>
+        <translation>texte UTF-32, que ce programme ne réécrit pas</translation>
+    </message>
+    <message>
+        <source>a search engine&apos;s verification file</source>
+        <translation>un fichier de vérification de moteur de recherche</translation>
+    </message>
+    <message>
+        <source>not a web page, by its name or by its first bytes</source>
+        <translation>pas une page web, d&apos;après son nom ou ses premiers octets</translation>
+    </message>
+    <message>
+        <source>changed since the run: left as it is</source>
+        <translation>modifiée depuis la passe : laissée telle quelle</translation>
+    </message>
+    <message>
+        <source>the new text was not saved</source>
+        <translation>le nouveau texte n&apos;a pas été enregistré</translation>
+    </message>
+    <message>
+        <source>this folder cannot be listed: %1</source>
+        <translation>ce dossier ne peut pas être lu : %1</translation>
+    </message>
+    <message>
+        <source>it holds an opening body tag and was given tracking code of its own earlier in this run</source>
+        <translation>elle contient une balise body ouvrante et a déjà reçu son propre code de suivi dans cette passe</translation>
+    </message>
+    <message>
+        <source>the same file as a page already handled in this run</source>
+        <translation>le même fichier qu&apos;une page déjà traitée dans cette passe</translation>
+    </message>
 </context>
 <context>
     <name>wizard::PagesPage</name>

@@ -295,6 +295,94 @@ Continuare senza registro? Le modifiche di questa esecuzione non potranno essere
         <comment>the include that carries a page&apos;s code</comment>
         <translation>in %1</translation>
     </message>
+    <message>
+        <source>the page is too large to hold in memory</source>
+        <translation>la pagina è troppo grande per la memoria</translation>
+    </message>
+    <message>
+        <source>the page is too large to rewrite in memory</source>
+        <translation>la pagina è troppo grande per essere riscritta in memoria</translation>
+    </message>
+    <message>
+        <source>the page is read-only</source>
+        <translation>la pagina è di sola lettura</translation>
+    </message>
+    <message>
+        <source>the page has %1 other hard link(s); rewriting it would split them</source>
+        <translation>la pagina ha altri %1 collegamenti fisici; riscriverla li separerebbe</translation>
+    </message>
+    <message>
+        <source>its tracking code markers are nested or crossed, so it was left as it is; tidy them by hand, then run again</source>
+        <translation>i marcatori del codice di tracciamento sono annidati o incrociati, quindi è stata lasciata com&apos;era; sistemali a mano e riesegui</translation>
+    </message>
+    <message>
+        <source>no closing body tag (only .htm, .html, .shtm and .shtml pages get the code at their end)</source>
+        <translation>nessun tag body di chiusura (solo le pagine .htm, .html, .shtm e .shtml ricevono il codice in fondo)</translation>
+    </message>
+    <message>
+        <source>no closing body tag, and not a web page by its name</source>
+        <translation>nessun tag body di chiusura, e dal nome non è una pagina web</translation>
+    </message>
+    <message>
+        <source>the page ends inside server code, where the code would not run</source>
+        <translation>la pagina finisce dentro codice server, dove il codice non verrebbe eseguito</translation>
+    </message>
+    <message>
+        <source>the page ends inside %1, where the code would not run</source>
+        <translation>la pagina finisce dentro %1, dove il codice non verrebbe eseguito</translation>
+    </message>
+    <message>
+        <source>taking its old tracking code out would open server code, so it was left as it is; tidy it by hand, then run again</source>
+        <translation>togliere il vecchio codice di tracciamento aprirebbe codice server, quindi è stata lasciata com&apos;era; sistemala a mano e riesegui</translation>
+    </message>
+    <message>
+        <source>the closing body tag is written by server code; put the code there by hand</source>
+        <translation>il tag body di chiusura è scritto da codice server; metti lì il codice a mano</translation>
+    </message>
+    <message>
+        <source>a binary file, not a web page</source>
+        <translation>un file binario, non una pagina web</translation>
+    </message>
+    <message>
+        <source>once changed, its first bytes would read as a UTF-16 byte-order mark</source>
+        <translation>una volta modificata, i suoi primi byte sembrerebbero un BOM UTF-16</translation>
+    </message>
+    <message>
+        <source>marked as UTF-16 but has an odd number of bytes</source>
+        <translation>marcata come UTF-16 ma con un numero dispari di byte</translation>
+    </message>
+    <message>
+        <source>UTF-32 text, which this program does not rewrite</source>
+        <translation>testo UTF-32, che questo programma non riscrive</translation>
+    </message>
+    <message>
+        <source>a search engine&apos;s verification file</source>
+        <translation>un file di verifica di un motore di ricerca</translation>
+    </message>
+    <message>
+        <source>not a web page, by its name or by its first bytes</source>
+        <translation>non è una pagina web, per nome o primi byte</translation>
+    </message>
+    <message>
+        <source>changed since the run: left as it is</source>
+        <translation>modificata dopo l&apos;esecuzione: lasciata com&apos;è</translation>
+    </message>
+    <message>
+        <source>the new text was not saved</source>
+        <translation>il nuovo testo non è stato salvato</translation>
+    </message>
+    <message>
+        <source>this folder cannot be listed: %1</source>
+        <translation>questa cartella non può essere letta: %1</translation>
+    </message>
+    <message>
+        <source>it holds an opening body tag and was given tracking code of its own earlier in this run</source>
+        <translation>contiene un tag body di apertura e ha già ricevuto il suo codice di tracciamento in questa esecuzione</translation>
+    </message>
+    <message>
+        <source>the same file as a page already handled in this run</source>
+        <translation>lo stesso file di una pagina già trattata in questa esecuzione</translation>
+    </message>
 </context>
 <context>
     <name>wizard::PagesPage</name>

@@ -295,6 +295,94 @@ Go on without a journal? The changes of this run then cannot be undone.</source>
         <comment>the include that carries a page&apos;s code</comment>
         <translation>%1 内</translation>
     </message>
+    <message>
+        <source>the page is too large to hold in memory</source>
+        <translation>ページが大きすぎてメモリに収まりません</translation>
+    </message>
+    <message>
+        <source>the page is too large to rewrite in memory</source>
+        <translation>ページが大きすぎてメモリ上で書き換えられません</translation>
+    </message>
+    <message>
+        <source>the page is read-only</source>
+        <translation>ページは読み取り専用です</translation>
+    </message>
+    <message>
+        <source>the page has %1 other hard link(s); rewriting it would split them</source>
+        <translation>ページには他に %1 個のハードリンクがあります。書き換えるとリンクが分かれます</translation>
+    </message>
+    <message>
+        <source>its tracking code markers are nested or crossed, so it was left as it is; tidy them by hand, then run again</source>
+        <translation>トラッキングコードのマーカーが入れ子または交差しているため、そのままにしました。手で整理してから再実行してください</translation>
+    </message>
+    <message>
+        <source>no closing body tag (only .htm, .html, .shtm and .shtml pages get the code at their end)</source>
+        <translation>終了 body タグがありません (.htm、.html、.shtm、.shtml のページだけ末尾にコードを入れます)</translation>
+    </message>
+    <message>
+        <source>no closing body tag, and not a web page by its name</source>
+        <translation>終了 body タグがなく、名前から見て Web ページではありません</translation>
+    </message>
+    <message>
+        <source>the page ends inside server code, where the code would not run</source>
+        <translation>ページがサーバーコードの中で終わっていて、コードが実行されません</translation>
+    </message>
+    <message>
+        <source>the page ends inside %1, where the code would not run</source>
+        <translation>ページが %1 の中で終わっていて、コードが実行されません</translation>
+    </message>
+    <message>
+        <source>taking its old tracking code out would open server code, so it was left as it is; tidy it by hand, then run again</source>
+        <translation>古いトラッキングコードを取り除くとサーバーコードが壊れるため、そのままにしました。手で整理してから再実行してください</translation>
+    </message>
+    <message>
+        <source>the closing body tag is written by server code; put the code there by hand</source>
+        <translation>終了 body タグはサーバーコードが出力しています。そこへ手でコードを入れてください</translation>
+    </message>
+    <message>
+        <source>a binary file, not a web page</source>
+        <translation>バイナリファイルで、Web ページではありません</translation>
+    </message>
+    <message>
+        <source>once changed, its first bytes would read as a UTF-16 byte-order mark</source>
+        <translation>変更すると先頭のバイトが UTF-16 のバイト順マークとして読まれてしまいます</translation>
+    </message>
+    <message>
+        <source>marked as UTF-16 but has an odd number of bytes</source>
+        <translation>UTF-16 と示されていますが、バイト数が奇数です</translation>
+    </message>
+    <message>
+        <source>UTF-32 text, which this program does not rewrite</source>
+        <translation>UTF-32 のテキストで、このプログラムは書き換えません</translation>
+    </message>
+    <message>
+        <source>a search engine&apos;s verification file</source>
+        <translation>検索エンジンの確認用ファイルです</translation>
+    </message>
+    <message>
+        <source>not a web page, by its name or by its first bytes</source>
+        <translation>名前または先頭のバイトから見て Web ページではありません</translation>
+    </message>
+    <message>
+        <source>changed since the run: left as it is</source>
+        <translation>実行後に変更されています: そのままにしました</translation>
+    </message>
+    <message>
+        <source>the new text was not saved</source>
+        <translation>新しいテキストは保存されませんでした</translation>
+    </message>
+    <message>
+        <source>this folder cannot be listed: %1</source>
+        <translation>このフォルダーを一覧できません: %1</translation>
+    </message>
+    <message>
+        <source>it holds an opening body tag and was given tracking code of its own earlier in this run</source>
+        <translation>開始 body タグがあり、この実行ですでに独自のトラッキングコードを入れました</translation>
+    </message>
+    <message>
+        <source>the same file as a page already handled in this run</source>
+        <translation>この実行ですでに処理したページと同じファイルです</translation>
+    </message>
 </context>
 <context>
     <name>wizard::PagesPage</name>

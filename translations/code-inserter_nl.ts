@@ -295,6 +295,94 @@ Doorgaan zonder logboek? De wijzigingen van deze uitvoering kunnen dan niet onge
         <comment>the include that carries a page&apos;s code</comment>
         <translation>in %1</translation>
     </message>
+    <message>
+        <source>the page is too large to hold in memory</source>
+        <translation>de pagina is te groot voor het geheugen</translation>
+    </message>
+    <message>
+        <source>the page is too large to rewrite in memory</source>
+        <translation>de pagina is te groot om in het geheugen te herschrijven</translation>
+    </message>
+    <message>
+        <source>the page is read-only</source>
+        <translation>de pagina is alleen-lezen</translation>
+    </message>
+    <message>
+        <source>the page has %1 other hard link(s); rewriting it would split them</source>
+        <translation>de pagina heeft nog %1 harde koppeling(en); herschrijven zou ze scheiden</translation>
+    </message>
+    <message>
+        <source>its tracking code markers are nested or crossed, so it was left as it is; tidy them by hand, then run again</source>
+        <translation>de markeringen van de trackingcode zijn genest of gekruist, dus is ze gelaten zoals ze was; ruim ze met de hand op en voer opnieuw uit</translation>
+    </message>
+    <message>
+        <source>no closing body tag (only .htm, .html, .shtm and .shtml pages get the code at their end)</source>
+        <translation>geen sluitende body-tag (alleen .htm-, .html-, .shtm- en .shtml-pagina&apos;s krijgen de code aan het eind)</translation>
+    </message>
+    <message>
+        <source>no closing body tag, and not a web page by its name</source>
+        <translation>geen sluitende body-tag, en naar de naam geen webpagina</translation>
+    </message>
+    <message>
+        <source>the page ends inside server code, where the code would not run</source>
+        <translation>de pagina eindigt in servercode, waar de code niet zou draaien</translation>
+    </message>
+    <message>
+        <source>the page ends inside %1, where the code would not run</source>
+        <translation>de pagina eindigt in %1, waar de code niet zou draaien</translation>
+    </message>
+    <message>
+        <source>taking its old tracking code out would open server code, so it was left as it is; tidy it by hand, then run again</source>
+        <translation>de oude trackingcode weghalen zou servercode openbreken, dus is ze gelaten zoals ze was; ruim haar met de hand op en voer opnieuw uit</translation>
+    </message>
+    <message>
+        <source>the closing body tag is written by server code; put the code there by hand</source>
+        <translation>de sluitende body-tag wordt door servercode geschreven; zet de code daar met de hand</translation>
+    </message>
+    <message>
+        <source>a binary file, not a web page</source>
+        <translation>een binair bestand, geen webpagina</translation>
+    </message>
+    <message>
+        <source>once changed, its first bytes would read as a UTF-16 byte-order mark</source>
+        <translation>na de wijziging zouden de eerste bytes als UTF-16-bytevolgordemarkering gelezen worden</translation>
+    </message>
+    <message>
+        <source>marked as UTF-16 but has an odd number of bytes</source>
+        <translation>gemarkeerd als UTF-16 maar met een oneven aantal bytes</translation>
+    </message>
+    <message>
+        <source>UTF-32 text, which this program does not rewrite</source>
+        <translation>UTF-32-tekst, die dit programma niet herschrijft</translation>
+    </message>
+    <message>
+        <source>a search engine&apos;s verification file</source>
+        <translation>een verificatiebestand van een zoekmachine</translation>
+    </message>
+    <message>
+        <source>not a web page, by its name or by its first bytes</source>
+        <translation>geen webpagina, naar naam of eerste bytes</translation>
+    </message>
+    <message>
+        <source>changed since the run: left as it is</source>
+        <translation>gewijzigd sinds de uitvoering: gelaten zoals het is</translation>
+    </message>
+    <message>
+        <source>the new text was not saved</source>
+        <translation>de nieuwe tekst is niet opgeslagen</translation>
+    </message>
+    <message>
+        <source>this folder cannot be listed: %1</source>
+        <translation>deze map kan niet gelezen worden: %1</translation>
+    </message>
+    <message>
+        <source>it holds an opening body tag and was given tracking code of its own earlier in this run</source>
+        <translation>ze bevat een openende body-tag en kreeg in deze uitvoering al eigen trackingcode</translation>
+    </message>
+    <message>
+        <source>the same file as a page already handled in this run</source>
+        <translation>hetzelfde bestand als een pagina die in deze uitvoering al behandeld is</translation>
+    </message>
 </context>
 <context>
     <name>wizard::PagesPage</name>

@@ -295,6 +295,94 @@ Kontynuować bez dziennika? Zmian z tego przebiegu nie będzie można cofnąć.<
         <comment>the include that carries a page&apos;s code</comment>
         <translation>w %1</translation>
     </message>
+    <message>
+        <source>the page is too large to hold in memory</source>
+        <translation>strona jest za duża dla pamięci</translation>
+    </message>
+    <message>
+        <source>the page is too large to rewrite in memory</source>
+        <translation>strona jest za duża, by przepisać ją w pamięci</translation>
+    </message>
+    <message>
+        <source>the page is read-only</source>
+        <translation>strona jest tylko do odczytu</translation>
+    </message>
+    <message>
+        <source>the page has %1 other hard link(s); rewriting it would split them</source>
+        <translation>strona ma jeszcze %1 dowiązań twardych; przepisanie by je rozdzieliło</translation>
+    </message>
+    <message>
+        <source>its tracking code markers are nested or crossed, so it was left as it is; tidy them by hand, then run again</source>
+        <translation>znaczniki kodu śledzenia są zagnieżdżone lub skrzyżowane, więc strona została bez zmian; popraw je ręcznie i uruchom ponownie</translation>
+    </message>
+    <message>
+        <source>no closing body tag (only .htm, .html, .shtm and .shtml pages get the code at their end)</source>
+        <translation>brak zamykającego znacznika body (kod na końcu dostają tylko strony .htm, .html, .shtm i .shtml)</translation>
+    </message>
+    <message>
+        <source>no closing body tag, and not a web page by its name</source>
+        <translation>brak zamykającego znacznika body i z nazwy to nie strona WWW</translation>
+    </message>
+    <message>
+        <source>the page ends inside server code, where the code would not run</source>
+        <translation>strona kończy się w kodzie serwera, gdzie kod by nie działał</translation>
+    </message>
+    <message>
+        <source>the page ends inside %1, where the code would not run</source>
+        <translation>strona kończy się w %1, gdzie kod by nie działał</translation>
+    </message>
+    <message>
+        <source>taking its old tracking code out would open server code, so it was left as it is; tidy it by hand, then run again</source>
+        <translation>usunięcie starego kodu śledzenia otworzyłoby kod serwera, więc strona została bez zmian; popraw ją ręcznie i uruchom ponownie</translation>
+    </message>
+    <message>
+        <source>the closing body tag is written by server code; put the code there by hand</source>
+        <translation>zamykający znacznik body zapisuje kod serwera; wstaw tam kod ręcznie</translation>
+    </message>
+    <message>
+        <source>a binary file, not a web page</source>
+        <translation>plik binarny, nie strona WWW</translation>
+    </message>
+    <message>
+        <source>once changed, its first bytes would read as a UTF-16 byte-order mark</source>
+        <translation>po zmianie pierwsze bajty wyglądałyby jak znacznik kolejności bajtów UTF-16</translation>
+    </message>
+    <message>
+        <source>marked as UTF-16 but has an odd number of bytes</source>
+        <translation>oznaczona jako UTF-16, ale ma nieparzystą liczbę bajtów</translation>
+    </message>
+    <message>
+        <source>UTF-32 text, which this program does not rewrite</source>
+        <translation>tekst UTF-32, którego ten program nie przepisuje</translation>
+    </message>
+    <message>
+        <source>a search engine&apos;s verification file</source>
+        <translation>plik weryfikacyjny wyszukiwarki</translation>
+    </message>
+    <message>
+        <source>not a web page, by its name or by its first bytes</source>
+        <translation>nie strona WWW, z nazwy lub pierwszych bajtów</translation>
+    </message>
+    <message>
+        <source>changed since the run: left as it is</source>
+        <translation>zmieniona po przebiegu: pozostawiona bez zmian</translation>
+    </message>
+    <message>
+        <source>the new text was not saved</source>
+        <translation>nowy tekst nie został zapisany</translation>
+    </message>
+    <message>
+        <source>this folder cannot be listed: %1</source>
+        <translation>tego folderu nie można odczytać: %1</translation>
+    </message>
+    <message>
+        <source>it holds an opening body tag and was given tracking code of its own earlier in this run</source>
+        <translation>zawiera otwierający znacznik body i w tym przebiegu dostała już własny kod śledzenia</translation>
+    </message>
+    <message>
+        <source>the same file as a page already handled in this run</source>
+        <translation>ten sam plik co strona już obsłużona w tym przebiegu</translation>
+    </message>
 </context>
 <context>
     <name>wizard::PagesPage</name>

@@ -295,6 +295,94 @@ Continuar sem registro? As alterações desta execução não poderão ser desfe
         <comment>the include that carries a page&apos;s code</comment>
         <translation>em %1</translation>
     </message>
+    <message>
+        <source>the page is too large to hold in memory</source>
+        <translation>a página é grande demais para a memória</translation>
+    </message>
+    <message>
+        <source>the page is too large to rewrite in memory</source>
+        <translation>a página é grande demais para ser reescrita na memória</translation>
+    </message>
+    <message>
+        <source>the page is read-only</source>
+        <translation>a página é somente leitura</translation>
+    </message>
+    <message>
+        <source>the page has %1 other hard link(s); rewriting it would split them</source>
+        <translation>a página tem mais %1 link(s) físico(s); reescrevê-la os separaria</translation>
+    </message>
+    <message>
+        <source>its tracking code markers are nested or crossed, so it was left as it is; tidy them by hand, then run again</source>
+        <translation>os marcadores do código de rastreamento estão aninhados ou cruzados, então ela foi deixada como estava; corrija-os à mão e execute de novo</translation>
+    </message>
+    <message>
+        <source>no closing body tag (only .htm, .html, .shtm and .shtml pages get the code at their end)</source>
+        <translation>sem tag body de fechamento (só páginas .htm, .html, .shtm e .shtml recebem o código no fim)</translation>
+    </message>
+    <message>
+        <source>no closing body tag, and not a web page by its name</source>
+        <translation>sem tag body de fechamento, e pelo nome não é uma página web</translation>
+    </message>
+    <message>
+        <source>the page ends inside server code, where the code would not run</source>
+        <translation>a página termina dentro de código de servidor, onde o código não rodaria</translation>
+    </message>
+    <message>
+        <source>the page ends inside %1, where the code would not run</source>
+        <translation>a página termina dentro de %1, onde o código não rodaria</translation>
+    </message>
+    <message>
+        <source>taking its old tracking code out would open server code, so it was left as it is; tidy it by hand, then run again</source>
+        <translation>remover o código de rastreamento antigo abriria código de servidor, então ela foi deixada como estava; corrija-a à mão e execute de novo</translation>
+    </message>
+    <message>
+        <source>the closing body tag is written by server code; put the code there by hand</source>
+        <translation>a tag body de fechamento é escrita por código de servidor; coloque o código lá à mão</translation>
+    </message>
+    <message>
+        <source>a binary file, not a web page</source>
+        <translation>um arquivo binário, não uma página web</translation>
+    </message>
+    <message>
+        <source>once changed, its first bytes would read as a UTF-16 byte-order mark</source>
+        <translation>depois de alterada, seus primeiros bytes seriam lidos como marca de ordem UTF-16</translation>
+    </message>
+    <message>
+        <source>marked as UTF-16 but has an odd number of bytes</source>
+        <translation>marcada como UTF-16 mas com número ímpar de bytes</translation>
+    </message>
+    <message>
+        <source>UTF-32 text, which this program does not rewrite</source>
+        <translation>texto UTF-32, que este programa não reescreve</translation>
+    </message>
+    <message>
+        <source>a search engine&apos;s verification file</source>
+        <translation>um arquivo de verificação de mecanismo de busca</translation>
+    </message>
+    <message>
+        <source>not a web page, by its name or by its first bytes</source>
+        <translation>não é uma página web, pelo nome ou pelos primeiros bytes</translation>
+    </message>
+    <message>
+        <source>changed since the run: left as it is</source>
+        <translation>alterada desde a execução: deixada como está</translation>
+    </message>
+    <message>
+        <source>the new text was not saved</source>
+        <translation>o novo texto não foi salvo</translation>
+    </message>
+    <message>
+        <source>this folder cannot be listed: %1</source>
+        <translation>esta pasta não pode ser lida: %1</translation>
+    </message>
+    <message>
+        <source>it holds an opening body tag and was given tracking code of its own earlier in this run</source>
+        <translation>ela tem uma tag body de abertura e já recebeu seu próprio código de rastreamento nesta execução</translation>
+    </message>
+    <message>
+        <source>the same file as a page already handled in this run</source>
+        <translation>o mesmo arquivo que uma página já tratada nesta execução</translation>
+    </message>
 </context>
 <context>
     <name>wizard::PagesPage</name>

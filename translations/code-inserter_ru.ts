@@ -295,6 +295,94 @@ Go on without a journal? The changes of this run then cannot be undone.</source>
         <comment>the include that carries a page&apos;s code</comment>
         <translation>в %1</translation>
     </message>
+    <message>
+        <source>the page is too large to hold in memory</source>
+        <translation>страница слишком велика для памяти</translation>
+    </message>
+    <message>
+        <source>the page is too large to rewrite in memory</source>
+        <translation>страница слишком велика, чтобы переписать её в памяти</translation>
+    </message>
+    <message>
+        <source>the page is read-only</source>
+        <translation>страница только для чтения</translation>
+    </message>
+    <message>
+        <source>the page has %1 other hard link(s); rewriting it would split them</source>
+        <translation>у страницы ещё жёстких ссылок: %1; перезапись разделила бы их</translation>
+    </message>
+    <message>
+        <source>its tracking code markers are nested or crossed, so it was left as it is; tidy them by hand, then run again</source>
+        <translation>маркеры кода отслеживания вложены или перекрещены, поэтому страница оставлена как есть; исправьте их вручную и запустите снова</translation>
+    </message>
+    <message>
+        <source>no closing body tag (only .htm, .html, .shtm and .shtml pages get the code at their end)</source>
+        <translation>нет закрывающего тега body (код в конец получают только страницы .htm, .html, .shtm и .shtml)</translation>
+    </message>
+    <message>
+        <source>no closing body tag, and not a web page by its name</source>
+        <translation>нет закрывающего тега body, и по имени это не веб-страница</translation>
+    </message>
+    <message>
+        <source>the page ends inside server code, where the code would not run</source>
+        <translation>страница заканчивается внутри серверного кода, где код не выполнится</translation>
+    </message>
+    <message>
+        <source>the page ends inside %1, where the code would not run</source>
+        <translation>страница заканчивается внутри %1, где код не выполнится</translation>
+    </message>
+    <message>
+        <source>taking its old tracking code out would open server code, so it was left as it is; tidy it by hand, then run again</source>
+        <translation>удаление старого кода отслеживания вскрыло бы серверный код, поэтому страница оставлена как есть; исправьте её вручную и запустите снова</translation>
+    </message>
+    <message>
+        <source>the closing body tag is written by server code; put the code there by hand</source>
+        <translation>закрывающий тег body пишет серверный код; вставьте код туда вручную</translation>
+    </message>
+    <message>
+        <source>a binary file, not a web page</source>
+        <translation>двоичный файл, а не веб-страница</translation>
+    </message>
+    <message>
+        <source>once changed, its first bytes would read as a UTF-16 byte-order mark</source>
+        <translation>после изменения первые байты читались бы как метка порядка байтов UTF-16</translation>
+    </message>
+    <message>
+        <source>marked as UTF-16 but has an odd number of bytes</source>
+        <translation>помечена как UTF-16, но содержит нечётное число байтов</translation>
+    </message>
+    <message>
+        <source>UTF-32 text, which this program does not rewrite</source>
+        <translation>текст UTF-32, который эта программа не переписывает</translation>
+    </message>
+    <message>
+        <source>a search engine&apos;s verification file</source>
+        <translation>файл подтверждения для поисковой системы</translation>
+    </message>
+    <message>
+        <source>not a web page, by its name or by its first bytes</source>
+        <translation>не веб-страница — по имени или первым байтам</translation>
+    </message>
+    <message>
+        <source>changed since the run: left as it is</source>
+        <translation>изменена после запуска: оставлена как есть</translation>
+    </message>
+    <message>
+        <source>the new text was not saved</source>
+        <translation>новый текст не сохранён</translation>
+    </message>
+    <message>
+        <source>this folder cannot be listed: %1</source>
+        <translation>эту папку нельзя прочитать: %1</translation>
+    </message>
+    <message>
+        <source>it holds an opening body tag and was given tracking code of its own earlier in this run</source>
+        <translation>в ней есть открывающий тег body, и в этом запуске она уже получила свой код отслеживания</translation>
+    </message>
+    <message>
+        <source>the same file as a page already handled in this run</source>
+        <translation>тот же файл, что и страница, уже обработанная в этом запуске</translation>
+    </message>
 </context>
 <context>
     <name>wizard::PagesPage</name>

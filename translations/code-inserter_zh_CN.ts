@@ -295,6 +295,94 @@ Go on without a journal? The changes of this run then cannot be undone.</source>
         <comment>the include that carries a page&apos;s code</comment>
         <translation>位于 %1</translation>
     </message>
+    <message>
+        <source>the page is too large to hold in memory</source>
+        <translation>页面太大，无法放入内存</translation>
+    </message>
+    <message>
+        <source>the page is too large to rewrite in memory</source>
+        <translation>页面太大，无法在内存中重写</translation>
+    </message>
+    <message>
+        <source>the page is read-only</source>
+        <translation>页面为只读</translation>
+    </message>
+    <message>
+        <source>the page has %1 other hard link(s); rewriting it would split them</source>
+        <translation>页面还有 %1 个硬链接；重写会使它们分开</translation>
+    </message>
+    <message>
+        <source>its tracking code markers are nested or crossed, so it was left as it is; tidy them by hand, then run again</source>
+        <translation>跟踪代码标记嵌套或交叉，因此保持原样；请手动整理后重新运行</translation>
+    </message>
+    <message>
+        <source>no closing body tag (only .htm, .html, .shtm and .shtml pages get the code at their end)</source>
+        <translation>没有结束 body 标签（只有 .htm、.html、.shtm 和 .shtml 页面会在末尾加入代码）</translation>
+    </message>
+    <message>
+        <source>no closing body tag, and not a web page by its name</source>
+        <translation>没有结束 body 标签，且从名称看不是网页</translation>
+    </message>
+    <message>
+        <source>the page ends inside server code, where the code would not run</source>
+        <translation>页面结束于服务器代码中，代码不会运行</translation>
+    </message>
+    <message>
+        <source>the page ends inside %1, where the code would not run</source>
+        <translation>页面结束于 %1 中，代码不会运行</translation>
+    </message>
+    <message>
+        <source>taking its old tracking code out would open server code, so it was left as it is; tidy it by hand, then run again</source>
+        <translation>移除旧的跟踪代码会破坏服务器代码，因此保持原样；请手动整理后重新运行</translation>
+    </message>
+    <message>
+        <source>the closing body tag is written by server code; put the code there by hand</source>
+        <translation>结束 body 标签由服务器代码输出；请手动把代码放到那里</translation>
+    </message>
+    <message>
+        <source>a binary file, not a web page</source>
+        <translation>二进制文件，不是网页</translation>
+    </message>
+    <message>
+        <source>once changed, its first bytes would read as a UTF-16 byte-order mark</source>
+        <translation>更改后，其开头字节会被读作 UTF-16 字节顺序标记</translation>
+    </message>
+    <message>
+        <source>marked as UTF-16 but has an odd number of bytes</source>
+        <translation>标记为 UTF-16，但字节数为奇数</translation>
+    </message>
+    <message>
+        <source>UTF-32 text, which this program does not rewrite</source>
+        <translation>UTF-32 文本，本程序不重写</translation>
+    </message>
+    <message>
+        <source>a search engine&apos;s verification file</source>
+        <translation>搜索引擎的验证文件</translation>
+    </message>
+    <message>
+        <source>not a web page, by its name or by its first bytes</source>
+        <translation>从名称或开头字节看不是网页</translation>
+    </message>
+    <message>
+        <source>changed since the run: left as it is</source>
+        <translation>运行后已被更改：保持原样</translation>
+    </message>
+    <message>
+        <source>the new text was not saved</source>
+        <translation>新文本未保存</translation>
+    </message>
+    <message>
+        <source>this folder cannot be listed: %1</source>
+        <translation>无法列出此文件夹：%1</translation>
+    </message>
+    <message>
+        <source>it holds an opening body tag and was given tracking code of its own earlier in this run</source>
+        <translation>它含有开始 body 标签，并且在本次运行中已加入自己的跟踪代码</translation>
+    </message>
+    <message>
+        <source>the same file as a page already handled in this run</source>
+        <translation>与本次运行中已处理的页面是同一文件</translation>
+    </message>
 </context>
 <context>
     <name>wizard::PagesPage</name>

@@ -22,6 +22,9 @@ public:
     static QString pageLine(const engine::PageResult& page, bool preview);
     // The word for an outcome: "inserted", or "would be inserted" in a preview.
     static QString word(engine::Outcome outcome, bool preview);
+    // Why a page was not changed, in the user's language where the engine's
+    // wording is known (the command-line tool keeps the engine's English).
+    static QString reason(const std::string& why);
 };
 
 } // namespace wizard

@@ -4,6 +4,7 @@
 #include "files/Names.h"
 #include "platform/Platform.h"
 #include "platform/Twips.h"
+#include "wizard/Outcomes.h"
 #include "wizard/PageListModel.h"
 #include "wizard/PageMarks.h"
 #include "wizard/TextFit.h"
@@ -73,7 +74,8 @@ PagesPage::PagesPage(platform::Platform& platform, QWidget* parent)
     // A page a run would refuse for its server code shows the amber mark, with why.
     connect(m_marks, &PageMarks::refused, this, [this](int round, int index, const QString& reason) {
         if (round == m_marks->round() && index >= 0 && index < m_pageList->rowCount())
-            m_pageList->setMark(index, PageListModel::Mark::Tangled, sentence(reason.toStdString()));
+            m_pageList->setMark(index, PageListModel::Mark::Tangled,
+                                sentence(Outcomes::reason(reason.toStdString()).toStdString()));
     });
     connect(m_pageList, &PageListModel::tickedCountChanged, this, &PagesPage::showTickedCount);
     const QString commands[] = {tr("&Select All"), tr("&UnSelect All"), tr("&Auto Select")};

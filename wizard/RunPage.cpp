@@ -195,9 +195,10 @@ void RunPage::listPagesNotChanged() {
                 continue;
             const QString what = wanted == engine::Outcome::Failed ? tr("not changed", "a page's outcome")
                                                                    : tr("skipped", "a page's outcome");
-            auto* item = new QListWidgetItem(
-                QStringLiteral("%1 (%2: %3)").arg(shownText(page.path), what, shownText(page.reason())),
-                m_notChangedList);
+            auto* item =
+                new QListWidgetItem(QStringLiteral("%1 (%2: %3)")
+                                        .arg(shownText(page.path), what, Outcomes::reason(page.reason())),
+                                    m_notChangedList);
             item->setToolTip(item->text());
         }
     }

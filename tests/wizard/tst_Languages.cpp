@@ -3,6 +3,7 @@
 #include "FakePlatform.h"
 #include "wizard/Form1.h"
 #include "wizard/Languages.h"
+#include "wizard/Outcomes.h"
 
 #include <QMessageBox>
 #include <QPushButton>
@@ -48,6 +49,28 @@ private Q_SLOTS:
         QCOMPARE(form.findChild<QPushButton*>(QStringLiteral("Command1_1"))->text(), next);
         QMessageBox box(QMessageBox::Warning, QString(), QString(), QMessageBox::Yes | QMessageBox::No);
         QCOMPARE(box.button(QMessageBox::Yes)->text(), yes);
+    }
+
+    // The engine's reasons in the user's language where their wording is known,
+    // with the part the engine filled in kept; English where it is not.
+    void reasonsTranslated_data() {
+        QTest::addColumn<QString>("engine");
+        QTest::addColumn<QString>("german");
+        QTest::newRow("whole") << QStringLiteral("changed since the run: left as it is")
+                               << QStringLiteral("seit dem Lauf geändert: unverändert gelassen");
+        QTest::newRow("with a part")
+            << QStringLiteral("the page has 2 other hard link(s); rewriting it would split them")
+            << QStringLiteral("die Seite hat 2 weitere harte Verknüpfung(en); Umschreiben würde sie trennen");
+        QTest::newRow("unknown") << QStringLiteral("Permission denied")
+                                 << QStringLiteral("Permission denied");
+    }
+
+    void reasonsTranslated() {
+        QFETCH(QString, engine);
+        QFETCH(QString, german);
+        QLocale::setDefault(QLocale(QStringLiteral("de")));
+        wizard::useLanguageOf();
+        QCOMPARE(wizard::Outcomes::reason(engine.toStdString()), german);
     }
 
     // Each control's left edge in Arabic is its container's width less its right
