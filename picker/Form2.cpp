@@ -34,7 +34,7 @@ Form2::Form2(platform::Platform& platform, const QString& mainCaption, QWidget* 
     m_driveList = new picker::DriveListBox(platform, this);
     m_driveList->setObjectName(QStringLiteral("Drive1"));
     m_driveList->setGeometry(twipsRect(120, 120, 4455, 315));
-    m_driveList->setAccessibleName(QStringLiteral("Drive"));
+    m_driveList->setAccessibleName(tr("Drive"));
     connect(m_driveList, &picker::DriveListBox::driveChanged, this, [this] { openChosenDrive(); });
 
     m_folderList = new picker::DirListBox(platform, this);
@@ -50,6 +50,20 @@ Form2::Form2(platform::Platform& platform, const QString& mainCaption, QWidget* 
     m_pathLabel->setGeometry(twipsRect(120, 2640, 4455, 255));
     m_pathLabel->setTextFormat(Qt::PlainText);
 
+    buildButtons();
+    setTabOrder(m_driveList, m_folderList);
+    setTabOrder(m_folderList, m_buttons[0]);
+    setTabOrder(m_buttons[0], m_buttons[1]);
+    followTheSize();
+
+    // The dialog first opens where a site is likely to be: the folder last chosen
+    // in it, else the user's home folder.
+    const QString last = m_platform.kept(QStringLiteral("chosenFolder")).toString();
+    openNear(!last.isEmpty() && QFileInfo(last).isDir() ? last : QDir::homePath());
+}
+
+// "&OK" left of "&Cancel", neither the default button.
+void Form2::buildButtons() {
     const QString captions[] = {tr("&Cancel"), tr("&OK")};
     const int lefts[] = {3600, 2520};
     for (int i = 0; i < 2; ++i) {
@@ -61,11 +75,10 @@ Form2::Form2(platform::Platform& platform, const QString& mainCaption, QWidget* 
         m_buttons[i]->setDefault(false);
         connect(m_buttons[i], &QPushButton::clicked, this, [this, i] { closeChoosing(i == 1); });
     }
+}
 
-    setTabOrder(m_driveList, m_folderList);
-    setTabOrder(m_folderList, m_buttons[0]);
-    setTabOrder(m_buttons[0], m_buttons[1]);
-
+// A larger dialog gives the room to the directory list; a right-to-left one is mirrored.
+void Form2::followTheSize() {
     using platform::Anchors;
     m_anchors.add(m_driveList, Anchors::Widens);
     m_anchors.add(m_folderList, Anchors::Widens | Anchors::Deepens);
@@ -75,11 +88,6 @@ Form2::Form2(platform::Platform& platform, const QString& mainCaption, QWidget* 
     m_anchors.addRest(this);
     // In a longer language a caption may take more room than the layout gave it.
     platform::fitAllCaptions(this);
-
-    // The dialog first opens where a site is likely to be: the folder last chosen
-    // in it, else the user's home folder.
-    const QString last = m_platform.kept(QStringLiteral("chosenFolder")).toString();
-    openNear(!last.isEmpty() && QFileInfo(last).isDir() ? last : QDir::homePath());
 }
 
 void Form2::resizeEvent(QResizeEvent* event) {

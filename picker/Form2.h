@@ -41,6 +41,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void buildButtons();
+    void followTheSize();
     void openDriveC();
     void openNear(const QString& folder);
     void openChosenDrive();

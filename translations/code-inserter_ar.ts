@@ -23,6 +23,10 @@
         <source>Drive Unavailable or Not Ready</source>
         <translation>محرك الأقراص غير متاح أو غير جاهز</translation>
     </message>
+    <message>
+        <source>Drive</source>
+        <translation>محرك الأقراص</translation>
+    </message>
 </context>
 <context>
     <name>wizard::FolderPage</name>
@@ -206,10 +210,6 @@
     <message>
         <source>Undoing: %1</source>
         <translation>جارٍ التراجع: %1</translation>
-    </message>
-    <message>
-        <source>Stop after the pages in hand? Pages already done keep their changes.</source>
-        <translation>هل تريد التوقف بعد الصفحات الجارية؟ تحتفظ الصفحات المنجزة بتغييراتها.</translation>
     </message>
     <message>
         <source>running</source>

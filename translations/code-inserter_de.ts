@@ -23,6 +23,10 @@
         <source>Drive Unavailable or Not Ready</source>
         <translation>Laufwerk nicht verfügbar oder nicht bereit</translation>
     </message>
+    <message>
+        <source>Drive</source>
+        <translation>Laufwerk</translation>
+    </message>
 </context>
 <context>
     <name>wizard::FolderPage</name>
@@ -206,10 +210,6 @@
     <message>
         <source>Undoing: %1</source>
         <translation>Rückgängig: %1</translation>
-    </message>
-    <message>
-        <source>Stop after the pages in hand? Pages already done keep their changes.</source>
-        <translation>Nach den Seiten in Arbeit anhalten? Bereits bearbeitete Seiten behalten ihre Änderungen.</translation>
     </message>
     <message>
         <source>running</source>

@@ -23,6 +23,10 @@
         <source>Drive Unavailable or Not Ready</source>
         <translation>Unidad no disponible o no preparada</translation>
     </message>
+    <message>
+        <source>Drive</source>
+        <translation>Unidad</translation>
+    </message>
 </context>
 <context>
     <name>wizard::FolderPage</name>
@@ -206,10 +210,6 @@
     <message>
         <source>Undoing: %1</source>
         <translation>Deshaciendo: %1</translation>
-    </message>
-    <message>
-        <source>Stop after the pages in hand? Pages already done keep their changes.</source>
-        <translation>¿Parar tras las páginas en curso? Las páginas ya hechas conservan sus cambios.</translation>
     </message>
     <message>
         <source>running</source>

@@ -23,6 +23,10 @@
         <source>Drive Unavailable or Not Ready</source>
         <translation>Lecteur indisponible ou pas prêt</translation>
     </message>
+    <message>
+        <source>Drive</source>
+        <translation>Lecteur</translation>
+    </message>
 </context>
 <context>
     <name>wizard::FolderPage</name>
@@ -206,10 +210,6 @@
     <message>
         <source>Undoing: %1</source>
         <translation>Annulation : %1</translation>
-    </message>
-    <message>
-        <source>Stop after the pages in hand? Pages already done keep their changes.</source>
-        <translation>Arrêter après les pages en cours ? Les pages déjà traitées gardent leurs modifications.</translation>
     </message>
     <message>
         <source>running</source>

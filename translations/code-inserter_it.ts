@@ -23,6 +23,10 @@
         <source>Drive Unavailable or Not Ready</source>
         <translation>Unità non disponibile o non pronta</translation>
     </message>
+    <message>
+        <source>Drive</source>
+        <translation>Unità</translation>
+    </message>
 </context>
 <context>
     <name>wizard::FolderPage</name>
@@ -206,10 +210,6 @@
     <message>
         <source>Undoing: %1</source>
         <translation>Annullamento: %1</translation>
-    </message>
-    <message>
-        <source>Stop after the pages in hand? Pages already done keep their changes.</source>
-        <translation>Fermarsi dopo le pagine in corso? Le pagine già fatte mantengono le modifiche.</translation>
     </message>
     <message>
         <source>running</source>

@@ -23,6 +23,10 @@
         <source>Drive Unavailable or Not Ready</source>
         <translation>ドライブが使用できないか、準備ができていません</translation>
     </message>
+    <message>
+        <source>Drive</source>
+        <translation>ドライブ</translation>
+    </message>
 </context>
 <context>
     <name>wizard::FolderPage</name>
@@ -206,10 +210,6 @@
     <message>
         <source>Undoing: %1</source>
         <translation>取り消し中: %1</translation>
-    </message>
-    <message>
-        <source>Stop after the pages in hand? Pages already done keep their changes.</source>
-        <translation>処理中のページの後で中止しますか? 処理済みのページの変更はそのまま残ります。</translation>
     </message>
     <message>
         <source>running</source>

@@ -23,6 +23,10 @@
         <source>Drive Unavailable or Not Ready</source>
         <translation>Station niet beschikbaar of niet gereed</translation>
     </message>
+    <message>
+        <source>Drive</source>
+        <translation>Station</translation>
+    </message>
 </context>
 <context>
     <name>wizard::FolderPage</name>
@@ -206,10 +210,6 @@
     <message>
         <source>Undoing: %1</source>
         <translation>Ongedaan maken: %1</translation>
-    </message>
-    <message>
-        <source>Stop after the pages in hand? Pages already done keep their changes.</source>
-        <translation>Stoppen na de pagina&apos;s die bezig zijn? Pagina&apos;s die klaar zijn houden hun wijzigingen.</translation>
     </message>
     <message>
         <source>running</source>

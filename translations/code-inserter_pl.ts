@@ -23,6 +23,10 @@
         <source>Drive Unavailable or Not Ready</source>
         <translation>Napęd niedostępny lub niegotowy</translation>
     </message>
+    <message>
+        <source>Drive</source>
+        <translation>Napęd</translation>
+    </message>
 </context>
 <context>
     <name>wizard::FolderPage</name>
@@ -206,10 +210,6 @@
     <message>
         <source>Undoing: %1</source>
         <translation>Cofanie: %1</translation>
-    </message>
-    <message>
-        <source>Stop after the pages in hand? Pages already done keep their changes.</source>
-        <translation>Zatrzymać po bieżących stronach? Strony już zrobione zachowają zmiany.</translation>
     </message>
     <message>
         <source>running</source>

@@ -23,6 +23,10 @@
         <source>Drive Unavailable or Not Ready</source>
         <translation>Unidade indisponível ou não pronta</translation>
     </message>
+    <message>
+        <source>Drive</source>
+        <translation>Unidade</translation>
+    </message>
 </context>
 <context>
     <name>wizard::FolderPage</name>
@@ -206,10 +210,6 @@
     <message>
         <source>Undoing: %1</source>
         <translation>Desfazendo: %1</translation>
-    </message>
-    <message>
-        <source>Stop after the pages in hand? Pages already done keep their changes.</source>
-        <translation>Parar após as páginas em andamento? As páginas já feitas mantêm suas alterações.</translation>
     </message>
     <message>
         <source>running</source>

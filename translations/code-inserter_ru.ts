@@ -23,6 +23,10 @@
         <source>Drive Unavailable or Not Ready</source>
         <translation>Диск недоступен или не готов</translation>
     </message>
+    <message>
+        <source>Drive</source>
+        <translation>Диск</translation>
+    </message>
 </context>
 <context>
     <name>wizard::FolderPage</name>
@@ -206,10 +210,6 @@
     <message>
         <source>Undoing: %1</source>
         <translation>Отмена: %1</translation>
-    </message>
-    <message>
-        <source>Stop after the pages in hand? Pages already done keep their changes.</source>
-        <translation>Остановиться после текущих страниц? Уже обработанные страницы сохранят изменения.</translation>
     </message>
     <message>
         <source>running</source>

@@ -23,6 +23,10 @@
         <source>Drive Unavailable or Not Ready</source>
         <translation>驱动器不可用或未就绪</translation>
     </message>
+    <message>
+        <source>Drive</source>
+        <translation>驱动器</translation>
+    </message>
 </context>
 <context>
     <name>wizard::FolderPage</name>
@@ -206,10 +210,6 @@
     <message>
         <source>Undoing: %1</source>
         <translation>正在撤销：%1</translation>
-    </message>
-    <message>
-        <source>Stop after the pages in hand? Pages already done keep their changes.</source>
-        <translation>处理完当前页面后停止吗？已处理的页面会保留更改。</translation>
     </message>
     <message>
         <source>running</source>

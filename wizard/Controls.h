@@ -6,6 +6,7 @@
 #include "platform/Anchors.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QRect>
@@ -58,6 +59,12 @@ inline QPushButton* button(QWidget* parent, const QString& name, const QString& 
     // button still presses that button (see Form1::keyPressEvent).
     b->setAutoDefault(false);
     return b;
+}
+
+// The question closing the window asks while a run or an undo goes.
+inline QString stopQuestion() {
+    return QCoreApplication::translate(
+        "wizard::Form1", "Stop after the pages in hand? Pages already done keep their changes.");
 }
 
 // A run's progress is shown at most this often: painting every page would cost

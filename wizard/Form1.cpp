@@ -317,8 +317,7 @@ void Form1::closeEvent(QCloseEvent* event) {
 }
 
 bool Form1::askToStop() {
-    return m_platform.ask(this, windowTitle(),
-                          tr("Stop after the pages in hand? Pages already done keep their changes."));
+    return m_platform.ask(this, windowTitle(), stopQuestion());
 }
 
 void Form1::keyPressEvent(QKeyEvent* event) {

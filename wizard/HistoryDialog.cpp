@@ -216,9 +216,7 @@ void HistoryDialog::reject() {
         QDialog::reject();
         return;
     }
-    if (!m_stopAsked &&
-        m_platform.ask(this, m_caption,
-                       tr("Stop after the pages in hand? Pages already done keep their changes.")))
+    if (!m_stopAsked && m_platform.ask(this, m_caption, stopQuestion()))
         m_stopAsked = true;
 }
 
